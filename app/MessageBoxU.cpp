@@ -1,5 +1,6 @@
 #include "app/MessageBoxU.h"
 
+#include "app/MainWindow.h"
 #include "app/ModalAnswerer.h"
 #include "app/Overmind.h"
 
