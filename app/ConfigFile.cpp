@@ -29,7 +29,13 @@ bool ConfigFile::save(const QString &path) const
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    file.write(QJsonDocument(m_document).toJson(QJsonDocument::Indented));
+    const QByteArray bytes = QJsonDocument(m_document).toJson(QJsonDocument::Indented);
+    // A short write (full disk, size limit) is not an error to QSaveFile: check the count,
+    // or a truncated file would replace a good one.
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
     return file.commit();
 }
 
