@@ -1,17 +1,23 @@
 #pragma once
 
+#include "radio/LoopRecords.h"
+#include "radio/OutputRecords.h"
+#include "radio/PartitionRecords.h"
+#include "radio/SensorRecords.h"
+
 #include <QMetaType>
 #include <cstddef>
 #include <QtGlobal>
 
 // Settings blocks: fixed-size records that end with two version bytes
 // ("compatible", "critical") and the crc32Stm of every byte before the CRC.
-// The owners of each block give meaning to its body.
+// The owners of each block give meaning to its body; the radio device model
+// defines its own blocks field by field.
 
 #pragma pack(push, 1)
 
 template <int Size>
-struct SettingsBlock
+struct SettingsBlockRecord
 {
     static constexpr int size = Size;
     static constexpr int crcOffset = Size - 4;
@@ -22,55 +28,43 @@ struct SettingsBlock
     quint32 crc32;
 };
 
-struct s_ExtMemDataSensor : SettingsBlock<512>
+struct s_ExtMemDataUser : SettingsBlockRecord<512>
 {
 };
-struct s_ExtMemDataPartition : SettingsBlock<512>
+struct s_ExtMemDataIButton : SettingsBlockRecord<256>
 {
 };
-struct s_ExtMemDataUser : SettingsBlock<512>
+struct s_ExtMemDataIButtonConfig : SettingsBlockRecord<256>
 {
 };
-struct s_ExtMemDataIButton : SettingsBlock<256>
+struct s_ExtMemDataBeeper : SettingsBlockRecord<256>
 {
 };
-struct s_ExtMemDataIButtonConfig : SettingsBlock<256>
+struct s_ExtMemDataLeds : SettingsBlockRecord<256>
 {
 };
-struct s_ExtMemDataBeeper : SettingsBlock<256>
+struct s_ExtMemDataObject : SettingsBlockRecord<256>
 {
 };
-struct s_ExtMemDataLeds : SettingsBlock<256>
+struct s_ExtMemDataDevice : SettingsBlockRecord<256>
 {
 };
-struct s_ExtMemDataObject : SettingsBlock<256>
+struct s_ExtMemDataWireless : SettingsBlockRecord<256>
 {
 };
-struct s_ExtMemDataDevice : SettingsBlock<256>
+struct s_ExtMemDataDebug : SettingsBlockRecord<256>
 {
 };
-struct s_ExtMemDataWireless : SettingsBlock<256>
+struct s_ExtMemDataOutGroup : SettingsBlockRecord<256>
 {
 };
-struct s_ExtMemDataLoop : SettingsBlock<256>
+struct s_ExtMemDataGSM : SettingsBlockRecord<1024>
 {
 };
-struct s_ExtMemDataDebug : SettingsBlock<256>
+struct s_ExtMemDataEth : SettingsBlockRecord<1024>
 {
 };
-struct s_ExtMemDataOutGroup : SettingsBlock<256>
-{
-};
-struct s_ExtMemDataOutput : SettingsBlock<1024>
-{
-};
-struct s_ExtMemDataGSM : SettingsBlock<1024>
-{
-};
-struct s_ExtMemDataEth : SettingsBlock<1024>
-{
-};
-struct s_ExtMemDataGSMDirection : SettingsBlock<1536>
+struct s_ExtMemDataGSMDirection : SettingsBlockRecord<1536>
 {
 };
 
@@ -95,8 +89,6 @@ static_assert(sizeof(s_ExtMemDataEth) == 1024, "s_ExtMemDataEth");
 static_assert(sizeof(s_ExtMemDataGSMDirection) == 1536, "s_ExtMemDataGSMDirection");
 static_assert(offsetof(s_ExtMemDataGSMDirection, crc32) == 1532, "direction CRC offset");
 
-Q_DECLARE_METATYPE(s_ExtMemDataSensor)
-Q_DECLARE_METATYPE(s_ExtMemDataPartition)
 Q_DECLARE_METATYPE(s_ExtMemDataUser)
 Q_DECLARE_METATYPE(s_ExtMemDataIButton)
 Q_DECLARE_METATYPE(s_ExtMemDataIButtonConfig)
@@ -105,10 +97,8 @@ Q_DECLARE_METATYPE(s_ExtMemDataLeds)
 Q_DECLARE_METATYPE(s_ExtMemDataObject)
 Q_DECLARE_METATYPE(s_ExtMemDataDevice)
 Q_DECLARE_METATYPE(s_ExtMemDataWireless)
-Q_DECLARE_METATYPE(s_ExtMemDataLoop)
 Q_DECLARE_METATYPE(s_ExtMemDataDebug)
 Q_DECLARE_METATYPE(s_ExtMemDataOutGroup)
-Q_DECLARE_METATYPE(s_ExtMemDataOutput)
 Q_DECLARE_METATYPE(s_ExtMemDataGSM)
 Q_DECLARE_METATYPE(s_ExtMemDataEth)
 Q_DECLARE_METATYPE(s_ExtMemDataGSMDirection)

@@ -66,7 +66,7 @@ const QHash<quint16, QString> &eventTexts()
 }
 
 const char *const faultTexts[] = {
-    "Восстановление выхода", "Перегрузка выхода",    "КЗ выхода",
+    "Восстановление выхода",    "Перегрузка выхода", "КЗ выхода",
     "Низкое напряжение выхода", "Обрыв выхода",
 };
 } // namespace
@@ -234,10 +234,10 @@ void LocalOut::readVersion2(const QJsonObject &object, s_ExtMemDataOutput &block
     m.EnableMask = jsonMask(object, "EnableMask");
     m.DisableMask = jsonMask(object, "DisableMask");
     m.OutGroupNumber = quint8(jsonInt(object, "OutGroupNumber"));
-    const quint8 control = bit(jsonInt(object, "AllowSmsControl"), OutputFlag::AllowSmsControl) |
-                           bit(jsonInt(object, "AllowCallControl"), OutputFlag::AllowCallControl) |
-                           bit(jsonInt(object, "AllowKeychainControl"),
-                               OutputFlag::AllowKeychainControl);
+    const quint8 control =
+        bit(jsonInt(object, "AllowSmsControl"), OutputFlag::AllowSmsControl) |
+        bit(jsonInt(object, "AllowCallControl"), OutputFlag::AllowCallControl) |
+        bit(jsonInt(object, "AllowKeychainControl"), OutputFlag::AllowKeychainControl);
     m.controlFlags = quint8((m.controlFlags & ~0x07) | control);
 }
 
@@ -254,9 +254,8 @@ bool LocalOut::readVersion1(const QJsonObject &file, s_ExtMemDataOutput &block)
         s_OutputModeSett &m = block.mode;
         storeName(block, object.value(QLatin1String("Name")).toString());
         m.Mode = quint16(jsonInt(object, "Mode"));
-        m.journalFlags =
-            (m.journalFlags & ~OutputFlag::OutEventsToJournal) |
-            bit(jsonInt(object, "OutEventsToJournal"), OutputFlag::OutEventsToJournal);
+        m.journalFlags = (m.journalFlags & ~OutputFlag::OutEventsToJournal) |
+                         bit(jsonInt(object, "OutEventsToJournal"), OutputFlag::OutEventsToJournal);
         m.FireMask = jsonMask(object, "OutMaskFireMask");
         m.AlarmMask = jsonMask(object, "OutMaskAlarmMask");
         m.TakeOnMask = jsonMask(object, "OutMaskTakeOnMask");
@@ -307,8 +306,8 @@ QString LocalOut::jsonKey() const
 
 QStringList LocalOut::modeCaptions()
 {
-    return {tr("Disable"),          tr("Standard Events Handle"), tr("Ext Control"),
-            tr("Temp Control"),     tr("Humidity Control"),       tr("CO Control")};
+    return {tr("Disable"),      tr("Standard Events Handle"), tr("Ext Control"),
+            tr("Temp Control"), tr("Humidity Control"),       tr("CO Control")};
 }
 
 void LocalOut::openSettingsDialog()
@@ -346,28 +345,25 @@ void LocalOut::buildOutputTree()
               SensorProperty::readOnlyEnumeration(
                   QStringLiteral("mode"), tr("Mode"),
                   [this] { return QVariant(int(m_output.mode.Mode)); }, modeCaptions()),
-              SensorProperty::readOnlyString(QStringLiteral("outState"), tr("Out state"),
-                                             [this] {
-                                                 return QVariant(m_outputStatus.outputState
-                                                                     ? tr("On")
-                                                                     : tr("Off"));
-                                             }),
+              SensorProperty::readOnlyString(
+                  QStringLiteral("outState"), tr("Out state"),
+                  [this] { return QVariant(m_outputStatus.outputState ? tr("On") : tr("Off")); }),
               SensorProperty::readOnlyString(
                   QStringLiteral("currentOutputEvent"), tr("Current output event"),
                   [this, modeActive] {
-                      return QVariant(modeActive()
-                                          ? currentEventText(m_outputStatus.currentEvent)
-                                          : QString());
-                  }),
-              SensorProperty::readOnlyString(
-                  QStringLiteral("outFaultState"), tr("Out fault state"),
-                  [this, modeActive] {
-                      return QVariant(modeActive() ? faultStateText(m_outputStatus.faultState)
+                      return QVariant(modeActive() ? currentEventText(m_outputStatus.currentEvent)
                                                    : QString());
-                  })}),
-         SensorProperty::group(QStringLiteral("Outputs_settings"), tr("Outputs settings"),
-                               {SensorProperty::actionButton(
-                                   QStringLiteral("output_settings"), tr("Outputs settings"),
-                                   tr("To configure"),
-                                   [this](const QVariant &) { openSettingsDialog(); })})});
+                  }),
+              SensorProperty::readOnlyString(QStringLiteral("outFaultState"), tr("Out fault state"),
+                                             [this, modeActive] {
+                                                 return QVariant(
+                                                     modeActive()
+                                                         ? faultStateText(m_outputStatus.faultState)
+                                                         : QString());
+                                             })}),
+         SensorProperty::group(
+             QStringLiteral("Outputs_settings"), tr("Outputs settings"),
+             {SensorProperty::actionButton(QStringLiteral("output_settings"),
+                                           tr("Outputs settings"), tr("To configure"),
+                                           [this](const QVariant &) { openSettingsDialog(); })})});
 }

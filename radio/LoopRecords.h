@@ -79,3 +79,5 @@ static_assert(offsetof(s_FullLoopData, name) == 96, "wire layout");
 static_assert(offsetof(s_FullLoopData, crc32) == 164, "wire layout");
 
 Q_DECLARE_METATYPE(s_ExtMemDataLoop)
+Q_DECLARE_METATYPE(s_LoopStatus)
+Q_DECLARE_METATYPE(s_FullLoopData)

@@ -83,6 +83,7 @@ struct s_EventsOutMode
 };
 Q_DECLARE_METATYPE(s_EventsOutMode)
 Q_DECLARE_METATYPE(s_ExtMemDataOutput)
+Q_DECLARE_METATYPE(s_OutputStatus)
 
 namespace OutputFlag {
 enum : quint8

@@ -1,10 +1,10 @@
 #include "radio/Partition.h"
 
 #include "app/DeviceInfo.h"
+#include "app/EventNames.h"
 #include "app/Overmind.h"
 #include "link/Crc.h"
 #include "link/Protocol.h"
-#include "app/EventNames.h"
 #include "radio/NameField.h"
 
 #include <QJsonObject>
@@ -136,8 +136,8 @@ bool Partition::setName(const QString &name)
     // A name that fills the field is kept one byte shorter than the device allows, as
     // the device's own menus expect.
     const int fullLength = escapeName(name).toUtf8().size();
-    const int limit = fullLength >= NameFieldTextBytes ? NameFieldTextBytes - 1
-                                                       : NameFieldTextBytes;
+    const int limit =
+        fullLength >= NameFieldTextBytes ? NameFieldTextBytes - 1 : NameFieldTextBytes;
     fillNameField(m_settings.name, escapedUtf8Prefix(name, limit), 0xFF);
     m_settings.nameCrc = crc32Stm(m_settings.name, NameFieldSize);
     return true;
@@ -234,7 +234,8 @@ void Partition::writeToDevice()
 
 QJsonValue Partition::toJson() const
 {
-    const quint16 version = quint16(m_settings.compatibleVersion | (m_settings.criticalVersion << 8));
+    const quint16 version =
+        quint16(m_settings.compatibleVersion | (m_settings.criticalVersion << 8));
     return QJsonObject{
         {QStringLiteral("id"), m_index},
         {QStringLiteral("used"), 1},

@@ -34,7 +34,6 @@ struct s_ExtMemDataPartition
     quint8 criticalVersion;
     quint32 crc32;
 };
-Q_DECLARE_METATYPE(s_ExtMemDataPartition)
 
 // Status of one partition.
 struct s_PartitionStatus
@@ -66,3 +65,6 @@ static_assert(offsetof(s_ExtMemDataPartition, settings) == 120, "wire layout");
 static_assert(offsetof(s_ExtMemDataPartition, compatibleVersion) == 506, "wire layout");
 static_assert(offsetof(s_ExtMemDataPartition, crc32) == 508, "wire layout");
 static_assert(sizeof(s_PartitionStatus) == 8, "wire size");
+
+Q_DECLARE_METATYPE(s_ExtMemDataPartition)
+Q_DECLARE_METATYPE(s_PartitionStatus)

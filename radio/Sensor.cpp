@@ -178,14 +178,12 @@ void Sensor::setPartition(uchar partition)
         SensorProperty *energySaving = findProperty(m_root, QStringLiteral("energy_saving"));
         const bool savingOn = !energySaving || energySaving->value().toBool();
         const bool questionOpen = overmind && overmind->isEnergySaveQuestionOpen();
-        if (savingOn && !isViewingMode() && !questionOpen && !confirmEnergySaving() &&
-            energySaving)
+        if (savingOn && !isViewingMode() && !questionOpen && !confirmEnergySaving() && energySaving)
             energySaving->setValue(0);
     }
     if (partition != this->partition()) {
-        const QString text = QStringLiteral("Sensor %2. Moving to partition: %1")
-                                 .arg(int(partition))
-                                 .arg(int(m_id));
+        const QString text =
+            QStringLiteral("Sensor %2. Moving to partition: %1").arg(int(partition)).arg(int(m_id));
         logDebug(this, text);
         qDebug().noquote() << text;
         m_settings.settings.common.Partition = partition;
@@ -453,7 +451,7 @@ Sensor::ReservePowerState Sensor::reservePowerState() const
     if (!hasReservePowerSource(type()))
         return ReservePowerState::NOT_SUPPORTED;
     return (m_status.flags & SensorFlag::ReserveFailed) ? ReservePowerState::FAIL
-                                                         : ReservePowerState::OK;
+                                                        : ReservePowerState::OK;
 }
 
 QString Sensor::reservePowerStateText() const
@@ -482,9 +480,8 @@ QString Sensor::parentName() const
     QString digits;
     for (int nibble = 0; nibble < 8; ++nibble)
         digits += QString::number((hierarchy >> (4 * nibble)) & 0xF, 16);
-    logInfo(const_cast<Sensor *>(this), QStringLiteral("%1 %2 %3")
-                                            .arg(displayName(), QStringLiteral("hierarchy ="),
-                                                 digits));
+    logInfo(const_cast<Sensor *>(this),
+            QStringLiteral("%1 %2 %3").arg(displayName(), QStringLiteral("hierarchy ="), digits));
     if (hierarchy != 0) {
         if (PartitionModel *partitions = model()) {
             for (const SPtr &device : partitions->sensors()) {
@@ -540,7 +537,8 @@ bool Sensor::confirmEnergySaving()
 
     if (shortfall > 0)
         overmind->setTakeDelay(quint16(minimum));
-    overmind->setMinimumTakeDelay();
+    // The controller hands the radio work interval on to the object settings.
+    QMetaObject::invokeMethod(overmind, "setMinimumTakeDelay");
     // The partition may have gone while the question was open.
     if (Partition *owner = ownPartition()) {
         owner->setTakeDelayEnabled(true);

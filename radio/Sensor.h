@@ -23,9 +23,19 @@ public:
     using SPtr = std::shared_ptr<Sensor>;
     using SensorProperty = ::SensorProperty;
 
-    enum class MainPowerState { FAIL = 0, OK = 1, ABSENCE = 2 };
+    enum class MainPowerState
+    {
+        FAIL = 0,
+        OK = 1,
+        ABSENCE = 2
+    };
     Q_ENUM(MainPowerState)
-    enum class ReservePowerState { FAIL = 0, OK = 1, NOT_SUPPORTED = -1 };
+    enum class ReservePowerState
+    {
+        FAIL = 0,
+        OK = 1,
+        NOT_SUPPORTED = -1
+    };
     Q_ENUM(ReservePowerState)
 
     struct ColourFlags

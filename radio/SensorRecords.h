@@ -155,3 +155,5 @@ static_assert(offsetof(s_FullSensorData, status) == 312, "wire layout");
 static_assert(offsetof(s_FullSensorData, crc32) == 420, "wire layout");
 
 Q_DECLARE_METATYPE(s_ExtMemDataSensor)
+Q_DECLARE_METATYPE(s_SensorIntData)
+Q_DECLARE_METATYPE(s_FullSensorData)

@@ -47,8 +47,8 @@ SensorProperty SensorProperty::readOnlyEnumeration(const QString &tag, const QSt
 }
 
 SensorProperty SensorProperty::enumeration(const QString &tag, const QString &caption,
-                                           Getter getter, Setter setter,
-                                           CaptionsGetter captions, ValuesGetter values)
+                                           Getter getter, Setter setter, CaptionsGetter captions,
+                                           ValuesGetter values)
 {
     SensorProperty property = node(Enumeration, tag, caption);
     property.getter = std::move(getter);

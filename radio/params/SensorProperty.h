@@ -12,7 +12,16 @@
 class SensorProperty
 {
 public:
-    enum Kind { Group, String, Enumeration, Integer, Boolean, Double, ActionButton };
+    enum Kind
+    {
+        Group,
+        String,
+        Enumeration,
+        Integer,
+        Boolean,
+        Double,
+        ActionButton
+    };
 
     using Getter = std::function<QVariant()>;
     using Setter = std::function<void(const QVariant &)>;
@@ -29,8 +38,7 @@ public:
     static SensorProperty readOnlyEnumeration(const QString &tag, const QString &caption,
                                               Getter getter, const QStringList &captions);
     static SensorProperty enumeration(const QString &tag, const QString &caption, Getter getter,
-                                      Setter setter, CaptionsGetter captions,
-                                      ValuesGetter values);
+                                      Setter setter, CaptionsGetter captions, ValuesGetter values);
     static SensorProperty readOnlyInteger(const QString &tag, const QString &caption,
                                           const QString &suffix, Getter getter);
     // A null setter makes the node read-only.
