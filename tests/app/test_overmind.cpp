@@ -69,7 +69,9 @@ private slots:
         QVERIFY(!startUp.begin({"/nonexistent/dir", "site.cfg"}));
         QCOMPARE(boxes.seen.size(), 1);
         QCOMPARE(boxes.seen.at(0).kind, QString("warning"));
-        QCOMPARE(boxes.seen.at(0).text, QString("Failed to open the file."));
+        // The application translation is always loaded, so compare with the translated text.
+        QCOMPARE(boxes.seen.at(0).text,
+                 QCoreApplication::translate("Overmind", "Failed to open the file."));
         QVERIFY(!startUp.window());
     }
 
@@ -84,7 +86,8 @@ private slots:
         ModalRecorder boxes;
         StartUp startUp;
         QVERIFY(!startUp.begin({path}));
-        QVERIFY(boxes.sawText("The configuration file contains errors in Json format."));
+        QVERIFY(boxes.sawText(QCoreApplication::translate(
+            "Overmind", "The configuration file contains errors in Json format.")));
         QVERIFY(!startUp.window());
     }
 
