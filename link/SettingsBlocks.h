@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QMetaType>
-#include <cstddef>
 #include <QtGlobal>
+#include <cstddef>
 
 // Settings blocks: fixed-size records that end with two version bytes
 // ("compatible", "critical") and the crc32Stm of every byte before the CRC.
@@ -10,8 +10,7 @@
 
 #pragma pack(push, 1)
 
-template <int Size>
-struct SettingsBlock
+template <int Size> struct SettingsBlock
 {
     static constexpr int size = Size;
     static constexpr int crcOffset = Size - 4;
