@@ -145,8 +145,7 @@ void Protocol::sendToDevice(e_ID_OPER operId, const quint8 *in_pData, int in_sz)
     sendToDevice(operId, 0, in_pData, in_sz);
 }
 
-void Protocol::sendToDevice(e_ID_OPER operId, quint16 index16, const quint8 *in_pData,
-                            int in_sz)
+void Protocol::sendToDevice(e_ID_OPER operId, quint16 index16, const quint8 *in_pData, int in_sz)
 {
     QByteArray message = header(operId, index16);
     if (in_pData && in_sz > 0)
@@ -162,24 +161,78 @@ void Protocol::readAllSettings()
     sendToDevice(_MenuConfigReadAllSettings);
 }
 
-void Protocol::readSensorStatus(quint16 id) { sendToDevice(_MenuDataReadSensorStatus, id); }
-void Protocol::readSensorData(quint16 id) { sendToDevice(_MenuConfigReadSensor, id); }
-void Protocol::readSensorFullData(quint16 id) { sendToDevice(_MenuDataReadFullSensorData, id); }
-void Protocol::deleteSensor(quint16 id) { sendToDevice(_MenuConfigDeleteSensor, id); }
-void Protocol::readPartitionStatus(quint16 id) { sendToDevice(_MenuDataReadPartitionStatus, id); }
-void Protocol::readPartitionData(quint16 id) { sendToDevice(_MenuConfigReadPartition, id); }
-void Protocol::readOutputStatus(quint16 id) { sendToDevice(_MenuDataReadOutputStatus, id); }
-void Protocol::readOutputData(quint16 id) { sendToDevice(_MenuConfigReadOutput, id); }
-void Protocol::readIButtonData(quint16 id) { sendToDevice(_MenuConfigReadIButton, id); }
-void Protocol::deleteIButton(quint16 id) { sendToDevice(_MenuConfigDeleteIButton, id); }
-void Protocol::readUserSettings(quint16 id) { sendToDevice(_MenuConfigReadUser, id); }
-void Protocol::deleteUser(quint16 id) { sendToDevice(_MenuConfigDeleteUser, id); }
-void Protocol::readDirection(quint16 id) { sendToDevice(_MenuConfigReadDirection, id); }
-void Protocol::deleteDirection(quint16 id) { sendToDevice(_MenuConfigDeleteDirection, id); }
-void Protocol::readLoopFullData() { sendToDevice(_MenuDataReadFullLoopData); }
-void Protocol::readBeeperData() { sendToDevice(_MenuConfigReadBeeper); }
-void Protocol::readLedsData() { sendToDevice(_MenuConfigReadLeds); }
-void Protocol::readObjectData() { sendToDevice(_MenuConfigReadObject); }
+void Protocol::readSensorStatus(quint16 id)
+{
+    sendToDevice(_MenuDataReadSensorStatus, id);
+}
+void Protocol::readSensorData(quint16 id)
+{
+    sendToDevice(_MenuConfigReadSensor, id);
+}
+void Protocol::readSensorFullData(quint16 id)
+{
+    sendToDevice(_MenuDataReadFullSensorData, id);
+}
+void Protocol::deleteSensor(quint16 id)
+{
+    sendToDevice(_MenuConfigDeleteSensor, id);
+}
+void Protocol::readPartitionStatus(quint16 id)
+{
+    sendToDevice(_MenuDataReadPartitionStatus, id);
+}
+void Protocol::readPartitionData(quint16 id)
+{
+    sendToDevice(_MenuConfigReadPartition, id);
+}
+void Protocol::readOutputStatus(quint16 id)
+{
+    sendToDevice(_MenuDataReadOutputStatus, id);
+}
+void Protocol::readOutputData(quint16 id)
+{
+    sendToDevice(_MenuConfigReadOutput, id);
+}
+void Protocol::readIButtonData(quint16 id)
+{
+    sendToDevice(_MenuConfigReadIButton, id);
+}
+void Protocol::deleteIButton(quint16 id)
+{
+    sendToDevice(_MenuConfigDeleteIButton, id);
+}
+void Protocol::readUserSettings(quint16 id)
+{
+    sendToDevice(_MenuConfigReadUser, id);
+}
+void Protocol::deleteUser(quint16 id)
+{
+    sendToDevice(_MenuConfigDeleteUser, id);
+}
+void Protocol::readDirection(quint16 id)
+{
+    sendToDevice(_MenuConfigReadDirection, id);
+}
+void Protocol::deleteDirection(quint16 id)
+{
+    sendToDevice(_MenuConfigDeleteDirection, id);
+}
+void Protocol::readLoopFullData()
+{
+    sendToDevice(_MenuDataReadFullLoopData);
+}
+void Protocol::readBeeperData()
+{
+    sendToDevice(_MenuConfigReadBeeper);
+}
+void Protocol::readLedsData()
+{
+    sendToDevice(_MenuConfigReadLeds);
+}
+void Protocol::readObjectData()
+{
+    sendToDevice(_MenuConfigReadObject);
+}
 
 void Protocol::readEthernetData()
 {
@@ -187,14 +240,38 @@ void Protocol::readEthernetData()
         sendToDevice(_MenuConfigReadEthernet);
 }
 
-void Protocol::readDeviceData() { sendToDevice(_MenuConfigReadDevice); }
-void Protocol::readWirelessData() { sendToDevice(_MenuConfigReadWireless); }
-void Protocol::readWirelessStatus() { sendToDevice(_MenuDataReadWirelessStatus); }
-void Protocol::readDateTime() { sendToDevice(_MenuConfigReadDateTime); }
-void Protocol::readDebugData() { sendToDevice(_MenuConfigReadDebug); }
-void Protocol::readGSMSettings() { sendToDevice(_MenuConfigReadGSM); }
-void Protocol::readGSMStatus() { sendToDevice(_MenuDataReadGSMStatus); }
-void Protocol::balanceRequest(quint16 sim_num) { sendToDevice(_MenuDataBalanceRequest, sim_num); }
+void Protocol::readDeviceData()
+{
+    sendToDevice(_MenuConfigReadDevice);
+}
+void Protocol::readWirelessData()
+{
+    sendToDevice(_MenuConfigReadWireless);
+}
+void Protocol::readWirelessStatus()
+{
+    sendToDevice(_MenuDataReadWirelessStatus);
+}
+void Protocol::readDateTime()
+{
+    sendToDevice(_MenuConfigReadDateTime);
+}
+void Protocol::readDebugData()
+{
+    sendToDevice(_MenuConfigReadDebug);
+}
+void Protocol::readGSMSettings()
+{
+    sendToDevice(_MenuConfigReadGSM);
+}
+void Protocol::readGSMStatus()
+{
+    sendToDevice(_MenuDataReadGSMStatus);
+}
+void Protocol::balanceRequest(quint16 sim_num)
+{
+    sendToDevice(_MenuDataBalanceRequest, sim_num);
+}
 void Protocol::enableConfig(bool enable)
 {
     sendToDevice(_MenuConfigEnableSensorAdding, enable ? 1 : 0);
@@ -207,14 +284,38 @@ void Protocol::enableIButtonAdding(bool enable)
 {
     sendToDevice(_MenuConfigEnableIButtonAdding, enable ? 1 : 0);
 }
-void Protocol::readJournal(quint16 id) { sendToDevice(_MenuDataReadJournal, id); }
-void Protocol::readJournalFromIndex(quint16 id) { sendToDevice(_MenuDataReadJournalFromIndex, id); }
-void Protocol::readJournalTail() { sendToDevice(_MenuDataReadJournalTail); }
-void Protocol::clearJournal() { sendToDevice(_MenuDataClearJournal); }
-void Protocol::resetTranslations() { sendToDevice(_MenuConfigResetTranslations); }
-void Protocol::readDebugJournal(quint16 id) { sendToDevice(_MenuDataReadDebugJournal, id); }
-void Protocol::clearDebugJournal() { sendToDevice(_MenuDataClearDebugJournal); }
-void Protocol::readFirmware(quint16 id) { sendToDevice(_FwRead, id); }
+void Protocol::readJournal(quint16 id)
+{
+    sendToDevice(_MenuDataReadJournal, id);
+}
+void Protocol::readJournalFromIndex(quint16 id)
+{
+    sendToDevice(_MenuDataReadJournalFromIndex, id);
+}
+void Protocol::readJournalTail()
+{
+    sendToDevice(_MenuDataReadJournalTail);
+}
+void Protocol::clearJournal()
+{
+    sendToDevice(_MenuDataClearJournal);
+}
+void Protocol::resetTranslations()
+{
+    sendToDevice(_MenuConfigResetTranslations);
+}
+void Protocol::readDebugJournal(quint16 id)
+{
+    sendToDevice(_MenuDataReadDebugJournal, id);
+}
+void Protocol::clearDebugJournal()
+{
+    sendToDevice(_MenuDataClearDebugJournal);
+}
+void Protocol::readFirmware(quint16 id)
+{
+    sendToDevice(_FwRead, id);
+}
 
 void Protocol::eraseFlash(quint16 id)
 {
@@ -243,9 +344,18 @@ void Protocol::resetSettings(e_defaultSettResetParam parameter, quint16 index)
     sendToDevice(_MenuConfigResetSettings, quint16(parameter), index);
 }
 
-void Protocol::factoryReset() { resetSettings(ResetAll); }
-void Protocol::logout() { sendToDevice(_UsbLogout); }
-void Protocol::disableLogout() { sendToDevice(_UsbDisableLogout); }
+void Protocol::factoryReset()
+{
+    resetSettings(ResetAll);
+}
+void Protocol::logout()
+{
+    sendToDevice(_UsbLogout);
+}
+void Protocol::disableLogout()
+{
+    sendToDevice(_UsbDisableLogout);
+}
 
 // ---- Firmware ------------------------------------------------------------------------------
 
@@ -274,7 +384,10 @@ void Protocol::updateRadio()
     sendToDevice(_FwUpdate, FwUpdateRadio);
 }
 
-void Protocol::updateSensor(quint16 id) { sendToDevice(_FwUpdate, FwUpdateSensor, id); }
+void Protocol::updateSensor(quint16 id)
+{
+    sendToDevice(_FwUpdate, FwUpdateSensor, id);
+}
 
 void Protocol::stopSensorUpdate()
 {
@@ -318,8 +431,7 @@ void Protocol::writeSensorData(quint16 id, const s_ExtMemDataSensor &s)
 
 void Protocol::writeSensorDataForced(quint16 id, const s_ExtMemDataSensor &s)
 {
-    sendToDevice(_MenuConfigWriteSensorForced, id, reinterpret_cast<const quint8 *>(&s),
-                 sizeof(s));
+    sendToDevice(_MenuConfigWriteSensorForced, id, reinterpret_cast<const quint8 *>(&s), sizeof(s));
 }
 
 void Protocol::writePartitionData(quint16 id, const s_ExtMemDataPartition &s)
@@ -337,8 +449,7 @@ void Protocol::writeIButtonData(quint16 id, const s_ExtMemDataIButton &s)
     sendToDevice(_MenuConfigWriteIButton, id, reinterpret_cast<const quint8 *>(&s), sizeof(s));
 }
 
-void Protocol::sendFlagged(e_ID_OPER operId, quint16 id, quint32 flag, const void *record,
-                           int size)
+void Protocol::sendFlagged(e_ID_OPER operId, quint16 id, quint32 flag, const void *record, int size)
 {
     QByteArray message = header(operId, id);
     message.append(static_cast<const char *>(record), size);

@@ -216,8 +216,7 @@ private:
 
     // Answer dispatch.
     bool hasPayload(const QByteArray &message, int size);
-    template <typename Record>
-    bool take(const QByteArray &message, Record &record);
+    template <typename Record> bool take(const QByteArray &message, Record &record);
     template <typename Record>
     bool takeChecked(const QByteArray &message, Record &record, const QString &brokenText,
                      bool zeroWhenBroken);

@@ -21,8 +21,7 @@ constexpr int commitTextLength = 8;
 constexpr int popupTextOffset = 2;
 constexpr quint16 realtimeTitlesComplete = 63;
 
-template <typename Record>
-bool crcIntact(const Record &record)
+template <typename Record> bool crcIntact(const Record &record)
 {
     constexpr quint32 covered = offsetof(Record, crc32);
     const auto *bytes = reinterpret_cast<const uchar *>(&record);
@@ -68,8 +67,7 @@ bool Protocol::hasPayload(const QByteArray &message, int size)
     return false;
 }
 
-template <typename Record>
-bool Protocol::take(const QByteArray &message, Record &record)
+template <typename Record> bool Protocol::take(const QByteArray &message, Record &record)
 {
     if (!hasPayload(message, int(sizeof(Record))))
         return false;
@@ -125,8 +123,8 @@ void Protocol::onMessageReceived(const QByteArray &message)
 
 void Protocol::dispatch(quint8 type, quint16 id, const QByteArray &message)
 {
-    if (dispatchStatus(type, id, message) || dispatchSettings(type, id, message)
-        || dispatchJournalAndFirmware(type, id, message) || dispatchOther(type, id, message))
+    if (dispatchStatus(type, id, message) || dispatchSettings(type, id, message) ||
+        dispatchJournalAndFirmware(type, id, message) || dispatchOther(type, id, message))
         return;
     qDebug() << "Unknown packet:" << type;
     logTrace(this, QStringLiteral("Unknown packet: %1").arg(type));
@@ -379,8 +377,7 @@ bool Protocol::dispatchSettings(quint8 type, quint16 id, const QByteArray &messa
     case _MenuConfigReadDirection: {
         // A broken direction is not handed on at all.
         s_ExtMemDataGSMDirection record;
-        if (takeChecked(message, record, QStringLiteral("GSM Direction settings broken"),
-                        false)) {
+        if (takeChecked(message, record, QStringLiteral("GSM Direction settings broken"), false)) {
             logTrace(this, QStringLiteral("Direction settings: %1").arg(id));
             emit directionSettings(quint8(id & 0xFF), record);
         }
@@ -388,8 +385,7 @@ bool Protocol::dispatchSettings(quint8 type, quint16 id, const QByteArray &messa
     }
     case _MenuConfigReadIButtonIndication: {
         s_ExtMemDataIButtonConfig record;
-        if (takeChecked(message, record, QStringLiteral("IButtonIndication data broken"),
-                        true)) {
+        if (takeChecked(message, record, QStringLiteral("IButtonIndication data broken"), true)) {
             logDebug(this, QStringLiteral("IButtonIndication data received"));
             emit ibuttonConfigData(record);
         }
@@ -696,8 +692,8 @@ void Protocol::handleChannelStatus(const QByteArray &message)
             status.value132 = wide.value204;
             status.value133 = wide.value205;
         } else {
-            logWarning(this, tr("Channel status ignored: no layout for execution %1")
-                                 .arg(execution));
+            logWarning(this,
+                       tr("Channel status ignored: no layout for execution %1").arg(execution));
             return;
         }
     }
@@ -737,8 +733,8 @@ void Protocol::handleUpdateStatus(const QByteArray &message)
 
 QString Protocol::firmwareReadBackPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
-           + QStringLiteral("/read_firmware.bin");
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+           QStringLiteral("/read_firmware.bin");
 }
 
 void Protocol::handleFirmwareReadBack(const QByteArray &message)
@@ -747,11 +743,11 @@ void Protocol::handleFirmwareReadBack(const QByteArray &message)
     const QString path = firmwareReadBackPath();
     QDir().mkpath(QFileInfo(path).absolutePath());
     QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly)
-                         && file.write(message.constData() + m_payloadOffset,
-                                       message.size() - m_payloadOffset)
-                                == message.size() - m_payloadOffset
-                         && file.commit();
+    const bool written =
+        file.open(QIODevice::WriteOnly) &&
+        file.write(message.constData() + m_payloadOffset, message.size() - m_payloadOffset) ==
+            message.size() - m_payloadOffset &&
+        file.commit();
     if (written)
         logTrace(this, QStringLiteral("Firmware had been written to %1").arg(path));
     else

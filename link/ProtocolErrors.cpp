@@ -10,7 +10,8 @@
 
 namespace {
 // Device error codes the protocol reacts to.
-enum DeviceError : e_m_err {
+enum DeviceError : e_m_err
+{
     ErrFirmwareWriteAddress = 27,
     ErrChecksum = 68,
     ErrWrongLogin = 75,
@@ -50,15 +51,16 @@ void Protocol::parseErrorMessage(const quint8 *record)
     const e_m_err code = qFromLittleEndian<quint16>(record + 2);
     const quint16 id = qFromLittleEndian<quint16>(record + 4);
     const QString text = firmwareUpdateErrorString(code);
-    logError(this, QStringLiteral("Error while operation 0x%1: %2").arg(operation, 0, 16).arg(text));
+    logError(this,
+             QStringLiteral("Error while operation 0x%1: %2").arg(operation, 0, 16).arg(text));
 
     switch (operation) {
     case _MenuDataReadJournal:
         handleJournalReadError(code, id);
         break;
     case _MenuConfigWritePartition:
-        if (code == ErrPartitionSettings || code == ErrPartitionNumberTaken
-            || code == ErrPartitionNameTaken)
+        if (code == ErrPartitionSettings || code == ErrPartitionNumberTaken ||
+            code == ErrPartitionNameTaken)
             MessageBoxU::warning(text, tr("Error writing partition settings"));
         else
             MessageBoxU::warning(text, tr("Error"));
@@ -126,9 +128,10 @@ void Protocol::handleJournalReadError(e_m_err code, quint16 id)
         deliverEmptyJournalEntry(id);
         break;
     default:
-        logWarning(this, QStringLiteral("Unknown journal read error. Journal id: %1  error code: %2")
-                             .arg(id)
-                             .arg(code));
+        logWarning(this,
+                   QStringLiteral("Unknown journal read error. Journal id: %1  error code: %2")
+                       .arg(id)
+                       .arg(code));
         break;
     }
 }

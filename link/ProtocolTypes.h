@@ -7,7 +7,8 @@
 // Every record is little-endian and copied byte for byte to and from messages.
 
 // Operation codes: one 8-bit space shared by commands and answers.
-enum e_ID_OPER : quint8 {
+enum e_ID_OPER : quint8
+{
     _UsbLogin = 0x01,
     _MenuConfigResetSettings = 0x02,
     _MenuDataReadDebugJournal = 0x04,
@@ -125,7 +126,8 @@ enum e_ID_OPER : quint8 {
 using e_m_err = quint16;
 
 // Which settings block operation 0x02 resets to its defaults.
-enum e_defaultSettResetParam : quint16 {
+enum e_defaultSettResetParam : quint16
+{
     ResetAll = 0,
     ResetObject = 1,
     ResetDateTime = 2,
@@ -142,7 +144,8 @@ enum e_defaultSettResetParam : quint16 {
 };
 
 // The result of a login, first argument of Protocol::loginStatus.
-enum LoginStatus_t : quint8 {
+enum LoginStatus_t : quint8
+{
     LOGIN_OK = 0,
     LOGIN_FAILED = 1,
 };
@@ -154,7 +157,8 @@ using userAccessType_t = quint8;
 using rssiTestMode_t = quint8;
 
 // Identifiers of firmware parts used by the update commands.
-enum e_FwUpdateTarget : quint16 {
+enum e_FwUpdateTarget : quint16
+{
     FwUpdateCore = 4,
     FwUpdateBootLoader = 6,
     FwUpdateRadio = 8,

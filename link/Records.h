@@ -15,8 +15,7 @@
 
 #pragma pack(push, 1)
 
-template <int Size>
-struct RawRecord
+template <int Size> struct RawRecord
 {
     static constexpr int size = Size;
     quint8 bytes[Size];
@@ -59,7 +58,8 @@ struct s_DeviceLoadProgress
     quint16 total;
 };
 
-enum e_FW_UPDATE_STATUS : quint8 {
+enum e_FW_UPDATE_STATUS : quint8
+{
     FW_UPDATE_STARTED = 1,
     FW_UPDATE_FAILED = 3,
     FW_UPDATE_COMPLETE = 4,

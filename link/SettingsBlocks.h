@@ -6,8 +6,8 @@
 #include "radio/SensorRecords.h"
 
 #include <QMetaType>
-#include <cstddef>
 #include <QtGlobal>
+#include <cstddef>
 
 // Settings blocks: fixed-size records that end with two version bytes
 // ("compatible", "critical") and the crc32Stm of every byte before the CRC.
@@ -16,8 +16,7 @@
 
 #pragma pack(push, 1)
 
-template <int Size>
-struct SettingsBlockRecord
+template <int Size> struct SettingsBlockRecord
 {
     static constexpr int size = Size;
     static constexpr int crcOffset = Size - 4;

@@ -59,8 +59,8 @@ QStringList SignalLog::summary() const
             else
                 args << QString::number(arg.toLongLong());
         }
-        lines << QString::fromLatin1(entry.name) + QLatin1Char('(') + args.join(QLatin1Char(','))
-                     + QLatin1Char(')');
+        lines << QString::fromLatin1(entry.name) + QLatin1Char('(') + args.join(QLatin1Char(',')) +
+                     QLatin1Char(')');
     }
     return lines;
 }

@@ -4,6 +4,7 @@
 #include "app/Logger.h"
 #include "link/Protocol.h"
 
+#include <QLoggingCategory>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
@@ -32,7 +33,13 @@ QByteArray convertedOldChannelStatus()
 QByteArray wideChannelStatus()
 {
     QByteArray payload = pattern(208, 6);
-    payload.replace(192, 14, QByteArray::fromHex("11223344" "55667788" "9900" "aabb" "cc" "dd"));
+    payload.replace(192, 14,
+                    QByteArray::fromHex("11223344"
+                                        "55667788"
+                                        "9900"
+                                        "aabb"
+                                        "cc"
+                                        "dd"));
     return payload;
 }
 
@@ -40,7 +47,13 @@ QByteArray convertedWideChannelStatus()
 {
     QByteArray record(136, '\0');
     record.replace(0, 120, wideChannelStatus().left(120));
-    record.replace(120, 14, QByteArray::fromHex("11223344" "55667788" "9900" "aabb" "cc" "dd"));
+    record.replace(120, 14,
+                   QByteArray::fromHex("11223344"
+                                       "55667788"
+                                       "9900"
+                                       "aabb"
+                                       "cc"
+                                       "dd"));
     return record;
 }
 
@@ -86,7 +99,10 @@ private slots:
     void init()
     {
         m_logger = new Logger(this);
+        // The size log of every construction would drown the test output.
+        QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
         m_protocol = new Protocol(nullptr, this);
+        QLoggingCategory::setFilterRules(QString());
         m_layout = DeviceLayout();
         m_protocol->setDeviceLayoutSource([this] { return m_layout; });
     }
@@ -109,8 +125,7 @@ private slots:
         row("debug journal entry", message(0x04, 3, pattern(64)), {"debugJournalEntry(3,rec)"},
             pattern(64));
         row("login required", message(0x05, 9), {"loginRequired(9)"});
-        row("sensor status", message(0x0A, 4, pattern(104)), {"sensorStatus(4,rec)"},
-            pattern(104));
+        row("sensor status", message(0x0A, 4, pattern(104)), {"sensorStatus(4,rec)"}, pattern(104));
         row("partition status", message(0x0B, 2, pattern(8)), {"partitionStatus(2,rec)"},
             pattern(8));
         row("output status", message(0x0C, 1, pattern(16)), {"outputStatus(1,rec)"}, pattern(16));
@@ -148,14 +163,13 @@ private slots:
             0x0200);
         row("channel status, firmware 1.1", message(0x17, 0, oldChannelStatus()),
             {"channelStatus(rec)"}, convertedOldChannelStatus(), 0x0101, 0);
-        row("channel status, execution 1", message(0x17, 0, pattern(136)),
-            {"channelStatus(rec)"}, pattern(136), 0x0102, 1);
+        row("channel status, execution 1", message(0x17, 0, pattern(136)), {"channelStatus(rec)"},
+            pattern(136), 0x0102, 1);
         row("channel status, execution 2", message(0x17, 0, wideChannelStatus()),
             {"channelStatus(rec)"}, convertedWideChannelStatus(), 0x0300, 2);
-        row("channel status, unknown execution", message(0x17, 0, pattern(208)), {}, {}, 0x0300,
-            4);
-        row("Halvor full data", message(0x18, 0, pattern(1792)),
-            {"receivedFullHalvorDevData(rec)"}, pattern(1792));
+        row("channel status, unknown execution", message(0x17, 0, pattern(208)), {}, {}, 0x0300, 4);
+        row("Halvor full data", message(0x18, 0, pattern(1792)), {"receivedFullHalvorDevData(rec)"},
+            pattern(1792));
         row("type 0x19 ignored", message(0x19, 0, pattern(10)), {});
         row("user settings are not checked here", message(0x2F, 5, broken(block(512))),
             {"userSettings(5,rec)"}, broken(block(512)));
@@ -183,10 +197,10 @@ private slots:
             {"RealtimeDataTypesTableReceived(rec)"}, pattern(64));
         row("Ethernet, not checked", message(0x3D, 0, pattern(1024)), {"settingsEthernet(rec)"},
             pattern(1024));
-        row("debug settings, not checked", message(0x3E, 0, pattern(256)),
-            {"debugSettings(rec)"}, pattern(256));
-        row("output group settings", message(0x3F, 7, pattern(256)),
-            {"outGroupSettings(7,rec)"}, pattern(256));
+        row("debug settings, not checked", message(0x3E, 0, pattern(256)), {"debugSettings(rec)"},
+            pattern(256));
+        row("output group settings", message(0x3F, 7, pattern(256)), {"outGroupSettings(7,rec)"},
+            pattern(256));
         row("Halvor read", message(0x40, 0, pattern(3)), {});
         row("output group status", message(0x41, 2, pattern(8)), {"outGroupStatus(2,rec)"},
             pattern(8));
@@ -199,8 +213,8 @@ private slots:
         row("keep-alive echo", message(0x50, 0), {});
         row("take on echo", message(0x51, 0), {});
         row("take off echo", message(0x52, 0), {});
-        row("settings versions", message(0x54, 0, pattern(64)),
-            {"settingsVersionsReveived(rec)"}, pattern(64));
+        row("settings versions", message(0x54, 0, pattern(64)), {"settingsVersionsReveived(rec)"},
+            pattern(64));
         row("MAC address", message(0x55, 0, QByteArray::fromHex("0a1b2c3d4e5f")),
             {"defaultMACAddress(rec)"}, QByteArray::fromHex("0a1b2c3d4e5f"));
         row("write output group echo", message(0x81, 0), {});
@@ -221,8 +235,7 @@ private slots:
         row("SIM control status", message(0xD4, 0, pattern(8)), {"simControlStatus(rec)"},
             pattern(8));
         row("verify code", message(0xD5, 0, le32(0x12345678)), {"configGetVerifyCode(305419896)"});
-        row("output tactic", message(0xDA, 1, pattern(56)), {"outputTactic(1,rec)"},
-            pattern(56));
+        row("output tactic", message(0xDA, 1, pattern(56)), {"outputTactic(1,rec)"}, pattern(56));
         row("broken packet report", message(0xF1, 0), {});
         row("unknown type 0x00", message(0x00, 0, pattern(10)), {});
         row("unknown type 0xF2", message(0xF2, 0, pattern(10)), {});
@@ -263,20 +276,30 @@ private slots:
         QTest::addColumn<QString>("signal");
         QTest::addColumn<QString>("brokenLine");
 
-        QTest::newRow("sensor") << 0x24 << 512 << "sensorData(7,rec)" << "Sensor data: #7 broken";
-        QTest::newRow("partition")
-            << 0x25 << 512 << "partitionData(7,rec)" << "Partition data: #7 broken";
-        QTest::newRow("output") << 0x26 << 1024 << "outputData(7,rec)" << "Output data broken";
-        QTest::newRow("key") << 0x27 << 256 << "iButtonData(7,rec)" << "IButton data broken";
-        QTest::newRow("beeper") << 0x28 << 256 << "beeperData(rec)" << "Beeper data broken";
-        QTest::newRow("leds") << 0x29 << 256 << "ledsData(rec)" << "Leds data broken";
-        QTest::newRow("object") << 0x2A << 256 << "objectData(rec)" << "Object data broken";
-        QTest::newRow("device") << 0x2B << 256 << "deviceData(rec)" << "Device data broken";
-        QTest::newRow("wireless") << 0x2C << 256 << "wirelessData(rec)" << "Wireless data broken";
-        QTest::newRow("loop") << 0x2D << 256 << "loopData(rec)" << "Loop data broken";
-        QTest::newRow("GSM") << 0x2E << 1024 << "gsmData(rec)" << "GSM data broken";
-        QTest::newRow("card reader")
-            << 0x33 << 256 << "ibuttonConfigData(rec)" << "IButtonIndication data broken";
+        QTest::newRow("sensor") << 0x24 << 512 << "sensorData(7,rec)"
+                                << "Sensor data: #7 broken";
+        QTest::newRow("partition") << 0x25 << 512 << "partitionData(7,rec)"
+                                   << "Partition data: #7 broken";
+        QTest::newRow("output") << 0x26 << 1024 << "outputData(7,rec)"
+                                << "Output data broken";
+        QTest::newRow("key") << 0x27 << 256 << "iButtonData(7,rec)"
+                             << "IButton data broken";
+        QTest::newRow("beeper") << 0x28 << 256 << "beeperData(rec)"
+                                << "Beeper data broken";
+        QTest::newRow("leds") << 0x29 << 256 << "ledsData(rec)"
+                              << "Leds data broken";
+        QTest::newRow("object") << 0x2A << 256 << "objectData(rec)"
+                                << "Object data broken";
+        QTest::newRow("device") << 0x2B << 256 << "deviceData(rec)"
+                                << "Device data broken";
+        QTest::newRow("wireless") << 0x2C << 256 << "wirelessData(rec)"
+                                  << "Wireless data broken";
+        QTest::newRow("loop") << 0x2D << 256 << "loopData(rec)"
+                              << "Loop data broken";
+        QTest::newRow("GSM") << 0x2E << 1024 << "gsmData(rec)"
+                             << "GSM data broken";
+        QTest::newRow("card reader") << 0x33 << 256 << "ibuttonConfigData(rec)"
+                                     << "IButtonIndication data broken";
     }
 
     // A good block is handed on as it came; a broken one is logged and handed on as zeros.
@@ -307,46 +330,42 @@ private slots:
         QTest::addColumn<QStringList>("contains");
         QTest::addColumn<QStringList>("absent");
 
-        QTest::newRow("unknown 0") << message(0x00, 0) << QStringList{"[T]: Unknown packet: 0"}
-                                   << QStringList{};
-        QTest::newRow("unknown 242") << message(0xF2, 0)
-                                     << QStringList{"[T]: Packet type: 242",
-                                                    "[T]: Unknown packet: 242"}
-                                     << QStringList{};
+        QTest::newRow("unknown 0")
+            << message(0x00, 0) << QStringList{"[T]: Unknown packet: 0"} << QStringList{};
+        QTest::newRow("unknown 242")
+            << message(0xF2, 0) << QStringList{"[T]: Packet type: 242", "[T]: Unknown packet: 242"}
+            << QStringList{};
         QTest::newRow("hex dump") << QByteArray::fromHex("0100000502")
                                   << QStringList{"[T]: Packet type: 1", "[T]: 0100000502"}
                                   << QStringList{};
         QTest::newRow("300 bytes not dumped")
-            << message(0x3D, 0, pattern(297))
-            << QStringList{"[T]: Message too big to display"} << QStringList{};
+            << message(0x3D, 0, pattern(297)) << QStringList{"[T]: Message too big to display"}
+            << QStringList{};
         QTest::newRow("supply status not dumped")
             << message(0x0E, 0, pattern(48)) << QStringList{"[T]: Packet type: 14"}
             << QStringList{"[T]: " + QString::fromLatin1(message(0x0E, 0, pattern(48)).toHex())};
         QTest::newRow("titles 62") << message(0x3B, 62, pattern(33)) << QStringList{}
                                    << QStringList{"[I]: Realtime titles received"};
         QTest::newRow("titles 63") << message(0x3B, 63, pattern(33))
-                                   << QStringList{"[I]: Realtime titles received"}
-                                   << QStringList{};
-        QTest::newRow("progress")
-            << message(0x39, 0, QByteArray::fromHex("05000c00"))
-            << QStringList{"Loading status: 5 12"} << QStringList{};
+                                   << QStringList{"[I]: Realtime titles received"} << QStringList{};
+        QTest::newRow("progress") << message(0x39, 0, QByteArray::fromHex("05000c00"))
+                                  << QStringList{"Loading status: 5 12"} << QStringList{};
         QTest::newRow("channel read")
             << message(0x30, 0)
             << QStringList{"[E]: Packet _MenuConfigReadChannel currently not support!"}
             << QStringList{};
-        QTest::newRow("broken packet") << message(0xF1, 0)
-                                       << QStringList{"[E]: Board received broken packet"}
-                                       << QStringList{};
-        QTest::newRow("device text bounded by the message")
-            << message(0xC8, 0, "no terminator") << QStringList{"no terminator"}
+        QTest::newRow("broken packet")
+            << message(0xF1, 0) << QStringList{"[E]: Board received broken packet"}
             << QStringList{};
+        QTest::newRow("device text bounded by the message")
+            << message(0xC8, 0, "no terminator") << QStringList{"no terminator"} << QStringList{};
         QTest::newRow("direction broken")
             << message(0x31, 3, broken(block(1536)))
             << QStringList{"[W]: GSM Direction settings broken"} << QStringList{};
         QTest::newRow("firmware header")
             << message(0x34, 16, QByteArray(88, '\x0a'))
-            << QStringList{"[I]: FW header received: "
-                           + QString::fromLatin1(message(0x34, 16, QByteArray(88, '\x0a')).toHex())}
+            << QStringList{"[I]: FW header received: " +
+                           QString::fromLatin1(message(0x34, 16, QByteArray(88, '\x0a')).toHex())}
             << QStringList{};
         QTest::newRow("short answer names operation and sizes")
             << message(0x24, 1, pattern(100))
@@ -379,8 +398,9 @@ private slots:
 
     void updateStatusDebugOutput()
     {
-        QTest::ignoreMessage(QtDebugMsg,
-                             QRegularExpression("^Update device 1 started \\d\\d:\\d\\d:\\d\\d\\.\\d{3}$"));
+        QTest::ignoreMessage(
+            QtDebugMsg,
+            QRegularExpression("^Update device 1 started \\d\\d:\\d\\d:\\d\\d\\.\\d{3}$"));
         m_protocol->onMessageReceived(message(0xC3, 0, QByteArray::fromHex("0100000000000000")));
         QTest::ignoreMessage(QtDebugMsg,
                              QRegularExpression("^Update complete \\d\\d:\\d\\d:\\d\\d\\.\\d{3}$"));
