@@ -24,8 +24,12 @@
 #include "pages/users/UserModel.h"
 #include "radio/PartitionModel.h"
 
+#include <QComboBox>
+#include <QDebug>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMetaType>
+#include <QStandardItemModel>
 #include <QWidget>
 
 namespace {
@@ -407,4 +411,102 @@ bool Overmind::writeConfigSecondPass(const ConfigFile &document)
         }
     }
     return true;
+}
+
+int Overmind::utf8BytesLeft(const QString &text)
+{
+    const int bytes = text.toUtf8().size();
+    if (bytes >= 64)
+        return 0;
+    if (bytes == 63)
+        return 1;
+    return 63 - bytes;
+}
+
+bool Overmind::limitUtf8Length(const QString &text, QLineEdit *lineEdit)
+{
+    if (!lineEdit) {
+        qWarning() << "lineEdit is not found";
+        return false;
+    }
+    const int bytes = text.toUtf8().size();
+    if (bytes >= 64)
+        return false;
+    const int cursor = lineEdit->cursorPosition();
+    lineEdit->setMaxLength(text.size() + 64 - bytes);
+    lineEdit->setCursorPosition(cursor);
+    return true;
+}
+
+quint16 Overmind::checkedMask(QComboBox *comboBox)
+{
+    quint16 mask = 0;
+    for (int i = 0; i < comboBox->count() && i < 16; ++i) {
+        if (comboBox->itemData(i, Qt::CheckStateRole).toInt() != Qt::Unchecked)
+            mask |= quint16(1u << i);
+    }
+    return mask;
+}
+
+void Overmind::setOutputGroupCount(int count)
+{
+    m_outputGroupNames = QStringList();
+    for (int i = 0; i < count; ++i)
+        m_outputGroupNames.append(QString());
+}
+
+void Overmind::setOutputGroupName(int index, const QString &name)
+{
+    if (index >= 0 && index < m_outputGroupNames.size())
+        m_outputGroupNames[index] = name;
+}
+
+QString Overmind::outputGroupName(int index) const
+{
+    return index >= 0 && index < m_outputGroupNames.size() ? m_outputGroupNames.at(index)
+                                                           : QString();
+}
+
+void Overmind::fillOutputGroupCombo(QComboBox *comboBox) const
+{
+    for (int group = 1; group <= 16; ++group)
+        comboBox->addItem(QStringLiteral("%1. %2").arg(group).arg(outputGroupName(group - 1)));
+    comboBox->setMaxVisibleItems(16);
+}
+
+QString Overmind::directionName(int index) const
+{
+    if (index == m_deviceInfo.directionCount())
+        return tr("Managing user");
+    return m_directionSettings ? m_directionSettings->directionName(index) : QString();
+}
+
+bool Overmind::isFirmwareOlderThan12() const
+{
+    return m_deviceInfo.version() < 0x0102;
+}
+
+bool Overmind::isFirmwareOlderThan14() const
+{
+    return m_deviceInfo.version() < 0x0104;
+}
+
+bool Overmind::hasFreeIpChannel() const
+{
+    int used = 0;
+    for (int count : m_ipChannelCounts)
+        used += count;
+    return used < 4;
+}
+
+void Overmind::changeIpChannelCount(int direction, int delta)
+{
+    m_ipChannelCounts[direction] += delta;
+}
+
+void Overmind::hideFactoryResetWidget()
+{
+    if (!m_factoryResetWidget)
+        return;
+    m_factoryResetWidget->hide();
 }

@@ -32,6 +32,8 @@ class Protocol;
 class Storable;
 class UserModel;
 class WirelessSettings;
+class QComboBox;
+class QLineEdit;
 class QWidget;
 
 // State of the radio channel: unknown until the radio page has shown the device's settings.
@@ -101,6 +103,21 @@ public:
     void createDirectionSettings();
     void deleteModels();
     QJsonObject settingsJson() const;
+
+    // Shared operations for the pages.
+    static int utf8BytesLeft(const QString &text);
+    static bool limitUtf8Length(const QString &text, QLineEdit *lineEdit);
+    static quint16 checkedMask(QComboBox *comboBox);
+    void setOutputGroupCount(int count);
+    void setOutputGroupName(int index, const QString &name);
+    QString outputGroupName(int index) const;
+    void fillOutputGroupCombo(QComboBox *comboBox) const;
+    QString directionName(int index) const;
+    bool isFirmwareOlderThan12() const;
+    bool isFirmwareOlderThan14() const;
+    bool hasFreeIpChannel() const;
+    void changeIpChannelCount(int direction, int delta);
+    void hideFactoryResetWidget();
 
     // Configuration files.
     bool loadConfigFile(const QString &path);

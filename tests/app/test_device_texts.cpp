@@ -1,6 +1,11 @@
 #include "app/DeviceInfo.h"
 #include "app/DeviceTexts.h"
 #include "app/DeviceTypeNames.h"
+#include "app/Overmind.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QStandardItemModel>
 
 #include <QTest>
 
@@ -77,6 +82,73 @@ private slots:
         QCOMPARE(normalizePhoneNumber(in), out);
     }
 
+    void utf8BytesLeft_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("left");
+        QTest::newRow("empty") << QString() << 63;
+        QTest::newRow("62 ascii") << QString(62, 'a') << 1;
+        QTest::newRow("63 ascii") << QString(63, 'a') << 1;
+        QTest::newRow("64 ascii") << QString(64, 'a') << 0;
+        QTest::newRow("21 cyrillic") << QString(21, QChar(0x0416)) << 21;
+    }
+    void utf8BytesLeft()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, left);
+        QCOMPARE(Overmind::utf8BytesLeft(text), left);
+    }
+
+    void limitUtf8Length()
+    {
+        QLineEdit edit("abc");
+        edit.setCursorPosition(2);
+        QVERIFY(Overmind::limitUtf8Length(edit.text(), &edit));
+        QCOMPARE(edit.maxLength(), 64);
+        QCOMPARE(edit.cursorPosition(), 2);
+        const QString cyrillic(10, QChar(0x0416)); // 20 bytes: 44 more bytes may follow
+        QVERIFY(Overmind::limitUtf8Length(cyrillic, &edit));
+        QCOMPARE(edit.maxLength(), 10 + 44);
+        QVERIFY(!Overmind::limitUtf8Length(QString(64, 'a'), &edit));
+        QVERIFY(!Overmind::limitUtf8Length("x", nullptr));
+    }
+
+    void checkedMaskAndOutputGroups()
+    {
+        QComboBox box;
+        auto *model = new QStandardItemModel(&box);
+        for (int i = 0; i < 16; ++i) {
+            auto *item = new QStandardItem(QString::number(i + 1));
+            item->setCheckState(i == 0 || i == 2 || i == 15 ? Qt::Checked : Qt::Unchecked);
+            model->appendRow(item);
+        }
+        box.setModel(model);
+        QCOMPARE(Overmind::checkedMask(&box), quint16(0x8005));
+
+        Overmind overmind;
+        overmind.setOutputGroupCount(16);
+        overmind.setOutputGroupName(1, "Gate");
+        overmind.setOutputGroupName(16, "ignored");
+        QCOMPARE(overmind.outputGroupName(1), QString("Gate"));
+        QCOMPARE(overmind.outputGroupName(16), QString());
+        QComboBox groups;
+        overmind.fillOutputGroupCombo(&groups);
+        QCOMPARE(groups.count(), 16);
+        QCOMPARE(groups.itemText(1), QString("2. Gate"));
+    }
+
+    void ipChannelBudget()
+    {
+        Overmind overmind;
+        overmind.changeIpChannelCount(0, 1);
+        overmind.changeIpChannelCount(1, 2);
+        QVERIFY(overmind.hasFreeIpChannel());
+        overmind.changeIpChannelCount(1, -2);
+        overmind.changeIpChannelCount(0, 1);
+        overmind.changeIpChannelCount(1, 2);
+        QVERIFY(!overmind.hasFreeIpChannel());
+    }
+
     void deviceInfoLimits()
     {
         DeviceInfo info;
@@ -96,5 +168,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestDeviceTexts)
+QTEST_MAIN(TestDeviceTexts)
 #include "test_device_texts.moc"
