@@ -1,14 +1,35 @@
 #include "LinkFixture.h"
 
+#include "app/MainWindow.h"
+#include "app/Overmind.h"
 #include "link/HIDInterface.h"
 #include "link/Protocol.h"
 
 #include <QSignalSpy>
 #include <QTest>
 
-LinkFixture::LinkFixture() : m_device(QStringLiteral("80000001"), QStringLiteral("Korvel-GSM R"))
+SimulatedDevice::SimulatedDevice()
+    : m_device(QStringLiteral("80000001"), QStringLiteral("Korvel-GSM R")),
+      m_communicator(&m_bus, &m_device)
 {
     m_bus.plug(&m_device);
+}
+
+SimulatedDevice::~SimulatedDevice() = default;
+
+bool waitForConnection(HIDInterface *interface)
+{
+    if (!interface)
+        return false;
+    QSignalSpy connected(interface, &HIDInterface::connected);
+    if (!interface->currentConnection() && !connected.wait(10000))
+        return false;
+    interface->activate();
+    return interface->isActive();
+}
+
+LinkFixture::LinkFixture()
+{
     m_interface = std::make_unique<HIDInterface>();
     m_protocol = std::make_unique<Protocol>(m_interface.get());
 }
@@ -21,11 +42,25 @@ LinkFixture::~LinkFixture()
 
 bool LinkFixture::connect()
 {
-    QSignalSpy connected(m_interface.get(), &HIDInterface::connected);
-    if (!connected.count() && !connected.wait(10000))
-        return false;
-    m_interface->activate();
-    return m_interface->isActive();
+    return waitForConnection(m_interface.get());
+}
+
+ControllerFixture::ControllerFixture()
+{
+    m_overmind = std::make_unique<Overmind>();
+    m_window = std::make_unique<MainWindow>();
+    m_overmind->setMainWindow(m_window.get());
+}
+
+ControllerFixture::~ControllerFixture()
+{
+    m_overmind.reset();
+    m_window.reset();
+}
+
+bool ControllerFixture::connect()
+{
+    return m_overmind->protocol() && waitForConnection(m_overmind->hidInterface());
 }
 
 SentMessage splitMessage(const QByteArray &message)

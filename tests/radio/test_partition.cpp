@@ -121,8 +121,8 @@ private slots:
         const s_PartitionStatus s = status(quint16(mainState), quint16(currentState));
         partition.setStatus(&s);
         partition.setLocked(lock);
-        QTRY_COMPARE(link.messages().size(), 1);
-        QCOMPARE(link.messages().first(), message);
+        QTRY_COMPARE(link.commands().size(), 1);
+        QCOMPARE(link.commands().first(), message);
     }
 
     void writeBack()
@@ -140,8 +140,8 @@ private slots:
         partition.setAutoTakeFromAlarm(false);
         partition.writeToDevice();
 
-        QTRY_COMPARE(link.messages().size(), 1);
-        const SentMessage sent = splitMessage(link.messages().first());
+        QTRY_COMPARE(link.commands().size(), 1);
+        const SentMessage sent = splitMessage(link.commands().first());
         QCOMPARE(sent.operation, quint8(0x6F));
         QCOMPARE(sent.identifier, quint16(3));
         QCOMPARE(sent.payload.size(), 512);
@@ -167,10 +167,10 @@ private slots:
         QSignalSpy updated(&partition, &Partition::updated);
         partition.setData(&block);
         QCOMPARE(updated.count(), 1);
-        QVERIFY(link.messages().isEmpty());
+        QVERIFY(link.commands().isEmpty());
 
-        QTRY_COMPARE_WITH_TIMEOUT(link.messages().size(), 1, 10000);
-        const SentMessage sent = splitMessage(link.messages().first());
+        QTRY_COMPARE_WITH_TIMEOUT(link.commands().size(), 1, 10000);
+        const SentMessage sent = splitMessage(link.commands().first());
         QCOMPARE(sent.operation, quint8(0x6F));
         QCOMPARE(sent.payload.left(64), filledName("Partition # 03"));
         QCOMPARE(sent.payload.mid(140, 2), QByteArray::fromHex("0300"));
@@ -188,7 +188,7 @@ private slots:
         partition.reset();
         // Longer than the 1000 ms the timer of partition 0 would have run.
         QTest::qWait(1500);
-        QVERIFY(link.messages().isEmpty());
+        QVERIFY(link.commands().isEmpty());
     }
 
     void nameArrivingMeanwhileIsKept()
@@ -201,7 +201,7 @@ private slots:
         std::memcpy(block.name, "Garage", 7);
         partition.setData(&block);
         QTest::qWait(1500);
-        QVERIFY(link.messages().isEmpty());
+        QVERIFY(link.commands().isEmpty());
         QCOMPARE(partition.jsonKey(), QStringLiteral("Garage"));
     }
 
