@@ -5,7 +5,7 @@
 #include "link/HIDInterface.h"
 #include "link/Protocol.h"
 
-#include <QSignalSpy>
+#include <QLoggingCategory>
 #include <QTest>
 
 SimulatedDevice::SimulatedDevice()
@@ -21,8 +21,7 @@ bool waitForConnection(HIDInterface *interface)
 {
     if (!interface)
         return false;
-    QSignalSpy connected(interface, &HIDInterface::connected);
-    if (!interface->currentConnection() && !connected.wait(10000))
+    if (!QTest::qWaitFor([interface] { return interface->currentConnection() != nullptr; }, 10000))
         return false;
     interface->activate();
     return interface->isActive();
@@ -31,7 +30,12 @@ bool waitForConnection(HIDInterface *interface)
 LinkFixture::LinkFixture()
 {
     m_interface = std::make_unique<HIDInterface>();
+    // The record-size log is of no interest here.
+    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
     m_protocol = std::make_unique<Protocol>(m_interface.get());
+    QLoggingCategory::setFilterRules(QString());
+    QObject::connect(m_interface.get(), &HIDInterface::messageReceived, m_protocol.get(),
+                     &Protocol::onMessageReceived);
 }
 
 LinkFixture::~LinkFixture()
