@@ -74,6 +74,7 @@ const char *const faultTexts[] = {
 LocalOut::LocalOut(int index, QObject *parent) : Sensor(), m_index(index)
 {
     setParent(parent);
+    qRegisterMetaType<e_OutMode>("e_OutMode");
     std::memset(&m_output, 0, sizeof(m_output));
     std::memset(&m_outputStatus, 0, sizeof(m_outputStatus));
     buildOutputTree();

@@ -5,6 +5,8 @@
 #include "app/Overmind.h"
 #include "link/Crc.h"
 #include "radio/NameField.h"
+#include "radio/Partition.h"
+#include "radio/PartitionModel.h"
 #include "radio/Sensor.h"
 #include "support/ModalRecorder.h"
 
@@ -336,6 +338,151 @@ private slots:
         const s_SensorIntData status = sensor->status();
         sensor->updateStatus(&status);
         QVERIFY(!sensor->colourFlags().red && !sensor->colourFlags().grey);
+    }
+
+    void readOnlyFollowsThePartition_data()
+    {
+        QTest::addColumn<int>("partition");
+        QTest::addColumn<int>("configurable");
+        QTest::addColumn<bool>("viewing");
+        QTest::addColumn<bool>("readOnly");
+        QTest::newRow("partition locked") << 2 << 0 << false << true;
+        QTest::newRow("partition open") << 2 << 1 << false << false;
+        QTest::newRow("viewing a file") << 2 << 0 << true << false;
+        QTest::newRow("no such partition") << 40 << 0 << false << false;
+    }
+    void readOnlyFollowsThePartition()
+    {
+        QFETCH(int, partition);
+        QFETCH(int, configurable);
+        QFETCH(bool, viewing);
+        QFETCH(bool, readOnly);
+        Overmind overmind;
+        overmind.deviceInfo().init(0, 0, 0, 0);
+        overmind.createSettingsObjects(true);
+        s_PartitionStatus status;
+        std::memset(&status, 0, sizeof(status));
+        status.configurationAllowed = quint8(configurable);
+        overmind.partitionModel()->partition(2)->setStatus(&status);
+        overmind.setViewingMode(viewing);
+        SensorReportSpec spec;
+        spec.partition = quint16(partition);
+        QCOMPARE(device(spec)->isReadOnly(), readOnly);
+    }
+
+    void partitionStatusReachesTheDevice()
+    {
+        Overmind overmind;
+        overmind.deviceInfo().init(0, 0, 0, 0);
+        overmind.createSettingsObjects(true);
+        SensorReportSpec spec;
+        spec.partition = 2;
+        Sensor::SPtr sensor = device(spec);
+        QSignalSpy updated(sensor.get(), &Sensor::statusUpdated);
+        s_PartitionStatus status;
+        std::memset(&status, 0, sizeof(status));
+        overmind.partitionModel()->partition(2)->setStatus(&status);
+        QCOMPARE(updated.count(), 1);
+        QCOMPARE(sensor->partition(), uchar(2));
+
+        // A device whose partition is gone goes to the last partition slot.
+        spec.partition = 40;
+        Sensor::SPtr stray = device(spec);
+        QSignalSpy strayUpdated(stray.get(), &Sensor::statusUpdated);
+        stray->partitionStatusChange();
+        QCOMPARE(stray->partition(), uchar(16));
+        QCOMPARE(strayUpdated.count(), 1);
+    }
+
+    void energySavingQuestion_data()
+    {
+        QTest::addColumn<int>("takeDelay");
+        QTest::addColumn<bool>("partitionDelayOn");
+        QTest::addColumn<int>("partition");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<int>("takeDelayAfter");
+        QTest::addColumn<bool>("partitionDelayAfter");
+        const QString shortfall =
+            QStringLiteral("Take delay less than work interval. For correct device work need "
+                           "install take delay bigger or equal work interval.\nDo you really "
+                           "want to enable energy saving mode?\n");
+        const QString turnOnAndRaise =
+            QStringLiteral("Take delay will be turned on and its value will be increased.");
+        const int yes = int(QMessageBox::Yes);
+        const int no = int(QMessageBox::No);
+        QTest::newRow("short delay, partition delay off: yes")
+            << 10 << false << 2 << yes << QStringList{shortfall, turnOnAndRaise} << 30 << true;
+        QTest::newRow("short delay, partition delay off: no")
+            << 10 << false << 2 << no << QStringList{shortfall, turnOnAndRaise} << 10 << false;
+        QTest::newRow("delay long enough, partition delay off")
+            << 30 << false << 2 << yes
+            << QStringList{QStringLiteral("Do you really want to enable energy saving mode?\n"),
+                           QStringLiteral("Take delay will be turned on.")}
+            << 30 << true;
+        QTest::newRow("nothing to ask") << 30 << true << 2 << no << QStringList() << 30 << true;
+        QTest::newRow("partition missing: only the delay line")
+            << 10 << false << 40 << yes << QStringList{shortfall} << 30 << false;
+    }
+    void energySavingQuestion()
+    {
+        QFETCH(int, takeDelay);
+        QFETCH(bool, partitionDelayOn);
+        QFETCH(int, partition);
+        QFETCH(int, answer);
+        QFETCH(QStringList, lines);
+        QFETCH(int, takeDelayAfter);
+        QFETCH(bool, partitionDelayAfter);
+        Overmind overmind;
+        overmind.deviceInfo().init(0, 0, 0, 0);
+        overmind.createSettingsObjects(true);
+        overmind.storeMinimumTakeDelay(30);
+        overmind.setTakeDelay(quint16(takeDelay));
+        Partition *current = overmind.partitionModel()->partition(2);
+        current->setTakeDelayEnabled(partitionDelayOn);
+        SensorReportSpec spec;
+        spec.type = 6;
+        spec.partition = quint16(partition);
+        Sensor::SPtr sensor = device(spec);
+        ModalRecorder boxes;
+        boxes.reply = [answer](const ModalAnswerer::Request &) { return answer; };
+        sensor->setPartition(3);
+        QCOMPARE(boxes.count(QStringLiteral("question")), lines.isEmpty() ? 0 : 1);
+        if (!lines.isEmpty()) {
+            QCOMPARE(boxes.seen.first().text, lines.join(QLatin1Char('\n')));
+            QCOMPARE(boxes.seen.first().title, QStringLiteral("Take delay"));
+        }
+        QCOMPARE(int(overmind.takeDelay()), takeDelayAfter);
+        QCOMPARE(current->takeDelayEnabled(), partitionDelayAfter);
+        QCOMPARE(sensor->partition(), uchar(3));
+        QVERIFY(!overmind.isEnergySaveQuestionOpen());
+    }
+
+    void keyContactModulePartition_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("partition");
+        QTest::addColumn<int>("after");
+        QTest::newRow("needs a partition") << 3 << 0 << 1;
+        QTest::newRow("has one") << 3 << 5 << 5;
+        QTest::newRow("other mode") << 1 << 5 << 0;
+    }
+    void keyContactModulePartition()
+    {
+        QFETCH(int, mode);
+        QFETCH(int, partition);
+        QFETCH(int, after);
+        Overmind overmind;
+        overmind.deviceInfo().init(0, 0, 0, 0);
+        overmind.createSettingsObjects(true);
+        SensorReportSpec spec;
+        spec.type = 14;
+        spec.partition = quint16(partition);
+        s_FullSensorData report = makeSensorReport(spec);
+        report.settings.common.inputOperatingMode = quint8(mode);
+        Sensor sensor(0, &report);
+        sensor.updateKcPartition();
+        QCOMPARE(int(sensor.partition()), after);
     }
 
     void constructionWritesNothingAndMovesNothing()
