@@ -11,6 +11,7 @@
 #include "support/ModalRecorder.h"
 
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 #include <cstring>
@@ -94,6 +95,29 @@ private slots:
         QFETCH(QString, text);
         QCOMPARE(unescapeName(nameFieldText(reinterpret_cast<const quint8 *>(field.constData()))),
                  text);
+    }
+
+    void namePattern_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("latin and digits") << "Door 12" << true;
+        QTest::newRow("cyrillic and numero") << QString::fromUtf8("Дверь №1, ёлка") << true;
+        QTest::newRow("punctuation") << "a_~!@#$%^&*+='|;:()<>{}[],.?/-" << true;
+        QTest::newRow("empty") << "" << true;
+        QTest::newRow("63 characters") << QString(63, QLatin1Char('w')) << true;
+        QTest::newRow("64 characters") << QString(64, QLatin1Char('w')) << false;
+        QTest::newRow("double quote") << "a\"b" << false;
+        QTest::newRow("backslash") << "a\\b" << false;
+        QTest::newRow("other script") << QString::fromUtf8("Ωmega") << false;
+    }
+    void namePattern()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, accepted);
+        const QRegularExpression pattern(::namePattern(63));
+        QVERIFY(pattern.isValid());
+        QCOMPARE(pattern.match(name).hasMatch(), accepted);
     }
 
     void flags_data()
