@@ -117,8 +117,11 @@ void HostEdit::keyPressEvent(QKeyEvent *event)
         return;
     }
     if (isLetterKey(key) && !event->modifiers().testFlag(Qt::ControlModifier)) {
-        if (value == emptyAddress || value == QLatin1String("..."))
+        if (value == emptyAddress || value == QLatin1String("...")) {
+            // A letter starts a host name; the address rules would refuse it.
             clear();
+            setMode(HostNameMode);
+        }
         finalFilter(event);
         return;
     }

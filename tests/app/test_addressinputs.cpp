@@ -133,28 +133,32 @@ private slots:
     void hostKeys_data()
     {
         addEditColumns();
+        QTest::addColumn<QString>("hostText"); // given to setHost first; null: the text
         QTest::newRow("minus refused in host-name mode") << "abc.ru" << 3 << 0 << "-"
-                                                         << "abc.ru" << 3;
+                                                         << "abc.ru" << 3 << QString();
         QTest::newRow("letters and dots in host-name mode") << "abc.ru" << 6 << 0 << "x."
-                                                            << "abc.rux." << 8;
+                                                            << "abc.rux." << 8 << QString();
         QTest::newRow("letter on the neutral address empties it") << "0.0.0.0" << 0 << 0 << "ab"
-                                                                  << "ab" << 2;
+                                                                  << "ab" << 2 << QString();
         QTest::newRow("all selected, letter starts a host name") << "10.0.0.5" << 0 << -1 << "h"
-                                                                 << "h" << 1;
+                                                                 << "h" << 1 << QString();
         QTest::newRow("all selected, digit starts an address")
             << "updates.example.ru" << 0 << -1 << "1"
-            << "1.0.0.0" << 1;
+            << "1.0.0.0" << 1 << QString();
         QTest::newRow("all selected, Delete resets") << "updates.example.ru" << 0 << -1 << "\x7f"
-                                                     << "0.0.0.0" << 0;
+                                                     << "0.0.0.0" << 0 << QString();
         QTest::newRow("all selected, other key refused") << "abc.ru" << 0 << -1 << "-"
-                                                         << "abc.ru" << -1;
+                                                         << "abc.ru" << -1 << QString();
         QTest::newRow("fourth dot refused in IP mode") << "10.0.0.5" << 8 << 0 << "."
-                                                       << "10.0.0.5" << 8;
+                                                       << "10.0.0.5" << 8 << QString();
         QTest::newRow("full octet jumps to the next one") << "105.3.0.5" << 3 << 0 << "7"
-                                                          << "105.73.0.5" << 5;
+                                                          << "105.73.0.5" << 5 << QString();
         QTest::newRow("25 and a digit above 5 does not jump") << "25.3.0.5" << 2 << 0 << "7"
-                                                              << "25.3.0.5" << 2;
+                                                              << "25.3.0.5" << 2 << QString();
+        QTest::newRow("letter on a dotted skeleton starts a host name") << "..." << 0 << 0 << "a"
+                                                                        << "a" << 1 << "10.0.0.5";
     }
+
     void hostKeys()
     {
         QFETCH(QString, text);
@@ -163,8 +167,9 @@ private slots:
         QFETCH(QString, keys);
         QFETCH(QString, expected);
         QFETCH(int, expectedCursor);
+        QFETCH(QString, hostText);
         HostEdit edit;
-        edit.setHost(text);
+        edit.setHost(hostText.isNull() ? text : hostText);
         prepare(&edit, text, cursor, selection);
         typeKeys(&edit, keys);
         QCOMPARE(edit.text(), expected);
