@@ -12,11 +12,14 @@ public:
     explicit BaseSettingsWidget(QWidget *parent = nullptr);
 
     virtual bool hasChanges();
-    virtual void saveSettings();
     virtual void updateWidget();
     virtual bool isLocked();
 
     void setFocusWidget(QWidget *widget);
+
+public slots:
+    // A slot so Save buttons connect to it and it can be invoked by name.
+    virtual void saveSettings();
 
 signals:
     void settingHint(QString hint);

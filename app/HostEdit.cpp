@@ -79,8 +79,11 @@ bool HostEdit::allSelected() const
 
 void HostEdit::keyPressEvent(QKeyEvent *event)
 {
-    if (isReadOnly())
+    // The rules below rewrite the text directly, which a read-only field must not allow.
+    if (isReadOnly()) {
+        QLineEdit::keyPressEvent(event);
         return;
+    }
     if (allSelected()) {
         handleAllSelected(event);
         return;

@@ -33,6 +33,11 @@ void IpV6Edit::restoreColons(int selectionStart)
 
 void IpV6Edit::keyPressEvent(QKeyEvent *event)
 {
+    // The rules below rewrite the text directly, which a read-only field must not allow.
+    if (isReadOnly()) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
     const QString value = text();
     int pos = cursorPosition();
     const int key = event->key();

@@ -36,6 +36,13 @@ public:
     QLabel *help = nullptr;
 };
 
+class SavingPage : public BaseSettingsWidget
+{
+public:
+    int saves = 0;
+    void saveSettings() override { ++saves; }
+};
+
 void moveMouse(QWidget *page, const QPoint &pos, Qt::MouseButtons buttons = Qt::LeftButton)
 {
     QMouseEvent event(QEvent::MouseMove, pos, page->mapToGlobal(pos), Qt::NoButton, buttons,
@@ -56,6 +63,13 @@ private slots:
         page.saveSettings();
         page.updateWidget();
         QVERIFY(page.metaObject()->indexOfSignal("settingHint(QString)") >= 0);
+    }
+
+    void saveSettingsIsInvokableByName()
+    {
+        SavingPage page;
+        QVERIFY(QMetaObject::invokeMethod(&page, "saveSettings"));
+        QCOMPARE(page.saves, 1);
     }
 
     void hintFollowsTheMouse_data()
