@@ -233,6 +233,26 @@ private slots:
         QCOMPARE(edit.warning(), QString("too long"));
     }
 
+    void lineEditReportsFocusAndPaintsItsMark()
+    {
+        ContentAwareLineEdit edit;
+        QSignalSpy focusIn(&edit, &ContentAwareLineEdit::focusIn);
+        QSignalSpy focusOut(&edit, &ContentAwareLineEdit::focusOut);
+        QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
+        QApplication::sendEvent(&edit, &in);
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(&edit, &out);
+        QCOMPARE(focusIn.count(), 1);
+        QCOMPARE(focusOut.count(), 1);
+        edit.resize(120, 24);
+        QImage image(edit.size(), QImage::Format_ARGB32);
+        for (const QString &text : {QString("ok"), QString()}) {
+            edit.setChecker([](const QString &t) { return !t.isEmpty(); });
+            edit.check(text);
+            edit.render(&image);
+        }
+    }
+
     void lineEditDoubleClickSelectsAll()
     {
         ContentAwareLineEdit edit;
