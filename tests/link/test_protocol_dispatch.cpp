@@ -4,9 +4,12 @@
 #include "app/Logger.h"
 #include "link/Protocol.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLoggingCategory>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTest>
 
 using namespace AnswerBuilder;
@@ -405,6 +408,41 @@ private slots:
         QTest::ignoreMessage(QtDebugMsg,
                              QRegularExpression("^Update complete \\d\\d:\\d\\d:\\d\\d\\.\\d{3}$"));
         m_protocol->onMessageReceived(message(0xC3, 0, QByteArray::fromHex("04006400ffff0000")));
+    }
+
+    // The read-back image lands in the program's own data location, written whole.
+    void firmwareReadBack()
+    {
+        const QString path = Protocol::firmwareReadBackPath();
+        QVERIFY(path.startsWith(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+        QFile::remove(path);
+        QSignalSpy lines(m_logger, &Logger::message);
+        const QByteArray image = pattern(5000, 3);
+
+        m_protocol->onMessageReceived(message(0xBE, 2, image));
+
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), image);
+        QCOMPARE(lines.last().at(2).toString(), "[T]: Firmware had been written to " + path);
+    }
+
+    void firmwareReadBackFailureIsReported()
+    {
+        const QString path = Protocol::firmwareReadBackPath();
+        QFile::remove(path);
+        QVERIFY(QDir().mkpath(path)); // a directory where the file should go
+        QSignalSpy lines(m_logger, &Logger::message);
+
+        m_protocol->onMessageReceived(message(0xBE, 2, pattern(100)));
+
+        QVERIFY(QDir().rmdir(path));
+        const QStringList errors = linesAt(lines, LogError);
+        QCOMPARE(errors.size(), 1);
+        QVERIFY2(errors.first().startsWith("[E]: Firmware could not be written to " + path),
+                 qPrintable(errors.first()));
+        for (const QList<QVariant> &line : lines)
+            QVERIFY(!line.at(2).toString().contains("had been written"));
     }
 
     // Whatever the device sends, the layout choice is made per answer from the source.
