@@ -125,6 +125,15 @@ private slots:
         QCOMPARE(link.commands().first(), message);
     }
 
+    void resetAsksTheDeviceForDefaults()
+    {
+        LinkFixture &link = *m_link;
+        Partition partition(link.protocol(), 4, 1, 0);
+        partition.resetSettings();
+        QTRY_COMPARE(link.commands().size(), 1);
+        QCOMPARE(link.commands().first(), QByteArray::fromHex("0209000400"));
+    }
+
     void writeBack()
     {
         LinkFixture &link = *m_link;
