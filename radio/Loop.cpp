@@ -251,9 +251,12 @@ QList<int> Loop::zoneChoices()
 void Loop::buildPropertyTree()
 {
     const auto write = [this] { writeToDevice(); };
+    const QStringList captionsByCode = {tr("Not set"), tr("Not sensor"), tr("Security"),
+                                        tr("Alarm"),   tr("Enter"),      tr("Fire"),
+                                        tr("Water")};
     QStringList zoneCaptions;
     for (int zone : zoneChoices())
-        zoneCaptions << tr(zoneTypeCaptions[zone]);
+        zoneCaptions << captionsByCode.value(zone);
 
     SensorProperty nameNode = SensorProperty::string(
         QStringLiteral("name"), tr("Name"), [this] { return QVariant(jsonKey()); },

@@ -26,6 +26,8 @@ Partition::Partition(Protocol *writer, int index, int kind, int aggregate, QObje
     std::memset(&m_status, 0, sizeof(m_status));
     m_settings.compatibleVersion = 1;
     m_settings.criticalVersion = 1;
+    qRegisterMetaType<s_ExtMemDataPartition>("s_ExtMemDataPartition");
+    qRegisterMetaType<Sensor::SPtr>("Sensor::SPtr");
     m_defaultNameTimer.setSingleShot(true);
     connect(&m_defaultNameTimer, &QTimer::timeout, this, &Partition::applyDefaultName);
 }
