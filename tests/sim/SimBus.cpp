@@ -102,9 +102,16 @@ int SimBus::openHandleCount(const SimDevice *device) const
     return count;
 }
 
+int SimBus::enumerationCount() const
+{
+    std::lock_guard<std::mutex> guard(lock());
+    return m_enumerations;
+}
+
 QVector<HidDeviceInfo> SimBus::enumerate(ushort vendorId, ushort productId)
 {
     std::lock_guard<std::mutex> guard(lock());
+    ++m_enumerations;
     QVector<HidDeviceInfo> records;
     for (const SimDevice *device : qAsConst(m_devices)) {
         if (device->VendorId != vendorId || device->productId() != productId)
