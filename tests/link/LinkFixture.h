@@ -34,8 +34,8 @@ struct LinkFixture
             return false;
         hid->activate();
         if (!hid->isActive())
-            qWarning() << "not active: state" << hid->currentConnection()->stateCode()
-                       << "free" << hid->currentConnection()->isFree();
+            qWarning() << "not active: state" << hid->currentConnection()->stateCode() << "free"
+                       << hid->currentConnection()->isFree();
         return hid->isActive();
     }
 

@@ -63,6 +63,10 @@ void SimBus::plug(SimDevice *device)
     if (device->m_bus)
         return;
     device->m_bus = this;
+    // A device that comes back starts from a clean slate, like after a USB reset.
+    device->m_collecting = false;
+    device->m_buffer.clear();
+    device->m_counter = 0;
     m_devices.append(device);
 }
 
