@@ -237,6 +237,22 @@ private slots:
         QCOMPARE(device().commandsOf(0x32).size(), 3);
     }
 
+    // Stopping an update replaces the writer: what was still queued is dropped and the
+    // stop command is the first message of the new writer.
+    void stopUpdateDropsTheQueue()
+    {
+        m_link->device.setAckPolls(50);
+        const QByteArray image(60 * 200, '\x5a'); // 200 reports, slow to acknowledge
+        for (int i = 0; i < 5; ++i)
+            protocol().writeFirmware(quint16(i), image);
+        protocol().stopSensorUpdate();
+        m_link->device.setAckPolls(0);
+
+        QTRY_VERIFY(!device().commandsOf(0xC1).isEmpty());
+        QCOMPARE(device().commands().last().toHex(), QByteArray("c10000"));
+        QVERIFY(device().commandsOf(0xBF).size() < 5);
+    }
+
     void sizeLogThenInterface()
     {
         QSignalSpy lines(&m_link->logger, &Logger::message);
