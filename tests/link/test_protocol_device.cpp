@@ -1,3 +1,4 @@
+#include "AnswerBuilder.h"
 #include "ProtocolFixture.h"
 #include "SignalLog.h"
 
@@ -225,9 +226,8 @@ private slots:
 
     void journalRetrySucceeds()
     {
-        QByteArray entry = SimCommunicator::makeBlock(256, 10);
         // Journal entries are sealed at byte 244.
-        qToLittleEndian(crc32Stm(entry.constData(), 244), entry.data() + 244);
+        const QByteArray entry = AnswerBuilder::sealed(256, 244, 10);
         device().setRecord(0x32, 12, entry);
         device().failNext(0x32, 0x53, 2);
         QSignalSpy entries(&protocol(), &Protocol::journalEntry);
