@@ -74,7 +74,8 @@ bool HIDConnection::isWriterBusy() const
 
 void HIDConnection::createWriter()
 {
-    if (m_writer || !m_device)
+    // A writer runs only beside the reader of an active connection.
+    if (m_writer || !m_device || m_state != Active)
         return;
     m_writer = new HIDWriter(m_device, this);
     connect(m_writer, &HIDWriter::partTransmitted, this, &HIDConnection::partTransmitted);

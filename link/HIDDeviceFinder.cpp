@@ -1,6 +1,7 @@
 #include "link/HIDDeviceFinder.h"
 
 #include <chrono>
+#include <pthread.h>
 
 #include "app/Logger.h"
 #include "link/HidBackend.h"
@@ -69,6 +70,7 @@ bool HIDDeviceFinder::isValidSerialNumber(const QString &serial)
 
 void HIDDeviceFinder::run()
 {
+    pthread_setname_np(pthread_self(), "hid-finder");
     for (;;) {
         for (const ushort productId : ProductIds)
             scan(VendorId, productId);

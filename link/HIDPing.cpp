@@ -1,6 +1,7 @@
 #include "link/HIDPing.h"
 
 #include <chrono>
+#include <pthread.h>
 
 #include "link/HidBackend.h"
 
@@ -22,6 +23,7 @@ HIDPing::~HIDPing()
 
 void HIDPing::run()
 {
+    pthread_setname_np(pthread_self(), "hid-ping");
     unsigned char buffer[65] = {};
     std::unique_lock<std::mutex> lock(m_mutex);
     while (!m_stop) {

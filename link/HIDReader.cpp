@@ -3,6 +3,7 @@
 #include <QByteArray>
 
 #include <chrono>
+#include <pthread.h>
 
 #include "app/Logger.h"
 #include "link/HidBackend.h"
@@ -44,6 +45,7 @@ void HIDReader::stop()
 
 void HIDReader::run()
 {
+    pthread_setname_np(pthread_self(), "hid-reader");
     logTrace(this, QStringLiteral("Listening to HID device"));
     unsigned char buffer[65] = {};
     while (!m_stop.load()) {

@@ -3,6 +3,7 @@
 #include <QDebug>
 
 #include <chrono>
+#include <pthread.h>
 
 #include "app/Logger.h"
 #include "link/Crc.h"
@@ -89,6 +90,7 @@ QList<QByteArray> HIDWriter::split(const QByteArray &message, quint8 counter, in
 
 void HIDWriter::run()
 {
+    pthread_setname_np(pthread_self(), "hid-writer");
     for (;;) {
         m_busy.store(!m_queue.isEmpty());
         QByteArray message;

@@ -63,6 +63,10 @@ void SimBus::plug(SimDevice *device)
     if (device->m_bus)
         return;
     device->m_bus = this;
+    // A device that comes back starts from a clean slate, like after a USB reset.
+    device->m_collecting = false;
+    device->m_buffer.clear();
+    device->m_counter = 0;
     m_devices.append(device);
 }
 
@@ -102,9 +106,16 @@ int SimBus::openHandleCount(const SimDevice *device) const
     return count;
 }
 
+int SimBus::enumerationCount() const
+{
+    std::lock_guard<std::mutex> guard(lock());
+    return m_enumerations;
+}
+
 QVector<HidDeviceInfo> SimBus::enumerate(ushort vendorId, ushort productId)
 {
     std::lock_guard<std::mutex> guard(lock());
+    ++m_enumerations;
     QVector<HidDeviceInfo> records;
     for (const SimDevice *device : qAsConst(m_devices)) {
         if (device->VendorId != vendorId || device->productId() != productId)

@@ -26,6 +26,8 @@ public:
     // An enumeration record with no device behind it (e.g. a broken serial number).
     void addStrayRecord(const HidDeviceInfo &record);
     int openHandleCount(const SimDevice *device) const;
+    // Enumeration calls so far: a test waits for whole scans with it.
+    int enumerationCount() const;
 
     QVector<HidDeviceInfo> enumerate(ushort vendorId, ushort productId) override;
     HidHandle *open(ushort vendorId, ushort productId, const wchar_t *serialNumber) override;
@@ -56,4 +58,5 @@ private:
     QList<SimDevice *> m_devices;
     QList<HidDeviceInfo> m_strayRecords;
     QList<Handle *> m_handles;
+    int m_enumerations = 0;
 };
