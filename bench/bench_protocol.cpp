@@ -7,7 +7,6 @@
 #include <QElapsedTimer>
 #include <QLoggingCategory>
 #include <QTextStream>
-#include <QtEndian>
 
 namespace {
 QByteArray message(quint8 type, quint16 id, const QByteArray &payload)
@@ -19,12 +18,18 @@ QByteArray message(quint8 type, quint16 id, const QByteArray &payload)
     return bytes + payload;
 }
 
+void putLittleEndian32(QByteArray &bytes, int offset, quint32 value)
+{
+    for (int i = 0; i < 4; ++i)
+        bytes[offset + i] = char((value >> (8 * i)) & 0xFF);
+}
+
 QByteArray sealed(int size)
 {
     QByteArray record(size, '\0');
     for (int i = 0; i < size; ++i)
         record[i] = char(i * 7);
-    qToLittleEndian(crc32Stm(record.constData(), quint32(size - 4)), record.data() + size - 4);
+    putLittleEndian32(record, size - 4, crc32Stm(record.constData(), quint32(size - 4)));
     return record;
 }
 
@@ -32,7 +37,7 @@ QByteArray sealed(int size)
 QList<QByteArray> answerMix()
 {
     QByteArray journal(256, '\x21');
-    qToLittleEndian(crc32Stm(journal.constData(), 244), journal.data() + 244);
+    putLittleEndian32(journal, 244, crc32Stm(journal.constData(), 244));
     return {
         message(0x0A, 3, QByteArray(104, '\x01')),
         message(0x0B, 1, QByteArray(8, '\x02')),

@@ -555,7 +555,7 @@ void Protocol::sendTestSMS(const QString &number, const QString &message)
 
 void Protocol::sendSimControl(const s_SimcardControl &s)
 {
-    qDebug() << "send s_SimcardControl command =" << s.command;
+    qDebug() << "send s_SimcardControl command =" << int(s.command);
     sendToDevice(_SimControlStatus, reinterpret_cast<const quint8 *>(&s), sizeof(s));
 }
 

@@ -126,7 +126,7 @@ void Protocol::dispatch(quint8 type, quint16 id, const QByteArray &message)
     if (dispatchStatus(type, id, message) || dispatchSettings(type, id, message) ||
         dispatchJournalAndFirmware(type, id, message) || dispatchOther(type, id, message))
         return;
-    qDebug() << "Unknown packet:" << type;
+    qDebug().noquote() << QStringLiteral("Unknown packet: %1").arg(type);
     logTrace(this, QStringLiteral("Unknown packet: %1").arg(type));
 }
 
@@ -589,7 +589,7 @@ bool Protocol::dispatchOther(quint8 type, quint16 id, const QByteArray &message)
         s_SimcardStatus record;
         if (take(message, record)) {
             logDebug(this, QStringLiteral("SIM Status received"));
-            qDebug() << "_SimControlStatus s.event =" << record.event;
+            qDebug() << "_SimControlStatus s.event =" << int(record.event);
             emit simControlStatus(record);
         }
         return true;

@@ -28,7 +28,8 @@ inline QByteArray pattern(int size, int seed = 1)
 
 inline void setLittleEndian32(QByteArray &bytes, int offset, quint32 value)
 {
-    qToLittleEndian(value, bytes.data() + offset);
+    for (int i = 0; i < 4; ++i)
+        bytes[offset + i] = char((value >> (8 * i)) & 0xFF);
 }
 
 // A record sealed the device's way: the CRC of every byte before crcOffset, stored there.
@@ -54,14 +55,15 @@ inline QByteArray broken(QByteArray sealedRecord)
 inline QByteArray le16(quint16 value)
 {
     QByteArray bytes(2, '\0');
-    qToLittleEndian(value, bytes.data());
+    bytes[0] = char(value & 0xFF);
+    bytes[1] = char(value >> 8);
     return bytes;
 }
 
 inline QByteArray le32(quint32 value)
 {
     QByteArray bytes(4, '\0');
-    qToLittleEndian(value, bytes.data());
+    setLittleEndian32(bytes, 0, value);
     return bytes;
 }
 

@@ -39,8 +39,13 @@ struct ProtocolFixture
     {
         if (!QTest::qWaitFor([this] { return hid->currentConnection() != nullptr; }, 10000))
             return false;
-        hid->activate();
-        return hid->isActive();
+        // Activation can lose a race with the transport's own lock probe; try again.
+        return QTest::qWaitFor(
+            [this] {
+                hid->activate();
+                return hid->isActive();
+            },
+            10000);
     }
 
     Logger logger;

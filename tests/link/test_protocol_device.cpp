@@ -1,3 +1,4 @@
+#include "AnswerBuilder.h"
 #include "ProtocolFixture.h"
 #include "SignalLog.h"
 
@@ -225,9 +226,8 @@ private slots:
 
     void journalRetrySucceeds()
     {
-        QByteArray entry = SimCommunicator::makeBlock(256, 10);
         // Journal entries are sealed at byte 244.
-        qToLittleEndian(crc32Stm(entry.constData(), 244), entry.data() + 244);
+        const QByteArray entry = AnswerBuilder::sealed(256, 244, 10);
         device().setRecord(0x32, 12, entry);
         device().failNext(0x32, 0x53, 2);
         QSignalSpy entries(&protocol(), &Protocol::journalEntry);
@@ -235,6 +235,22 @@ private slots:
         QTRY_COMPARE(entries.count(), 1);
         QCOMPARE(bytesOf(entries.at(0).at(1)), entry);
         QCOMPARE(device().commandsOf(0x32).size(), 3);
+    }
+
+    // Stopping an update replaces the writer: what was still queued is dropped and the
+    // stop command is the first message of the new writer.
+    void stopUpdateDropsTheQueue()
+    {
+        m_link->device.setAckPolls(50);
+        const QByteArray image(60 * 200, '\x5a'); // 200 reports, slow to acknowledge
+        for (int i = 0; i < 5; ++i)
+            protocol().writeFirmware(quint16(i), image);
+        protocol().stopSensorUpdate();
+        m_link->device.setAckPolls(0);
+
+        QTRY_VERIFY(!device().commandsOf(0xC1).isEmpty());
+        QCOMPARE(device().commands().last().toHex(), QByteArray("c10000"));
+        QVERIFY(device().commandsOf(0xBF).size() < 5);
     }
 
     void sizeLogThenInterface()

@@ -445,6 +445,15 @@ private slots:
             QVERIFY(!line.at(2).toString().contains("had been written"));
     }
 
+    // Single bytes go to the debug output as numbers, not as characters.
+    void debugOutputOfByteValues()
+    {
+        QTest::ignoreMessage(QtDebugMsg, "Unknown packet: 66");
+        m_protocol->onMessageReceived(message(0x42, 0));
+        QTest::ignoreMessage(QtDebugMsg, "_SimControlStatus s.event = 65");
+        m_protocol->onMessageReceived(message(0xD4, 0, QByteArray("A234567", 8)));
+    }
+
     // Whatever the device sends, the layout choice is made per answer from the source.
     void layoutFollowsTheDeviceAtOnce()
     {

@@ -78,6 +78,13 @@ bool isReadOperation(quint8 operation)
     }
 }
 
+// Byte by byte: keeps the optimiser from doubting the array's size.
+void putLittleEndian(QByteArray &bytes, int offset, quint32 value, int width)
+{
+    for (int i = 0; i < width; ++i)
+        bytes[offset + i] = char((value >> (8 * i)) & 0xFF);
+}
+
 QString fieldText(const QByteArray &field)
 {
     const int end = field.indexOf('\0');
@@ -88,10 +95,10 @@ QByteArray defaultFirmwareInfo()
 {
     QByteArray info(FwInfoSize, '\0');
     info.replace(0, 12, "Korvel-GSM R");
-    qToLittleEndian<quint16>(40, info.data() + 58);     // device type
-    qToLittleEndian<quint16>(0x0102, info.data() + 60); // hardware version
-    qToLittleEndian<quint16>(0x0203, info.data() + 62); // firmware version 2.3
-    qToLittleEndian<quint32>(1767225600, info.data() + 68);
+    putLittleEndian(info, 58, 40, 2);     // device type
+    putLittleEndian(info, 60, 0x0102, 2); // hardware version
+    putLittleEndian(info, 62, 0x0203, 2); // firmware version 2.3
+    putLittleEndian(info, 68, 1767225600, 4);
     return info;
 }
 } // namespace
@@ -131,7 +138,7 @@ QByteArray SimCommunicator::sealBlock(QByteArray block)
     const int crcAt = block.size() - 4;
     block[crcAt - 2] = 1;
     block[crcAt - 1] = 1;
-    qToLittleEndian(crc32Stm(block.constData(), quint32(crcAt)), block.data() + crcAt);
+    putLittleEndian(block, crcAt, crc32Stm(block.constData(), quint32(crcAt)), 4);
     return block;
 }
 
@@ -180,8 +187,8 @@ QByteArray SimCommunicator::errorAnswer(quint8 operation, quint16 code, quint16 
 {
     QByteArray payload(6, '\0');
     payload[0] = char(operation);
-    qToLittleEndian(code, payload.data() + 2);
-    qToLittleEndian(id, payload.data() + 4);
+    putLittleEndian(payload, 2, code, 2);
+    putLittleEndian(payload, 4, id, 2);
     return message(OpError, 0, payload);
 }
 
@@ -314,8 +321,8 @@ void SimCommunicator::handleReadAll()
         send(message(key.first, key.second, m_records.value(key)));
         ++sent;
         QByteArray progress(4, '\0');
-        qToLittleEndian(sent, progress.data());
-        qToLittleEndian(total, progress.data() + 2);
+        putLittleEndian(progress, 0, sent, 2);
+        putLittleEndian(progress, 2, total, 2);
         send(message(OpReadProgress, 0, progress));
     }
     send(message(OpReadComplete, 0));
