@@ -1,4 +1,4 @@
-#include "LinkFixture.h"
+#include "RadioLink.h"
 #include "RadioReports.h"
 
 #include "app/Overmind.h"
@@ -46,7 +46,7 @@ private slots:
     {
         m_overmind = std::make_unique<Overmind>();
         m_overmind->deviceInfo().init(0, 0, 0, 0);
-        m_link = std::make_unique<LinkFixture>();
+        m_link = std::make_unique<ProtocolLink>();
         QVERIFY(m_link->connect());
     }
     void cleanupTestCase()
@@ -116,7 +116,7 @@ private slots:
         QFETCH(int, currentState);
         QFETCH(bool, lock);
         QFETCH(QByteArray, message);
-        LinkFixture &link = *m_link;
+        ProtocolLink &link = *m_link;
         Partition partition(link.protocol(), index, 1, 0);
         const s_PartitionStatus s = status(quint16(mainState), quint16(currentState));
         partition.setStatus(&s);
@@ -127,7 +127,7 @@ private slots:
 
     void resetAsksTheDeviceForDefaults()
     {
-        LinkFixture &link = *m_link;
+        ProtocolLink &link = *m_link;
         Partition partition(link.protocol(), 4, 1, 0);
         partition.resetSettings();
         QTRY_COMPARE(link.commands().size(), 1);
@@ -136,7 +136,7 @@ private slots:
 
     void writeBack()
     {
-        LinkFixture &link = *m_link;
+        ProtocolLink &link = *m_link;
         Partition partition(link.protocol(), 3, 1, 0);
         s_ExtMemDataPartition block;
         std::memset(&block, 0x5A, sizeof(block));
@@ -169,7 +169,7 @@ private slots:
 
     void unnamedPartitionGetsItsDefaultName()
     {
-        LinkFixture &link = *m_link;
+        ProtocolLink &link = *m_link;
         Partition partition(link.protocol(), 3, 1, 0);
         s_ExtMemDataPartition block;
         std::memset(&block, 0, sizeof(block));
@@ -189,7 +189,7 @@ private slots:
 
     void defaultNameTimerDiesWithThePartition()
     {
-        LinkFixture &link = *m_link;
+        ProtocolLink &link = *m_link;
         auto partition = std::make_unique<Partition>(link.protocol(), 0, 1, 0);
         s_ExtMemDataPartition block;
         std::memset(&block, 0, sizeof(block));
@@ -202,7 +202,7 @@ private slots:
 
     void nameArrivingMeanwhileIsKept()
     {
-        LinkFixture &link = *m_link;
+        ProtocolLink &link = *m_link;
         Partition partition(link.protocol(), 0, 1, 0);
         s_ExtMemDataPartition block;
         std::memset(&block, 0, sizeof(block));
@@ -340,7 +340,7 @@ private slots:
 
 private:
     std::unique_ptr<Overmind> m_overmind;
-    std::unique_ptr<LinkFixture> m_link;
+    std::unique_ptr<ProtocolLink> m_link;
 };
 
 QTEST_MAIN(TestPartition)

@@ -1,4 +1,4 @@
-#include "LinkFixture.h"
+#include "RadioLink.h"
 
 #include "app/DeviceTypeNames.h"
 #include "link/Crc.h"
@@ -43,7 +43,7 @@ private slots:
     void initTestCase()
     {
         initDeviceTypeNames();
-        m_link = std::make_unique<LinkFixture>();
+        m_link = std::make_unique<ProtocolLink>();
         Config::install(m_link->communicator());
         QVERIFY(m_link->connect());
     }
@@ -143,7 +143,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<LinkFixture> m_link;
+    std::unique_ptr<ProtocolLink> m_link;
 };
 
 QTEST_MAIN(TestSimConfiguration)

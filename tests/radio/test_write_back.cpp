@@ -1,4 +1,4 @@
-#include "LinkFixture.h"
+#include "RadioLink.h"
 #include "RadioReports.h"
 
 #include "app/Overmind.h"
@@ -86,7 +86,7 @@ private slots:
         QCOMPARE(wordAt(outBytes, 168), 0u);
         verifyTrailer(outBytes);
 
-        LinkFixture link;
+        ProtocolLink link;
         QVERIFY(link.connect());
         link.protocol()->writeSensorData(7, *block);
         link.protocol()->writeLoopData(loop.loopData());

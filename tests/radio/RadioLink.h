@@ -32,11 +32,11 @@ private:
 };
 
 // A protocol of the test's own over the simulated device.
-class LinkFixture : public SimulatedDevice
+class ProtocolLink : public SimulatedDevice
 {
 public:
-    LinkFixture();
-    ~LinkFixture();
+    ProtocolLink();
+    ~ProtocolLink();
 
     // Waits for the connection and activates it; false when it never came.
     bool connect();

@@ -1,4 +1,4 @@
-#include "LinkFixture.h"
+#include "RadioLink.h"
 
 #include "app/MainWindow.h"
 #include "app/Overmind.h"
@@ -27,7 +27,7 @@ bool waitForConnection(HIDInterface *interface)
     return interface->isActive();
 }
 
-LinkFixture::LinkFixture()
+ProtocolLink::ProtocolLink()
 {
     m_interface = std::make_unique<HIDInterface>();
     // The record-size log is of no interest here.
@@ -38,13 +38,13 @@ LinkFixture::LinkFixture()
                      &Protocol::onMessageReceived);
 }
 
-LinkFixture::~LinkFixture()
+ProtocolLink::~ProtocolLink()
 {
     m_protocol.reset();
     m_interface.reset();
 }
 
-bool LinkFixture::connect()
+bool ProtocolLink::connect()
 {
     return waitForConnection(m_interface.get());
 }
