@@ -16,7 +16,9 @@ QtTreePropertyBrowser::QtTreePropertyBrowser(QWidget *parent)
 
 QtTreePropertyBrowser::~QtTreePropertyBrowser()
 {
-    // The view and delegate outlive this object a little (they are children).
+    // The view and delegate outlive this object a little (they are children): nothing
+    // they do while being torn down may reach the state deleted here.
+    QObject::disconnect(d_ptr->treeWidget, nullptr, this, nullptr);
     d_ptr->treeWidget->setEditorPrivate(nullptr);
     d_ptr->delegate->setEditorPrivate(nullptr);
     delete d_ptr;

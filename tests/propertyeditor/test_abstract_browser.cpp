@@ -4,7 +4,9 @@
 #include "propertyeditor/QtIntPropertyManager.h"
 #include "propertyeditor/QtTreePropertyBrowser.h"
 
+#include "propertyeditor/QtBrowserItem.h"
 #include <QPointer>
+
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
@@ -70,6 +72,13 @@ class TestAbstractBrowser : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase()
+    {
+        // Lets signal spies count signals that carry these pointers.
+        qRegisterMetaType<QtProperty *>("QtProperty*");
+        qRegisterMetaType<QtBrowserItem *>("QtBrowserItem*");
+    }
+
     void itemsFollowTheGraph()
     {
         QtGroupPropertyManager manager;

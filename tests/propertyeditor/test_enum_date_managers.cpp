@@ -6,8 +6,10 @@
 #include "propertyeditor/QtProperty.h"
 #include "propertyeditor/QtTimePropertyManager.h"
 
+#include "propertyeditor/QtBrowserItem.h"
 #include <QLocale>
 #include <QPixmap>
+
 #include <QSignalSpy>
 #include <QTest>
 
@@ -43,6 +45,13 @@ class TestEnumDateManagers : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase()
+    {
+        // Lets signal spies count signals that carry these pointers.
+        qRegisterMetaType<QtProperty *>("QtProperty*");
+        qRegisterMetaType<QtBrowserItem *>("QtBrowserItem*");
+    }
+
     void enumerationSignals_data()
     {
         QTest::addColumn<QStringList>("names");

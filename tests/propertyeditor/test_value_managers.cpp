@@ -6,7 +6,9 @@
 #include "propertyeditor/QtProperty.h"
 #include "propertyeditor/QtStringPropertyManager.h"
 
+#include "propertyeditor/QtBrowserItem.h"
 #include <QLocale>
+
 #include <QSignalSpy>
 #include <QTest>
 
@@ -116,6 +118,13 @@ class TestValueManagers : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase()
+    {
+        // Lets signal spies count signals that carry these pointers.
+        qRegisterMetaType<QtProperty *>("QtProperty*");
+        qRegisterMetaType<QtBrowserItem *>("QtBrowserItem*");
+    }
+
     void integerSignals_data() { numberCases(); }
     void integerSignals()
     {
