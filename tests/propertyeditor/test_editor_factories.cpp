@@ -20,7 +20,8 @@
 
 namespace {
 // One tree browser with every factory of this kind bound to the shared managers.
-struct Pane {
+struct Pane
+{
     QtTreePropertyBrowser browser;
     QtSpinBoxFactory spins;
     QtDoubleSpinBoxFactory doubles;
@@ -44,8 +45,7 @@ struct Pane {
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, point);
     }
 
-    template <class Editor>
-    Editor *editor() const
+    template <class Editor> Editor *editor() const
     {
         return view()->viewport()->findChild<Editor *>(QString(), Qt::FindDirectChildrenOnly);
     }
