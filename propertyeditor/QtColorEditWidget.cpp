@@ -67,9 +67,10 @@ void QtColorEditWidget::setValue(const QColor &value)
 QColor QtColorEditWidget::chooseColor()
 {
     if (ModalAnswerer::isActive()) {
-        // Tests answer with the chosen colour as an ARGB number; -1 cancels.
+        // Answered with the chosen colour as an ARGB number; -1 cancels.
         ModalAnswerer::Request request;
-        request.kind = QStringLiteral("colorDialog");
+        request.kind = QStringLiteral("dialog");
+        request.title = QStringLiteral("QColorDialog");
         request.text = m_color.name(QColor::HexArgb);
         const int answer = ModalAnswerer::answer(request);
         return answer == -1 ? QColor() : QColor::fromRgba(static_cast<QRgb>(answer));

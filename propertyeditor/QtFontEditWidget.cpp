@@ -68,9 +68,9 @@ bool QtFontEditWidget::chooseFont(QFont *chosen)
 {
     const QString title = tr("Select Font");
     if (ModalAnswerer::isActive()) {
-        // Tests answer with the point size of the chosen font; -1 (or less than 1) cancels.
+        // Answered with the point size of the chosen font; -1 (or less than 1) cancels.
         ModalAnswerer::Request request;
-        request.kind = QStringLiteral("fontDialog");
+        request.kind = QStringLiteral("dialog");
         request.title = title;
         request.text = m_font.toString();
         const int answer = ModalAnswerer::answer(request);
