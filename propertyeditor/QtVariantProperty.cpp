@@ -24,20 +24,6 @@ QVariant QtVariantProperty::value() const
     return d_ptr->manager->value(this);
 }
 
-QVariant QtVariantProperty::attributeValue(const QString &attribute) const
-{
-    return d_ptr->manager->attributeValue(this, attribute);
-}
-
-int QtVariantProperty::valueType() const
-{
-    return d_ptr->manager->valueType(this);
-}
-int QtVariantProperty::propertyType() const
-{
-    return d_ptr->manager->propertyType(this);
-}
-
 void QtVariantProperty::setValue(const QVariant &value)
 {
     d_ptr->manager->setValue(this, value);

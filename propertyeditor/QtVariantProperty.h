@@ -14,9 +14,6 @@ public:
     ~QtVariantProperty() override;
 
     QVariant value() const;
-    QVariant attributeValue(const QString &attribute) const;
-    int valueType() const;
-    int propertyType() const;
 
     void setValue(const QVariant &value);
     void setAttribute(const QString &attribute, const QVariant &value);

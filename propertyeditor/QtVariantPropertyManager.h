@@ -34,7 +34,6 @@ public:
     virtual QVariant value(const QtProperty *property) const;
     virtual QVariant attributeValue(const QtProperty *property, const QString &attribute) const;
 
-    int valueType(const QtProperty *property) const;
     int propertyType(const QtProperty *property) const;
     QtVariantProperty *variantProperty(const QtProperty *property) const;
 
@@ -111,6 +110,7 @@ private:
     friend class QtVariantPropertyManagerPrivate;
     friend class QtVariantEditorFactory;
     void markEditorOpen() { m_editorOpen = true; }
+    int valueType(const QtProperty *property) const;
 
     QtVariantPropertyManagerPrivate *d_ptr;
     bool m_editorOpen = false;
