@@ -255,11 +255,12 @@ void QtRectFPropertyManager::initializeProperty(QtProperty *property)
         sub->setPropertyName(names[part]);
         d_ptr->doubleManager->setDecimals(sub, 2);
         d_ptr->doubleManager->setValue(sub, 0);
+        if (part == Width || part == Height)
+            d_ptr->doubleManager->setMinimum(sub, 0);
         d_ptr->propertyToPart[part][property] = sub;
         d_ptr->partToProperty[part][sub] = property;
         property->addSubProperty(sub);
     }
-    setUnboundedRanges(property);
 }
 
 void QtRectFPropertyManager::uninitializeProperty(QtProperty *property)
