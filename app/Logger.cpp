@@ -60,8 +60,8 @@ void Logger::logInfo(QObject *sender, const QString &text)
 
 void Logger::emitLine(QObject *sender, logLevel_t level, const QString &text)
 {
-    const QString name = sender ? QString::fromLatin1(sender->metaObject()->className())
-                                : QString();
+    const QString name =
+        sender ? QString::fromLatin1(sender->metaObject()->className()) : QString();
     emit message(name, level, text);
 }
 

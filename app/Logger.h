@@ -4,7 +4,8 @@
 #include <QString>
 
 // Log levels as they travel with every line; registered as a meta-type at start-up.
-enum logLevel_t : qint32 {
+enum logLevel_t : qint32
+{
     LogError = 0,
     LogWarning = 1,
     LogDebug = 2,

@@ -15,7 +15,12 @@ public:
                                                 QMessageBox::StandardButtons buttons);
     static void warning(const QString &text, const QString &title);
 
+    // A box parented to a given window (dialogs that show their own boxes); it still closes
+    // when the device goes away and can be answered by tests.
+    static int exec(QWidget *parent, QMessageBox::Icon icon, const QString &text,
+                    const QString &title, QMessageBox::StandardButtons buttons);
+
 private:
-    static int run(QMessageBox::Icon icon, const QString &kind, const QString &text,
-                   const QString &title, QMessageBox::StandardButtons buttons);
+    static int run(QMessageBox::Icon icon, const QString &text, const QString &title,
+                   QMessageBox::StandardButtons buttons);
 };

@@ -10,8 +10,9 @@
 class ModalAnswerer
 {
 public:
-    struct Request {
-        QString kind;        // "critical", "information", "question", "warning", "dialog", ...
+    struct Request
+    {
+        QString kind; // "critical", "information", "question", "warning", "dialog", ...
         QString title;
         QString text;
         QStringList buttons; // captions, or standard-button names for message boxes

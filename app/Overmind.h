@@ -1,11 +1,52 @@
 #pragma once
 
-#include <QObject>
+#include "app/ConfigFile.h"
+#include "app/DeviceInfo.h"
 
-class QMainWindow;
+#include <QMap>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <QTimer>
+
+class BeeperSettings;
+class DateTimeSettings;
+class DebugSettings;
+class DeviceSettings;
+class DirectionSettings;
+class EthernetSettings;
+class GSMSettings;
+class HIDInterface;
+class IButtonConfig;
+class IButtonModel;
+class Journal;
+class LedsSettings;
+class MainWindow;
+class ObjectSettings;
+class OutputGroupsSettings;
+class PartitionModel;
+class PowerStatusIsp0;
+class PowerStatusIsp1;
+class PowerStatusIsp2;
+class Protocol;
+class Storable;
+class UserModel;
+class WirelessSettings;
+class QComboBox;
+class QLineEdit;
 class QWidget;
 
-// The one controller of the application, reached through Overmind::instance().
+// State of the radio channel: unknown until the radio page has shown the device's settings.
+enum RadioState : qint32
+{
+    RadioUnknown = -1,
+    RadioReady = 1
+};
+Q_DECLARE_METATYPE(RadioState)
+
+// The one controller of the application, reached through Overmind::instance(). It owns
+// the device link, every settings object and model, the device description, the
+// configuration document and the login state.
 class Overmind : public QObject
 {
     Q_OBJECT
@@ -15,14 +56,153 @@ public:
 
     static Overmind *instance();
 
-    QMainWindow *mainWindow() const { return m_mainWindow; }
-    void setMainWindow(QMainWindow *window);
+    // Accessors used throughout the program.
+    Protocol *protocol() const { return m_protocol; }
+    HIDInterface *hidInterface() const { return m_hid; }
+    PartitionModel *partitionModel() const { return m_partitionModel; }
+    UserModel *userModel() const { return m_userModel; }
+    IButtonModel *iButtonModel() const { return m_iButtonModel; }
+    Journal *journal() const { return m_journal; }
+    DirectionSettings *directionSettings() const { return m_directionSettings; }
+    MainWindow *mainWindow() const { return m_mainWindow; }
+    DeviceInfo &deviceInfo() { return m_deviceInfo; }
+    ConfigFile &configDocument() { return m_configFile; }
+    bool isViewingMode() const { return m_viewingMode; }
+    bool canEdit() const;
+    int currentUserId() const { return m_currentUser; }
+    bool isLoggedIn() const { return m_loggedIn; }
+    bool isSettingsLoaded() const { return m_settingsLoaded; }
+    bool isSettingsUnlocked() const { return !m_settingsLocked; }
+    bool isDebugMode() const { return m_debugMode; }
+    bool isEnergySaveQuestionOpen() const { return m_energySaveQuestionOpen; }
+    bool isUpdating() const { return m_firmwareUpdateRunning; }
+    quint16 takeDelay() const { return m_takeDelay; }
+    quint16 minimumTakeDelay() const { return m_minimumTakeDelay; }
+    QString defaultMacText() const { return m_defaultMacText; }
+    int defaultMacAddress() const { return m_defaultMacAddress; }
+    RadioState radioState() const { return m_radioState; }
+    bool hasDevices() const;
+    double temperature() const;
+    const QMap<QString, Storable *> &registry() const { return m_registry; }
+
+    void setTakeDelay(quint16 delay);
+    void storeMinimumTakeDelay(quint16 delay) { m_minimumTakeDelay = delay; }
+    void setRadioState(RadioState state);
+    void setDefaultMacAddress(int address);
+    void setDefaultMacText(const QString &text) { m_defaultMacText = text; }
+    void setSettingsLocked(bool locked);
+    void setUpdating(bool updating) { m_firmwareUpdateRunning = updating; }
+    void setEnergySaveQuestionOpen(bool open) { m_energySaveQuestionOpen = open; }
+    void setDebugMode(bool on) { m_debugMode = on; }
     void registerDialog(QWidget *dialog);
+    void addImportedUserName(const QString &name, int list);
+
+    void setMainWindow(MainWindow *window);
+    void init();
+    void createSettingsObjects(bool withPartitionModel);
+    void createDirectionSettings();
+    void deleteModels();
+    QJsonObject settingsJson() const;
+
+    // Shared operations for the pages.
+    static int utf8BytesLeft(const QString &text);
+    static bool limitUtf8Length(const QString &text, QLineEdit *lineEdit);
+    static quint16 checkedMask(QComboBox *comboBox);
+    void setOutputGroupCount(int count);
+    void setOutputGroupName(int index, const QString &name);
+    QString outputGroupName(int index) const;
+    void fillOutputGroupCombo(QComboBox *comboBox) const;
+    QString directionName(int index) const;
+    bool isFirmwareOlderThan12() const;
+    bool isFirmwareOlderThan14() const;
+    bool hasFreeIpChannel() const;
+    void changeIpChannelCount(int direction, int delta);
+    void hideFactoryResetWidget();
+
+    // Configuration files.
+    bool loadConfigFile(const QString &path);
+    bool reportConfigLoadError(int code);
+    void setViewingMode(bool on);
+    void openLoadedConfig();
+    bool writeConfigToDevice(const ConfigFile &document);
+    bool writeConfigSecondPass(const ConfigFile &document);
 
 signals:
     void connected();
     void disconnected();
+    void ready();
+    void deviceFound();
+    void loginSuccessful();
+    void setKorvelType();
+    void endInitSettings();
+    void takeDelayUpdated(quint16 delay);
+    void radioStateChanged(RadioState state);
+    void multipleDevicesFound();
+    void updateDefaultMacAddress(int address);
+    void reloadConfigFile();
+    void breakLoader();
+    void readyGroupOutputsNames();
+    void lockSettingsChanged();
+
+public slots:
+    void onInitOvermid();
+    void onToggleConfig(bool on);
 
 private:
-    QMainWindow *m_mainWindow = nullptr;
+    template <typename T> T *replace(T *&slot, T *created);
+    void registerObject(Storable *object);
+    bool readSection(Storable *object, const ConfigFile &document, int format);
+
+    QMap<int, int> m_ipChannelCounts;
+    HIDInterface *m_hid = nullptr;
+    Protocol *m_protocol = nullptr;
+    EthernetSettings *m_ethernetSettings = nullptr;
+    ObjectSettings *m_objectSettings = nullptr;
+    DeviceSettings *m_deviceSettings = nullptr;
+    BeeperSettings *m_beeperSettings = nullptr;
+    LedsSettings *m_ledsSettings = nullptr;
+    IButtonConfig *m_iButtonConfig = nullptr;
+    DateTimeSettings *m_dateTimeSettings = nullptr;
+    WirelessSettings *m_wirelessSettings = nullptr;
+    DirectionSettings *m_directionSettings = nullptr;
+    GSMSettings *m_gsmSettings = nullptr;
+    DebugSettings *m_debugSettings = nullptr;
+    OutputGroupsSettings *m_outputGroupsSettings = nullptr;
+    PowerStatusIsp0 *m_powerStatusIsp0 = nullptr;
+    PowerStatusIsp1 *m_powerStatusIsp1 = nullptr;
+    PowerStatusIsp2 *m_powerStatusIsp2 = nullptr;
+    IButtonModel *m_iButtonModel = nullptr;
+    Journal *m_journal = nullptr;
+    UserModel *m_userModel = nullptr;
+    PartitionModel *m_partitionModel = nullptr;
+    MainWindow *m_mainWindow = nullptr;
+    QWidget *m_loginWidget = nullptr;
+    QWidget *m_waitForm = nullptr;
+    QWidget *m_factoryResetWidget = nullptr;
+    QPointer<QWidget> m_repeaterDialog;
+    QPointer<QWidget> m_valveSubscriptionDialog;
+    QPointer<QWidget> m_valveServiceTimeDialog;
+    ConfigFile m_configFile;
+    QTimer m_keepAliveTimer;
+    QString m_configPath;
+    QMap<QString, Storable *> m_registry;
+    DeviceInfo m_deviceInfo;
+    bool m_loggedIn = false;
+    bool m_chooserOpen = false;
+    bool m_configWriteRunning = false;
+    bool m_firmwareUpdateRunning = false;
+    bool m_reloginSuppressed = false;
+    bool m_viewingMode = false;
+    bool m_energySaveQuestionOpen = false;
+    bool m_settingsLoaded = false;
+    quint16 m_minimumTakeDelay = 0;
+    quint16 m_takeDelay = 0;
+    RadioState m_radioState = RadioUnknown;
+    int m_currentUser = -1;
+    int m_defaultMacAddress = 0;
+    QString m_defaultMacText;
+    QStringList m_outputGroupNames;
+    bool m_settingsLocked = false;
+    bool m_debugMode = false;
+    QStringList m_importedUserNames[2];
 };

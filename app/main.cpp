@@ -1,17 +1,17 @@
 #include "app/Logger.h"
-#include "app/Overmind.h"
+#include "app/StartUp.h"
 
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char *argv[])
 {
     Logger::registerMetaType();
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QApplication app(argc, argv);
-    Logger logger;
-    Overmind overmind;
-    QMainWindow window;
-    overmind.setMainWindow(&window);
-    window.show();
-    return app.exec();
+    StartUp startUp;
+    // A command-line file that cannot be opened ends the run as a failure.
+    if (!startUp.begin(QCoreApplication::arguments().mid(1)))
+        return 1;
+    return startUp.run();
 }

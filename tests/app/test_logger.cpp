@@ -42,11 +42,21 @@ private slots:
         QSignalSpy spy(&logger, &Logger::message);
         Derived sender;
         switch (call) {
-        case 0: logger.logError(&sender, text); break;
-        case 1: logger.logWarning(&sender, text); break;
-        case 2: logger.logDebug(&sender, text); break;
-        case 3: logger.logTrace(&sender, text); break;
-        default: logger.logInfo(&sender, text); break;
+        case 0:
+            logger.logError(&sender, text);
+            break;
+        case 1:
+            logger.logWarning(&sender, text);
+            break;
+        case 2:
+            logger.logDebug(&sender, text);
+            break;
+        case 3:
+            logger.logTrace(&sender, text);
+            break;
+        default:
+            logger.logInfo(&sender, text);
+            break;
         }
         QCOMPARE(spy.count(), 1);
         QCOMPARE(spy.at(0).at(0).toString(), QString("Derived"));

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QObject>
+
+// Reports Ctrl+V when the clipboard holds text that is no acceptable user name. The key
+// press still goes on, so the watched edit's own validator decides what is pasted.
+class PasteCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    explicit PasteCatcher(QObject *parent = nullptr);
+
+signals:
+    void blocked();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+};

@@ -1,0 +1,40 @@
+#include "app/Storable.h"
+
+#include "app/ConfigFile.h"
+#include "app/MessageBoxU.h"
+#include "app/Overmind.h"
+
+Storable::Storable(Protocol *protocol) : m_protocol(protocol) {}
+
+Storable::~Storable() = default;
+
+bool Storable::store()
+{
+    Overmind *overmind = Overmind::instance();
+    if (overmind && overmind->isViewingMode())
+        return storeToFile();
+    writeToDevice();
+    return true;
+}
+
+bool Storable::storeToFile()
+{
+    Overmind *overmind = Overmind::instance();
+    if (!overmind)
+        return false;
+    ConfigFile &document = overmind->configDocument();
+    document.setIfPresent(jsonKey(), toJson());
+    if (document.save(document.path()))
+        return true;
+    MessageBoxU::warning(
+        QCoreApplication::translate("Storable", "Could not write the configuration file %1.")
+            .arg(document.path()),
+        QCoreApplication::translate("MessageBoxU", "Warning"));
+    return false;
+}
+
+QJsonObject settingsVersionToJson(quint16 version)
+{
+    return QJsonObject{{QStringLiteral("compatible"), version & 0xFF},
+                       {QStringLiteral("critical"), version >> 8}};
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QJsonValue>
+#include <QString>
+
+class Protocol;
+
+// Second base of every settings object and model that lives both on the device and in
+// the configuration file: one way to save it, turn it into a file section and back.
+class Storable
+{
+public:
+    explicit Storable(Protocol *protocol);
+    virtual ~Storable();
+
+    virtual void writeToDevice() = 0;
+    virtual QJsonValue toJson() const = 0;
+    virtual bool fromJson(const QJsonValue &value, int formatVersion) = 0;
+    virtual QString jsonKey() const = 0;
+
+    // Saves where the object currently lives: the device, or the viewed file.
+    // Returns false when the viewed file could not be written.
+    bool store();
+    // Puts the section into the open configuration file and rewrites it.
+    bool storeToFile();
+
+    Protocol *protocol() const { return m_protocol; }
+
+private:
+    Protocol *m_protocol;
+};
+
+// The two version bytes ending a settings block, read as one little-endian word.
+QJsonObject settingsVersionToJson(quint16 version);

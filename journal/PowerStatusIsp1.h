@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QObject>
+
+// Power-supply status of hardware variant 1.
+class PowerStatusIsp1 : public QObject
+{
+    Q_OBJECT
+public:
+    explicit PowerStatusIsp1(QObject *parent = nullptr) : QObject(parent) {}
+    double temperature() const { return m_temperature; }
+
+signals:
+    void statusUpdated();
+
+private:
+    double m_temperature = 0.0;
+};
