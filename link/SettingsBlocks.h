@@ -10,7 +10,7 @@
 
 #pragma pack(push, 1)
 
-template <int Size> struct SettingsBlock
+template <int Size> struct SettingsBlockRecord
 {
     static constexpr int size = Size;
     static constexpr int crcOffset = Size - 4;
@@ -21,55 +21,55 @@ template <int Size> struct SettingsBlock
     quint32 crc32;
 };
 
-struct s_ExtMemDataSensor : SettingsBlock<512>
+struct s_ExtMemDataSensor : SettingsBlockRecord<512>
 {
 };
-struct s_ExtMemDataPartition : SettingsBlock<512>
+struct s_ExtMemDataPartition : SettingsBlockRecord<512>
 {
 };
-struct s_ExtMemDataUser : SettingsBlock<512>
+struct s_ExtMemDataUser : SettingsBlockRecord<512>
 {
 };
-struct s_ExtMemDataIButton : SettingsBlock<256>
+struct s_ExtMemDataIButton : SettingsBlockRecord<256>
 {
 };
-struct s_ExtMemDataIButtonConfig : SettingsBlock<256>
+struct s_ExtMemDataIButtonConfig : SettingsBlockRecord<256>
 {
 };
-struct s_ExtMemDataBeeper : SettingsBlock<256>
+struct s_ExtMemDataBeeper : SettingsBlockRecord<256>
 {
 };
-struct s_ExtMemDataLeds : SettingsBlock<256>
+struct s_ExtMemDataLeds : SettingsBlockRecord<256>
 {
 };
-struct s_ExtMemDataObject : SettingsBlock<256>
+struct s_ExtMemDataObject : SettingsBlockRecord<256>
 {
 };
-struct s_ExtMemDataDevice : SettingsBlock<256>
+struct s_ExtMemDataDevice : SettingsBlockRecord<256>
 {
 };
-struct s_ExtMemDataWireless : SettingsBlock<256>
+struct s_ExtMemDataWireless : SettingsBlockRecord<256>
 {
 };
-struct s_ExtMemDataLoop : SettingsBlock<256>
+struct s_ExtMemDataLoop : SettingsBlockRecord<256>
 {
 };
-struct s_ExtMemDataDebug : SettingsBlock<256>
+struct s_ExtMemDataDebug : SettingsBlockRecord<256>
 {
 };
-struct s_ExtMemDataOutGroup : SettingsBlock<256>
+struct s_ExtMemDataOutGroup : SettingsBlockRecord<256>
 {
 };
-struct s_ExtMemDataOutput : SettingsBlock<1024>
+struct s_ExtMemDataOutput : SettingsBlockRecord<1024>
 {
 };
-struct s_ExtMemDataGSM : SettingsBlock<1024>
+struct s_ExtMemDataGSM : SettingsBlockRecord<1024>
 {
 };
-struct s_ExtMemDataEth : SettingsBlock<1024>
+struct s_ExtMemDataEth : SettingsBlockRecord<1024>
 {
 };
-struct s_ExtMemDataGSMDirection : SettingsBlock<1536>
+struct s_ExtMemDataGSMDirection : SettingsBlockRecord<1536>
 {
 };
 
