@@ -16,7 +16,7 @@
 #include <memory>
 
 namespace {
-constexpr int DeviceTimeout = 10000;
+constexpr int DeviceTimeout = 30000;
 
 quint16 idOf(const QByteArray &command)
 {
