@@ -66,11 +66,18 @@ public:
     DirectionSettings *directionSettings() const { return m_directionSettings; }
     EthernetSettings *ethernetSettings() const { return m_ethernetSettings; }
 
+    void buildSettingsList() {}
+    void updateSurGardVisibility() {}
+    void setUpdateOnlyMode(bool on) { m_updateOnlyMode = on; }
+
 signals:
     void toggleConfig(bool on);
 
 public slots:
     void onDisconnect() {}
+    void loadingStarted() {}
+    void loadingFinished() {}
+    void loadingProgress(unsigned percent) { m_loadingPercent = percent; }
 
 private:
     IButtonModel *m_iButtonModel = nullptr;
@@ -96,4 +103,6 @@ private:
     bool m_journalHidden = false;
     bool m_updateHidden = false;
     bool m_debugHidden = false;
+    bool m_updateOnlyMode = false;
+    unsigned m_loadingPercent = 0;
 };
