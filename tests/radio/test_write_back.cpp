@@ -8,7 +8,9 @@
 #include "radio/Loop.h"
 #include "radio/Partition.h"
 #include "radio/Sensor.h"
+#include "support/ModalRecorder.h"
 
+#include <QMessageBox>
 #include <QTest>
 #include <cstring>
 #include <memory>
@@ -163,6 +165,38 @@ private slots:
         QCOMPARE(device.record(0x25, 4), bytesOf(partition.data()));
         QCOMPARE(splitMessage(device.commandsOf(0x77).first()).identifier, quint16(0));
         QCOMPARE(splitMessage(device.commandsOf(0x70).first()).identifier, quint16(0));
+    }
+
+    void energySavingYesStoresThePartitionThenTheDevice()
+    {
+        ControllerFixture controller;
+        if (!controller.connect())
+            QSKIP("The controller has no protocol of its own yet");
+        Overmind &overmind = controller.overmind();
+        overmind.deviceInfo().init(0, 0, 0, 0);
+        overmind.createSettingsObjects(true);
+        overmind.storeMinimumTakeDelay(30);
+        overmind.setTakeDelay(10);
+        const s_FullSensorData report = junkReport(6, 2);
+        Sensor sensor(5, &report);
+        ModalRecorder boxes;
+        boxes.reply = [](const ModalAnswerer::Request &) { return int(QMessageBox::Yes); };
+        sensor.setPartition(3);
+        QCOMPARE(boxes.count(QStringLiteral("question")), 1);
+        QCOMPARE(overmind.takeDelay(), quint16(30));
+
+        SimCommunicator &device = controller.communicator();
+        QTRY_VERIFY(device.hasRecord(0x24, 5));
+        QList<quint8> order;
+        for (const QByteArray &command : device.commands()) {
+            const quint8 operation = quint8(command.at(0));
+            if (operation == 0x6E || operation == 0x6F)
+                order.append(operation);
+        }
+        QCOMPARE(order, QList<quint8>({0x6F, 0x6E}));
+        const QByteArray partition = device.record(0x25, 2);
+        QCOMPARE(quint8(partition.at(150)) & 0x04, 0x04);
+        QCOMPARE(device.record(0x24, 5).mid(96, 2), QByteArray::fromHex("0300"));
     }
 
     void valveCommands_data()
