@@ -55,7 +55,7 @@ public:
     ControllerFixture();
     ~ControllerFixture();
 
-    // False when the controller has no protocol or the connection never came.
+    // False when the connection never came.
     bool connect();
     Overmind &overmind() { return *m_overmind; }
 
