@@ -22,12 +22,12 @@ QByteArray prefix(const QString &text, int maxBytes, bool escape)
     QByteArray bytes;
     for (int i = 0; i < text.size();) {
         const int length = characterLength(text, i);
-        QByteArray piece = text.mid(i, length).toUtf8();
+        QByteArray unit = text.mid(i, length).toUtf8();
         if (escape && needsEscape(text.at(i)))
-            piece.prepend('\\');
-        if (bytes.size() + piece.size() > maxBytes)
+            unit.prepend('\\');
+        if (bytes.size() + unit.size() > maxBytes)
             break;
-        bytes += piece;
+        bytes += unit;
         i += length;
     }
     return bytes;

@@ -4,22 +4,22 @@
 
 #include <cstring>
 
-s_FullSensorData makeSensorReport(const SensorReportSpec &spec)
+s_FullSensorData makeSensorReport(const SensorReportFields &fields)
 {
     s_FullSensorData report;
     std::memset(&report, 0, sizeof(report));
     std::memset(report.name, 0xFF, sizeof(report.name));
-    std::memcpy(report.name, spec.name.constData(), size_t(qMin(spec.name.size(), 63)));
-    report.name[qMin(spec.name.size(), 63)] = 0;
-    report.settings.bType = quint8(spec.type);
-    report.settings.common.Partition = spec.partition;
-    report.settings.common.ZoneType = spec.zoneType;
-    report.settings.dwSerial = spec.serial;
-    report.status.flags = spec.flags;
-    report.status.serialNumber = spec.serial;
-    report.status.hierarchy = spec.hierarchy;
-    report.status.state = spec.state;
-    report.status.supplyVoltage = spec.supplyMillivolts;
+    std::memcpy(report.name, fields.name.constData(), size_t(qMin(fields.name.size(), 63)));
+    report.name[qMin(fields.name.size(), 63)] = 0;
+    report.settings.bType = quint8(fields.type);
+    report.settings.common.Partition = fields.partition;
+    report.settings.common.ZoneType = fields.zoneType;
+    report.settings.dwSerial = fields.serial;
+    report.status.flags = fields.flags;
+    report.status.serialNumber = fields.serial;
+    report.status.hierarchy = fields.hierarchy;
+    report.status.state = fields.state;
+    report.status.supplyVoltage = fields.supplyMillivolts;
     report.crc32 = crc32Stm(&report, offsetof(s_FullSensorData, crc32));
     return report;
 }

@@ -7,7 +7,7 @@
 #include <QString>
 
 // Full reports as the communicator sends them, for building devices in tests.
-struct SensorReportSpec
+struct SensorReportFields
 {
     int type = 4;
     quint32 flags = 0;
@@ -20,7 +20,7 @@ struct SensorReportSpec
     QByteArray name;
 };
 
-s_FullSensorData makeSensorReport(const SensorReportSpec &spec);
+s_FullSensorData makeSensorReport(const SensorReportFields &fields);
 s_FullLoopData makeLoopReport(quint16 partition, quint16 zoneType, const QByteArray &name);
 
 // The 64 bytes of a name field as a byte array.

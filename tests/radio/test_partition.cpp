@@ -312,9 +312,9 @@ private slots:
     {
         Partition partition(nullptr, 2, 1, 0);
         Partition all(nullptr, 17, 0, 1);
-        SensorReportSpec spec;
-        spec.partition = 7;
-        const s_FullSensorData report = makeSensorReport(spec);
+        SensorReportFields fields;
+        fields.partition = 7;
+        const s_FullSensorData report = makeSensorReport(fields);
         auto device = std::make_shared<Sensor>(0, &report);
         QSignalSpy added(&partition, &Partition::sensorAdded);
         QSignalSpy removed(&partition, &Partition::sensorRemoved);

@@ -28,9 +28,9 @@ QByteArray nameField(const QByteArray &text)
     return field;
 }
 
-Sensor::SPtr device(const SensorReportSpec &spec, uchar id = 0)
+Sensor::SPtr device(const SensorReportFields &fields, uchar id = 0)
 {
-    const s_FullSensorData report = makeSensorReport(spec);
+    const s_FullSensorData report = makeSensorReport(fields);
     return std::make_shared<Sensor>(id, &report);
 }
 } // namespace
@@ -141,10 +141,10 @@ private slots:
         QFETCH(bool, alarm);
         QFETCH(bool, leak);
         QFETCH(bool, inTouch);
-        SensorReportSpec spec;
-        spec.type = type;
-        spec.flags = flags;
-        Sensor::SPtr sensor = device(spec);
+        SensorReportFields fields;
+        fields.type = type;
+        fields.flags = flags;
+        Sensor::SPtr sensor = device(fields);
         QCOMPARE(sensor->isAlarm(), alarm);
         QCOMPARE(sensor->isWaterLeak(), leak);
         QCOMPARE(sensor->isInTouch(), inTouch);
@@ -152,9 +152,9 @@ private slots:
 
     void otherFlagBits()
     {
-        SensorReportSpec spec;
-        spec.flags = (1u << 3) | (1u << 5) | (1u << 7) | (1u << 8);
-        Sensor::SPtr sensor = device(spec);
+        SensorReportFields fields;
+        fields.flags = (1u << 3) | (1u << 5) | (1u << 7) | (1u << 8);
+        Sensor::SPtr sensor = device(fields);
         QVERIFY(sensor->isCaseOpen());
         QVERIFY(sensor->isFire());
         QVERIFY(sensor->isFault());
@@ -191,11 +191,11 @@ private slots:
         QFETCH(PowerMain, main);
         QFETCH(PowerReserve, reserve);
         QFETCH(QString, reserveText);
-        SensorReportSpec spec;
-        spec.type = type;
-        spec.flags = flags;
-        spec.supplyMillivolts = quint16(millivolts);
-        Sensor::SPtr sensor = device(spec);
+        SensorReportFields fields;
+        fields.type = type;
+        fields.flags = flags;
+        fields.supplyMillivolts = quint16(millivolts);
+        Sensor::SPtr sensor = device(fields);
         QCOMPARE(sensor->mainPowerState(), main);
         QCOMPARE(sensor->reservePowerState(), reserve);
         QCOMPARE(sensor->reservePowerStateText(), reserveText);
@@ -216,9 +216,9 @@ private slots:
         QFETCH(int, reported);
         QFETCH(int, type);
         QFETCH(QString, typeName);
-        SensorReportSpec spec;
-        spec.type = reported;
-        Sensor::SPtr sensor = device(spec);
+        SensorReportFields fields;
+        fields.type = reported;
+        Sensor::SPtr sensor = device(fields);
         QCOMPARE(sensor->type(), type);
         QCOMPARE(sensor->settingsData()->settings.bType, quint8(type));
         QCOMPARE(sensor->typeName(), typeName);
@@ -255,9 +255,9 @@ private slots:
         QFETCH(int, byteIndex);
         QFETCH(int, byteValue);
         QFETCH(int, mode);
-        SensorReportSpec spec;
-        spec.type = type;
-        s_FullSensorData report = makeSensorReport(spec);
+        SensorReportFields fields;
+        fields.type = type;
+        s_FullSensorData report = makeSensorReport(fields);
         report.settings.privateSettings.raw[byteIndex] = quint8(byteValue);
         Sensor sensor(0, &report);
         QCOMPARE(sensor.energySavingMode(), mode);
@@ -265,18 +265,18 @@ private slots:
 
     void texts()
     {
-        SensorReportSpec spec;
-        spec.type = 30;
-        spec.serial = 4321;
-        spec.state = 6;
-        Sensor::SPtr unnamed = device(spec, 4);
+        SensorReportFields fields;
+        fields.type = 30;
+        fields.serial = 4321;
+        fields.state = 6;
+        Sensor::SPtr unnamed = device(fields, 4);
         QCOMPARE(unnamed->displayName(), QStringLiteral("5. Tarvo-T30"));
         QCOMPARE(unnamed->statusToolTip(), QString::fromUtf8("4. Tarvo-T30\nСтатус: Fire!"));
         QCOMPARE(unnamed->serialNumberText(), QStringLiteral("0000004321"));
 
-        spec.name = "Hall";
-        spec.state = 2;
-        Sensor::SPtr named = device(spec, 4);
+        fields.name = "Hall";
+        fields.state = 2;
+        Sensor::SPtr named = device(fields, 4);
         QCOMPARE(named->displayName(), QStringLiteral("5. Hall"));
         QCOMPARE(named->stateText(), QString::fromUtf8("Готов"));
         named->statusData()->rssi = -70;
@@ -300,9 +300,9 @@ private slots:
     {
         QFETCH(int, code);
         QFETCH(QString, text);
-        SensorReportSpec spec;
-        spec.state = quint16(code);
-        QCOMPARE(device(spec)->stateText(), text);
+        SensorReportFields fields;
+        fields.state = quint16(code);
+        QCOMPARE(device(fields)->stateText(), text);
     }
 
     void versions()
@@ -339,10 +339,10 @@ private slots:
     {
         Logger logger;
         QSignalSpy lines(&logger, &Logger::message);
-        SensorReportSpec spec;
-        spec.hierarchy = 0x12;
-        spec.name = "Hall";
-        Sensor::SPtr sensor = device(spec, 2);
+        SensorReportFields fields;
+        fields.hierarchy = 0x12;
+        fields.name = "Hall";
+        Sensor::SPtr sensor = device(fields, 2);
         QCOMPARE(sensor->parentName(), QStringLiteral("0.KorvelGSMR"));
         QVERIFY(!lines.isEmpty());
         QCOMPARE(lines.last().at(2).toString(),
@@ -389,9 +389,9 @@ private slots:
         status.configurationAllowed = quint8(configurable);
         overmind.partitionModel()->partition(2)->setStatus(&status);
         overmind.setViewingMode(viewing);
-        SensorReportSpec spec;
-        spec.partition = quint16(partition);
-        QCOMPARE(device(spec)->isReadOnly(), readOnly);
+        SensorReportFields fields;
+        fields.partition = quint16(partition);
+        QCOMPARE(device(fields)->isReadOnly(), readOnly);
     }
 
     void partitionStatusReachesTheDevice()
@@ -399,9 +399,9 @@ private slots:
         Overmind overmind;
         overmind.deviceInfo().init(0, 0, 0, 0);
         overmind.createSettingsObjects(true);
-        SensorReportSpec spec;
-        spec.partition = 2;
-        Sensor::SPtr sensor = device(spec);
+        SensorReportFields fields;
+        fields.partition = 2;
+        Sensor::SPtr sensor = device(fields);
         QSignalSpy updated(sensor.get(), &Sensor::statusUpdated);
         s_PartitionStatus status;
         std::memset(&status, 0, sizeof(status));
@@ -410,8 +410,8 @@ private slots:
         QCOMPARE(sensor->partition(), uchar(2));
 
         // A device whose partition is gone goes to the last partition slot.
-        spec.partition = 40;
-        Sensor::SPtr stray = device(spec);
+        fields.partition = 40;
+        Sensor::SPtr stray = device(fields);
         QSignalSpy strayUpdated(stray.get(), &Sensor::statusUpdated);
         stray->partitionStatusChange();
         QCOMPARE(stray->partition(), uchar(16));
@@ -464,10 +464,10 @@ private slots:
         overmind.setTakeDelay(quint16(takeDelay));
         Partition *current = overmind.partitionModel()->partition(2);
         current->setTakeDelayEnabled(partitionDelayOn);
-        SensorReportSpec spec;
-        spec.type = 6;
-        spec.partition = quint16(partition);
-        Sensor::SPtr sensor = device(spec);
+        SensorReportFields fields;
+        fields.type = 6;
+        fields.partition = quint16(partition);
+        Sensor::SPtr sensor = device(fields);
         ModalRecorder boxes;
         boxes.reply = [answer](const ModalAnswerer::Request &) { return answer; };
         sensor->setPartition(3);
@@ -499,10 +499,10 @@ private slots:
         Overmind overmind;
         overmind.deviceInfo().init(0, 0, 0, 0);
         overmind.createSettingsObjects(true);
-        SensorReportSpec spec;
-        spec.type = 14;
-        spec.partition = quint16(partition);
-        s_FullSensorData report = makeSensorReport(spec);
+        SensorReportFields fields;
+        fields.type = 14;
+        fields.partition = quint16(partition);
+        s_FullSensorData report = makeSensorReport(fields);
         report.settings.common.inputOperatingMode = quint8(mode);
         Sensor sensor(0, &report);
         sensor.updateKcPartition();
@@ -515,11 +515,11 @@ private slots:
         Overmind overmind;
         overmind.deviceInfo().init(0, 0, 0, 0);
         overmind.createSettingsObjects(true);
-        SensorReportSpec spec;
-        spec.partition = 40;
-        spec.type = 6; // energy saving: no question may be asked either
+        SensorReportFields fields;
+        fields.partition = 40;
+        fields.type = 6; // energy saving: no question may be asked either
         ModalRecorder boxes;
-        Sensor::SPtr sensor = device(spec);
+        Sensor::SPtr sensor = device(fields);
         QVERIFY(boxes.seen.isEmpty());
         QCOMPARE(sensor->partition(), uchar(40));
         QCOMPARE(sensor->settingsData()->crc32, quint32(0));
@@ -534,9 +534,9 @@ private slots:
         overmind.deviceInfo().init(0, 0, 0, 0);
         overmind.storeMinimumTakeDelay(30);
         overmind.setTakeDelay(10);
-        SensorReportSpec spec;
-        spec.type = 6;
-        Sensor::SPtr sensor = device(spec);
+        SensorReportFields fields;
+        fields.type = 6;
+        Sensor::SPtr sensor = device(fields);
         ModalRecorder boxes;
         boxes.reply = [](const ModalAnswerer::Request &) { return int(QMessageBox::No); };
         sensor->setPartition(1);

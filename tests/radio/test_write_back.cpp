@@ -38,11 +38,11 @@ void verifyTrailer(const QByteArray &block)
 
 s_FullSensorData junkReport(int type, quint16 partition)
 {
-    SensorReportSpec spec;
-    spec.type = type;
-    spec.partition = partition;
-    spec.name = "Hall";
-    s_FullSensorData report = makeSensorReport(spec);
+    SensorReportFields fields;
+    fields.type = type;
+    fields.partition = partition;
+    fields.name = "Hall";
+    s_FullSensorData report = makeSensorReport(fields);
     std::memset(report.reserved64, 0x77, sizeof(report.reserved64));
     return report;
 }
