@@ -3,6 +3,7 @@
 
 #include "app/Logger.h"
 #include "app/MessageBoxU.h"
+#include "app/Overmind.h"
 #include "link/Crc.h"
 
 #include <QDebug>
@@ -41,7 +42,13 @@ quint16 Protocol::identifier(const QByteArray &message) const
 
 DeviceLayout Protocol::deviceLayout() const
 {
-    return m_layoutSource ? m_layoutSource() : DeviceLayout();
+    if (m_layoutSource)
+        return m_layoutSource();
+    if (Overmind *overmind = Overmind::instance()) {
+        const DeviceInfo &info = overmind->deviceInfo();
+        return DeviceLayout{quint16(info.version()), info.execution()};
+    }
+    return DeviceLayout();
 }
 
 bool Protocol::isMajorVersion1() const
