@@ -143,7 +143,8 @@ bool Protocol::dispatchStatus(quint8 type, quint16 id, const QByteArray &message
     switch (type) {
     case _UsbLogin:
         if (hasPayload(message, 2)) {
-            const auto *payload = reinterpret_cast<const quint8 *>(message.constData()) + 3;
+            const auto *payload =
+                reinterpret_cast<const quint8 *>(message.constData()) + m_payloadOffset;
             emit loginStatus(LOGIN_OK, payload[0], payload[1]);
         }
         return true;
