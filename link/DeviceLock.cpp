@@ -6,12 +6,21 @@
 
 #include <cerrno>
 #include <fcntl.h>
-#include <sys/file.h>
 #include <unistd.h>
 
 namespace {
 constexpr int MaxSerialLength = 63;
+
+struct flock wholeFile(short type)
+{
+    struct flock range = {};
+    range.l_type = type;
+    range.l_whence = SEEK_SET;
+    range.l_start = 0;
+    range.l_len = 0;
+    return range;
 }
+} // namespace
 
 DeviceLock::DeviceLock(const QString &serialNumber) : m_serialNumber(serialNumber) {}
 
@@ -56,14 +65,12 @@ bool DeviceLock::isHeldElsewhere() const
     const int fd = openLockFile();
     if (fd < 0)
         return true;
-    // A shared probe never blocks another probe, only an exclusive holder.
-    int result;
-    do {
-        result = ::flock(fd, LOCK_SH | LOCK_NB);
-    } while (result != 0 && errno == EINTR);
-    const bool held = result != 0;
+    // Only asks: a probe that took even a shared lock for a moment would make another
+    // copy's acquire() fail at that moment.
+    struct flock range = wholeFile(F_WRLCK);
+    const int result = ::fcntl(fd, F_OFD_GETLK, &range);
     ::close(fd);
-    return held;
+    return result != 0 || range.l_type != F_UNLCK;
 }
 
 bool DeviceLock::acquire()
@@ -73,9 +80,10 @@ bool DeviceLock::acquire()
     const int fd = openLockFile();
     if (fd < 0)
         return false;
+    struct flock range = wholeFile(F_WRLCK);
     int result;
     do {
-        result = ::flock(fd, LOCK_EX | LOCK_NB);
+        result = ::fcntl(fd, F_OFD_SETLK, &range);
     } while (result != 0 && errno == EINTR);
     if (result != 0) {
         ::close(fd);

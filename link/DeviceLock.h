@@ -3,8 +3,9 @@
 #include <QString>
 
 // The lock that lets one running copy of the program use a device at a time: an
-// exclusive flock on a file named after the device's serial number in the user's
-// runtime directory. The kernel drops it when its holder exits, however it exits.
+// exclusive open-file-description lock on a file named after the device's serial number
+// in the user's runtime directory. The kernel drops it when its holder exits, however it
+// exits, and it can be tested without being taken.
 class DeviceLock
 {
 public:

@@ -77,7 +77,7 @@ void HIDConnection::createWriter()
     // A writer runs only beside the reader of an active connection.
     if (m_writer || !m_device || m_state != Active)
         return;
-    m_writer = new HIDWriter(m_device, this);
+    m_writer = new HIDWriter(m_device, this, m_nextWriterCounter);
     connect(m_writer, &HIDWriter::partTransmitted, this, &HIDConnection::partTransmitted);
 }
 
@@ -86,6 +86,7 @@ void HIDConnection::stopWriter()
     if (!m_writer)
         return;
     m_writer->stop();
+    m_nextWriterCounter = m_writer->nextCounter();
     delete m_writer;
     m_writer = nullptr;
 }
@@ -152,6 +153,8 @@ void HIDConnection::enterActive()
     }
     stopProbe();
     m_reader = new HIDReader(m_device, &m_receivedReports, this);
+    // Each activation starts a fresh run of message counters.
+    m_nextWriterCounter = 0;
     m_writer = new HIDWriter(m_device, this);
     connect(m_reader, &HIDReader::stopped, this, &HIDConnection::onReaderStopped);
     connect(m_reader, &HIDReader::dataReceived, this, &HIDConnection::onDataReceived,

@@ -92,6 +92,8 @@ private:
     HIDPing *m_probe = nullptr;
     HIDReader *m_reader = nullptr;
     HIDWriter *m_writer = nullptr;
+    // Where a writer created by createWriter() starts counting messages.
+    quint8 m_nextWriterCounter = 0;
     ReportQueue m_receivedReports;
     quint8 m_messageCounter = 0;
     quint16 m_lastPartIndex = 0;

@@ -10,7 +10,6 @@ HIDDeviceFinder::HIDDeviceFinder(QObject *parent) : QObject(parent)
 {
     qRegisterMetaType<HidDeviceInfo>("HidDeviceInfo");
     logDebug(this, QStringLiteral("Created"));
-    init();
 }
 
 HIDDeviceFinder::~HIDDeviceFinder()
@@ -51,6 +50,8 @@ void HIDDeviceFinder::forget(const QString &serial)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_knownSerials.removeOne(serial);
+    // A scan that enumerated before the device went away must not announce it again.
+    ++m_forgetCount;
 }
 
 bool HIDDeviceFinder::isValidSerialNumber(const QString &serial)
@@ -83,6 +84,11 @@ void HIDDeviceFinder::run()
 
 void HIDDeviceFinder::scan(ushort vendorId, ushort productId)
 {
+    quint64 forgetCountBefore;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        forgetCountBefore = m_forgetCount;
+    }
     const QVector<HidDeviceInfo> records = HidBackend::instance()->enumerate(vendorId, productId);
     for (const HidDeviceInfo &record : records) {
         if (!record.hasSerialNumber || !isValidSerialNumber(record.serialNumber)) {
@@ -90,7 +96,7 @@ void HIDDeviceFinder::scan(ushort vendorId, ushort productId)
             continue;
         }
         std::lock_guard<std::mutex> lock(m_mutex);
-        if (m_stop)
+        if (m_stop || m_forgetCount != forgetCountBefore)
             return;
         if (m_knownSerials.contains(record.serialNumber))
             continue;

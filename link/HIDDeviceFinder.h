@@ -10,8 +10,8 @@
 
 #include "link/HidDeviceInfo.h"
 
-// Looks for communicators once a second in a task of its own and announces every
-// serial number it has not announced before.
+// Looks for communicators once a second in a task of its own, from init() on, and
+// announces every serial number it has not announced before.
 class HIDDeviceFinder : public QObject
 {
     Q_OBJECT
@@ -29,6 +29,7 @@ public:
     static bool isValidSerialNumber(const QString &serial);
 
 public slots:
+    // Starts the scans; connect to newDeviceConnected first, or announcements are lost.
     void init();
     void onDisableFindTimer();
     void onEnableFindTimer();
@@ -41,6 +42,7 @@ private:
     void scan(ushort vendorId, ushort productId);
 
     QList<QString> m_knownSerials;
+    quint64 m_forgetCount = 0;
     std::mutex m_mutex;
     std::condition_variable m_wakeUp;
     bool m_stop = false;

@@ -14,6 +14,8 @@ HIDInterface::HIDInterface(QObject *parent) : QObject(parent)
             &HIDInterface::onNewDeviceConnected);
     connect(this, &HIDInterface::disconnected, m_finder, &HIDDeviceFinder::onEnableFindTimer);
     connect(this, &HIDInterface::connected, m_finder, &HIDDeviceFinder::onDisableFindTimer);
+    // Only now: a device found before the connection above would never be announced again.
+    m_finder->init();
 }
 
 HIDInterface::~HIDInterface()

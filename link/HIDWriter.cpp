@@ -9,7 +9,8 @@
 #include "link/Crc.h"
 #include "link/HidBackend.h"
 
-HIDWriter::HIDWriter(HidHandle *device, QObject *parent) : QObject(parent), m_device(device)
+HIDWriter::HIDWriter(HidHandle *device, QObject *parent, quint8 firstCounter)
+    : QObject(parent), m_device(device), m_counter(firstCounter)
 {
     m_task = std::thread([this] { run(); });
 }
@@ -109,9 +110,10 @@ void HIDWriter::sendMessage(QByteArray message)
         logError(this, QStringLiteral("Write error. Device not connected: "));
         return;
     }
+    const bool secret = !message.isEmpty() && quint8(message.at(0)) == LoginOperation;
     crc16Append(message);
     const int payload = m_payloadSize.load();
-    const QList<QByteArray> reports = split(message, m_counter, payload);
+    const QList<QByteArray> reports = split(message, m_counter.load(), payload);
     if (reports.isEmpty()) {
         logError(this, QStringLiteral("Message of %1 bytes refused: it needs more than %2 reports")
                            .arg(message.size())
@@ -124,7 +126,7 @@ void HIDWriter::sendMessage(QByteArray message)
     const int total = reports.size();
     int done = 0;
     for (const QByteArray &report : reports) {
-        const bool written = sendReport(report);
+        const bool written = sendReport(report, secret);
         ++done;
         if (!written) {
             // The device drops a message with a gap in its parts, so the rest is useless.
@@ -142,12 +144,18 @@ void HIDWriter::sendMessage(QByteArray message)
     }
 }
 
-bool HIDWriter::sendReport(QByteArray report)
+bool HIDWriter::sendReport(QByteArray report, bool secret)
 {
     report.append(QByteArray(ReportSize - report.size(), '\0'));
-    logTrace(this, QStringLiteral("writing: %1 size: %2")
-                       .arg(QString::fromLatin1(report.toHex()))
-                       .arg(ReportSize));
+    if (secret) {
+        logTrace(this, QStringLiteral("writing: %1 (login payload hidden) size: %2")
+                           .arg(QString::fromLatin1(report.left(HeaderSize).toHex()))
+                           .arg(ReportSize));
+    } else {
+        logTrace(this, QStringLiteral("writing: %1 size: %2")
+                           .arg(QString::fromLatin1(report.toHex()))
+                           .arg(ReportSize));
+    }
 
     unsigned char context[HidWriteContextSize] = {};
     m_attemptsLeft = AckPolls;

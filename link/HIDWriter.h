@@ -28,7 +28,13 @@ public:
     static constexpr int MaxParts = 0x10000;
     static constexpr int AckPolls = 2000;
 
-    explicit HIDWriter(HidHandle *device, QObject *parent = nullptr);
+    // The login message carries the password: its reports are traced without payload.
+    static constexpr quint8 LoginOperation = 0x01;
+
+    // firstCounter lets a replacement writer go on from the counter its predecessor
+    // would have used next: the device appends a message that repeats the counter of an
+    // unfinished one to it.
+    explicit HIDWriter(HidHandle *device, QObject *parent = nullptr, quint8 firstCounter = 0);
     ~HIDWriter() override;
 
     // Queues a copy of the message; callable from any thread.
@@ -40,6 +46,8 @@ public:
     void stop();
     // True while messages wait behind the one being sent.
     bool isBusy() const;
+    // The counter of the next message.
+    quint8 nextCounter() const { return m_counter.load(); }
 
     // Cuts a message that already carries its CRC into reports (without the zero
     // filling up to ReportSize); empty when it needs more than MaxParts parts.
@@ -53,12 +61,12 @@ signals:
 private:
     void run();
     void sendMessage(QByteArray message);
-    bool sendReport(QByteArray report);
+    bool sendReport(QByteArray report, bool secret);
     bool waitForAcknowledgement(unsigned char *context);
     void logWriteError();
 
     HidHandle *m_device;
-    quint8 m_counter = 0;
+    std::atomic<quint8> m_counter{0};
     std::atomic<int> m_payloadSize{DefaultPayloadSize};
     int m_attemptsLeft = 0;
     std::atomic<bool> m_busy{false};

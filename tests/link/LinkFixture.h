@@ -30,7 +30,7 @@ struct LinkFixture
 
     bool activate()
     {
-        if (!QTest::qWaitFor([this] { return hid->currentConnection() != nullptr; }, 10000))
+        if (!QTest::qWaitFor([this] { return hid->currentConnection() != nullptr; }, 30000))
             return false;
         hid->activate();
         if (!hid->isActive())

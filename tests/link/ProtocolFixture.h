@@ -37,15 +37,10 @@ struct ProtocolFixture
 
     bool activate()
     {
-        if (!QTest::qWaitFor([this] { return hid->currentConnection() != nullptr; }, 10000))
+        if (!QTest::qWaitFor([this] { return hid->currentConnection() != nullptr; }, 30000))
             return false;
-        // The connection may still be settling right after it appears; try again.
-        return QTest::qWaitFor(
-            [this] {
-                hid->activate();
-                return hid->isActive();
-            },
-            10000);
+        hid->activate();
+        return hid->isActive();
     }
 
     Logger logger;

@@ -20,8 +20,8 @@ const QString ProductB = QStringLiteral("Korvel-GSM R LTE");
 void waitForScans(const SimBus &bus)
 {
     const int target = bus.enumerationCount() + 4;
-    QTRY_VERIFY_WITH_TIMEOUT(bus.enumerationCount() >= target, 10000);
-    QTest::qWait(50); // let the queued announcement arrive
+    QTRY_VERIFY_WITH_TIMEOUT(bus.enumerationCount() >= target, 30000);
+    QCoreApplication::processEvents(); // deliver the announcements those scans queued
 }
 
 HIDConnection *connectionOf(const HIDInterface &hid, const QString &serial)
@@ -54,10 +54,10 @@ struct Discovery
     {
         bus.plug(&a);
         start();
-        if (!QTest::qWaitFor([this] { return connected->size() == 1; }, 10000))
+        if (!QTest::qWaitFor([this] { return connected->size() == 1; }, 30000))
             return false;
         bus.plug(&b);
-        return QTest::qWaitFor([this] { return hid->connections().size() == 2; }, 10000);
+        return QTest::qWaitFor([this] { return hid->connections().size() == 2; }, 30000);
     }
     ~Discovery()
     {
@@ -97,7 +97,7 @@ private slots:
         d.a.setInterfaceCount(interfaces);
         d.bus.plug(&d.a);
         d.start();
-        QTRY_COMPARE(d.connected->size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(d.connected->size(), 1, 30000);
         waitForScans(d.bus);
 
         QCOMPARE(d.connected->size(), 1);
@@ -117,7 +117,7 @@ private slots:
     {
         Discovery d;
         QVERIFY(d.startWithTwo());
-        QTRY_COMPARE(d.findAny->size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(d.findAny->size(), 1, 30000);
         QCOMPARE(d.connected->size(), 1); // the second one's is not forwarded
         const QList<connect_info> list = d.hid->deviceList();
         QCOMPARE(list.size(), 2);
@@ -151,7 +151,8 @@ private slots:
         d.bus.addStrayRecord(stray);
         d.start();
         waitForScans(d.bus);
-        QTRY_VERIFY(d.log.count(QStringLiteral("Device hang, please reconnect.")) >= 2);
+        QTRY_VERIFY_WITH_TIMEOUT(d.log.count(QStringLiteral("Device hang, please reconnect.")) >= 2,
+                                 30000);
         QVERIFY(!d.hid->hasDevices());
         QCOMPARE(d.connected->size(), 0);
     }
@@ -161,7 +162,7 @@ private slots:
         Discovery d;
         QVERIFY(d.startWithTwo());
         d.bus.unplug(&d.a);
-        QTRY_COMPARE(d.lost->size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(d.lost->size(), 1, 30000);
         QCOMPARE(d.lost->first().first().toString(), d.a.serial());
         QCOMPARE(d.disconnected->size(), 1);
         QCOMPARE(d.listUpdated->size(), 1);
@@ -177,8 +178,8 @@ private slots:
 
         // Plugged back, the lost device is announced anew.
         d.bus.plug(&d.a);
-        QTRY_COMPARE(d.hid->connections().size(), 2);
-        QTRY_COMPARE(d.findAny->size(), 2);
+        QTRY_COMPARE_WITH_TIMEOUT(d.hid->connections().size(), 2, 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(d.findAny->size(), 2, 30000);
         QCOMPARE(d.hid->deviceList().at(1).serial, d.a.serial());
     }
 
@@ -188,12 +189,13 @@ private slots:
         QVERIFY(d.startWithTwo());
         QPointer<HIDConnection> lostConnection = connectionOf(*d.hid, d.b.serial());
         d.bus.unplug(&d.b);
-        QTRY_COMPARE(d.lost->size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(d.lost->size(), 1, 30000);
         QCOMPARE(d.lost->first().first().toString(), d.b.serial());
         QCOMPARE(d.listUpdated->size(), 1);
         QCOMPARE(d.disconnected->size(), 0);
         QCOMPARE(d.hid->currentConnection()->serialNumber(), d.a.serial());
-        QTRY_VERIFY(lostConnection.isNull()); // deleted later, not inside its own signal
+        QTRY_VERIFY_WITH_TIMEOUT(lostConnection.isNull(),
+                                 30000); // deleted later, not inside its own signal
     }
 
     void unplugActiveDevice()
@@ -201,16 +203,16 @@ private slots:
         Discovery d;
         d.bus.plug(&d.a);
         d.start();
-        QTRY_COMPARE(d.connected->size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(d.connected->size(), 1, 30000);
         d.hid->activate();
         QVERIFY(d.hid->isActive());
         d.bus.unplug(&d.a);
-        QTRY_COMPARE(d.lost->size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(d.lost->size(), 1, 30000);
         QCOMPARE(d.disconnected->size(), 1);
         QVERIFY(!d.hid->hasDevices());
         QVERIFY(!d.hid->isActive());
         QVERIFY(!d.hid->isAvailable());
-        QTRY_VERIFY(d.log.contains(QStringLiteral("Read failed!")));
+        QTRY_VERIFY_WITH_TIMEOUT(d.log.contains(QStringLiteral("Read failed!")), 30000);
         QCOMPARE(d.bus.openHandleCount(&d.a), 0);
     }
 
@@ -230,7 +232,7 @@ private slots:
             d.a.failProductString(true);
         d.bus.plug(&d.a);
         d.start();
-        QTRY_COMPARE(d.hid->connections().size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(d.hid->connections().size(), 1, 30000);
         waitForScans(d.bus);
         QCOMPARE(d.hid->connections().size(), 1);
         QCOMPARE(d.hid->currentConnection()->stateCode(), int(HIDConnection::Closed));
@@ -245,13 +247,13 @@ private slots:
         Discovery d;
         d.bus.plug(&d.a);
         d.start();
-        QTRY_COMPARE(d.connected->size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(d.connected->size(), 1, 30000);
         d.hid->setPayloadSize(59);
         d.hid->send(QByteArray("dropped"));
         QVERIFY(!d.hid->isWriterBusy());
         d.hid->activate();
         d.hid->send(QByteArray("sent"));
-        QTRY_COMPARE(d.a.receivedMessages().size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(d.a.receivedMessages().size(), 1, 30000);
         QCOMPARE(d.a.receivedMessages().first(), QByteArray("sent"));
     }
 
@@ -260,12 +262,12 @@ private slots:
         Discovery d;
         d.bus.plug(&d.a);
         d.start();
-        QTRY_COMPARE(d.connected->size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(d.connected->size(), 1, 30000);
         d.hid->activate();
         d.hid->setPayloadSize(59);
         d.hid->send(QByteArray(100, 'a'));
         d.hid->send(QByteArray(100, 'b'));
-        QTRY_COMPARE(d.a.receivedMessages().size(), 2);
+        QTRY_COMPARE_WITH_TIMEOUT(d.a.receivedMessages().size(), 2, 30000);
         d.hid->deactivate();
         QCOMPARE(d.hid->currentConnection()->stateCode(), int(HIDConnection::Deactivated));
         d.a.clearRecords();
@@ -273,7 +275,7 @@ private slots:
         d.hid->activate();
         QVERIFY(d.hid->isActive());
         d.hid->send(QByteArray(100, 'c'));
-        QTRY_COMPARE(d.a.receivedMessages().size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(d.a.receivedMessages().size(), 1, 30000);
         const QByteArray first = d.a.hostReports().first();
         QCOMPARE(int(quint8(first.at(1))), 0);  // counter starts again
         QCOMPARE(int(quint8(first.at(4))), 60); // payload size too
@@ -299,7 +301,7 @@ private slots:
         QSignalSpy received(d.hid.get(), &HIDInterface::messageReceived);
         d.a.sendMessage(QByteArray("from a"));
         d.b.sendMessage(QByteArray("from b"));
-        QTRY_COMPARE(received.size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(received.size(), 1, 30000);
         QTest::qWait(100);
         QCOMPARE(received.size(), 1);
         QCOMPARE(received.first().first().toByteArray(), QByteArray("from b"));

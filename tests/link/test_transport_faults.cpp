@@ -69,19 +69,19 @@ private slots:
         if (fault == BrokenCrc || fault == PartsOutOfOrder) {
             link.device.sendMessage(threeReports);
             link.device.sendMessage(QByteArray("next"));
-            QTRY_COMPARE(link.received->size(), 1);
+            QTRY_COMPARE_WITH_TIMEOUT(link.received->size(), 1, 30000);
             QCOMPARE(link.received->first().first().toByteArray(), QByteArray("next"));
         } else {
             link.hid->send(threeReports);
             link.hid->send(QByteArray("next"));
-            QTRY_COMPARE_WITH_TIMEOUT(link.device.receivedMessages().size(), 1, 15000);
+            QTRY_COMPARE_WITH_TIMEOUT(link.device.receivedMessages().size(), 1, 30000);
             QCOMPARE(link.device.receivedMessages().first(), QByteArray("next"));
             // Nothing of the failed message went out after its failed report.
             const int expectedReports = fault == StartFails ? 1 : 2;
             QCOMPARE(link.hostReports().size(), expectedReports);
         }
         for (const QString &line : logLines)
-            QTRY_VERIFY2(link.log.contains(line), qPrintable(line));
+            QTRY_VERIFY2_WITH_TIMEOUT(link.log.contains(line), qPrintable(line), 30000);
         QVERIFY(link.hid->isActive());
     }
 
@@ -91,7 +91,7 @@ private slots:
         QVERIFY(link.activate());
         link.device.setAckPolls(20);
         link.hid->send(patterned(200));
-        QTRY_COMPARE(link.device.receivedMessages().size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(link.device.receivedMessages().size(), 1, 30000);
         QCOMPARE(link.device.receivedMessages().first(), patterned(200));
         QVERIFY(!link.log.contains(QStringLiteral("write error")));
     }
@@ -102,7 +102,7 @@ private slots:
         QVERIFY(link.activate());
         QSignalSpy progress(link.hid.get(), &HIDInterface::partTransmitted);
         link.hid->send(patterned(250 * 60 - 2)); // 250 reports with the CRC
-        QTRY_COMPARE_WITH_TIMEOUT(progress.size(), 3, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(progress.size(), 3, 30000);
         QCOMPARE(progress.at(0), (QList<QVariant>{100, 250}));
         QCOMPARE(progress.at(1), (QList<QVariant>{200, 250}));
         QCOMPARE(progress.at(2), (QList<QVariant>{250, 250}));
@@ -116,7 +116,7 @@ private slots:
         link.hid->send(QByteArray("counter 0"));
         link.hid->send(patterned(2000 * 60)); // counter 1, about 12 s of reports
         link.hid->send(QByteArray("queued behind"));
-        QTRY_VERIFY(link.hostReports().size() >= 3);
+        QTRY_VERIFY_WITH_TIMEOUT(link.hostReports().size() >= 3, 30000);
         QVERIFY(link.hid->isWriterBusy());
         link.hid->stopWriter();
         const int written = link.hostReports().size();
@@ -126,10 +126,28 @@ private slots:
 
         link.hid->restartWriter();
         link.hid->send(QByteArray("after restart"));
-        QTRY_COMPARE(link.device.receivedMessages().size(), 2);
+        QTRY_COMPARE_WITH_TIMEOUT(link.device.receivedMessages().size(), 2, 30000);
         QCOMPARE(link.device.receivedMessages().last(), QByteArray("after restart"));
         QCOMPARE(link.hostReports().size(), written + 1);
-        QCOMPARE(int(quint8(link.hostReports().last().at(1))), 0); // a new counter
+        // The abandoned message had counter 1: the new writer goes on after it.
+        QCOMPARE(int(quint8(link.hostReports().last().at(1))), 2);
+    }
+
+    // The device appends a message with the counter of an unfinished one to it, so a
+    // replacement writer that started again at 0 would lose this command.
+    void restartedWriterDoesNotRepeatTheAbandonedCounter()
+    {
+        LinkFixture link;
+        QVERIFY(link.activate());
+        link.device.setAckPolls(5);
+        link.hid->send(patterned(2000 * 60)); // counter 0, abandoned
+        QTRY_VERIFY_WITH_TIMEOUT(link.hostReports().size() >= 3, 30000);
+        link.hid->stopWriter();
+        link.hid->restartWriter();
+        link.hid->send(QByteArray::fromHex("c10000"));
+        QTRY_COMPARE_WITH_TIMEOUT(link.device.receivedMessages().size(), 1, 30000);
+        QCOMPARE(link.device.receivedMessages().first(), QByteArray::fromHex("c10000"));
+        QCOMPARE(int(quint8(link.hostReports().last().at(1))), 1);
     }
 
     void unplugWhileTheHostSends()
@@ -139,8 +157,9 @@ private slots:
         QVERIFY(link.activate());
         link.device.unplugAfterHostReports(2);
         link.hid->send(patterned(300)); // 6 reports
-        QTRY_COMPARE(lost.size(), 1);
-        QTRY_VERIFY(link.log.contains(QStringLiteral("write error: device unplugged")));
+        QTRY_COMPARE_WITH_TIMEOUT(lost.size(), 1, 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(link.log.contains(QStringLiteral("write error: device unplugged")),
+                                 30000);
         QVERIFY(link.log.contains(QStringLiteral("Read failed!")) ||
                 link.log.contains(QStringLiteral("Message abandoned")));
         QCOMPARE(link.hostReports().size(), 2);
@@ -148,7 +167,7 @@ private slots:
         link.bus.plug(&link.device);
         QVERIFY(link.activate());
         link.hid->send(QByteArray("again"));
-        QTRY_COMPARE(link.device.receivedMessages().size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(link.device.receivedMessages().size(), 1, 30000);
         QCOMPARE(link.device.receivedMessages().first(), QByteArray("again"));
     }
 
@@ -159,14 +178,14 @@ private slots:
         QVERIFY(link.activate());
         link.device.unplugDuringNextMessage(2);
         link.device.sendMessage(patterned(300));
-        QTRY_COMPARE(lost.size(), 1);
-        QTRY_VERIFY(link.log.contains(QStringLiteral("Read failed!")));
+        QTRY_COMPARE_WITH_TIMEOUT(lost.size(), 1, 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(link.log.contains(QStringLiteral("Read failed!")), 30000);
         QCOMPARE(link.received->size(), 0);
 
         link.bus.plug(&link.device);
         QVERIFY(link.activate());
         link.device.sendMessage(QByteArray("again"));
-        QTRY_COMPARE(link.received->size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(link.received->size(), 1, 30000);
         QCOMPARE(link.received->first().first().toByteArray(), QByteArray("again"));
     }
 };

@@ -28,7 +28,7 @@ private slots:
         QVERIFY(link.activate());
         const QByteArray message("\x01\x02\x03", 3);
         link.hid->send(message);
-        QTRY_COMPARE(link.device.receivedMessages().size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(link.device.receivedMessages().size(), 1, 30000);
 
         const QList<QByteArray> reports = link.hostReports();
         QCOMPARE(reports.size(), 1);
@@ -59,7 +59,7 @@ private slots:
         link.hid->setPayloadSize(payloadSize);
         const QByteArray message = patterned(messageSize);
         link.hid->send(message);
-        QTRY_COMPARE(link.device.receivedMessages().size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(link.device.receivedMessages().size(), 1, 30000);
         QCOMPARE(link.device.receivedMessages().first(), message);
 
         const QList<QByteArray> reports = link.hostReports();
@@ -92,9 +92,10 @@ private slots:
         QVERIFY(link.activate());
         link.hid->setPayloadSize(size);
         link.hid->send(patterned(100));
-        QTRY_COMPARE(link.device.receivedMessages().size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(link.device.receivedMessages().size(), 1, 30000);
         QCOMPARE(int(quint8(link.hostReports().first().at(4))), 60);
-        QTRY_VERIFY(link.log.contains(QStringLiteral("Payload size %1 refused").arg(size)));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            link.log.contains(QStringLiteral("Payload size %1 refused").arg(size)), 30000);
     }
 
     void counterWraps()
@@ -103,7 +104,7 @@ private slots:
         QVERIFY(link.activate());
         for (int i = 0; i < 257; ++i)
             link.hid->send(QByteArray(1, char(i)));
-        QTRY_COMPARE_WITH_TIMEOUT(link.device.receivedMessages().size(), 257, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(link.device.receivedMessages().size(), 257, 30000);
         const QList<QByteArray> reports = link.hostReports();
         QCOMPARE(reports.size(), 257);
         for (int i = 0; i < 257; ++i)
@@ -122,11 +123,12 @@ private slots:
         QVERIFY(link.activate());
         link.hid->send(QByteArray(60 * 65536 - 1, 'x')); // 65537 parts with its CRC
         link.hid->send(QByteArray("next"));
-        QTRY_COMPARE(link.device.receivedMessages().size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(link.device.receivedMessages().size(), 1, 30000);
         QCOMPARE(link.device.receivedMessages().first(), QByteArray("next"));
         QCOMPARE(link.hostReports().size(), 1);
         QCOMPARE(int(quint8(link.hostReports().first().at(1))), 0); // no counter spent
-        QTRY_VERIFY(link.log.contains(QStringLiteral("refused: it needs more than 65536")));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            link.log.contains(QStringLiteral("refused: it needs more than 65536")), 30000);
     }
 
     void receivedMessages_data()
@@ -147,15 +149,18 @@ private slots:
         const QByteArray second = patterned(size, 2);
         link.device.sendMessage(first);
         link.device.sendMessage(second);
-        QTRY_COMPARE(link.received->size(), 2);
+        QTRY_COMPARE_WITH_TIMEOUT(link.received->size(), 2, 30000);
         QCOMPARE(link.received->at(0).at(0).toByteArray(), first);
         QCOMPARE(link.received->at(1).at(0).toByteArray(), second);
         if (size >= 256) {
-            QTRY_VERIFY(link.log.contains(QStringLiteral("message received: too long to display")));
-            QTRY_VERIFY(link.log.contains(QString::fromLatin1(first.left(10).toHex())));
+            QTRY_VERIFY_WITH_TIMEOUT(
+                link.log.contains(QStringLiteral("message received: too long to display")), 30000);
+            QTRY_VERIFY_WITH_TIMEOUT(link.log.contains(QString::fromLatin1(first.left(10).toHex())),
+                                     30000);
         } else {
-            QTRY_VERIFY(link.log.contains(QStringLiteral("message received: ") +
-                                          QString::fromLatin1(first.toHex())));
+            QTRY_VERIFY_WITH_TIMEOUT(link.log.contains(QStringLiteral("message received: ") +
+                                                       QString::fromLatin1(first.toHex())),
+                                     30000);
         }
     }
 
@@ -167,13 +172,15 @@ private slots:
         link.device.sendReport(report(9, 0, framed.mid(0, 60)));
         link.device.sendReport(report(9, 1, framed.mid(60, 60)));
         link.device.sendReport(report(9, 3, framed.mid(120, 60)));
-        QTRY_VERIFY(link.log.contains(QStringLiteral("wrong message part received")));
+        QTRY_VERIFY_WITH_TIMEOUT(link.log.contains(QStringLiteral("wrong message part received")),
+                                 30000);
         // Taken on its own, the last part fails its check.
         link.device.sendReport(report(9, 0xFFFF, framed.mid(180)));
-        QTRY_VERIFY(link.log.contains(QStringLiteral("broken crc. Expected: ")));
+        QTRY_VERIFY_WITH_TIMEOUT(link.log.contains(QStringLiteral("broken crc. Expected: ")),
+                                 30000);
 
         link.device.sendMessage(QByteArray("after"));
-        QTRY_COMPARE(link.received->size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(link.received->size(), 1, 30000);
         QCOMPARE(link.received->first().first().toByteArray(), QByteArray("after"));
     }
 
@@ -186,7 +193,7 @@ private slots:
         link.device.sendReport(report(4, 1, framed.mid(60, 60)));
         // A complete one-part message of another counter replaces what was collected.
         link.device.sendReport(report(5, 0xFFFF, withCrc("solo")));
-        QTRY_COMPARE(link.received->size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(link.received->size(), 1, 30000);
         QCOMPARE(link.received->first().first().toByteArray(), QByteArray("solo"));
     }
 
@@ -198,7 +205,7 @@ private slots:
         QVERIFY(link.activate());
         link.device.sendReport(report(2, 0xFFFF, withCrc("one")));
         link.device.sendReport(report(2, 0xFFFF, withCrc("two")));
-        QTRY_COMPARE(link.received->size(), 2);
+        QTRY_COMPARE_WITH_TIMEOUT(link.received->size(), 2, 30000);
         QCOMPARE(link.received->at(1).first().toByteArray(), QByteArray("two"));
     }
 
@@ -220,9 +227,10 @@ private slots:
         bad[4] = char(declaredLength);
         link.device.sendReport(bad);
         if (declaredLength <= 1)
-            QTRY_VERIFY(link.log.contains(QStringLiteral("shorter than its CRC")));
+            QTRY_VERIFY_WITH_TIMEOUT(link.log.contains(QStringLiteral("shorter than its CRC")),
+                                     30000);
         link.device.sendMessage(QByteArray("fine"));
-        QTRY_COMPARE(link.received->size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(link.received->size(), 1, 30000);
         QCOMPARE(link.received->first().first().toByteArray(), QByteArray("fine"));
     }
 
@@ -232,9 +240,10 @@ private slots:
         QVERIFY(link.activate());
         QByteArray framed = withCrc("abc");
         link.device.sendReport(report(1, 0xFFFF, framed.left(3) + QByteArray("\x00\x00", 2)));
-        QTRY_VERIFY(link.log.contains(QStringLiteral("broken crc. Expected: 5b86 received: 0")));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            link.log.contains(QStringLiteral("broken crc. Expected: 5b86 received: 0")), 30000);
         link.device.sendMessage(QByteArray("abc"));
-        QTRY_COMPARE(link.received->size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(link.received->size(), 1, 30000);
     }
 };
 
