@@ -156,7 +156,7 @@ void HIDConnection::enterActive()
     // Each activation starts a fresh run of message counters.
     m_nextWriterCounter = 0;
     m_writer = new HIDWriter(m_device, this);
-    connect(m_reader, &HIDReader::stopped, this, &HIDConnection::onReaderStopped);
+    watchForRemoval(m_reader, &HIDReader::stopped);
     connect(m_reader, &HIDReader::dataReceived, this, &HIDConnection::onDataReceived,
             Qt::DirectConnection);
     connect(m_writer, &HIDWriter::partTransmitted, this, &HIDConnection::partTransmitted);
@@ -199,6 +199,7 @@ void HIDConnection::pauseReader()
 void HIDConnection::stopInputOutput()
 {
     if (m_reader) {
+        ++m_watcherGeneration;
         m_reader->stop();
         delete m_reader;
         m_reader = nullptr;
@@ -211,11 +212,13 @@ void HIDConnection::startProbe()
     if (m_probe || !m_device)
         return;
     m_probe = new HIDPing(m_device);
-    connect(m_probe, &HIDPing::disconnected, this, &HIDConnection::onReaderStopped);
+    watchForRemoval(m_probe, &HIDPing::disconnected);
 }
 
 void HIDConnection::stopProbe()
 {
+    if (m_probe)
+        ++m_watcherGeneration;
     delete m_probe;
     m_probe = nullptr;
 }
@@ -226,6 +229,19 @@ void HIDConnection::closeDevice()
         return;
     HidBackend::instance()->close(m_device);
     m_device = nullptr;
+}
+
+template <typename Watcher, typename Signal>
+void HIDConnection::watchForRemoval(Watcher *watcher, Signal removed)
+{
+    // The report comes queued from the watcher's thread and may arrive after that
+    // watcher has been replaced, e.g. by the reader of a fresh activation; only the
+    // current watcher's report counts.
+    const quint64 generation = ++m_watcherGeneration;
+    connect(watcher, removed, this, [this, generation] {
+        if (generation == m_watcherGeneration)
+            onReaderStopped();
+    });
 }
 
 // ---- reassembly, in the reader's thread ----

@@ -78,6 +78,8 @@ private:
     void startProbe();
     void stopProbe();
     void closeDevice();
+    template <typename Watcher, typename Signal>
+    void watchForRemoval(Watcher *watcher, Signal removed);
 
     void takeReport(const QByteArray &report);
     void checkMessage();
@@ -94,6 +96,8 @@ private:
     HIDWriter *m_writer = nullptr;
     // Where a writer created by createWriter() starts counting messages.
     quint8 m_nextWriterCounter = 0;
+    // Tells the current probe's or reader's removal report from a replaced one's.
+    quint64 m_watcherGeneration = 0;
     ReportQueue m_receivedReports;
     quint8 m_messageCounter = 0;
     quint16 m_lastPartIndex = 0;

@@ -165,7 +165,9 @@ void HIDInterface::onReaderStopped(HIDConnection *in_pConnection)
             emit disconnected();
     }
     disconnect(in_pConnection, nullptr, this, nullptr);
-    // It may still be inside the signal that brought us here.
+    // It may still be inside the signal that brought us here. As our child it goes with
+    // us should we go first.
+    in_pConnection->setParent(this);
     in_pConnection->deleteLater();
 
     if (m_connections.isEmpty())
