@@ -177,6 +177,9 @@ public slots:
     void onFirmwareVersion(quint16 id, const s_fw_info &info);
     void onParseFirmwareVersion(const s_fw_info &info);
     void onInitOvermid();
+    void setMinimumTakeDelay();
+    void resetMinimumTakeDelay();
+    bool lockCheck();
 
 private:
     void onLoginRequired(int user);
