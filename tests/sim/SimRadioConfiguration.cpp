@@ -81,7 +81,7 @@ QList<SimRadioConfiguration::Device> SimRadioConfiguration::devices()
         {28, 26, 16, 4, QStringLiteral("Motion ceiling")},
         {29, 4, 16, 3, QStringLiteral("Window ") + QString(60, QLatin1Char('x'))},
         {30, 31, 1, 1, QStringLiteral("Climate")},
-        {31, 19, 2, 1, QStringLiteral("Pulse meter")},
+        {31, 19, 2, 6, QStringLiteral("Pulse meter")},
         {32, 65, 3, 1, QStringLiteral("Messenger")},
         {33, 10, 4, 1, QStringLiteral("Climate 2")},
     };
