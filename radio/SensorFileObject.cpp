@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstring>
 #include <initializer_list>
+#include <limits>
 
 namespace {
 enum class Kind
@@ -304,9 +305,12 @@ void fieldFromJson(quint8 *area, const Field &field, const QJsonValue &value)
     case Kind::Milli:
         put(area, field.offset, quint32(clampedWhole(value.toDouble() / 1000.0)));
         break;
-    case Kind::Float:
-        put(area, field.offset, float(value.toDouble()));
+    case Kind::Float: {
+        const double number = value.toDouble();
+        const double limit = double(std::numeric_limits<float>::max());
+        put(area, field.offset, float(std::isfinite(number) ? qBound(-limit, number, limit) : 0.0));
         break;
+    }
     case Kind::U64:
         put(area, field.offset, quint64(SensorFileObject::wholeNumber(value)));
         break;
