@@ -65,6 +65,9 @@ Overmind::Overmind(QObject *parent) : QObject(parent)
     s_overmind = this;
     m_usersStageTimer.setSingleShot(true);
     m_secondPassTimer.setSingleShot(true);
+    // Coarse timers may fire up to 5% early; the stages keep their order and spacing.
+    m_usersStageTimer.setTimerType(Qt::PreciseTimer);
+    m_secondPassTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_usersStageTimer, &QTimer::timeout, this, &Overmind::runUsersStage);
     connect(&m_secondPassTimer, &QTimer::timeout, this, &Overmind::runSecondPassStage);
 }
