@@ -188,6 +188,9 @@ public slots:
     void onFirmwareVersion(quint16 id, const s_fw_info &info);
     void onParseFirmwareVersion(const s_fw_info &info);
     void onInitOvermid();
+    void setMinimumTakeDelay();
+    void resetMinimumTakeDelay();
+    bool lockCheck();
 
     void initViewingMode(const QString &path);
     void viewConfigFile(const QStringList &paths);

@@ -11,4 +11,10 @@ public:
     {
     }
     QString jsonKey() const override { return QStringLiteral("Object"); }
+    // The object page offers no arming delay below this (seconds, low 16 bits).
+    void setMinimumTakeDelay(int delay) { emit updateMinimumTakeDelay(delay & 0xFFFF); }
+
+signals:
+    void updateMinimumTakeDelay(int delay);
+    void updateTakeDelay(int delay);
 };
