@@ -671,6 +671,17 @@ auto loadLocalOuts(M *model, const QJsonValue &value, int)
     model->loadLocalOutsFromJson(value);
 }
 template <typename M> void loadLocalOuts(M *, const QJsonValue &, long) {}
+
+template <typename M>
+auto hasEnergySaveSensor(M *model, const QJsonValue &value, int)
+    -> decltype(bool(model->jsonHasEnergySaveSensor(value)))
+{
+    return model->jsonHasEnergySaveSensor(value);
+}
+template <typename M> bool hasEnergySaveSensor(M *, const QJsonValue &, long)
+{
+    return false;
+}
 } // namespace
 
 // The users being written must still hold the logged-in user, or the write-in would lock
@@ -747,6 +758,11 @@ void Overmind::writeRadioSections(const ConfigFile &document)
     if (!m_partitionModel)
         return;
     if (document.contains(QStringLiteral("Sensors"))) {
+        // The arming delay may not drop below the radio interval of an energy-saving device.
+        if (hasEnergySaveSensor(m_partitionModel, document.value(QStringLiteral("Sensors")), 0))
+            setMinimumTakeDelay();
+        else
+            resetMinimumTakeDelay();
         QCoreApplication::processEvents();
         loadSensors(m_partitionModel, document.value(QStringLiteral("Sensors")), 0);
     }
