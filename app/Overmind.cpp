@@ -885,8 +885,11 @@ void Overmind::finishConfigWrite()
     endConfigWrite();
     logTrace(this, QStringLiteral("Writing settings done. Restarting"));
     qDebug() << "Writing settings done. Restarting";
-    if (m_protocol && m_hid && m_hid->isActive())
-        waitFor([this] { m_protocol->reboot(); });
+    if (!m_protocol || !m_hid || !m_hid->isActive()) {
+        logWarning(this, QStringLiteral("The device is gone: it was not restarted"));
+        return;
+    }
+    waitFor([this] { m_protocol->reboot(); });
 }
 
 // Every way out of a write-in comes here: nothing stays disconnected or flagged, so the
