@@ -5,6 +5,8 @@
 #include "app/Overmind.h"
 #include "app/StartUp.h"
 #include "app/WaitForm.h"
+#include "link/ProtocolTypes.h"
+#include "sim/LogCapture.h"
 #include "sim/SimulatedSetup.h"
 #include "support/ModalRecorder.h"
 
@@ -53,15 +55,15 @@ QJsonObject currentFormatFile(int userId)
     };
 }
 
-QJsonObject olderFormatFile()
+QJsonObject olderFormatFile(int userId = 0)
 {
     return QJsonObject{
         {"Version", "1.02"},
         {"Datetime", "12.03.2019 10:00"},
         {"BeeperSettings", QJsonObject{{"Volume", 1}}},
         {"UserSettings",
-         QJsonObject{
-             {"Users", QJsonArray{QJsonObject{{"Name", "admin"}, {"Id", 0}, {"IsAdmin", true}}}}}},
+         QJsonObject{{"Users", QJsonArray{QJsonObject{
+                                   {"Name", "admin"}, {"Id", userId}, {"IsAdmin", true}}}}}},
         {"DirectionSettings",
          QJsonObject{{"Directions", QJsonArray{QJsonObject{{"title", "Main"}}}}}},
     };
@@ -224,6 +226,58 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(rebooted.count(), 1, DeviceTimeout);
         QTest::qWait(ConfigWriteTimes::secondPassMs + 200);
         QVERIFY(!clock.stages.contains("stage 3"));
+    }
+
+    void olderFileWithoutTheCurrentUserStopsBeforeTheRestart()
+    {
+        Session session;
+        QVERIFY(session.logIn());
+        const QString path = writeConfig(session.dir, "old.cfg", olderFormatFile(5));
+        ModalRecorder boxes;
+        answerChooserWithApply(boxes);
+        QSignalSpy reload(session.overmind(), &Overmind::reloadConfigFile);
+        StageClock clock;
+        session.overmind()->onLoadSettings(path);
+        QTRY_COMPARE_WITH_TIMEOUT(reload.count(), 1, DeviceTimeout);
+        QVERIFY(!session.overmind()->waitForm()->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(clock.stages.contains("stage 3"), DeviceTimeout);
+        QVERIFY(!session.overmind()->isConfigWriteRunning());
+        QTest::qWait(300);
+        QCOMPARE(session.device().commandsOf(0xD3).size(), 0);
+    }
+
+    void failedLoginAgainEndsTheWrite()
+    {
+        Session session;
+        QVERIFY(session.logIn());
+        const QString path = writeConfig(session.dir, "site.cfg", currentFormatFile(0));
+        ModalRecorder boxes;
+        answerChooserWithApply(boxes);
+        StageClock clock;
+        session.overmind()->onLoadSettings(path);
+        QVERIFY(session.overmind()->isConfigWriteRunning());
+        // The device refuses the login, then refuses the login as the current user too.
+        session.overmind()->onLoginResult(LOGIN_FAILED, 0, 0);
+        QVERIFY(session.overmind()->isConfigWriteRunning());
+        session.overmind()->onLoginResult(LOGIN_FAILED, 0, 0);
+        QVERIFY(!session.overmind()->isConfigWriteRunning());
+        QCOMPARE(boxes.count("critical"), 1);
+        QTest::qWait(ConfigWriteTimes::secondPassMs + 200);
+        QVERIFY(!clock.stages.contains("stage 3"));
+        QCOMPARE(session.device().commandsOf(0xD3).size(), 0);
+    }
+
+    void waitForACommandThatNeverLeavesGivesUp()
+    {
+        LogCapture log;
+        Overmind overmind;
+        const int saved = ConfigWriteTimes::transmitLimitMs;
+        ConfigWriteTimes::transmitLimitMs = 50;
+        bool ran = false;
+        overmind.waitFor([&ran] { ran = true; });
+        ConfigWriteTimes::transmitLimitMs = saved;
+        QVERIFY(ran);
+        QTRY_VERIFY(log.contains("Gave up waiting for the command to be sent"));
     }
 
     void chooserCancelledWritesNothing()
