@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="ru_RU">
 <context>
     <name>AboutDialog</name>
@@ -12,8 +11,8 @@
         <translation>Версия:</translation>
     </message>
     <message>
-        <source>&lt;p&gt;Ardanet, 2019-2026&lt;br&gt;Phone: +7 000 000-00-00&lt;br&gt;&lt;a href=&quot;https://ardanet.example&quot;&gt;ardanet.example&lt;/a&gt; &amp;middot; &lt;a href=&quot;mailto:support@ardanet.example&quot;&gt;support@ardanet.example&lt;/a&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <source>&lt;p&gt;Ardanet, 2019-2026&lt;br&gt;Phone: +7 000 000-00-00&lt;br&gt;&lt;a href="https://ardanet.example"&gt;ardanet.example&lt;/a&gt; &amp;middot; &lt;a href="mailto:support@ardanet.example"&gt;support@ardanet.example&lt;/a&gt;&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Ardanet, 2019-2026&lt;br&gt;Телефон: +7 000 000-00-00&lt;br&gt;&lt;a href="https://ardanet.example"&gt;ardanet.example&lt;/a&gt; &amp;middot; &lt;a href="mailto:support@ardanet.example"&gt;support@ardanet.example&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Close</source>
@@ -31,320 +30,323 @@
     <name>HIDDeviceFinder</name>
     <message>
         <source>Disable HID device find timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Отключение таймера поиска HID-устройств</translation>
     </message>
     <message>
         <source>Enable HID device find timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Включение таймера поиска HID-устройств</translation>
     </message>
     <message>
         <source>Device hang, please reconnect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Устройство зависло, переподключите его.</translation>
     </message>
     <message>
         <source>New device connected: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключено новое устройство: %1</translation>
     </message>
     <message>
         <source>VID: %1  PID: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>VID: %1  PID: %2</translation>
     </message>
     <message>
         <source>Manufacturer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Производитель: %1</translation>
     </message>
     <message>
         <source>Product: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Продукт: %1</translation>
     </message>
 </context>
 <context>
     <name>Journal</name>
     <message>
         <source>Unknown event</source>
-        <translation type="unfinished"></translation>
+        <translation>Неизвестное событие</translation>
     </message>
     <message>
         <source>Unknown partition event: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Неизвестное событие раздела: %1</translation>
     </message>
     <message>
         <source>Unknown external power state</source>
-        <translation type="unfinished"></translation>
+        <translation>Неизвестное состояние внешнего питания</translation>
     </message>
 </context>
 <context>
     <name>LineCopyWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Форма</translation>
     </message>
     <message>
         <source>Text:</source>
-        <translation type="unfinished"></translation>
+        <translation>Текст:</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>ОК</translation>
     </message>
 </context>
 <context>
     <name>Loader</name>
     <message>
         <source>Failed to load configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось загрузить конфигурацию</translation>
     </message>
     <message>
         <source>Do you want to retry?</source>
-        <translation type="unfinished"></translation>
+        <translation>Повторить попытку?</translation>
     </message>
 </context>
 <context>
     <name>LocalOut</name>
     <message>
         <source>There is no event</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет события</translation>
     </message>
     <message>
         <source>Unknown event: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Неизвестное событие: %1</translation>
     </message>
     <message>
         <source>Check...</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверка...</translation>
     </message>
     <message>
         <source>LocalOut</source>
-        <translation type="unfinished"></translation>
+        <translation>Локальный выход</translation>
     </message>
     <message>
         <source>Local out</source>
-        <translation type="unfinished"></translation>
+        <translation>Локальный выход</translation>
     </message>
     <message>
         <source>Local out %1 updating from JSON</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновление локального выхода %1 из JSON</translation>
     </message>
     <message>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Отключен</translation>
     </message>
     <message>
         <source>Standard Events Handle</source>
-        <translation type="unfinished"></translation>
+        <translation>Обработка стандартных событий</translation>
     </message>
     <message>
         <source>Ext Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Внешнее управление</translation>
     </message>
     <message>
         <source>Temp Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Управление по температуре</translation>
     </message>
     <message>
         <source>Humidity Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Управление по влажности</translation>
     </message>
     <message>
         <source>CO Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Управление по уровню CO</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Название</translation>
     </message>
     <message>
         <source>Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Выход</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Режим</translation>
     </message>
     <message>
         <source>Out state</source>
-        <translation type="unfinished"></translation>
+        <translation>Состояние выхода</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Включен</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Выключен</translation>
     </message>
     <message>
         <source>Current output event</source>
-        <translation type="unfinished"></translation>
+        <translation>Текущее событие выхода</translation>
     </message>
     <message>
         <source>Out fault state</source>
-        <translation type="unfinished"></translation>
+        <translation>Неисправность выхода</translation>
     </message>
     <message>
         <source>Outputs settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки выходов</translation>
     </message>
     <message>
         <source>To configure</source>
-        <translation type="unfinished"></translation>
+        <translation>Настроить</translation>
     </message>
 </context>
 <context>
     <name>LoginWidget</name>
     <message>
         <source>Authorization required</source>
-        <translation type="unfinished"></translation>
+        <translation>Требуется авторизация</translation>
     </message>
     <message>
         <source>Only Latin letters and numbers are allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>Допускаются только латинские буквы и цифры</translation>
     </message>
     <message>
         <source>Login:</source>
-        <translation type="unfinished"></translation>
+        <translation>Логин:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль:</translation>
     </message>
     <message>
         <source>Remember login and password</source>
-        <translation type="unfinished"></translation>
+        <translation>Запомнить логин и пароль</translation>
     </message>
     <message>
         <source>Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Войти</translation>
     </message>
     <message>
         <source>Forgot password</source>
-        <translation type="unfinished"></translation>
+        <translation>Забыли пароль</translation>
     </message>
     <message>
         <source>If there is a GSM network, the password will be sent to your phone number</source>
-        <translation type="unfinished"></translation>
+        <translation>При наличии сети GSM пароль будет отправлен на ваш номер телефона</translation>
     </message>
     <message>
         <source>Password reminder</source>
-        <translation type="unfinished"></translation>
+        <translation>Напоминание пароля</translation>
     </message>
     <message>
         <source>Wrong password</source>
-        <translation type="unfinished"></translation>
+        <translation>Неверный пароль</translation>
     </message>
     <message>
         <source>Access denied. Please ensure that device case is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Доступ запрещён. Убедитесь, что корпус устройства открыт.</translation>
     </message>
     <message>
         <source>Access denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Доступ запрещён</translation>
     </message>
 </context>
 <context>
     <name>Loop</name>
     <message>
         <source>0 kOhm</source>
-        <translation type="unfinished"></translation>
+        <translation>0 кОм</translation>
     </message>
     <message>
         <source>%1 kOhm</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 кОм</translation>
     </message>
     <message>
         <source>Loop</source>
-        <translation type="unfinished"></translation>
+        <translation>Шлейф</translation>
     </message>
     <message>
         <source>
 
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+
+%1</translation>
     </message>
     <message>
         <source>Loop is enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Шлейф включен</translation>
     </message>
     <message>
         <source>Loop is disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Шлейф выключен</translation>
     </message>
     <message>
         <source>Not set</source>
-        <translation type="unfinished"></translation>
+        <translation>Не задан</translation>
     </message>
     <message>
         <source>Not sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Не датчик</translation>
     </message>
     <message>
         <source>Security</source>
-        <translation type="unfinished"></translation>
+        <translation>Охранная</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Тревожная</translation>
     </message>
     <message>
         <source>Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Входная</translation>
     </message>
     <message>
         <source>Fire</source>
-        <translation type="unfinished"></translation>
+        <translation>Пожарная</translation>
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Протечка воды</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Название</translation>
     </message>
     <message>
         <source>Zone type</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип зоны</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Общие</translation>
     </message>
     <message>
         <source>Partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Раздел</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип</translation>
     </message>
     <message>
         <source>Main</source>
-        <translation type="unfinished"></translation>
+        <translation>Основные</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Включен</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Да</translation>
     </message>
     <message>
         <source>Bell</source>
-        <translation type="unfinished"></translation>
+        <translation>Звонок</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Выключен</translation>
     </message>
     <message>
         <source>Resistance</source>
-        <translation type="unfinished"></translation>
+        <translation>Сопротивление</translation>
     </message>
 </context>
 <context>
@@ -362,11 +364,11 @@
     </message>
     <message>
         <source>Critical</source>
-        <translation type="unfinished"></translation>
+        <translation>Критическая ошибка</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка</translation>
     </message>
 </context>
 <context>
@@ -381,226 +383,227 @@
     </message>
     <message>
         <source>Managing user</source>
-        <translation type="unfinished"></translation>
+        <translation>Управляющий пользователь</translation>
     </message>
     <message>
         <source>There is no connected device</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет подключённого устройства</translation>
     </message>
     <message>
         <source>Connect device</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключение устройства</translation>
     </message>
     <message>
-        <source>The device is already connected. You can&apos;t connect to the device twice.</source>
-        <translation type="unfinished"></translation>
+        <source>The device is already connected. You can't connect to the device twice.</source>
+        <translation>Устройство уже подключено. Нельзя подключиться к устройству дважды.</translation>
     </message>
     <message>
         <source>No write permissions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет прав на запись.</translation>
     </message>
     <message>
         <source>sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>датчик</translation>
     </message>
     <message>
         <source>partition</source>
-        <translation type="unfinished"></translation>
+        <translation>раздел</translation>
     </message>
     <message>
         <source>output</source>
-        <translation type="unfinished"></translation>
+        <translation>выход</translation>
     </message>
     <message>
         <source>iButton</source>
-        <translation type="unfinished"></translation>
+        <translation>iButton</translation>
     </message>
     <message>
         <source>beeper</source>
-        <translation type="unfinished"></translation>
+        <translation>зуммер</translation>
     </message>
     <message>
         <source>leds</source>
-        <translation type="unfinished"></translation>
+        <translation>светодиоды</translation>
     </message>
     <message>
         <source>object</source>
-        <translation type="unfinished"></translation>
+        <translation>объект</translation>
     </message>
     <message>
         <source>device</source>
-        <translation type="unfinished"></translation>
+        <translation>устройство</translation>
     </message>
     <message>
         <source>wireless</source>
-        <translation type="unfinished"></translation>
+        <translation>радиоканал</translation>
     </message>
     <message>
         <source>gsm</source>
-        <translation type="unfinished"></translation>
+        <translation>GSM</translation>
     </message>
     <message>
         <source>loop</source>
-        <translation type="unfinished"></translation>
+        <translation>шлейф</translation>
     </message>
     <message>
         <source>ethernet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ethernet</translation>
     </message>
     <message>
         <source>user</source>
-        <translation type="unfinished"></translation>
+        <translation>пользователь</translation>
     </message>
     <message>
         <source>direction</source>
-        <translation type="unfinished"></translation>
+        <translation>направление</translation>
     </message>
     <message>
         <source>Compatibility errors found in:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Обнаружены ошибки совместимости настроек:
+%1</translation>
     </message>
     <message>
         <source>It is necessary to set the correct time in the device. The difference with the system time is more than a minute (%1 seconds)</source>
-        <translation type="unfinished"></translation>
+        <translation>Необходимо установить в устройстве правильное время. Расхождение с системным временем превышает минуту (%1 с)</translation>
     </message>
     <message>
         <source>Configuration cannot be loaded if there are locked partitions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Конфигурацию нельзя загрузить, если есть заблокированные разделы.</translation>
     </message>
     <message>
         <source>Configuration loading</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузка конфигурации</translation>
     </message>
 </context>
 <context>
     <name>Partition</name>
     <message>
         <source>Partition # %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Раздел № %1</translation>
     </message>
     <message>
         <source>Executive devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Исполнительные устройства</translation>
     </message>
     <message>
         <source>All Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Все устройства</translation>
     </message>
     <message>
         <source>Halvor devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Устройства Halvor</translation>
     </message>
 </context>
 <context>
     <name>Protocol</name>
     <message>
         <source>Start of flash erasing</source>
-        <translation type="unfinished"></translation>
+        <translation>Начало стирания flash-памяти</translation>
     </message>
     <message>
         <source>Update core</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновление ядра</translation>
     </message>
     <message>
         <source>Update boot loader</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновление загрузчика</translation>
     </message>
     <message>
         <source>Update radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновление радиомодуля</translation>
     </message>
     <message>
         <source>Stop updating</source>
-        <translation type="unfinished"></translation>
+        <translation>Остановка обновления</translation>
     </message>
     <message>
         <source>Initialization of writing Web</source>
-        <translation type="unfinished"></translation>
+        <translation>Инициализация записи Web</translation>
     </message>
     <message>
         <source>Start of firmware (e_FwId=%1) writing</source>
-        <translation type="unfinished"></translation>
+        <translation>Начало записи прошивки (e_FwId=%1)</translation>
     </message>
     <message>
         <source>Update Web</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновление Web</translation>
     </message>
     <message>
         <source>User authorization %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Авторизация пользователя %1 (%2)</translation>
     </message>
     <message>
         <source>Radio analysis (mode %1) started for device %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Анализ радиоэфира (режим %1) запущен для устройства %2</translation>
     </message>
     <message>
         <source>Radio analysis (mode %1) stopped for device %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Анализ радиоэфира (режим %1) остановлен для устройства %2</translation>
     </message>
     <message>
         <source>Answer 0x%1 dropped: %2 bytes of payload, %3 expected</source>
-        <translation type="unfinished"></translation>
+        <translation>Ответ 0x%1 отброшен: полезных данных %2 байт, ожидалось %3</translation>
     </message>
     <message>
         <source>Empty message dropped</source>
-        <translation type="unfinished"></translation>
+        <translation>Пустое сообщение отброшено</translation>
     </message>
     <message>
         <source>Answer 0x%1 dropped: %2 bytes, shorter than the message header</source>
-        <translation type="unfinished"></translation>
+        <translation>Ответ 0x%1 отброшен: %2 байт, меньше заголовка сообщения</translation>
     </message>
     <message>
         <source>Channel status ignored: no layout for execution %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Состояние каналов проигнорировано: нет раскладки для исполнения %1</translation>
     </message>
     <message>
         <source>Update complete %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновление завершено %1</translation>
     </message>
     <message>
         <source>Update device %1 started %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновление устройства %1 начато %2</translation>
     </message>
     <message>
         <source>Firmware could not be written to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось записать прошивку в %1: %2</translation>
     </message>
     <message>
         <source>Pop-up Usb message simple text</source>
-        <translation type="unfinished"></translation>
+        <translation>Всплывающее USB-сообщение (простой текст)</translation>
     </message>
     <message>
         <source>Balance request answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ответ на запрос баланса</translation>
     </message>
     <message>
         <source>Unknown pop-up Usb message</source>
-        <translation type="unfinished"></translation>
+        <translation>Неизвестное всплывающее USB-сообщение</translation>
     </message>
     <message>
         <source>Unknow error 0x%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Неизвестная ошибка 0x%1</translation>
     </message>
     <message>
         <source>Error writing partition settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка записи настроек раздела</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка</translation>
     </message>
     <message>
         <source>Error fw update</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка обновления прошивки</translation>
     </message>
     <message>
         <source>Error writing user from configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка записи пользователя из конфигурации</translation>
     </message>
     <message>
         <source>Journal entry %1 still unreadable after %2 attempts</source>
-        <translation type="unfinished"></translation>
+        <translation>Запись журнала %1 не удаётся прочитать (попыток: %2)</translation>
     </message>
 </context>
 <context>
@@ -614,458 +617,465 @@
     <name>QObject</name>
     <message>
         <source>False</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет</translation>
     </message>
     <message>
         <source>True</source>
-        <translation type="unfinished"></translation>
+        <translation>Да</translation>
     </message>
 </context>
 <context>
     <name>QtBoolEdit</name>
     <message>
         <source>False</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет</translation>
     </message>
     <message>
         <source>True</source>
-        <translation type="unfinished"></translation>
+        <translation>Да</translation>
     </message>
 </context>
 <context>
     <name>QtBoolPropertyManager</name>
     <message>
         <source>False</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет</translation>
     </message>
     <message>
         <source>True</source>
-        <translation type="unfinished"></translation>
+        <translation>Да</translation>
     </message>
 </context>
 <context>
     <name>QtCharEdit</name>
     <message>
         <source>Clear Char</source>
-        <translation type="unfinished"></translation>
+        <translation>Очистить символ</translation>
     </message>
 </context>
 <context>
     <name>QtColorEditWidget</name>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
 </context>
 <context>
     <name>QtColorPropertyManager</name>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Красный</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Зелёный</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Синий</translation>
     </message>
     <message>
         <source>Alpha</source>
-        <translation type="unfinished"></translation>
+        <translation>Альфа</translation>
     </message>
 </context>
 <context>
     <name>QtCursorDatabase</name>
     <message>
         <source>Arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Стрелка</translation>
     </message>
     <message>
         <source>Up Arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Стрелка вверх</translation>
     </message>
     <message>
         <source>Cross</source>
-        <translation type="unfinished"></translation>
+        <translation>Перекрестие</translation>
     </message>
     <message>
         <source>Wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Ожидание</translation>
     </message>
     <message>
         <source>IBeam</source>
-        <translation type="unfinished"></translation>
+        <translation>Текстовый курсор</translation>
     </message>
     <message>
         <source>Size Vertical</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменение размера по вертикали</translation>
     </message>
     <message>
         <source>Size Horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменение размера по горизонтали</translation>
     </message>
     <message>
         <source>Size Backslash</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменение размера по обратной диагонали</translation>
     </message>
     <message>
         <source>Size Slash</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменение размера по диагонали</translation>
     </message>
     <message>
         <source>Size All</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменение размера во всех направлениях</translation>
     </message>
     <message>
         <source>Blank</source>
-        <translation type="unfinished"></translation>
+        <translation>Пустой</translation>
     </message>
     <message>
         <source>Split Vertical</source>
-        <translation type="unfinished"></translation>
+        <translation>Разделение по вертикали</translation>
     </message>
     <message>
         <source>Split Horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Разделение по горизонтали</translation>
     </message>
     <message>
         <source>Pointing Hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Указывающая рука</translation>
     </message>
     <message>
         <source>Forbidden</source>
-        <translation type="unfinished"></translation>
+        <translation>Запрещено</translation>
     </message>
     <message>
         <source>Open Hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Открытая рука</translation>
     </message>
     <message>
         <source>Closed Hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Сжатая рука</translation>
     </message>
     <message>
-        <source>What&apos;s This</source>
-        <translation type="unfinished"></translation>
+        <source>What's This</source>
+        <translation>Что это</translation>
     </message>
     <message>
         <source>Busy</source>
-        <translation type="unfinished"></translation>
+        <translation>Занято</translation>
     </message>
 </context>
 <context>
     <name>QtFontEditWidget</name>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>Select Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбрать шрифт</translation>
     </message>
 </context>
 <context>
     <name>QtFontPropertyManager</name>
     <message>
         <source>Family</source>
-        <translation type="unfinished"></translation>
+        <translation>Семейство</translation>
     </message>
     <message>
         <source>Point Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Размер в пунктах</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Жирный</translation>
     </message>
     <message>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Курсив</translation>
     </message>
     <message>
         <source>Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>Подчёркнутый</translation>
     </message>
     <message>
         <source>Strikeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Зачёркнутый</translation>
     </message>
     <message>
         <source>Kerning</source>
-        <translation type="unfinished"></translation>
+        <translation>Кернинг</translation>
     </message>
 </context>
 <context>
     <name>QtKeySequenceEdit</name>
     <message>
         <source>Clear Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Очистить сочетание клавиш</translation>
     </message>
 </context>
 <context>
     <name>QtLocalePropertyManager</name>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Язык</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Страна</translation>
     </message>
 </context>
 <context>
     <name>QtPointFPropertyManager</name>
     <message>
         <source>(%1, %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>(%1, %2)</translation>
     </message>
     <message>
         <source>X</source>
-        <translation type="unfinished"></translation>
+        <translation>X</translation>
     </message>
     <message>
         <source>Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Y</translation>
     </message>
 </context>
 <context>
     <name>QtPointPropertyManager</name>
     <message>
         <source>(%1, %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>(%1, %2)</translation>
     </message>
     <message>
         <source>X</source>
-        <translation type="unfinished"></translation>
+        <translation>X</translation>
     </message>
     <message>
         <source>Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Y</translation>
     </message>
 </context>
 <context>
     <name>QtPropertyBrowserUtils</name>
     <message>
         <source>[%1, %2, %3] (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>[%1, %2, %3] (%4)</translation>
     </message>
     <message>
         <source>[%1, %2]</source>
-        <translation type="unfinished"></translation>
+        <translation>[%1, %2]</translation>
     </message>
 </context>
 <context>
     <name>QtRectFPropertyManager</name>
     <message>
         <source>[(%1, %2), %3 x %4]</source>
-        <translation type="unfinished"></translation>
+        <translation>[(%1, %2), %3 x %4]</translation>
     </message>
     <message>
         <source>X</source>
-        <translation type="unfinished"></translation>
+        <translation>X</translation>
     </message>
     <message>
         <source>Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Y</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Ширина</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Высота</translation>
     </message>
 </context>
 <context>
     <name>QtRectPropertyManager</name>
     <message>
         <source>[(%1, %2), %3 x %4]</source>
-        <translation type="unfinished"></translation>
+        <translation>[(%1, %2), %3 x %4]</translation>
     </message>
     <message>
         <source>X</source>
-        <translation type="unfinished"></translation>
+        <translation>X</translation>
     </message>
     <message>
         <source>Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Y</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Ширина</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Высота</translation>
     </message>
 </context>
 <context>
     <name>QtSizeFPropertyManager</name>
     <message>
         <source>%1 x %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 x %2</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Ширина</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Высота</translation>
     </message>
 </context>
 <context>
     <name>QtSizePolicyPropertyManager</name>
     <message>
         <source>&lt;Invalid&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;Недопустимо&gt;</translation>
     </message>
     <message>
         <source>[%1, %2, %3, %4]</source>
-        <translation type="unfinished"></translation>
+        <translation>[%1, %2, %3, %4]</translation>
     </message>
     <message>
         <source>Horizontal Policy</source>
-        <translation type="unfinished"></translation>
+        <translation>Политика по горизонтали</translation>
     </message>
     <message>
         <source>Vertical Policy</source>
-        <translation type="unfinished"></translation>
+        <translation>Политика по вертикали</translation>
     </message>
     <message>
         <source>Horizontal Stretch</source>
-        <translation type="unfinished"></translation>
+        <translation>Растяжение по горизонтали</translation>
     </message>
     <message>
         <source>Vertical Stretch</source>
-        <translation type="unfinished"></translation>
+        <translation>Растяжение по вертикали</translation>
     </message>
 </context>
 <context>
     <name>QtSizePropertyManager</name>
     <message>
         <source>%1 x %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 x %2</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Ширина</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Высота</translation>
     </message>
 </context>
 <context>
     <name>QtTreePropertyBrowser</name>
     <message>
         <source>Property</source>
-        <translation type="unfinished"></translation>
+        <translation>Свойство</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Значение</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Справка</translation>
     </message>
 </context>
 <context>
     <name>Sensor</name>
     <message>
         <source>Invalid type</source>
-        <translation type="unfinished"></translation>
+        <translation>Неверный тип</translation>
     </message>
     <message>
         <source>id: %1
 sw: %2  hw: %3
 
 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>id: %1
+sw: %2  hw: %3
+
+%4</translation>
     </message>
     <message>
         <source>Fire!</source>
-        <translation type="unfinished"></translation>
+        <translation>Пожар!</translation>
     </message>
     <message>
         <source>Loop low res.</source>
-        <translation type="unfinished"></translation>
+        <translation>Шлейф: низкое сопр.</translation>
     </message>
     <message>
         <source>Loop high res.</source>
-        <translation type="unfinished"></translation>
+        <translation>Шлейф: высокое сопр.</translation>
     </message>
     <message>
         <source>Break in the water sensor loop</source>
-        <translation type="unfinished"></translation>
+        <translation>Обрыв шлейфа датчика протечки</translation>
     </message>
     <message>
         <source>%1 dBm</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 дБм</translation>
     </message>
     <message>
         <source>%1 V</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 В</translation>
     </message>
     <message>
         <source>fail</source>
-        <translation type="unfinished"></translation>
+        <translation>неисправен</translation>
     </message>
     <message>
         <source>good</source>
-        <translation type="unfinished"></translation>
+        <translation>исправен</translation>
     </message>
     <message>
         <source>not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>не поддерживается</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>неизвестно</translation>
     </message>
     <message>
         <source>%1. %2
 Статус: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2
+Статус: %3</translation>
     </message>
     <message>
         <source>0.KorvelGSMR</source>
-        <translation type="unfinished"></translation>
+        <translation>0.KorvelGSMR</translation>
     </message>
     <message>
         <source>Take delay less than work interval. For correct device work need install take delay bigger or equal work interval.
 Do you really want to enable energy saving mode?
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Задержка взятия под охрану меньше интервала работы. Для корректной работы устройства установите задержку взятия не меньше интервала работы.
+Вы действительно хотите включить режим энергосбережения?
+</translation>
     </message>
     <message>
         <source>Do you really want to enable energy saving mode?
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Вы действительно хотите включить режим энергосбережения?
+</translation>
     </message>
     <message>
         <source>Take delay will be turned on%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Задержка взятия будет включена%1.</translation>
     </message>
     <message>
         <source> and its value will be increased</source>
-        <translation type="unfinished"></translation>
+        <translation> и её значение будет увеличено</translation>
     </message>
     <message>
         <source>Take delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Задержка взятия</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Неизвестно</translation>
     </message>
 </context>
 <context>
@@ -1078,12 +1088,12 @@ Do you really want to enable energy saving mode?
 <context>
     <name>UdpListener</name>
     <message>
-        <source>Ignored &quot;close&quot; from %1</source>
-        <translation type="unfinished"></translation>
+        <source>Ignored "close" from %1</source>
+        <translation>Проигнорирован пакет "close" от %1</translation>
     </message>
     <message>
-        <source>Ignored &quot;message&quot; from %1</source>
-        <translation type="unfinished"></translation>
+        <source>Ignored "message" from %1</source>
+        <translation>Проигнорирован пакет "message" от %1</translation>
     </message>
 </context>
 <context>
@@ -1105,31 +1115,31 @@ Do you really want to enable energy saving mode?
     <name>ZoneType</name>
     <message>
         <source>Not set</source>
-        <translation type="unfinished"></translation>
+        <translation>Не задан</translation>
     </message>
     <message>
         <source>Not sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Не датчик</translation>
     </message>
     <message>
         <source>Security</source>
-        <translation type="unfinished"></translation>
+        <translation>Охранная</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Тревожная</translation>
     </message>
     <message>
         <source>Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Входная</translation>
     </message>
     <message>
         <source>Fire</source>
-        <translation type="unfinished"></translation>
+        <translation>Пожарная</translation>
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Протечка воды</translation>
     </message>
 </context>
 </TS>
