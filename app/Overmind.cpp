@@ -632,22 +632,8 @@ bool Overmind::readSection(Storable *object, const ConfigFile &document, int for
 }
 
 namespace {
-// The user and partition models gain their whole-table operations with the pages that
-// use them; until a model offers one, that part of a write-in is skipped.
-template <typename M>
-auto writeAllUsers(M *model, int) -> decltype(model->writeAllToDevice(), void())
-{
-    model->writeAllToDevice();
-}
-template <typename M> void writeAllUsers(M *, long) {}
-
-template <typename M>
-auto deleteAllUsers(M *model, int) -> decltype(model->deleteAllUsers(), void())
-{
-    model->deleteAllUsers();
-}
-template <typename M> void deleteAllUsers(M *, long) {}
-
+// The partition model gains its file operations with the radio sections; until it offers
+// one, that part of a write-in is skipped.
 template <typename M>
 auto loadSensors(M *model, const QJsonValue &value, int)
     -> decltype(model->loadSensorsFromJson(value), void())
@@ -739,7 +725,7 @@ bool Overmind::writeConfigToDevice(const ConfigFile &document)
             }
             readSection(it.value(), document, 2);
             if (m_userModel)
-                writeAllUsers(m_userModel, 0);
+                m_userModel->writeAllToDevice();
             result = true;
             continue;
         }
@@ -779,7 +765,7 @@ bool Overmind::writeConfigUsers(const ConfigFile &document)
         if (it.key() != QLatin1String("Users") || !document.contains(it.key()))
             continue;
         if (m_userModel)
-            deleteAllUsers(m_userModel, 0);
+            m_userModel->deleteAllUsers();
         if (m_iButtonModel)
             m_iButtonModel->clear();
         readSection(it.value(), document, document.formatVersion());
@@ -790,7 +776,7 @@ bool Overmind::writeConfigUsers(const ConfigFile &document)
             return false;
         }
         if (m_userModel)
-            writeAllUsers(m_userModel, 0);
+            m_userModel->writeAllToDevice();
         return true;
     }
     return true;
