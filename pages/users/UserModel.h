@@ -22,4 +22,9 @@ public:
     void writeToDevice() override {}
     QJsonValue toJson() const override { return QJsonArray(); }
     bool fromJson(const QJsonValue &value, int) override { return value.isArray(); }
+
+    // Writes every user, the others first and user 0 last; empties the model and deletes
+    // from the device every user but the logged-in one. The users page fills these in.
+    void writeAllToDevice() {}
+    void deleteAllUsers() {}
 };
