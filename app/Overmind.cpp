@@ -631,45 +631,6 @@ bool Overmind::readSection(Storable *object, const ConfigFile &document, int for
     return object->fromJson(document.value(object->jsonKey()), format);
 }
 
-namespace {
-// The partition model gains its file operations with the radio sections; until it offers
-// one, that part of a write-in is skipped.
-template <typename M>
-auto loadSensors(M *model, const QJsonValue &value, int)
-    -> decltype(model->loadSensorsFromJson(value), void())
-{
-    model->loadSensorsFromJson(value);
-}
-template <typename M> void loadSensors(M *, const QJsonValue &, long) {}
-
-template <typename M>
-auto loadLoop(M *model, const QJsonValue &value, int)
-    -> decltype(model->loadLoopFromJson(value), void())
-{
-    model->loadLoopFromJson(value);
-}
-template <typename M> void loadLoop(M *, const QJsonValue &, long) {}
-
-template <typename M>
-auto loadLocalOuts(M *model, const QJsonValue &value, int)
-    -> decltype(model->loadLocalOutsFromJson(value), void())
-{
-    model->loadLocalOutsFromJson(value);
-}
-template <typename M> void loadLocalOuts(M *, const QJsonValue &, long) {}
-
-template <typename M>
-auto hasEnergySaveSensor(M *model, const QJsonValue &value, int)
-    -> decltype(bool(model->jsonHasEnergySaveSensor(value)))
-{
-    return model->jsonHasEnergySaveSensor(value);
-}
-template <typename M> bool hasEnergySaveSensor(M *, const QJsonValue &, long)
-{
-    return false;
-}
-} // namespace
-
 // The users being written must still hold the logged-in user, or the write-in would lock
 // the user out of the device.
 bool Overmind::usersHoldCurrentUser(const QJsonValue &users, int format) const
@@ -745,17 +706,17 @@ void Overmind::writeRadioSections(const ConfigFile &document)
         return;
     if (document.contains(QStringLiteral("Sensors"))) {
         // The arming delay may not drop below the radio interval of an energy-saving device.
-        if (hasEnergySaveSensor(m_partitionModel, document.value(QStringLiteral("Sensors")), 0))
+        if (m_partitionModel->jsonHasEnergySaveSensor(document.value(QStringLiteral("Sensors"))))
             setMinimumTakeDelay();
         else
             resetMinimumTakeDelay();
         QCoreApplication::processEvents();
-        loadSensors(m_partitionModel, document.value(QStringLiteral("Sensors")), 0);
+        m_partitionModel->loadSensorsFromJson(document.value(QStringLiteral("Sensors")));
     }
     if (document.contains(QStringLiteral("Loop")))
-        loadLoop(m_partitionModel, document.value(QStringLiteral("Loop")), 0);
+        m_partitionModel->loadLoopFromJson(document.value(QStringLiteral("Loop")));
     if (document.contains(QStringLiteral("Output")))
-        loadLocalOuts(m_partitionModel, document.value(QStringLiteral("Output")), 0);
+        m_partitionModel->loadLocalOutsFromJson(document.value(QStringLiteral("Output")));
 }
 
 bool Overmind::writeConfigUsers(const ConfigFile &document)

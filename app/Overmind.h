@@ -2,6 +2,7 @@
 
 #include "app/ConfigFile.h"
 #include "app/DeviceInfo.h"
+#include "radio/Sensor.h"
 
 #include <QMap>
 #include <QObject>
@@ -168,6 +169,9 @@ signals:
     void takeDelayUpdated(quint16 delay);
     void radioStateChanged(RadioState state);
     void multipleDevicesFound();
+    void sensorGotInTouch(Sensor::SPtr sensor);
+    void sensorLost(Sensor::SPtr sensor);
+    void newSensorConnected(Sensor::SPtr sensor);
     void updateDefaultMacAddress(int address);
     void reloadConfigFile();
     void breakLoader();

@@ -7,6 +7,7 @@
 #include "app/Overmind.h"
 #include "app/StartUp.h"
 #include "sim/SimulatedSetup.h"
+#include "support/ModalRecorder.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -21,6 +22,7 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     Logger::registerMetaType();
     QApplication app(argc, argv);
+    ModalRecorder boxes; // questions raised by the loaded devices are declined
     SimulatedSetup sim;
     sim.bus().setReportInterval(std::chrono::milliseconds(1));
     StartUp startUp;

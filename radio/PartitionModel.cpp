@@ -113,18 +113,9 @@ void PartitionModel::connectController()
         return;
     connect(overmind, &Overmind::disconnected, this, &PartitionModel::onDisconnect);
     // The controller re-emits the device signals the other parts of the program watch.
-    static const char *const forwarded[] = {
-        "newSensorConnected(Sensor::SPtr)",
-        "sensorGotInTouch(Sensor::SPtr)",
-        "sensorLost(Sensor::SPtr)",
-    };
-    for (const char *signature : forwarded) {
-        const QByteArray normalized = QMetaObject::normalizedSignature(signature);
-        if (overmind->metaObject()->indexOfSignal(normalized.constData()) < 0)
-            continue;
-        const QByteArray code = QByteArray::number(QSIGNAL_CODE) + normalized;
-        connect(this, code.constData(), overmind, code.constData());
-    }
+    connect(this, &PartitionModel::newSensorConnected, overmind, &Overmind::newSensorConnected);
+    connect(this, &PartitionModel::sensorGotInTouch, overmind, &Overmind::sensorGotInTouch);
+    connect(this, &PartitionModel::sensorLost, overmind, &Overmind::sensorLost);
 }
 
 bool PartitionModel::isViewingMode()

@@ -21,7 +21,7 @@ bool waitForConnection(HIDInterface *interface)
 {
     if (!interface)
         return false;
-    if (!QTest::qWaitFor([interface] { return interface->currentConnection() != nullptr; }, 10000))
+    if (!QTest::qWaitFor([interface] { return interface->currentConnection() != nullptr; }, 30000))
         return false;
     interface->activate();
     return interface->isActive();

@@ -27,7 +27,7 @@ public:
 
     // The main board's firmware information: device type 8, version 1.4.
     static QByteArray firmwareInfo();
-    // Settings blocks, users, keys, directions, partitions and radio devices.
+    // Settings blocks, users, keys, directions, partitions, radio devices, loop, outputs.
     static void fillLargeConfiguration(SimCommunicator &communicator);
 
 private:
