@@ -11,4 +11,13 @@ public:
     {
     }
     QString jsonKey() const override { return QStringLiteral("Object"); }
+    // Only the low 16 bits of the delay count.
+    void setMinimumTakeDelay(int delay) { emit updateMinimumTakeDelay(delay & 0xFFFF); }
+
+signals:
+    void updateMinimumTakeDelay(int seconds);
+    void updateTakeDelay(int seconds);
+
+public slots:
+    void resetToDefault() {}
 };
