@@ -1,5 +1,6 @@
 #include "app/Overmind.h"
 
+#include "app/FactoryResetWidget.h"
 #include "app/Logger.h"
 #include "app/MainWindow.h"
 #include "app/MessageBoxU.h"
@@ -509,4 +510,63 @@ void Overmind::hideFactoryResetWidget()
     if (!m_factoryResetWidget)
         return;
     m_factoryResetWidget->hide();
+}
+
+void Overmind::showFactoryResetWidget()
+{
+    if (!m_factoryResetWidget)
+        m_factoryResetWidget = new FactoryResetWidget(nullptr);
+    if (!m_factoryResetWidget->isVisible())
+        m_factoryResetWidget->show();
+    m_factoryResetWidget->setEnabled(true);
+}
+
+void Overmind::releaseDevice(bool suppressRelogin)
+{
+    m_reloginSuppressed = suppressRelogin;
+}
+
+void Overmind::onDisconnectfromMainwindow()
+{
+    m_loggedIn = false;
+    m_keepAliveTimer.stop();
+    m_currentUser = -1;
+    m_settingsLoaded = false;
+    emit breakLoader();
+    emit disconnected();
+}
+
+void Overmind::onAuthorize() {}
+
+void Overmind::viewConfigFile(const QStringList &paths)
+{
+    Q_UNUSED(paths)
+}
+
+bool Overmind::onSaveSettings(const QString &path)
+{
+    ConfigFile document;
+    document.writeHeader();
+    document.setPath(path);
+    if (!document.save(path)) {
+        MessageBoxU::critical(tr("Can not write file."), MessageBoxU::tr("Critical"));
+        return false;
+    }
+    return true;
+}
+
+void Overmind::onLoadSettings(const QString &path)
+{
+    Q_UNUSED(path)
+}
+
+void Overmind::resetMinimumTakeDelay()
+{
+    if (m_partitionModel && m_objectSettings)
+        m_objectSettings->setMinimumTakeDelay(5);
+}
+
+bool Overmind::lockCheck()
+{
+    return true;
 }

@@ -118,6 +118,8 @@ public:
     bool hasFreeIpChannel() const;
     void changeIpChannelCount(int direction, int delta);
     void hideFactoryResetWidget();
+    void showFactoryResetWidget();
+    void releaseDevice(bool suppressRelogin);
 
     // Configuration files.
     bool loadConfigFile(const QString &path);
@@ -145,6 +147,13 @@ signals:
     void lockSettingsChanged();
 
 public slots:
+    void onDisconnectfromMainwindow();
+    void onAuthorize();
+    void viewConfigFile(const QStringList &paths);
+    bool onSaveSettings(const QString &path);
+    void onLoadSettings(const QString &path);
+    void resetMinimumTakeDelay();
+    bool lockCheck();
     void onInitOvermid();
     void onToggleConfig(bool on);
 
