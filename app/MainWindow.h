@@ -50,6 +50,7 @@ public:
     ~MainWindow() override;
 
     Ui_MainWindow *form() const { return ui; }
+    UdpListener *udpListener() { return &m_udpListener; }
 
     // Hand-over of the controller's objects to their pages.
     void setIButtonModel(IButtonModel *model);
