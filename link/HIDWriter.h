@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+
+#include <atomic>
+#include <thread>
+
+#include "link/ReportQueue.h"
+
+class HidHandle;
+
+// Sends whole messages to the device in a task of its own: appends the CRC-16, cuts
+// the message into 65-byte reports and writes them one by one, each waiting for its
+// acknowledgement.
+class HIDWriter : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int ReportSize = 65;
+    static constexpr int ReportId = 3;
+    static constexpr int HeaderSize = 5;
+    static constexpr int DefaultPayloadSize = 60;
+    static constexpr int MaxPayloadSize = 60;
+    static constexpr quint16 LastPartIndex = 0xFFFF;
+    // Part indexes 0 .. 0xFFFE precede the last part.
+    static constexpr int MaxParts = 0x10000;
+    static constexpr int AckPolls = 2000;
+
+    explicit HIDWriter(HidHandle *device, QObject *parent = nullptr);
+    ~HIDWriter() override;
+
+    // Queues a copy of the message; callable from any thread.
+    void write(const QByteArray &message);
+    // Sizes outside 1..60 are refused; takes effect from the next message.
+    void setPayloadSize(int size);
+    int payloadSize() const { return m_payloadSize.load(); }
+    // Abandons the message in progress after its current report and ends the task.
+    void stop();
+    // True while messages wait behind the one being sent.
+    bool isBusy() const;
+
+    // Cuts a message that already carries its CRC into reports (without the zero
+    // filling up to ReportSize); empty when it needs more than MaxParts parts.
+    static QList<QByteArray> split(const QByteArray &message, quint8 counter, int payloadSize);
+
+signals:
+    void partTransmitted(int partId, int total);
+    // An acknowledgement did not come in time.
+    void hidFreeze();
+
+private:
+    void run();
+    void sendMessage(QByteArray message);
+    bool sendReport(QByteArray report);
+    bool waitForAcknowledgement(unsigned char *context);
+    void logWriteError();
+
+    HidHandle *m_device;
+    quint8 m_counter = 0;
+    std::atomic<int> m_payloadSize{DefaultPayloadSize};
+    int m_attemptsLeft = 0;
+    std::atomic<bool> m_busy{false};
+    std::atomic<bool> m_stop{false};
+    std::thread m_task;
+    ReportQueue m_queue;
+};
