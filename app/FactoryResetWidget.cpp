@@ -10,8 +10,9 @@
 #include <QSettings>
 #include <QSpacerItem>
 
-#if __has_include("link/Protocol.h")
 #include "link/HIDInterface.h"
+
+#if __has_include("link/Protocol.h")
 #include "link/Protocol.h"
 #define KORVEL_HAS_LINK 1
 #endif
@@ -84,14 +85,14 @@ void FactoryResetWidget::retranslateUi()
 void FactoryResetWidget::onConfirm()
 {
     m_running = true;
-#ifdef KORVEL_HAS_LINK
     if (Overmind *overmind = Overmind::instance()) {
         if (overmind->hidInterface())
             overmind->hidInterface()->activate();
+#ifdef KORVEL_HAS_LINK
         if (overmind->protocol())
             overmind->protocol()->factoryReset();
-    }
 #endif
+    }
     m_confirm->hide();
     m_cancel->hide();
     m_label->setText(tr("Restoring factory settings. Do not turn off device."));

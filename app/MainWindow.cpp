@@ -61,8 +61,9 @@
 #include <QVBoxLayout>
 #include <cstdlib>
 
-#if __has_include("link/Protocol.h")
 #include "link/HIDInterface.h"
+
+#if __has_include("link/Protocol.h")
 #include "link/Protocol.h"
 #define KORVEL_HAS_LINK 1
 #endif
@@ -1369,28 +1370,17 @@ void MainWindow::stopFirmwareUpdate()
 
 void MainWindow::deactivateTransport()
 {
-#ifdef KORVEL_HAS_LINK
     if (m_overmind && m_overmind->hidInterface())
         m_overmind->hidInterface()->deactivate();
-#endif
 }
 
 bool MainWindow::transportHasDevices() const
 {
-#ifdef KORVEL_HAS_LINK
     return m_overmind && m_overmind->hidInterface() &&
            !m_overmind->hidInterface()->deviceList().isEmpty();
-#else
-    return false;
-#endif
 }
 
 bool MainWindow::transportIsActive() const
 {
-#ifdef KORVEL_HAS_LINK
-    return m_overmind && m_overmind->protocol() && m_overmind->hidInterface() &&
-           m_overmind->hidInterface()->isActive();
-#else
-    return false;
-#endif
+    return m_overmind && m_overmind->hidInterface() && m_overmind->hidInterface()->isActive();
 }

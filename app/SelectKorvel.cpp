@@ -1,7 +1,5 @@
 #include "app/SelectKorvel.h"
 
-#if __has_include("link/HIDInterface.h")
-
 #include "app/MainWindow.h"
 #include "app/Overmind.h"
 
@@ -143,5 +141,3 @@ void SelectKorvel::onDeviceLost(const QString &serial)
     if (!hid || hid->deviceList().isEmpty())
         reject();
 }
-
-#endif

@@ -3,7 +3,6 @@
 #include <QDialog>
 #include <QList>
 
-#if __has_include("link/HIDInterface.h")
 #include "link/HIDInterface.h"
 
 class QLabel;
@@ -41,4 +40,3 @@ private:
     QPushButton *m_connect = nullptr;
     QPushButton *m_cancel = nullptr;
 };
-#endif
