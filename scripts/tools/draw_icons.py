@@ -145,16 +145,6 @@ def exit():
     return c
 
 
-def help():
-    c = Canvas(32)
-    c.circle(16, 16, 14, BLUE)
-    c.circle(16, 12, 6, WHITE, inner=3)
-    c.rect(10, 12, 14, 16, BLUE)
-    c.rect(14.5, 16, 17.5, 21, WHITE)
-    c.circle(16, 25, 2, WHITE)
-    return c
-
-
 def plug(c, colour):
     c.rect(10, 8, 22, 18, colour)
     c.rect(12, 3, 14, 8, colour)
@@ -332,7 +322,6 @@ PICTURES = {
     "load_config": load_config,
     "save2D": save2D,
     "exit": exit,
-    "help": help,
     "connect": connect,
     "disconnect": disconnect,
     "open_configuration": open_configuration,
