@@ -13,6 +13,7 @@
 #include "support/ModalRecorder.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -783,6 +784,41 @@ private slots:
         QVERIFY(ui->ptLog->toPlainText().isEmpty());
         window.onLogFilterChange();
         QTRY_VERIFY(ui->ptLog->toPlainText().contains("first failure"));
+    }
+
+    void partitionComboFillStopsAtTheLastItem_data()
+    {
+        QTest::addColumn<int>("items");
+        QTest::addColumn<quint32>("mask");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<quint16>("readBack");
+        QTest::newRow("every bit set") << 16 << 0xFFFFFFFFu
+                                       << "01, 02, 03, 04, 05, 06, 07, 08, 09, 10, 11, 12, "
+                                          "13, 14, 15, Hall"
+                                       << quint16(0xFFFF);
+        QTest::newRow("first and named last") << 16 << 0x8001u << "01, Hall" << quint16(0x8001);
+        QTest::newRow("none") << 16 << 0u << "Not selected" << quint16(0);
+        QTest::newRow("short box") << 3 << 0x0404u << "03" << quint16(0x0004);
+    }
+
+    void partitionComboFillStopsAtTheLastItem()
+    {
+        QFETCH(int, items);
+        QFETCH(quint32, mask);
+        QFETCH(QString, text);
+        QFETCH(quint16, readBack);
+        overmind->deviceInfo().initForExecution(0, 0, 0, 0x0104);
+        QComboBox box;
+        box.setEditable(true);
+        for (int i = 0; i < items; ++i) {
+            box.addItem(i == 15 ? QStringLiteral("Hall")
+                                : QStringLiteral("Partition # %1").arg(i + 1, 2, 10, QChar('0')));
+            box.setItemData(i, Qt::Unchecked, Qt::CheckStateRole);
+        }
+        overmind->fillPartitionsCombo(&box, mask);
+        QCOMPARE(box.count(), items);
+        QCOMPARE(box.currentText(), text);
+        QCOMPARE(Overmind::checkedMask(&box), readBack);
     }
 
     void ctrlTabWrapsAroundTheTabs()
