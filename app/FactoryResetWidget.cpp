@@ -1,6 +1,8 @@
 #include "app/FactoryResetWidget.h"
 
 #include "app/Overmind.h"
+#include "link/HIDInterface.h"
+#include "link/Protocol.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -9,13 +11,6 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSpacerItem>
-
-#include "link/HIDInterface.h"
-
-#if __has_include("link/Protocol.h")
-#include "link/Protocol.h"
-#define KORVEL_HAS_LINK 1
-#endif
 
 FactoryResetWidget::FactoryResetWidget(QWidget *parent) : QWidget(parent)
 {
@@ -88,10 +83,8 @@ void FactoryResetWidget::onConfirm()
     if (Overmind *overmind = Overmind::instance()) {
         if (overmind->hidInterface())
             overmind->hidInterface()->activate();
-#ifdef KORVEL_HAS_LINK
         if (overmind->protocol())
             overmind->protocol()->factoryReset();
-#endif
     }
     m_confirm->hide();
     m_cancel->hide();

@@ -15,6 +15,8 @@
 #include "journal/PowerStatusWidgetIsp1.h"
 #include "journal/PowerStatusWidgetIsp2.h"
 #include "journal/RealTime22bViewForm.h"
+#include "link/HIDInterface.h"
+#include "link/Protocol.h"
 #include "pages/comms/EthernetSettingsWidget.h"
 #include "pages/comms/GSMSettingsWidget.h"
 #include "pages/comms/GSMStatusWidget.h"
@@ -60,13 +62,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <cstdlib>
-
-#include "link/HIDInterface.h"
-
-#if __has_include("link/Protocol.h")
-#include "link/Protocol.h"
-#define KORVEL_HAS_LINK 1
-#endif
 
 #if __has_include("radio/Partition.h")
 #include "radio/Partition.h"
@@ -1338,34 +1333,26 @@ void MainWindow::closeFromUdp()
 
 void MainWindow::sendKeepAlive()
 {
-#ifdef KORVEL_HAS_LINK
     if (m_overmind && m_overmind->protocol())
         m_overmind->protocol()->sendToDevice(_SendRequestExtendLogout);
-#endif
 }
 
 void MainWindow::logoutDevice()
 {
-#ifdef KORVEL_HAS_LINK
     if (m_overmind && m_overmind->protocol())
         m_overmind->protocol()->logout();
-#endif
 }
 
 void MainWindow::rebootDevice()
 {
-#ifdef KORVEL_HAS_LINK
     if (m_overmind && m_overmind->protocol())
         m_overmind->protocol()->reboot();
-#endif
 }
 
 void MainWindow::stopFirmwareUpdate()
 {
-#ifdef KORVEL_HAS_LINK
     if (m_overmind && m_overmind->protocol())
         m_overmind->protocol()->stopSensorUpdate();
-#endif
 }
 
 void MainWindow::deactivateTransport()
