@@ -1,6 +1,7 @@
 #include "app/SelectKorvel.h"
 
 #include "app/MainWindow.h"
+#include "app/ModalAnswerer.h"
 #include "app/Overmind.h"
 
 #include <QCoreApplication>
@@ -116,6 +117,27 @@ QString SelectKorvel::selectedSerial() const
         if (button->isChecked())
             return button->text().split(QStringLiteral(" = ")).last();
     return QString();
+}
+
+int SelectKorvel::exec()
+{
+    if (!ModalAnswerer::isActive())
+        return QDialog::exec();
+    const QList<QRadioButton *> buttons = m_devices->findChildren<QRadioButton *>();
+    ModalAnswerer::Request request;
+    request.kind = QStringLiteral("dialog");
+    request.title = windowTitle();
+    request.text = m_label->text();
+    for (QRadioButton *button : buttons)
+        request.buttons.append(button->text());
+    const int answer = ModalAnswerer::answer(request);
+    if (answer < 0 || answer >= buttons.size()) {
+        setResult(QDialog::Rejected);
+        return QDialog::Rejected;
+    }
+    buttons.at(answer)->setChecked(true);
+    setResult(QDialog::Accepted);
+    return QDialog::Accepted;
 }
 
 void SelectKorvel::centre()

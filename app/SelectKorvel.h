@@ -26,6 +26,9 @@ public:
     QString selectedSerial() const;
 
 public slots:
+    // Asks ModalAnswerer first: its answer is the index of the device to connect, any
+    // other value cancels.
+    int exec() override;
     void centre();
     void onDevicesFound();
     void onDeviceLost(const QString &serial);

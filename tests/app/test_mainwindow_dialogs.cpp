@@ -172,6 +172,21 @@ private slots:
         QCOMPARE(dialog.result(), result);
     }
 
+    void chooserAnswersThroughTheModalHook()
+    {
+        SelectKorvel dialog;
+        dialog.setDevices({{"Korvel GSM", "S1"}, {"Korvel LTE", "S2"}});
+        boxes.reply = [](const ModalAnswerer::Request &) { return 1; };
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+        QCOMPARE(dialog.selectedSerial(), QString("S2"));
+        QCOMPARE(boxes.seen.last().title, QString("Multiple devices detected"));
+        QCOMPARE(boxes.seen.last().buttons,
+                 QStringList({"Korvel GSM, serial = S1", "Korvel LTE, serial = S2"}));
+        boxes.reply = [](const ModalAnswerer::Request &) { return -1; };
+        QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+        boxes.reply = nullptr;
+    }
+
     void chooserFollowsTheMainWindow()
     {
         Overmind overmind;
