@@ -1,14 +1,20 @@
 #include "app/Overmind.h"
 
 #include "app/FactoryResetWidget.h"
+#include "app/Intervals.h"
+#include "app/Loader.h"
 #include "app/Logger.h"
+#include "app/LoginWidget.h"
 #include "app/MainWindow.h"
 #include "app/MessageBoxU.h"
 #include "app/Storable.h"
+#include "app/WaitForm.h"
 #include "journal/Journal.h"
 #include "journal/PowerStatusIsp0.h"
 #include "journal/PowerStatusIsp1.h"
 #include "journal/PowerStatusIsp2.h"
+#include "link/HIDInterface.h"
+#include "link/Protocol.h"
 #include "pages/comms/EthernetSettings.h"
 #include "pages/comms/GSMSettings.h"
 #include "pages/comms/WirelessSettings.h"
@@ -26,6 +32,7 @@
 #include "radio/PartitionModel.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDebug>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -45,8 +52,11 @@ Overmind::Overmind(QObject *parent) : QObject(parent)
 Overmind::~Overmind()
 {
     deleteModels();
-    // The transport is deleted first so no task touches anything below.
+    // The transport stops and joins its tasks before anything they use goes away.
+    delete m_hid;
     m_hid = nullptr;
+    delete m_loginWidget;
+    delete m_waitForm;
     if (s_overmind == this)
         s_overmind = nullptr;
 }
@@ -60,13 +70,12 @@ bool Overmind::canEdit() const
 {
     if (m_viewingMode)
         return true;
-    // The login dialog reports the user's access level once it exists.
-    return m_loginWidget && m_loginWidget->property("userAccessLevel").toInt() >= 2;
+    return m_loginWidget && m_loginWidget->accessLevel() >= 2;
 }
 
 bool Overmind::hasDevices() const
 {
-    return false;
+    return m_hid && m_hid->hasDevices();
 }
 
 double Overmind::temperature() const
@@ -129,7 +138,25 @@ void Overmind::setMainWindow(MainWindow *window)
 
 void Overmind::init()
 {
-    m_keepAliveTimer.setInterval(10000);
+    m_hid = new HIDInterface();
+    m_protocol = new Protocol(m_hid, this);
+    connect(m_hid, &HIDInterface::messageReceived, m_protocol, &Protocol::onMessageReceived);
+    connect(m_hid, &HIDInterface::connected, this, &Overmind::onConnect);
+    connect(m_hid, &HIDInterface::connected, this, &Overmind::deviceFound);
+    connect(m_hid, &HIDInterface::disconnected, this, &Overmind::onDisconnect);
+    connect(m_hid, &HIDInterface::findAnyDevices, this, &Overmind::onFindAnyDevices);
+    connect(m_protocol, &Protocol::loginRequired, this, &Overmind::onLoginRequired);
+    connect(m_protocol, &Protocol::firmwareVersion, this, &Overmind::onFirmwareVersion);
+    connect(m_protocol, &Protocol::errorOccurred, this, &Overmind::onDeviceError);
+    connect(m_protocol, &Protocol::loginStatus, this,
+            [this](LoginStatus_t status, quint8 user, userAccessType_t level) {
+                onLoginResult(status, user, level);
+            });
+    connect(m_protocol, &Protocol::deviceStatus, this, &Overmind::onDeviceStatus);
+    connect(m_protocol, &Protocol::settingsVersionsReveived, this,
+            &Overmind::checkSettingsVersions);
+    connect(m_protocol, &Protocol::dateTimeData, this, &Overmind::checkDeviceTime);
+    connect(&m_keepAliveTimer, &QTimer::timeout, this, &Overmind::sendKeepAlive);
 }
 
 void Overmind::onInitOvermid()
@@ -152,14 +179,16 @@ void Overmind::onInitOvermid()
     m_journal = nullptr;
     m_userModel = nullptr;
     m_partitionModel = nullptr;
-    m_loginWidget = nullptr;
-    m_waitForm = nullptr;
+    // The login dialog and the wait window are kept: one of each exists for the run.
     emit connected();
 }
 
 void Overmind::onToggleConfig(bool on)
 {
-    Q_UNUSED(on)
+    logDebug(this, QStringLiteral("Config: %1")
+                       .arg(on ? QStringLiteral("enabled") : QStringLiteral("disabled")));
+    if (m_protocol)
+        m_protocol->enableConfig(on);
 }
 
 template <typename T> T *Overmind::replace(T *&slot, T *created)
@@ -512,18 +541,169 @@ void Overmind::hideFactoryResetWidget()
     m_factoryResetWidget->hide();
 }
 
-void Overmind::showFactoryResetWidget()
+// ---- connection and login ----
+
+void Overmind::onConnect()
 {
-    if (!m_factoryResetWidget)
-        m_factoryResetWidget = new FactoryResetWidget(nullptr);
-    if (!m_factoryResetWidget->isVisible())
-        m_factoryResetWidget->show();
-    m_factoryResetWidget->setEnabled(true);
+    logDebug(this, QStringLiteral("Connected"));
+    if (!m_viewingMode)
+        showLoginWidget();
 }
 
-void Overmind::releaseDevice(bool suppressRelogin)
+void Overmind::showLoginWidget()
 {
-    m_reloginSuppressed = suppressRelogin;
+    if (!m_hid || !m_hid->isAvailable())
+        return;
+    if (!m_loginWidget) {
+        m_loginWidget = new LoginWidget();
+        LoginWidget::centreOver(m_loginWidget, m_mainWindow);
+        connect(this, &Overmind::disconnected, m_loginWidget, &QWidget::hide);
+        connect(m_loginWidget, &LoginWidget::loginSuccess, this, &Overmind::onSuccesfullLogin,
+                Qt::UniqueConnection);
+    }
+    if (m_loginWidget->isVisible())
+        return;
+    LoginWidget::centreOver(m_loginWidget, m_mainWindow);
+    m_loginWidget->show();
+    m_loginWidget->setEnabled(true);
+}
+
+bool Overmind::connectDevice()
+{
+    if (m_chooserOpen)
+        return false;
+    if (!m_hid || !m_hid->hasDevices()) {
+        MessageBoxU::warning(tr("There is no connected device"), tr("Connect device"));
+        return false;
+    }
+    const QList<connect_info> devices = m_hid->deviceList();
+    if (devices.size() >= 2) {
+        if (m_loginWidget && m_loginWidget->isVisible())
+            m_loginWidget->hide();
+        emit multipleDevicesFound();
+        QCoreApplication::processEvents();
+        if (!chooseDevice(devices))
+            return false;
+    }
+    if (!m_hid->isAvailable()) {
+        MessageBoxU::critical(
+            tr("The device is already connected. You can't connect to the device twice."),
+            MessageBoxU::tr("Critical"));
+        return false;
+    }
+    return true;
+}
+
+void Overmind::onFindAnyDevices()
+{
+    if (m_loggedIn || m_viewingMode)
+        return;
+    if (m_loginWidget && m_loginWidget->isVisible())
+        m_loginWidget->hide();
+    connectDevice();
+}
+
+bool Overmind::onAuthorize()
+{
+    if (!connectDevice())
+        return false;
+    if (!m_hid)
+        return true;
+    if (!m_hid->hasDevices())
+        return false;
+    showLoginWidget();
+    m_hid->deactivate();
+    m_reloginSuppressed = false;
+    return true;
+}
+
+void Overmind::onSuccesfullLogin(quint8 user)
+{
+    m_currentUser = user;
+    emit loginSuccessful();
+    m_loggedIn = true;
+    m_firmwareRetries = 0;
+    if (m_mainWindow) {
+        m_mainWindow->showNormal();
+        m_mainWindow->raise();
+    }
+    if (m_protocol)
+        m_protocol->readFirmwareVersion(16);
+}
+
+void Overmind::onFirmwareVersion(quint16 id, const s_fw_info &info)
+{
+    if (id == 16) {
+        applyFirmwareInfo(info);
+        const quint32 word72 = quint32(info.modification) | quint32(info.byte73) << 8 |
+                               quint32(info.execution) << 16 | quint32(info.byte75) << 24;
+        if (word72 == 0xFFFFFFFFu && info.version == 0xFFFF) {
+            // An unprogrammed answer: ask again, a few times only.
+            if (m_firmwareRetries++ < Intervals::firmwareRetryLimit) {
+                if (m_protocol)
+                    m_protocol->readFirmwareVersion(16);
+            } else {
+                logError(this, QStringLiteral("The device reports no firmware information"));
+            }
+        }
+    } else if (id == 15) {
+        m_deviceInfo.setVersion(info.version);
+        if (m_mainWindow) {
+            m_mainWindow->buildSettingsList();
+            m_mainWindow->updateSurGardVisibility();
+            m_mainWindow->setDebugHidden(true);
+        }
+    }
+}
+
+void Overmind::onParseFirmwareVersion(const s_fw_info &info)
+{
+    applyFirmwareInfo(info);
+}
+
+void Overmind::applyFirmwareInfo(const s_fw_info &info)
+{
+    m_deviceInfo.setFirmwareInfo(&info);
+    m_deviceInfo.init(info.execution, info.modification, info.hardwareVersion, info.version);
+    if (m_configWriteRunning)
+        return;
+    emit setKorvelType();
+    createSettingsObjects(true);
+    emit endInitSettings();
+    if (m_loginWidget && !m_viewingMode) {
+        connectLoader(Loader::create(Intervals::loaderDelayMs, m_protocol));
+        m_keepAliveTimer.start(Intervals::keepAliveMs);
+    }
+}
+
+void Overmind::connectLoader(Loader *loader)
+{
+    if (m_mainWindow) {
+        connect(loader, &Loader::started, m_mainWindow, &MainWindow::loadingStarted);
+        connect(loader, &Loader::finished, m_mainWindow, &MainWindow::loadingFinished);
+        connect(loader, &Loader::progress, m_mainWindow, &MainWindow::loadingProgress);
+    }
+    connect(loader, &Loader::finished, this, &Overmind::ready);
+    connect(loader, &Loader::finished, this, [this] { m_settingsLoaded = true; });
+    connect(this, &Overmind::breakLoader, loader, &Loader::stop);
+}
+
+void Overmind::sendKeepAlive()
+{
+    if (m_protocol)
+        m_protocol->sendToDevice(_SendRequestExtendLogout);
+}
+
+void Overmind::onDisconnect()
+{
+    m_firmwareUpdateRunning = false;
+    m_loggedIn = false;
+    // An unplugged device will never finish the read: no retry question afterwards.
+    emit breakLoader();
+    emit disconnected();
+    m_keepAliveTimer.stop();
+    m_currentUser = -1;
+    m_settingsLoaded = false;
 }
 
 void Overmind::onDisconnectfromMainwindow()
@@ -536,7 +716,153 @@ void Overmind::onDisconnectfromMainwindow()
     emit disconnected();
 }
 
-void Overmind::onAuthorize() {}
+void Overmind::releaseDevice(bool suppress)
+{
+    if (m_hid)
+        m_hid->deactivate();
+    m_reloginSuppressed = suppress;
+}
+
+bool Overmind::userMatches(int user) const
+{
+    return user == m_currentUser || user == -1 || m_currentUser == -1;
+}
+
+void Overmind::onLoginRequired(int user)
+{
+    if (!m_hid || !m_hid->isActive() || m_reloginSuppressed || m_viewingMode || !userMatches(user))
+        return;
+    if (m_mainWindow)
+        m_mainWindow->onDisconnect();
+    QTimer::singleShot(Intervals::reloginDelayMs, this, [this, user] {
+        m_hid->deactivate();
+        m_reloginSuppressed = false;
+        if (!m_viewingMode && userMatches(user) && m_hid->isAvailable() && connectDevice())
+            showLoginAgain();
+    });
+}
+
+void Overmind::showLoginAgain()
+{
+    if (!m_loginWidget) {
+        m_loginWidget = new LoginWidget();
+        connect(this, &Overmind::disconnected, m_loginWidget, &QWidget::hide);
+        connect(m_loginWidget, &LoginWidget::loginSuccess, this, &Overmind::onSuccesfullLogin,
+                Qt::UniqueConnection);
+    }
+    LoginWidget::centreOver(m_loginWidget, m_mainWindow);
+    if (!m_loginWidget->isVisible()) {
+        m_loginWidget->show();
+        m_loginWidget->setEnabled(true);
+    }
+}
+
+bool Overmind::skipRelogin(int user)
+{
+    return m_reloginSuppressed || m_viewingMode ||
+           (m_currentUser != -1 && user != m_currentUser && user != -1);
+}
+
+void Overmind::relogin(int user)
+{
+    if (m_reloginSuppressed || m_viewingMode)
+        return;
+    if (userMatches(user) && m_hid && m_hid->isAvailable() && connectDevice())
+        showLoginAgain();
+}
+
+void Overmind::onLoginResult(quint8 status, quint8 user, int accessLevel)
+{
+    Q_UNUSED(user)
+    if (!m_waitForm || !m_waitForm->isVisible())
+        return;
+    if (status == LOGIN_FAILED) {
+        m_waitForm->hide();
+        // The write-in changed the users: log in again as the current one.
+        const QString login = currentUserLogin();
+        qDebug() << "Overmind::onLoginResult onLoginResult is LOGIN_FAILED relogin as" << login;
+        if (m_protocol)
+            m_protocol->login(login, LoginWidget::defaultPassword());
+        return;
+    }
+    if (accessLevel != 2)
+        MessageBoxU::warning(tr("No write permissions."), MessageBoxU::tr("Warning"));
+}
+
+void Overmind::onDeviceError(const QString &text)
+{
+    if (text.endsWith(QLatin1String("bc1")) && m_waitForm)
+        m_waitForm->hide();
+    MessageBoxU::critical(text, MessageBoxU::tr("Error"));
+}
+
+void Overmind::onDeviceStatus(const s_DeviceStatus &status)
+{
+    const bool updateOnly = status.modeFlags & 0x08;
+    if (m_protocol)
+        m_protocol->setBlockStatusReading(updateOnly);
+    if (m_mainWindow)
+        m_mainWindow->setUpdateOnlyMode(updateOnly);
+}
+
+void Overmind::checkSettingsVersions(const s_SettingsVersions &versions)
+{
+    const QStringList kinds = {tr("sensor"),   tr("partition"), tr("output"), tr("iButton"),
+                               tr("beeper"),   tr("leds"),      tr("object"), tr("device"),
+                               tr("wireless"), tr("gsm"),       tr("loop"),   tr("ethernet"),
+                               tr("user"),     tr("direction")};
+    QStringList incompatible;
+    for (int kind = 0; kind < kinds.size(); ++kind) {
+        if (versions.versions[kind][1] != 1)
+            incompatible.append(kinds.at(kind));
+    }
+    if (incompatible.isEmpty()) {
+        qDebug() << "Compatibility errors not found";
+        return;
+    }
+    MessageBoxU::warning(tr("Compatibility errors found in:\n%1").arg(incompatible.join('\n')),
+                         MessageBoxU::tr("Warning"));
+}
+
+void Overmind::checkDeviceTime(const u_DateSTM32F4xx &date, const u_TimeSTM32F4xx &time)
+{
+    if (!m_dateTimeSettings || m_dateTimeSettings->holdsWords(date.value, time.value))
+        return;
+    m_dateTimeSettings->updateDateTime(date.value, time.value);
+    // Both clocks in UTC, whole date and time: no false alarm around midnight.
+    const qint64 difference =
+        m_dateTimeSettings->dateTime().secsTo(QDateTime::currentDateTimeUtc());
+    if (qAbs(difference) <= 60)
+        return;
+    if (m_valveServiceTimeDialog && m_valveServiceTimeDialog->isVisible())
+        m_valveServiceTimeDialog->close();
+    MessageBoxU::warning(tr("It is necessary to set the correct time in the device. The "
+                            "difference with the system time is more than a minute (%1 seconds)")
+                             .arg(difference),
+                         MessageBoxU::tr("Warning"));
+}
+
+bool Overmind::chooseDevice(const QList<connect_info> &devices)
+{
+    // The device chooser lists the devices; until it exists no device is picked.
+    Q_UNUSED(devices)
+    return false;
+}
+
+QString Overmind::currentUserLogin() const
+{
+    // The user model knows the logins once users are read from the device.
+    return QString();
+}
+
+void Overmind::showFactoryResetWidget()
+{
+    if (!m_factoryResetWidget)
+        m_factoryResetWidget = new FactoryResetWidget(nullptr);
+    if (!m_factoryResetWidget->isVisible())
+        m_factoryResetWidget->show();
+    m_factoryResetWidget->setEnabled(true);
+}
 
 void Overmind::viewConfigFile(const QStringList &paths)
 {

@@ -17,6 +17,15 @@ class DirectionSettings;
 class EthernetSettings;
 class GSMSettings;
 class HIDInterface;
+struct connect_info;
+class Loader;
+class LoginWidget;
+class WaitForm;
+struct s_DeviceStatus;
+struct s_SettingsVersions;
+struct s_fw_info;
+union u_DateSTM32F4xx;
+union u_TimeSTM32F4xx;
 class IButtonConfig;
 class IButtonModel;
 class Journal;
@@ -121,7 +130,16 @@ public:
     void changeIpChannelCount(int direction, int delta);
     void hideFactoryResetWidget();
     void showFactoryResetWidget();
-    void releaseDevice(bool suppressRelogin);
+
+    // Connection and login.
+    bool connectDevice();
+    void showLoginWidget();
+    void releaseDevice(bool suppress);
+    void connectLoader(Loader *loader);
+    void checkSettingsVersions(const s_SettingsVersions &versions);
+    void checkDeviceTime(const u_DateSTM32F4xx &date, const u_TimeSTM32F4xx &time);
+    LoginWidget *loginWidget() const { return m_loginWidget; }
+    QTimer &keepAliveTimer() { return m_keepAliveTimer; }
 
     // Configuration files.
     bool loadConfigFile(const QString &path);
@@ -149,17 +167,35 @@ signals:
     void lockSettingsChanged();
 
 public slots:
+    void onConnect();
     void onDisconnectfromMainwindow();
-    void onAuthorize();
+    void onDisconnect();
+    bool onAuthorize();
+    bool skipRelogin(int user);
+    void relogin(int user);
+    void onFindAnyDevices();
+    void onToggleConfig(bool on);
     void viewConfigFile(const QStringList &paths);
     bool onSaveSettings(const QString &path);
     void onLoadSettings(const QString &path);
     void resetMinimumTakeDelay();
     bool lockCheck();
+    void onSuccesfullLogin(quint8 user = 0);
+    void onLoginResult(quint8 status, quint8 user, int accessLevel);
+    void onFirmwareVersion(quint16 id, const s_fw_info &info);
+    void onParseFirmwareVersion(const s_fw_info &info);
     void onInitOvermid();
-    void onToggleConfig(bool on);
 
 private:
+    void onLoginRequired(int user);
+    void onDeviceError(const QString &text);
+    void onDeviceStatus(const s_DeviceStatus &status);
+    void sendKeepAlive();
+    void applyFirmwareInfo(const s_fw_info &info);
+    void showLoginAgain();
+    bool chooseDevice(const QList<connect_info> &devices);
+    QString currentUserLogin() const;
+    bool userMatches(int user) const;
     template <typename T> T *replace(T *&slot, T *created);
     void registerObject(Storable *object);
     bool readSection(Storable *object, const ConfigFile &document, int format);
@@ -187,8 +223,8 @@ private:
     UserModel *m_userModel = nullptr;
     PartitionModel *m_partitionModel = nullptr;
     MainWindow *m_mainWindow = nullptr;
-    QWidget *m_loginWidget = nullptr;
-    QWidget *m_waitForm = nullptr;
+    LoginWidget *m_loginWidget = nullptr;
+    WaitForm *m_waitForm = nullptr;
     QWidget *m_factoryResetWidget = nullptr;
     QPointer<QWidget> m_repeaterDialog;
     QPointer<QWidget> m_valveSubscriptionDialog;
@@ -216,4 +252,5 @@ private:
     bool m_settingsLocked = false;
     bool m_debugMode = false;
     QStringList m_importedUserNames[2];
+    int m_firmwareRetries = 0;
 };

@@ -25,9 +25,22 @@ public:
     void setDeviceData(quint8 *deviceRecord) { m_deviceRecord = deviceRecord; }
     quint8 *deviceData() const { return m_deviceRecord; }
 
+    // The device clock in its two calendar words (BCD, UTC).
+    void updateDateTime(quint32 dateWord, quint32 timeWord);
+    bool holdsWords(quint32 dateWord, quint32 timeWord) const
+    {
+        return dateWord == m_dateWord && timeWord == m_timeWord;
+    }
+    QDateTime dateTime() const { return m_dateTime; }
+    static QDateTime decode(quint32 dateWord, quint32 timeWord);
+
 signals:
     void settingsUpdated();
+    void dateTimeUpdated();
 
 private:
     quint8 *m_deviceRecord = nullptr;
+    quint32 m_dateWord = 0;
+    quint32 m_timeWord = 0;
+    QDateTime m_dateTime;
 };

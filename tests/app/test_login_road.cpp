@@ -1,0 +1,169 @@
+#include "app/Intervals.h"
+#include "app/Loader.h"
+#include "app/LoginWidget.h"
+#include "app/Overmind.h"
+#include "app/StartUp.h"
+#include "sim/SimulatedSetup.h"
+#include "support/ModalRecorder.h"
+
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+constexpr int DeviceTimeout = 10000;
+
+quint16 idOf(const QByteArray &command)
+{
+    return quint16(quint8(command.at(1)) | (quint8(command.at(2)) << 8));
+}
+
+// The program started against a simulated communicator plugged in at start.
+struct Session
+{
+    SimulatedSetup sim;
+    StartUp startUp;
+
+    Session() { startUp.begin({}); }
+    Overmind *overmind() { return startUp.overmind(); }
+    SimCommunicator &device() { return sim.communicator(); }
+
+    bool waitForLoginDialog()
+    {
+        return QTest::qWaitFor(
+            [this] { return overmind()->loginWidget() && overmind()->loginWidget()->isVisible(); },
+            DeviceTimeout);
+    }
+
+    void logIn(const QString &login, const QString &password)
+    {
+        LoginWidget *dialog = overmind()->loginWidget();
+        dialog->findChild<QLineEdit *>("leLogin")->setText(login);
+        dialog->findChild<QLineEdit *>("lePassword")->setText(password);
+        QTest::mouseClick(dialog->findChild<QPushButton *>("pbLogin"), Qt::LeftButton);
+    }
+};
+} // namespace
+
+class TestLoginRoad : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        Intervals::keepAliveMs = 300;
+        Intervals::loaderWatchdogMs = 180000;
+    }
+
+    void rightPasswordLogsInAndReadsTheConfiguration()
+    {
+        Session session;
+        QVERIFY(session.waitForLoginDialog());
+        QSignalSpy ready(session.overmind(), &Overmind::ready);
+        session.logIn("admin", "vorte");
+
+        QTRY_VERIFY_WITH_TIMEOUT(!session.device().commandsOf(0x34).isEmpty(), DeviceTimeout);
+        QCOMPARE(session.device().commandsOf(0x01).size(), 1);
+        QCOMPARE(idOf(session.device().commandsOf(0x34).first()), quint16(16));
+        QTRY_VERIFY_WITH_TIMEOUT(!session.overmind()->registry().isEmpty(), DeviceTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(session.device().commandsOf(0x23).size(), 1, DeviceTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(ready.count(), 1, 60000);
+        QVERIFY(session.overmind()->isSettingsLoaded());
+        QCOMPARE(session.overmind()->currentUserId(), 0);
+        QVERIFY(session.overmind()->canEdit());
+        QCOMPARE(session.overmind()->deviceInfo().version(), 0x0104);
+        QTRY_VERIFY_WITH_TIMEOUT(!session.device().commandsOf(0x50).isEmpty(), DeviceTimeout);
+        QVERIFY(!session.overmind()->loginWidget()->isVisible());
+    }
+
+    void wrongPasswordKeepsTheDialog()
+    {
+        Session session;
+        QVERIFY(session.waitForLoginDialog());
+        session.logIn("admin", "wrong");
+        auto *password = session.overmind()->loginWidget()->findChild<QLineEdit *>("lePassword");
+        QTRY_COMPARE_WITH_TIMEOUT(password->placeholderText(),
+                                  QCoreApplication::translate("LoginWidget", "Wrong password"),
+                                  DeviceTimeout);
+        QVERIFY(password->text().isEmpty());
+        QVERIFY(session.overmind()->loginWidget()->isVisible());
+        QVERIFY(session.device().commandsOf(0x34).isEmpty());
+    }
+
+    void stalledLoadAsksAndRetrySendsTheReadAgain()
+    {
+        Intervals::loaderWatchdogMs = 400;
+        ModalRecorder boxes;
+        int questions = 0;
+        boxes.reply = [&questions](const ModalAnswerer::Request &request) {
+            if (request.kind != "question")
+                return int(QMessageBox::Ok);
+            return ++questions == 1 ? int(QMessageBox::Retry) : int(QMessageBox::Cancel);
+        };
+        Session session;
+        session.device().script(0x23, {}); // the device never streams the configuration
+        QVERIFY(session.waitForLoginDialog());
+        session.logIn("admin", "vorte");
+        QTRY_COMPARE_WITH_TIMEOUT(session.device().commandsOf(0x23).size(), 2, DeviceTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(questions, 2, DeviceTimeout);
+        QCOMPARE(boxes.seen.last().text,
+                 QCoreApplication::translate("Loader", "Failed to load configuration"));
+        QTRY_VERIFY(!Loader::current());
+        QVERIFY(!session.overmind()->isSettingsLoaded());
+    }
+
+    void unplugDuringTheLoadLeavesNoQuestion()
+    {
+        Intervals::loaderWatchdogMs = 400;
+        ModalRecorder boxes;
+        Session session;
+        session.device().script(0x23, {});
+        QVERIFY(session.waitForLoginDialog());
+        QSignalSpy disconnected(session.overmind(), &Overmind::disconnected);
+        session.logIn("admin", "vorte");
+        QTRY_COMPARE_WITH_TIMEOUT(session.device().commandsOf(0x23).size(), 1, DeviceTimeout);
+        session.sim.unplug();
+        QTRY_VERIFY_WITH_TIMEOUT(disconnected.count() >= 1, DeviceTimeout);
+        QTest::qWait(3 * Intervals::loaderWatchdogMs);
+        // The window's start-up offer may come up once the device is gone; the loader
+        // must not ask.
+        QVERIFY(
+            !boxes.sawText(QCoreApplication::translate("Loader", "Failed to load configuration")));
+        QVERIFY(!session.overmind()->isLoggedIn());
+        QCOMPARE(session.overmind()->currentUserId(), -1);
+    }
+
+    void deviceHeldByAnotherProcess()
+    {
+        QProcess holder;
+        holder.start(QStringLiteral(LOCK_HOLDER_PATH),
+                     {QString::fromLatin1(SimulatedSetup::Serial)});
+        QVERIFY(holder.waitForStarted());
+        QVERIFY(holder.waitForReadyRead(30000));
+
+        ModalRecorder boxes;
+        Session session;
+        QTRY_VERIFY_WITH_TIMEOUT(session.overmind()->hasDevices(), DeviceTimeout);
+        QVERIFY(!session.overmind()->onAuthorize());
+        QVERIFY(boxes.sawText(QCoreApplication::translate(
+            "Overmind",
+            "The device is already connected. You can't connect to the device twice.")));
+        QVERIFY(!session.overmind()->loginWidget() ||
+                !session.overmind()->loginWidget()->isVisible());
+
+        holder.closeWriteChannel();
+        QVERIFY(holder.waitForFinished(30000));
+        QVERIFY(session.overmind()->onAuthorize());
+        QVERIFY(session.waitForLoginDialog());
+        session.logIn("admin", "vorte");
+        QTRY_VERIFY_WITH_TIMEOUT(session.overmind()->isLoggedIn(), DeviceTimeout);
+    }
+};
+
+QTEST_MAIN(TestLoginRoad)
+#include "test_login_road.moc"

@@ -1,0 +1,20 @@
+// The configurator with a simulated communicator plugged in instead of USB hardware:
+// log in as "admin" / "vorte". For trying the program and for end-to-end tests.
+#include "app/Logger.h"
+#include "app/StartUp.h"
+#include "sim/SimulatedSetup.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    Logger::registerMetaType();
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    QApplication app(argc, argv);
+    SimulatedSetup simulator;
+    StartUp startUp;
+    if (!startUp.begin(QCoreApplication::arguments().mid(1)))
+        return 1;
+    return startUp.run();
+}
