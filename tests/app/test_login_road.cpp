@@ -101,7 +101,10 @@ private slots:
         ModalRecorder boxes;
         int questions = 0;
         boxes.reply = [&questions](const ModalAnswerer::Request &request) {
-            if (request.kind != "question")
+            // Only the loader's question counts; the window's start-up offer may come too.
+            if (request.kind != "question" ||
+                request.text !=
+                    QCoreApplication::translate("Loader", "Failed to load configuration"))
                 return int(QMessageBox::Ok);
             return ++questions == 1 ? int(QMessageBox::Retry) : int(QMessageBox::Cancel);
         };
