@@ -1,8 +1,27 @@
+#include "app/BaseSettingsWidget.h"
+#include "app/FactoryResetWidget.h"
+#include "app/FileChooser.h"
+#include "app/Intervals.h"
+#include "app/LoginWidget.h"
 #include "app/MainWindow.h"
 #include "app/Overmind.h"
+#include "app/SelectKorvel.h"
 #include "app/StartUp.h"
 #include "app/Ui_MainWindow.h"
+#include "link/HIDInterface.h"
+#include "pages/users/UserModel.h"
+#include "sim/SimulatedSetup.h"
 #include "support/ModalRecorder.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QTabBar>
 
 #include <QDir>
 #include <QFile>
@@ -14,6 +33,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
 
 namespace {
 // Pictures for a reviewer to look at; nothing compares their pixels.
@@ -50,13 +70,308 @@ QString writeSampleConfig(const QTemporaryDir &dir)
     file.write(QJsonDocument(config).toJson());
     return path;
 }
+constexpr int DeviceTimeout = 20000;
+
+quint16 idOf(const QByteArray &command)
+{
+    return quint16(quint8(command.at(1)) | (quint8(command.at(2)) << 8));
+}
+
+// A settings page with unsaved changes.
+class EditedPage : public BaseSettingsWidget
+{
+public:
+    bool hasChanges() override { return true; }
+};
+
+// The program started against a simulated communicator plugged in at start.
+struct Session
+{
+    SimulatedSetup sim;
+    StartUp startUp;
+
+    Session() { startUp.begin({}); }
+    Overmind *overmind() { return startUp.overmind(); }
+    MainWindow *window() { return startUp.window(); }
+    Ui_MainWindow *ui() { return startUp.window()->form(); }
+    SimCommunicator &device() { return sim.communicator(); }
+
+    // Logs in with the device's credentials and waits until the configuration is read.
+    bool logInAndLoad()
+    {
+        window()->show();
+        if (!QTest::qWaitFor(
+                [this] {
+                    return overmind()->loginWidget() && overmind()->loginWidget()->isVisible();
+                },
+                DeviceTimeout))
+            return false;
+        LoginWidget *dialog = overmind()->loginWidget();
+        dialog->findChild<QLineEdit *>("leLogin")->setText(SimulatedSetup::Login);
+        dialog->findChild<QLineEdit *>("lePassword")->setText(SimulatedSetup::Password);
+        QSignalSpy ready(overmind(), &Overmind::ready);
+        QTest::mouseClick(dialog->findChild<QPushButton *>("pbLogin"), Qt::LeftButton);
+        // Not QSignalSpy::wait: the previous session's end queued a quit that would end
+        // its event loop at once.
+        return QTest::qWaitFor([&ready] { return ready.count() > 0; }, 60000);
+    }
+
+    void clickTab(QWidget *page)
+    {
+        QTabBar *bar = ui()->twMain->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {},
+                          bar->tabRect(ui()->twMain->indexOf(page)).center());
+    }
+};
+
+QStringList rowTexts(QListWidget *list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->item(i)->text() + (list->item(i)->isHidden() ? "(hidden)" : "");
+    return texts;
+}
+
+QStringList tabTitles(QTabWidget *tabs)
+{
+    QStringList titles;
+    for (int i = 0; i < tabs->count(); ++i)
+        titles << tabs->tabText(i);
+    return titles;
+}
+
+QString mwText(const char *text)
+{
+    return QCoreApplication::translate("MainWindow", text);
+}
 } // namespace
 
-// The main window as the program shows it.
+// The main window as the program shows it, without a device and against the simulated
+// communicator.
 class TestMainWindowDevice : public QObject
 {
     Q_OBJECT
+
+    std::unique_ptr<ModalRecorder> boxes;
+
 private slots:
+    void init()
+    {
+        Intervals::keepAliveMs = 600000;
+        Intervals::loaderWatchdogMs = 180000;
+        QSettings(QStringLiteral("Ardanet"), QStringLiteral("Velmis")).clear();
+        boxes = std::make_unique<ModalRecorder>();
+    }
+
+    void cleanup()
+    {
+        FileChooser::clearHandler();
+        boxes.reset();
+    }
+
+    void afterLoginTheTabsAndSettingsFollowTheFirmware()
+    {
+        Session session;
+        QVERIFY(session.logInAndLoad());
+        Ui_MainWindow *ui = session.ui();
+        QCOMPARE(session.window()->windowTitle(), mwText("Device connected"));
+        QCOMPARE(tabTitles(ui->twMain),
+                 QStringList({mwText("Status"), mwText("Journal"), mwText("Devices"),
+                              mwText("Channels"), mwText("Users"), mwText("IButtons"),
+                              mwText("Settings"), mwText("Update")}));
+        QTRY_VERIFY_WITH_TIMEOUT(ui->twMain->isTabEnabled(ui->twMain->count() - 1), DeviceTimeout);
+        for (int i = 0; i < ui->twMain->count(); ++i)
+            QVERIFY(ui->twMain->isTabEnabled(i));
+        // Firmware 1.4 with Ethernet: every row, the debug row hidden.
+        QCOMPARE(
+            rowTexts(ui->settingsList),
+            QStringList({mwText("Object"), mwText("Time"), mwText("Device"),
+                         mwText("IButtons reader"), mwText("Light Indication"),
+                         mwText("Sound Indication"), mwText("Ethernet"), mwText("Radio"),
+                         mwText("GSM"), mwText("Output groups"), mwText("Debug") + "(hidden)"}));
+        QVERIFY(!ui->actionConnect->isEnabled());
+        QVERIFY(ui->actionDisconnect->isEnabled());
+        QVERIFY(ui->actionLoadSettings->isEnabled());
+        QVERIFY(ui->actionSaveSettings->isEnabled());
+        QVERIFY(ui->actionResetToDefault->isEnabled());
+        QCOMPARE(session.window()->partitionPages().size(), 18);
+
+        session.ui()->twMain->setCurrentWidget(ui->tabSettings);
+        saveScreenshot(session.window(), QStringLiteral("mainwindow-after-login.png"));
+        session.ui()->twMain->setCurrentIndex(0);
+    }
+
+    void tabClickSendsTheKeepAlive()
+    {
+        Session session;
+        QVERIFY(session.logInAndLoad());
+        Ui_MainWindow *ui = session.ui();
+        QTRY_VERIFY_WITH_TIMEOUT(ui->twMain->isTabEnabled(2), DeviceTimeout);
+        session.device().clearCommands();
+        session.clickTab(ui->tabUsers);
+        QTRY_COMPARE_WITH_TIMEOUT(session.device().commandsOf(0x50).size(), 1, DeviceTimeout);
+        QCOMPARE(ui->twMain->currentWidget(), ui->tabUsers);
+        // Changing the settings page sends it too.
+        session.clickTab(ui->tabSettings);
+        QTRY_COMPARE_WITH_TIMEOUT(session.device().commandsOf(0x50).size(), 2, DeviceTimeout);
+        ui->settingsList->setCurrentRow(2);
+        QTRY_COMPARE_WITH_TIMEOUT(session.device().commandsOf(0x50).size(), 3, DeviceTimeout);
+    }
+
+    void unsavedPageOnTabChangeCanBeKept()
+    {
+        Session session;
+        QVERIFY(session.logInAndLoad());
+        Ui_MainWindow *ui = session.ui();
+        QTRY_VERIFY_WITH_TIMEOUT(ui->twMain->isTabEnabled(6), DeviceTimeout);
+        session.clickTab(ui->tabSettings);
+        auto *page = new EditedPage;
+        ui->swSettings->addWidget(page);
+        ui->settingsList->item(1)->setData(Qt::UserRole, QVariant::fromValue<QWidget *>(page));
+        ui->settingsList->setCurrentRow(1);
+        QCOMPARE(ui->swSettings->currentWidget(), page);
+
+        boxes->seen.clear();
+        boxes->reply = [](const ModalAnswerer::Request &) { return int(QMessageBox::Cancel); };
+        session.clickTab(ui->tabStatus);
+        QTRY_COMPARE(ui->twMain->currentWidget(), ui->tabSettings);
+        QCOMPARE(boxes->seen.size(), 1);
+        QCOMPARE(boxes->seen.first().text, mwText("Do you want to save changes?"));
+        QCOMPARE(ui->swSettings->currentWidget(), page);
+    }
+
+    void unplugReturnsToTheNoDeviceState()
+    {
+        Session session;
+        QVERIFY(session.logInAndLoad());
+        Ui_MainWindow *ui = session.ui();
+        QSignalSpy disconnected(session.overmind(), &Overmind::disconnected);
+        session.sim.unplug();
+        QTRY_VERIFY_WITH_TIMEOUT(disconnected.count() >= 1, DeviceTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(!ui->twMain->isEnabled(), DeviceTimeout);
+        QCOMPARE(ui->twMain->currentIndex(), 0);
+        QVERIFY(!session.overmind()->isLoggedIn());
+        for (QAction *action : {ui->actionLoadSettings, ui->actionSaveSettings,
+                                ui->actionDisconnect, ui->actionRestart, ui->actionResetToDefault})
+            QVERIFY2(!action->isEnabled(), qPrintable(action->objectName()));
+        QVERIFY(ui->actionViewconfig->isEnabled());
+        QVERIFY(session.window()->windowTitle() == mwText("The device not connected!") ||
+                session.window()->windowTitle() == mwText("Device not connected!"));
+    }
+
+    void factoryResetSendsTheResetAndKeepsItsWindow()
+    {
+        Session session;
+        QVERIFY(session.logInAndLoad());
+        QSettings("Ardanet", "Velmis").setValue("lastlogin", "engineer");
+        session.device().clearCommands();
+        session.ui()->actionResetToDefault->trigger();
+        FactoryResetWidget *window = nullptr;
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            if (auto *candidate = qobject_cast<FactoryResetWidget *>(widget))
+                window = candidate;
+        QVERIFY(window);
+        QVERIFY(window->isVisible());
+        QTest::mouseClick(window->findChild<QPushButton *>("pbConfirm"), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(session.device().commandsOf(0x02).size(), 1, DeviceTimeout);
+        QCOMPARE(idOf(session.device().commandsOf(0x02).first()), quint16(0));
+        QCOMPARE(QSettings("Ardanet", "Velmis").value("lastlogin").toString(), QString("admin"));
+        QCOMPARE(QSettings("Ardanet", "Velmis").value("password").toString(), QString("vorte"));
+        QVERIFY(!window->close());
+        QVERIFY(window->isVisible());
+        window->hide();
+        delete window;
+    }
+
+    void savingAppendsTheExtension_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("no extension") << "site"
+                                      << "site.cfg";
+        QTest::newRow("capital extension") << "SITE.CFG"
+                                           << "SITE.CFG";
+        QTest::newRow("other extension") << "site.json"
+                                         << "site.json.cfg";
+    }
+
+    void savingAppendsTheExtension()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, written);
+        QTemporaryDir dir;
+        Session session;
+        QVERIFY(session.logInAndLoad());
+        FileChooser::setHandler([&](const FileChooser::Request &request) {
+            return request.kind == FileChooser::SaveFile ? QStringList{dir.filePath(typed)}
+                                                         : QStringList();
+        });
+        boxes->seen.clear();
+        session.window()->saveDevSettingsToFile();
+        QVERIFY(QFile::exists(dir.filePath(written)));
+        QCOMPARE(QSettings("Ardanet", "Velmis").value("savefiledir").toString(),
+                 dir.filePath(written));
+        QVERIFY(boxes->sawText(mwText("Settings has been saved")));
+    }
+
+    void savingIsRefusedWhileAnAdministratorHasNoPhone()
+    {
+        Session session;
+        QVERIFY(session.logInAndLoad());
+        UserModel *users = session.overmind()->userModel();
+        auto *withPhone = new UserSettings(nullptr, 1);
+        withPhone->setAdmin(true);
+        withPhone->setPhone(79001234567ull);
+        auto *withoutPhone = new UserSettings(nullptr, 2);
+        withoutPhone->setAdmin(true);
+        users->addUser(withPhone);
+        users->addUser(withoutPhone);
+        int dialogs = 0;
+        FileChooser::setHandler([&dialogs](const FileChooser::Request &) {
+            ++dialogs;
+            return QStringList();
+        });
+        boxes->seen.clear();
+        session.window()->saveDevSettingsToFile();
+        QCOMPARE(dialogs, 0);
+        QCOMPARE(boxes->seen.size(), 1);
+        QCOMPARE(boxes->seen.first().kind, QString("critical"));
+        QCOMPARE(boxes->seen.first().text,
+                 mwText("The configuration cannot be saved because the Administrator(s) does not "
+                        "have a phone number."));
+    }
+
+    void chooserListsTwoDevicesAndClosesWhenBothAreUnplugged()
+    {
+        Session session;
+        SimDevice second(QStringLiteral("8001C4D5"), QStringLiteral("Korvel-GSM L"));
+        SimCommunicator secondCommunicator(&session.sim.bus(), &second);
+        session.sim.bus().plug(&second);
+        HIDInterface *transport = session.overmind()->hidInterface();
+        QVERIFY(transport);
+        QTRY_COMPARE_WITH_TIMEOUT(transport->deviceList().size(), 2, DeviceTimeout);
+
+        SelectKorvel chooser;
+        chooser.showDevices(transport->deviceList());
+        chooser.show();
+        QStringList texts;
+        for (QRadioButton *button : chooser.findChildren<QRadioButton *>())
+            texts << button->text();
+        texts.sort();
+        QCOMPARE(texts, QStringList({QCoreApplication::translate("SelectKorvel", "%1, serial = %2")
+                                         .arg("Korvel-GSM L", "8001C4D5"),
+                                     QCoreApplication::translate("SelectKorvel", "%1, serial = %2")
+                                         .arg("Korvel-GSM R", "8001A2B3")}));
+        QVERIFY(!chooser.selectedSerial().isEmpty());
+
+        session.sim.bus().unplug(&second);
+        QTRY_COMPARE_WITH_TIMEOUT(transport->deviceList().size(), 1, DeviceTimeout);
+        QVERIFY(chooser.isVisible());
+        session.sim.unplug();
+        QTRY_VERIFY_WITH_TIMEOUT(!chooser.isVisible(), DeviceTimeout);
+        QCOMPARE(chooser.result(), int(QDialog::Rejected));
+    }
+
     void screenshotWithoutDevice()
     {
         ModalRecorder boxes;
