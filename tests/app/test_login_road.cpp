@@ -16,7 +16,7 @@
 #include <memory>
 
 namespace {
-constexpr int DeviceTimeout = 10000;
+constexpr int DeviceTimeout = 30000;
 
 quint16 idOf(const QByteArray &command)
 {
@@ -139,6 +139,42 @@ private slots:
             !boxes.sawText(QCoreApplication::translate("Loader", "Failed to load configuration")));
         QVERIFY(!session.overmind()->isLoggedIn());
         QCOMPARE(session.overmind()->currentUserId(), -1);
+    }
+
+    void unprogrammedFirmwareAnswerIsAskedForAFewTimes()
+    {
+        Session session;
+        QByteArray blank = SimulatedSetup::firmwareInfo();
+        for (int i = 62; i < 64; ++i)
+            blank[i] = char(0xFF);
+        for (int i = 72; i < 76; ++i)
+            blank[i] = char(0xFF);
+        session.device().setRecord(0x34, 16, blank);
+        QVERIFY(session.waitForLoginDialog());
+        session.logIn("admin", "vorte");
+        const int expected = 1 + Intervals::firmwareRetryLimit;
+        QTRY_COMPARE_WITH_TIMEOUT(session.device().commandsOf(0x34).size(), expected,
+                                  DeviceTimeout);
+        QTest::qWait(500);
+        QCOMPARE(session.device().commandsOf(0x34).size(), expected);
+    }
+
+    void oneLoginDialogAndOneHandlerPerLogin()
+    {
+        Session session;
+        QVERIFY(session.waitForLoginDialog());
+        LoginWidget *dialog = session.overmind()->loginWidget();
+        session.overmind()->onConnect();
+        session.overmind()->showLoginWidget();
+        QCOMPARE(session.overmind()->loginWidget(), dialog);
+        QCOMPARE(session.overmind()->findChildren<LoginWidget *>().size(), 0);
+        QSignalSpy loggedIn(session.overmind(), &Overmind::loginSuccessful);
+        session.logIn("admin", "vorte");
+        QTRY_COMPARE_WITH_TIMEOUT(loggedIn.count(), 1, DeviceTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(session.device().commandsOf(0x34).size(), 1, DeviceTimeout);
+        QTest::qWait(300);
+        QCOMPARE(loggedIn.count(), 1);
+        QCOMPARE(session.device().commandsOf(0x34).size(), 1);
     }
 
     void deviceHeldByAnotherProcess()

@@ -27,6 +27,7 @@ public:
     bool dead = false;
     bool nonBlocking = false;
     QString error;
+    std::chrono::steady_clock::time_point lastDelivered{};
 };
 
 std::mutex &SimBus::lock()
@@ -204,15 +205,31 @@ int SimBus::readTimeout(HidHandle *device, unsigned char *data, std::size_t leng
 int SimBus::readLocked(std::unique_lock<std::mutex> &guard, Handle *handle, unsigned char *data,
                        std::size_t length, int milliseconds)
 {
-    auto ready = [handle] { return !handle->input.empty() || handle->dead; };
-    if (milliseconds < 0)
-        readable().wait(guard, ready);
-    else if (milliseconds > 0)
-        readable().wait_for(guard, std::chrono::milliseconds(milliseconds), ready);
+    using Clock = std::chrono::steady_clock;
+    const auto interval = m_reportInterval;
+    auto ready = [handle, interval] {
+        return handle->dead ||
+               (!handle->input.empty() && Clock::now() >= handle->lastDelivered + interval);
+    };
+    // Without input wait for it; with input held back by pacing, wait for its turn.
+    const auto deadline = milliseconds < 0 ? Clock::time_point::max()
+                                           : Clock::now() + std::chrono::milliseconds(milliseconds);
+    while (milliseconds != 0 && !ready() && Clock::now() < deadline) {
+        if (handle->input.empty() && milliseconds < 0)
+            readable().wait(guard);
+        else if (handle->input.empty())
+            readable().wait_until(guard, deadline);
+        else
+            readable().wait_until(guard, std::min(deadline, handle->lastDelivered + interval));
+    }
+    if (!ready())
+        return 0;
 
     if (!handle->input.empty()) {
         const QByteArray report = handle->input.front();
         handle->input.pop_front();
+        handle->lastDelivered = Clock::now();
+        ++m_reportsToHost;
         const std::size_t count = qMin<std::size_t>(length, std::size_t(report.size()));
         memcpy(data, report.constData(), count);
         return int(count);
@@ -242,10 +259,17 @@ int SimBus::writeVoDelay(HidHandle *device, const unsigned char *data, std::size
     const QByteArray report(reinterpret_cast<const char *>(data), int(length));
     bool unplugNow = false;
     switch (target->takeHostReportLocked(report, unplugNow)) {
-    case SimDevice::Outcome::Accepted:
+    case SimDevice::Outcome::Accepted: {
         context[0] = Pending;
         context[1] = quint8(qMin(target->m_ackPolls, 255));
+        // With pacing the acknowledgement waits for the report's slot on the link.
+        const auto now = std::chrono::steady_clock::now();
+        const auto ackAt = std::max(now, m_lastHostAck + m_reportInterval);
+        m_lastHostAck = ackAt;
+        const qint64 ticks = ackAt.time_since_epoch().count();
+        memcpy(context + 4, &ticks, sizeof ticks);
         break;
+    }
     case SimDevice::Outcome::Lost:
         context[0] = Lost;
         handle->error = QStringLiteral("simulated write failure");
@@ -264,12 +288,19 @@ int SimBus::writeCheckAck(HidHandle *, unsigned char *context)
 {
     std::lock_guard<std::mutex> guard(lock());
     switch (context[0]) {
-    case Pending:
+    case Pending: {
+        qint64 ticks = 0;
+        memcpy(&ticks, context + 4, sizeof ticks);
+        const std::chrono::steady_clock::time_point ackAt{
+            std::chrono::steady_clock::duration(ticks)};
+        if (std::chrono::steady_clock::now() < ackAt)
+            return -1;
         if (context[1] > 0) {
             --context[1];
             return -1;
         }
         return ReportSize;
+    }
     case NeverAcknowledged:
         return -1;
     default:
@@ -290,4 +321,16 @@ void SimBus::queueToHostLocked(SimDevice *device, const QByteArray &report)
             handle->input.push_back(report);
     }
     readable().notify_all();
+}
+
+void SimBus::setReportInterval(std::chrono::microseconds interval)
+{
+    std::lock_guard<std::mutex> guard(lock());
+    m_reportInterval = interval;
+}
+
+int SimBus::reportsToHost() const
+{
+    std::lock_guard<std::mutex> guard(lock());
+    return m_reportsToHost;
 }

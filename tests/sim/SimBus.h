@@ -2,6 +2,7 @@
 
 #include <QList>
 
+#include <chrono>
 #include <condition_variable>
 #include <mutex>
 
@@ -28,6 +29,11 @@ public:
     int openHandleCount(const SimDevice *device) const;
     // Enumeration calls so far: a test waits for whole scans with it.
     int enumerationCount() const;
+    // Paces the link like a full-speed interrupt endpoint: at most one report per interval
+    // in each direction (0: no pacing).
+    void setReportInterval(std::chrono::microseconds interval);
+    // Reports handed to the host's reader so far.
+    int reportsToHost() const;
 
     QVector<HidDeviceInfo> enumerate(ushort vendorId, ushort productId) override;
     HidHandle *open(ushort vendorId, ushort productId, const wchar_t *serialNumber) override;
@@ -59,4 +65,7 @@ private:
     QList<HidDeviceInfo> m_strayRecords;
     QList<Handle *> m_handles;
     int m_enumerations = 0;
+    std::chrono::microseconds m_reportInterval{0};
+    std::chrono::steady_clock::time_point m_lastHostAck{};
+    int m_reportsToHost = 0;
 };
