@@ -341,6 +341,85 @@ private slots:
                         "have a phone number."));
     }
 
+    void loadingNeedsTheDefaultAdministrator_data()
+    {
+        QTest::addColumn<QString>("userZeroName");
+        QTest::addColumn<QString>("named");
+        // Without a user 0 in the model the message still names the default administrator.
+        QTest::newRow("no user 0")
+            << QString() << QCoreApplication::translate("UserSettings", "User #%1").arg(1);
+        QTest::newRow("named user 0") << "Boss"
+                                      << "Boss";
+    }
+
+    void loadingNeedsTheDefaultAdministrator()
+    {
+        QFETCH(QString, userZeroName);
+        QFETCH(QString, named);
+        Session session;
+        session.device().setCredentials(SimulatedSetup::Login, SimulatedSetup::Password, 3, 2);
+        QVERIFY(session.logInAndLoad());
+        QCOMPARE(session.overmind()->currentUserId(), 3);
+        if (!userZeroName.isEmpty()) {
+            auto *administrator = new UserSettings(nullptr, 0);
+            administrator->setName(userZeroName);
+            session.overmind()->userModel()->addUser(administrator);
+        }
+        int dialogs = 0;
+        FileChooser::setHandler([&dialogs](const FileChooser::Request &) {
+            ++dialogs;
+            return QStringList();
+        });
+        boxes->seen.clear();
+        session.window()->loadDevSettingsFromFile();
+        QCOMPARE(dialogs, 0);
+        QCOMPARE(boxes->seen.size(), 1);
+        QCOMPARE(boxes->seen.first().title, mwText("Settings load"));
+        QCOMPARE(
+            boxes->seen.first().text,
+            mwText("To write settings, you must log in as default administrator (%1).").arg(named));
+    }
+
+    void runningUpdateAnsweredNoKeepsEverything()
+    {
+        Session session;
+        QVERIFY(session.logInAndLoad());
+        session.overmind()->setUpdating(true);
+        boxes->seen.clear();
+        boxes->reply = [](const ModalAnswerer::Request &) { return int(QMessageBox::No); };
+        session.device().clearCommands();
+        session.window()->restartDevice();
+        session.window()->onDisconnect();
+        QCOMPARE(boxes->count("question"), 2);
+        QCOMPARE(boxes->seen.first().text,
+                 mwText("The device is being updated. Stop updating and close the application?"));
+        QVERIFY(session.overmind()->isLoggedIn());
+        QVERIFY(session.ui()->twMain->isEnabled());
+        // Give stray commands time to arrive before looking for them.
+        session.ui()->twMain->setCurrentWidget(session.ui()->tabStatus);
+        QTest::qWait(300);
+        for (quint8 operation : {quint8(0xD3), quint8(0xC1), quint8(0x05)})
+            QVERIFY2(session.device().commandsOf(operation).isEmpty(),
+                     qPrintable(QString::number(operation, 16)));
+        session.overmind()->setUpdating(false);
+    }
+
+    void disconnectLogsOutAndShowsTheNoDeviceState()
+    {
+        Session session;
+        QVERIFY(session.logInAndLoad());
+        session.device().clearCommands();
+        session.ui()->actionDisconnect->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(session.device().commandsOf(0x05).size(), 1, DeviceTimeout);
+        QVERIFY(!session.overmind()->isLoggedIn());
+        QVERIFY(!session.ui()->twMain->isEnabled());
+        QVERIFY(!session.ui()->actionDisconnect->isEnabled());
+        // The device is still plugged, so it can be logged in to again.
+        QVERIFY(session.ui()->actionConnect->isEnabled());
+        // The controller's own disconnection comes last and has the last word.
+        QCOMPARE(session.window()->windowTitle(), mwText("Device not connected!"));
+    }
+
     void chooserListsTwoDevicesAndClosesWhenBothAreUnplugged()
     {
         Session session;
