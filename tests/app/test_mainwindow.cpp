@@ -20,6 +20,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QProcess>
+#include <QProcessEnvironment>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
@@ -534,6 +536,59 @@ private slots:
         QVERIFY(window.isVisible());
         QCOMPARE(closing.count(), 0);
         QCOMPARE(boxes->seen.size(), 1);
+    }
+
+    // Runs in a child process: the remote close may end the whole program.
+    void remoteCloseChild()
+    {
+        const QString mode = qEnvironmentVariable("KORVEL_REMOTE_CLOSE_CHILD");
+        if (mode.isEmpty())
+            QSKIP("runs only as the child of remoteCloseEndsTheProgramOnlyWhenTheWindowCloses");
+        MainWindow window;
+        Ui_MainWindow *ui = window.form();
+        window.buildSettingsList();
+        window.enableAllTabs();
+        window.show();
+        if (mode == "refused") {
+            ui->twMain->setCurrentWidget(ui->tabSettings);
+            editedPageAt(window, 1);
+            boxes->reply = [](const ModalAnswerer::Request &) { return int(QMessageBox::Cancel); };
+        }
+        emit window.udpListener()->closeApplication();
+        QCOMPARE(window.isVisible(), mode == "refused");
+        // An accepted close ends the program within this wait; a refused one must not.
+        QTest::qWait(3000);
+        QCOMPARE(mode, QString("refused"));
+        QVERIFY(window.isVisible());
+    }
+
+    void remoteCloseEndsTheProgramOnlyWhenTheWindowCloses_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<bool>("endsEarly");
+        QTest::newRow("accepted") << "accepted" << true;
+        QTest::newRow("refused") << "refused" << false;
+    }
+
+    void remoteCloseEndsTheProgramOnlyWhenTheWindowCloses()
+    {
+        QFETCH(QString, mode);
+        QFETCH(bool, endsEarly);
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("KORVEL_REMOTE_CLOSE_CHILD", mode);
+        // The child may end in the middle of a test function, where the test library's own
+        // objects are never freed.
+        environment.insert("ASAN_OPTIONS", "detect_leaks=0");
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(), {"remoteCloseChild"});
+        QVERIFY(child.waitForFinished(120000));
+        const QByteArray output = child.readAllStandardOutput();
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(child.exitCode() == 0, output.constData());
+        QVERIFY2(!output.contains("FAIL!"), output.constData());
+        // A program that ended by itself never reached the test library's summary.
+        QCOMPARE(!output.contains("Totals:"), endsEarly);
     }
 
     void udpMessageIsShownInAnInformationBox()
