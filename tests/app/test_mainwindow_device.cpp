@@ -10,6 +10,7 @@
 #include "app/Ui_MainWindow.h"
 #include "link/HIDInterface.h"
 #include "pages/users/UserModel.h"
+#include "pages/users/UsersWidget.h"
 #include "sim/SimulatedSetup.h"
 #include "support/ModalRecorder.h"
 
@@ -199,6 +200,21 @@ private slots:
         session.ui()->twMain->setCurrentWidget(ui->tabSettings);
         saveScreenshot(session.window(), QStringLiteral("mainwindow-after-login.png"));
         session.ui()->twMain->setCurrentIndex(0);
+    }
+
+    void userWhoMayNotEditSeesStatusAndJournalOnly()
+    {
+        Session session;
+        session.device().setCredentials(SimulatedSetup::Login, SimulatedSetup::Password, 0, 1);
+        QVERIFY(session.logInAndLoad());
+        Ui_MainWindow *ui = session.ui();
+        QTRY_VERIFY_WITH_TIMEOUT(ui->twMain->isTabEnabled(1), DeviceTimeout);
+        for (int i = 2; i < ui->twMain->count(); ++i)
+            QVERIFY2(!ui->twMain->isTabEnabled(i), qPrintable(ui->twMain->tabText(i)));
+        for (QAction *action : {ui->actionLoadSettings, ui->actionSaveSettings, ui->actionRestart,
+                                ui->actionResetToDefault})
+            QVERIFY2(!action->isEnabled(), qPrintable(action->objectName()));
+        QVERIFY(ui->actionDisconnect->isEnabled());
     }
 
     void tabClickSendsTheKeepAlive()
@@ -404,12 +420,23 @@ private slots:
         session.overmind()->setUpdating(false);
     }
 
+    void disconnectLogsOutAndShowsTheNoDeviceState_data()
+    {
+        QTest::addColumn<bool>("fromUsersPage");
+        QTest::newRow("Disconnect action") << false;
+        QTest::newRow("users page ends the connection") << true;
+    }
+
     void disconnectLogsOutAndShowsTheNoDeviceState()
     {
         Session session;
         QVERIFY(session.logInAndLoad());
         session.device().clearCommands();
-        session.ui()->actionDisconnect->trigger();
+        QFETCH(bool, fromUsersPage);
+        if (fromUsersPage)
+            emit session.ui()->usersWidget->forceDisconnect();
+        else
+            session.ui()->actionDisconnect->trigger();
         QTRY_COMPARE_WITH_TIMEOUT(session.device().commandsOf(0x05).size(), 1, DeviceTimeout);
         QVERIFY(!session.overmind()->isLoggedIn());
         QVERIFY(!session.ui()->twMain->isEnabled());
