@@ -27,7 +27,9 @@ public:
     bool dead = false;
     bool nonBlocking = false;
     QString error;
-    std::chrono::steady_clock::time_point lastDelivered{};
+    // When each queued report reaches the host: one per interval, like USB frames.
+    std::deque<std::chrono::steady_clock::time_point> due;
+    std::chrono::steady_clock::time_point lastDue{};
 };
 
 std::mutex &SimBus::lock()
@@ -206,10 +208,8 @@ int SimBus::readLocked(std::unique_lock<std::mutex> &guard, Handle *handle, unsi
                        std::size_t length, int milliseconds)
 {
     using Clock = std::chrono::steady_clock;
-    const auto interval = m_reportInterval;
-    auto ready = [handle, interval] {
-        return handle->dead ||
-               (!handle->input.empty() && Clock::now() >= handle->lastDelivered + interval);
+    auto ready = [handle] {
+        return handle->dead || (!handle->input.empty() && Clock::now() >= handle->due.front());
     };
     // Without input wait for it; with input held back by pacing, wait for its turn.
     const auto deadline = milliseconds < 0 ? Clock::time_point::max()
@@ -220,7 +220,7 @@ int SimBus::readLocked(std::unique_lock<std::mutex> &guard, Handle *handle, unsi
         else if (handle->input.empty())
             readable().wait_until(guard, deadline);
         else
-            readable().wait_until(guard, std::min(deadline, handle->lastDelivered + interval));
+            readable().wait_until(guard, std::min(deadline, handle->due.front()));
     }
     if (!ready())
         return 0;
@@ -228,7 +228,7 @@ int SimBus::readLocked(std::unique_lock<std::mutex> &guard, Handle *handle, unsi
     if (!handle->input.empty()) {
         const QByteArray report = handle->input.front();
         handle->input.pop_front();
-        handle->lastDelivered = Clock::now();
+        handle->due.pop_front();
         ++m_reportsToHost;
         const std::size_t count = qMin<std::size_t>(length, std::size_t(report.size()));
         memcpy(data, report.constData(), count);
@@ -317,8 +317,13 @@ QString SimBus::errorText(HidHandle *device)
 void SimBus::queueToHostLocked(SimDevice *device, const QByteArray &report)
 {
     for (Handle *handle : qAsConst(m_handles)) {
-        if (handle->device == device)
+        if (handle->device == device) {
             handle->input.push_back(report);
+            const auto due =
+                std::max(std::chrono::steady_clock::now(), handle->lastDue + m_reportInterval);
+            handle->due.push_back(due);
+            handle->lastDue = due;
+        }
     }
     readable().notify_all();
 }
