@@ -51,7 +51,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
-#include <QSpinBox>
 #include <QStackedWidget>
 #include <QStandardItemModel>
 #include <QStatusBar>
@@ -1100,12 +1099,17 @@ void MainWindow::onLogFilterNewModule(const QString &module)
 {
     if (m_logModules.contains(module))
         return;
+    appendModuleRow(module, Qt::Checked);
+}
+
+void MainWindow::appendModuleRow(const QString &module, int checkState)
+{
     m_logModules.append(module);
     ui->cbLoggerModules->addItem(module);
     auto *model = qobject_cast<QStandardItemModel *>(ui->cbLoggerModules->model());
     if (QStandardItem *item = model ? model->item(model->rowCount() - 1) : nullptr) {
         item->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
-        item->setData(Qt::Checked, Qt::CheckStateRole);
+        item->setData(checkState, Qt::CheckStateRole);
     }
 }
 
@@ -1200,14 +1204,8 @@ void MainWindow::restoreWindowSettings()
     settings.beginGroup(QStringLiteral("logmodules"));
     const QStringList modules = settings.childKeys();
     for (const QString &module : modules) {
-        if (m_logModules.contains(module))
-            continue;
-        m_logModules.append(module);
-        ui->cbLoggerModules->addItem(module);
-        auto *model = qobject_cast<QStandardItemModel *>(ui->cbLoggerModules->model());
-        QStandardItem *item = model->item(model->rowCount() - 1);
-        item->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
-        item->setData(settings.value(module).toInt(), Qt::CheckStateRole);
+        if (!m_logModules.contains(module))
+            appendModuleRow(module, settings.value(module).toInt());
     }
     settings.endGroup();
 

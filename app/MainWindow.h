@@ -168,6 +168,7 @@ private:
     void onPartitionButtonToggled(PartitionWidget *page, bool on);
     PartitionWidget *allDevicesPage() const;
     void setLogRowsCheckable(QAbstractItemModel *model);
+    void appendModuleRow(const QString &module, int checkState);
 
     // Device link steps, each a no-op without a transport or protocol.
     void sendKeepAlive();

@@ -92,12 +92,6 @@ class TestMainWindow : public QObject
     QList<FileChooser::Request> fileRequests;
     QStringList fileAnswer;
 
-    std::unique_ptr<MainWindow> makeWindow()
-    {
-        auto window = std::make_unique<MainWindow>();
-        return window;
-    }
-
     // Puts an edited page behind settings row `row` and shows it on the Settings tab.
     EditedPage *editedPageAt(MainWindow &window, int row)
     {
