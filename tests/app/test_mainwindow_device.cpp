@@ -71,7 +71,7 @@ QString writeSampleConfig(const QTemporaryDir &dir)
     file.write(QJsonDocument(config).toJson());
     return path;
 }
-constexpr int DeviceTimeout = 20000;
+constexpr int DeviceTimeout = 60000;
 
 quint16 idOf(const QByteArray &command)
 {
@@ -114,7 +114,7 @@ struct Session
         QTest::mouseClick(dialog->findChild<QPushButton *>("pbLogin"), Qt::LeftButton);
         // Not QSignalSpy::wait: the previous session's end queued a quit that would end
         // its event loop at once.
-        return QTest::qWaitFor([&ready] { return ready.count() > 0; }, 60000);
+        return QTest::qWaitFor([&ready] { return ready.count() > 0; }, 120000);
     }
 
     void clickTab(QWidget *page)
