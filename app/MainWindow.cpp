@@ -36,6 +36,7 @@
 #include "pages/users/IButtonsWidget.h"
 #include "pages/users/UserModel.h"
 #include "pages/users/UsersWidget.h"
+#include "radio/Partition.h"
 #include "radio/PartitionModel.h"
 #include "update/OnlineUpdateWidget.h"
 
@@ -61,11 +62,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <cstdlib>
-
-#if __has_include("radio/Partition.h")
-#include "radio/Partition.h"
-#define KORVEL_HAS_PARTITION 1
-#endif
 
 namespace {
 const int LogLineLimit = 131072;
@@ -97,17 +93,12 @@ QString pageIdentifier(const Ui_MainWindow *ui, const QWidget *page)
     return QString();
 }
 
+// The all-devices pseudo-partition for a negative index.
 Partition *partitionOf(PartitionModel *model, int index)
 {
-#ifdef KORVEL_HAS_PARTITION
     if (!model)
         return nullptr;
     return index < 0 ? model->allDevicesPartition() : model->partition(uchar(index));
-#else
-    Q_UNUSED(model)
-    Q_UNUSED(index)
-    return nullptr;
-#endif
 }
 } // namespace
 

@@ -29,7 +29,10 @@
 #include "pages/settings/OutputGroupsSettings.h"
 #include "pages/users/IButtonModel.h"
 #include "pages/users/UserModel.h"
+#include "radio/DeviceTypes.h"
+#include "radio/Partition.h"
 #include "radio/PartitionModel.h"
+#include "radio/Sensor.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -538,6 +541,8 @@ void Overmind::hideFactoryResetWidget()
 {
     if (!m_factoryResetWidget)
         return;
+    if (m_factoryResetWidget->isVisible())
+        resetMinimumTakeDelay();
     m_factoryResetWidget->hide();
 }
 
@@ -855,6 +860,51 @@ QString Overmind::currentUserLogin() const
     return QString();
 }
 
+// ---- settings lock and minimum take delay ----
+
+bool Overmind::lockCheck()
+{
+    if (m_viewingMode)
+        return true;
+    for (int slot = 0; m_partitionModel && slot < m_deviceInfo.partitionCount(); ++slot) {
+        const Partition *partition = m_partitionModel->partition(uchar(slot));
+        if (partition && (partition->state() == 16 || partition->state() == 6)) {
+            MessageBoxU::critical(tr("Configuration cannot be loaded if there are locked "
+                                     "partitions."),
+                                  tr("Configuration loading"));
+            return false;
+        }
+    }
+    return true;
+}
+
+void Overmind::setMinimumTakeDelay()
+{
+    if (m_objectSettings && m_wirelessSettings)
+        m_objectSettings->setMinimumTakeDelay(m_wirelessSettings->connectionInterval());
+}
+
+void Overmind::resetMinimumTakeDelay()
+{
+    if (!m_partitionModel)
+        return;
+    int delay = 5;
+    const QList<Sensor::SPtr> sensors = m_partitionModel->sensors();
+    for (const Sensor::SPtr &sensor : sensors) {
+        if (!sensor || sensor->id() >= m_deviceInfo.maxSensors())
+            continue;
+        const Partition *partition = m_partitionModel->partition(sensor->partition());
+        if ((!partition || partition->takeDelayEnabled()) && isEnergySavingType(sensor->type()) &&
+            sensor->energySavingMode() == 1) {
+            qDebug() << "Energy save mode enabled in" << sensor->displayName();
+            delay = m_minimumTakeDelay;
+            break;
+        }
+    }
+    if (m_objectSettings)
+        m_objectSettings->setMinimumTakeDelay(delay);
+}
+
 void Overmind::showFactoryResetWidget()
 {
     if (!m_factoryResetWidget)
@@ -884,17 +934,6 @@ bool Overmind::onSaveSettings(const QString &path)
 void Overmind::onLoadSettings(const QString &path)
 {
     Q_UNUSED(path)
-}
-
-void Overmind::resetMinimumTakeDelay()
-{
-    if (m_partitionModel && m_objectSettings)
-        m_objectSettings->setMinimumTakeDelay(5);
-}
-
-bool Overmind::lockCheck()
-{
-    return true;
 }
 
 // Item i of the box is partition i + 1, so the box holds one item fewer than there are

@@ -178,13 +178,14 @@ public slots:
     void viewConfigFile(const QStringList &paths);
     bool onSaveSettings(const QString &path);
     void onLoadSettings(const QString &path);
-    void resetMinimumTakeDelay();
-    bool lockCheck();
     void onSuccesfullLogin(quint8 user = 0);
     void onLoginResult(quint8 status, quint8 user, int accessLevel);
     void onFirmwareVersion(quint16 id, const s_fw_info &info);
     void onParseFirmwareVersion(const s_fw_info &info);
     void onInitOvermid();
+    void setMinimumTakeDelay();
+    void resetMinimumTakeDelay();
+    bool lockCheck();
 
 private:
     void onLoginRequired(int user);

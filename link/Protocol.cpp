@@ -1,6 +1,8 @@
 #include "link/Protocol.h"
 
 #include "app/Logger.h"
+#include "app/MainWindow.h"
+#include "app/Overmind.h"
 #include "link/HIDInterface.h"
 #include "link/RecordSizeLog.h"
 
@@ -566,6 +568,20 @@ void Protocol::rssiTestStart(rssiTestMode_t mode, quint16 id, bool state)
     request.flags = state ? 1 : 0;
     sendToDevice(_MenuDataRssiTest, id, reinterpret_cast<const quint8 *>(&request),
                  sizeof(request));
+    showStatus(state ? tr("Radio analysis (mode %1) started for device %2").arg(mode).arg(id + 1)
+                     : tr("Radio analysis (mode %1) stopped for device %2").arg(mode).arg(id + 1));
+}
+
+// The main window's status bar, when there is a main window that shows messages.
+void Protocol::showStatus(const QString &text)
+{
+    Overmind *overmind = Overmind::instance();
+    QObject *window = overmind ? static_cast<QObject *>(overmind->mainWindow()) : nullptr;
+    if (!window)
+        return;
+    const QByteArray slot = QMetaObject::normalizedSignature("onMessageReceived(QString)");
+    if (window->metaObject()->indexOfMethod(slot.constData()) >= 0)
+        QMetaObject::invokeMethod(window, "onMessageReceived", Q_ARG(QString, text));
 }
 
 void Protocol::rssiTestStart(rssiTestMode_t mode, quint16 id)

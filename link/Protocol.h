@@ -34,7 +34,8 @@ public:
     explicit Protocol(HIDInterface *interface, QObject *parent = nullptr);
     ~Protocol() override;
 
-    // Read anew for every answer whose layout depends on the device.
+    // Read anew for every answer whose layout depends on the device; without a source
+    // the controller's device description is used.
     void setDeviceLayoutSource(std::function<DeviceLayout()> source);
 
     static void registerMetaTypes();
@@ -213,6 +214,7 @@ private:
     void sendTakePartition(bool takeOn, quint32 mask);
     void sendFlagged(e_ID_OPER operId, quint16 id, quint32 flag, const void *record, int size);
     void logStep(const QString &text);
+    void showStatus(const QString &text);
 
     // Answer dispatch.
     bool hasPayload(const QByteArray &message, int size);

@@ -3,6 +3,7 @@
 
 #include "app/Logger.h"
 #include "app/MessageBoxU.h"
+#include "app/Overmind.h"
 #include "link/Crc.h"
 
 #include <QDebug>
@@ -41,7 +42,13 @@ quint16 Protocol::identifier(const QByteArray &message) const
 
 DeviceLayout Protocol::deviceLayout() const
 {
-    return m_layoutSource ? m_layoutSource() : DeviceLayout();
+    if (m_layoutSource)
+        return m_layoutSource();
+    if (Overmind *overmind = Overmind::instance()) {
+        const DeviceInfo &info = overmind->deviceInfo();
+        return DeviceLayout{quint16(info.version()), info.execution()};
+    }
+    return DeviceLayout();
 }
 
 bool Protocol::isMajorVersion1() const
@@ -136,7 +143,8 @@ bool Protocol::dispatchStatus(quint8 type, quint16 id, const QByteArray &message
     switch (type) {
     case _UsbLogin:
         if (hasPayload(message, 2)) {
-            const auto *payload = reinterpret_cast<const quint8 *>(message.constData()) + 3;
+            const auto *payload =
+                reinterpret_cast<const quint8 *>(message.constData()) + m_payloadOffset;
             emit loginStatus(LOGIN_OK, payload[0], payload[1]);
         }
         return true;

@@ -1,5 +1,10 @@
 #pragma once
 
+#include "radio/LoopRecords.h"
+#include "radio/OutputRecords.h"
+#include "radio/PartitionRecords.h"
+#include "radio/SensorRecords.h"
+
 #include <QMetaType>
 #include <QtGlobal>
 #include <cstddef>
@@ -130,20 +135,6 @@ struct s_WirelessStatus
     quint8 tail[11];
 };
 
-// Full report of a radio device (answer 0x11), sealed by the CRC of bytes 0-419.
-struct s_FullSensorData
-{
-    quint8 body[420];
-    quint32 crc32;
-};
-
-// Full report of the wired loop (answer 0x13), sealed by the CRC of bytes 0-163.
-struct s_FullLoopData
-{
-    quint8 body[164];
-    quint32 crc32;
-};
-
 // Journal entry (answer 0x32), sealed by the CRC of bytes 0-243.
 struct s_FullJournalEventIsp2
 {
@@ -176,21 +167,6 @@ struct s_SimcardStatus
     quint8 data[7];
 };
 
-struct s_SensorIntData : RawRecord<104>
-{
-};
-struct s_PartitionStatus : RawRecord<8>
-{
-};
-struct s_OutputStatus : RawRecord<16>
-{
-};
-struct s_EventsOutMode : RawRecord<56>
-{
-};
-struct s_LoopStatus : RawRecord<24>
-{
-};
 struct s_FullHalvorDevData : RawRecord<1792>
 {
 };
@@ -297,18 +273,11 @@ Q_DECLARE_METATYPE(s_DeviceLoadProgress)
 Q_DECLARE_METATYPE(s_FW_UPDATE_STATUS)
 Q_DECLARE_METATYPE(EventSenderStatus)
 Q_DECLARE_METATYPE(s_WirelessStatus)
-Q_DECLARE_METATYPE(s_FullSensorData)
-Q_DECLARE_METATYPE(s_FullLoopData)
 Q_DECLARE_METATYPE(s_FullJournalEventIsp2)
 Q_DECLARE_METATYPE(s_FullDebugJournalEvent)
 Q_DECLARE_METATYPE(u_DateSTM32F4xx)
 Q_DECLARE_METATYPE(u_TimeSTM32F4xx)
 Q_DECLARE_METATYPE(s_SimcardStatus)
-Q_DECLARE_METATYPE(s_SensorIntData)
-Q_DECLARE_METATYPE(s_PartitionStatus)
-Q_DECLARE_METATYPE(s_OutputStatus)
-Q_DECLARE_METATYPE(s_EventsOutMode)
-Q_DECLARE_METATYPE(s_LoopStatus)
 Q_DECLARE_METATYPE(s_FullHalvorDevData)
 Q_DECLARE_METATYPE(s_OutGroups)
 Q_DECLARE_METATYPE(GSMStatus_t)

@@ -1,12 +1,18 @@
 #pragma once
 
+#include "radio/LoopRecords.h"
+#include "radio/OutputRecords.h"
+#include "radio/PartitionRecords.h"
+#include "radio/SensorRecords.h"
+
 #include <QMetaType>
 #include <QtGlobal>
 #include <cstddef>
 
 // Settings blocks: fixed-size records that end with two version bytes
 // ("compatible", "critical") and the crc32Stm of every byte before the CRC.
-// The owners of each block give meaning to its body.
+// The owners of each block give meaning to its body; the radio device model
+// defines its own blocks field by field.
 
 #pragma pack(push, 1)
 
@@ -21,12 +27,6 @@ template <int Size> struct SettingsBlockRecord
     quint32 crc32;
 };
 
-struct s_ExtMemDataSensor : SettingsBlockRecord<512>
-{
-};
-struct s_ExtMemDataPartition : SettingsBlockRecord<512>
-{
-};
 struct s_ExtMemDataUser : SettingsBlockRecord<512>
 {
 };
@@ -51,16 +51,10 @@ struct s_ExtMemDataDevice : SettingsBlockRecord<256>
 struct s_ExtMemDataWireless : SettingsBlockRecord<256>
 {
 };
-struct s_ExtMemDataLoop : SettingsBlockRecord<256>
-{
-};
 struct s_ExtMemDataDebug : SettingsBlockRecord<256>
 {
 };
 struct s_ExtMemDataOutGroup : SettingsBlockRecord<256>
-{
-};
-struct s_ExtMemDataOutput : SettingsBlockRecord<1024>
 {
 };
 struct s_ExtMemDataGSM : SettingsBlockRecord<1024>
@@ -94,8 +88,6 @@ static_assert(sizeof(s_ExtMemDataEth) == 1024, "s_ExtMemDataEth");
 static_assert(sizeof(s_ExtMemDataGSMDirection) == 1536, "s_ExtMemDataGSMDirection");
 static_assert(offsetof(s_ExtMemDataGSMDirection, crc32) == 1532, "direction CRC offset");
 
-Q_DECLARE_METATYPE(s_ExtMemDataSensor)
-Q_DECLARE_METATYPE(s_ExtMemDataPartition)
 Q_DECLARE_METATYPE(s_ExtMemDataUser)
 Q_DECLARE_METATYPE(s_ExtMemDataIButton)
 Q_DECLARE_METATYPE(s_ExtMemDataIButtonConfig)
@@ -104,10 +96,8 @@ Q_DECLARE_METATYPE(s_ExtMemDataLeds)
 Q_DECLARE_METATYPE(s_ExtMemDataObject)
 Q_DECLARE_METATYPE(s_ExtMemDataDevice)
 Q_DECLARE_METATYPE(s_ExtMemDataWireless)
-Q_DECLARE_METATYPE(s_ExtMemDataLoop)
 Q_DECLARE_METATYPE(s_ExtMemDataDebug)
 Q_DECLARE_METATYPE(s_ExtMemDataOutGroup)
-Q_DECLARE_METATYPE(s_ExtMemDataOutput)
 Q_DECLARE_METATYPE(s_ExtMemDataGSM)
 Q_DECLARE_METATYPE(s_ExtMemDataEth)
 Q_DECLARE_METATYPE(s_ExtMemDataGSMDirection)

@@ -11,4 +11,9 @@ public:
     {
     }
     QString jsonKey() const override { return QStringLiteral("Wireless"); }
+    // The period within which a radio device must report, bytes 36-37 of the block.
+    quint16 connectionInterval() const
+    {
+        return quint16(quint8(record().at(36)) | quint8(record().at(37)) << 8);
+    }
 };

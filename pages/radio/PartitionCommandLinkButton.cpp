@@ -1,11 +1,7 @@
 #include "pages/radio/PartitionCommandLinkButton.h"
 
-#include "radio/PartitionModel.h"
-
-#if __has_include("radio/Partition.h")
 #include "radio/Partition.h"
-#define KORVEL_HAS_PARTITION 1
-#endif
+#include "radio/PartitionModel.h"
 
 PartitionCommandLinkButton::PartitionCommandLinkButton(Partition *partition, PartitionModel *model,
                                                        QWidget *parent)
@@ -14,10 +10,8 @@ PartitionCommandLinkButton::PartitionCommandLinkButton(Partition *partition, Par
     setCheckable(true);
     setAutoExclusive(true);
     setIcon(QIcon());
-#ifdef KORVEL_HAS_PARTITION
     if (partition)
         setText(partition->jsonKey());
-#endif
     if (text().isEmpty())
         setText(tr("Partition"));
 }

@@ -11,12 +11,12 @@ public:
     {
     }
     QString jsonKey() const override { return QStringLiteral("Object"); }
-    // Only the low 16 bits of the delay count.
+    // The object page offers no arming delay below this (seconds, low 16 bits).
     void setMinimumTakeDelay(int delay) { emit updateMinimumTakeDelay(delay & 0xFFFF); }
 
 signals:
-    void updateMinimumTakeDelay(int seconds);
-    void updateTakeDelay(int seconds);
+    void updateMinimumTakeDelay(int delay);
+    void updateTakeDelay(int delay);
 
 public slots:
     void resetToDefault() {}

@@ -2,6 +2,7 @@
 #include "app/Overmind.h"
 #include "app/StartUp.h"
 #include "pages/settings/BeeperSettings.h"
+#include "pages/settings/ObjectSettings.h"
 #include "support/ModalRecorder.h"
 
 #include <QApplication>
@@ -173,6 +174,21 @@ private slots:
             dynamic_cast<BeeperSettings *>(startUp.overmind()->registry().value("Beeper"));
         QVERIFY(!beeper->store());
         QCOMPARE(boxes.count("warning"), 1);
+    }
+
+    void minimumTakeDelayWithoutEnergySavingDevices()
+    {
+        QTemporaryDir dir;
+        const QString path = writeConfig(dir, "site.cfg", sampleConfig(0));
+        StartUp startUp;
+        QVERIFY(startUp.begin({path}));
+        QVERIFY(startUp.overmind()->lockCheck()); // viewing a file is never locked
+        auto *object =
+            dynamic_cast<ObjectSettings *>(startUp.overmind()->registry().value("Object"));
+        QSignalSpy minimum(object, &ObjectSettings::updateMinimumTakeDelay);
+        startUp.overmind()->resetMinimumTakeDelay();
+        QCOMPARE(minimum.count(), 1);
+        QCOMPARE(minimum.at(0).at(0).toInt(), 5);
     }
 
     void settersEmitTheirSignals()

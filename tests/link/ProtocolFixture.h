@@ -39,7 +39,7 @@ struct ProtocolFixture
     {
         if (!QTest::qWaitFor([this] { return hid->currentConnection() != nullptr; }, 10000))
             return false;
-        // Activation can lose a race with the transport's own lock probe; try again.
+        // The connection may still be settling right after it appears; try again.
         return QTest::qWaitFor(
             [this] {
                 hid->activate();

@@ -2,6 +2,7 @@
 #include "SignalLog.h"
 
 #include "app/Logger.h"
+#include "app/Overmind.h"
 #include "link/Protocol.h"
 
 #include <QDir>
@@ -452,6 +453,22 @@ private slots:
         m_protocol->onMessageReceived(message(0x42, 0));
         QTest::ignoreMessage(QtDebugMsg, "_SimControlStatus s.event = 65");
         m_protocol->onMessageReceived(message(0xD4, 0, QByteArray("A234567", 8)));
+    }
+
+    // Without a layout source the controller's device description decides.
+    void layoutFromTheDeviceDescription()
+    {
+        Overmind overmind;
+        Protocol protocol(nullptr);
+        SignalLog log(&protocol);
+        overmind.deviceInfo().initForExecution(1, 0, 256, 0x0105);
+        protocol.onMessageReceived(message(0x14, 0, pattern(48)));
+        protocol.onMessageReceived(message(0x0E, 0, pattern(92)));
+        overmind.deviceInfo().initForExecution(2, 0, 256, 0x0200);
+        protocol.onMessageReceived(message(0x14, 0, pattern(48)));
+        protocol.onMessageReceived(message(0x0E, 0, pattern(92)));
+        QCOMPARE(log.summary(), (QStringList{"gsmStatusOld(rec)", "supplyStatusIsp1(rec)",
+                                             "gsmStatus(rec)", "supplyStatusIsp2(rec)"}));
     }
 
     // Whatever the device sends, the layout choice is made per answer from the source.

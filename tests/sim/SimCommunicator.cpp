@@ -133,6 +133,13 @@ bool SimCommunicator::hasRecord(quint8 readOperation, quint16 id) const
     return m_records.contains(Key(readOperation, id));
 }
 
+void SimCommunicator::clearRecords()
+{
+    m_records.clear();
+    m_recordOrder.clear();
+    setRecord(OpReadFwHeader, 16, defaultFirmwareInfo());
+}
+
 QByteArray SimCommunicator::sealBlock(QByteArray block)
 {
     const int crcAt = block.size() - 4;

@@ -34,6 +34,8 @@ public:
     void setRecord(quint8 readOperation, quint16 id, const QByteArray &record);
     QByteArray record(quint8 readOperation, quint16 id) const;
     bool hasRecord(quint8 readOperation, quint16 id) const;
+    // Forgets every record but the main unit's firmware information.
+    void clearRecords();
     // Fills in the version bytes (both 1) and the CRC-32 trailer of a settings block.
     static QByteArray sealBlock(QByteArray block);
     // A sealed settings block with recognisable contents.

@@ -1,0 +1,176 @@
+#pragma once
+
+#include "app/Storable.h"
+#include "radio/OutputRecords.h"
+#include "radio/SensorRecords.h"
+#include "radio/params/SensorProperty.h"
+
+#include <QColor>
+#include <QObject>
+#include <QString>
+#include <QVersionNumber>
+#include <memory>
+
+class Partition;
+class PartitionModel;
+
+// One radio device enrolled in the communicator: its settings block and status record,
+// every question the pages ask about it, and the write-back of its settings.
+class Sensor : public QObject, public Storable
+{
+    Q_OBJECT
+public:
+    using SPtr = std::shared_ptr<Sensor>;
+    using SensorProperty = ::SensorProperty;
+
+    enum class MainPowerState
+    {
+        FAIL = 0,
+        OK = 1,
+        ABSENCE = 2
+    };
+    Q_ENUM(MainPowerState)
+    enum class ReservePowerState
+    {
+        FAIL = 0,
+        OK = 1,
+        NOT_SUPPORTED = -1
+    };
+    Q_ENUM(ReservePowerState)
+
+    struct ColourFlags
+    {
+        bool red = false;
+        bool yellow = false;
+        bool grey = false;
+    };
+
+    // Colours the parameter tree marks values with.
+    static const QColor RedColour;
+    static const QColor YellowColour;
+    static const QColor GreyColour;
+
+    // Builds a device from its full report; nothing is written to the device.
+    Sensor(uchar id, const s_FullSensorData *report, QObject *parent = nullptr);
+    ~Sensor() override;
+
+    uchar id() const { return m_id; }
+
+    virtual int type() const;
+    virtual QString typeName() const;
+    virtual bool bellEnabled() const;
+    virtual void setBellEnabled(bool enabled);
+    virtual QString displayName() const;
+    virtual bool setName(const QString &name);
+    virtual quint16 zoneType() const;
+    virtual void setZoneType(quint16 zoneType);
+    virtual bool isReadOnly() const;
+    virtual bool isInTouch() const;
+    virtual uchar partition() const;
+    virtual void setPartition(uchar partition);
+    virtual bool isEnabled() const;
+    virtual void setEnabled(bool enabled);
+    virtual bool isAlarm() const;
+    virtual bool isFault() const;
+    virtual bool isFire() const;
+    virtual bool isManualFireAlarm() const;
+    virtual bool isCaseOpen() const;
+    virtual bool isWaterLeak() const;
+    virtual QString toolTip() const;
+    virtual quint16 stateCode() const;
+    virtual QString stateText() const;
+    virtual SensorProperty properties() const;
+
+    void writeToDevice() override;
+    QJsonValue toJson() const override;
+    bool fromJson(const QJsonValue &value, int formatVersion) override;
+    QString jsonKey() const override;
+
+    // Plain accessors.
+    s_ExtMemDataSensor *settingsData() { return &m_settings; }
+    const s_ExtMemDataSensor *settingsData() const { return &m_settings; }
+    s_SensorIntData *statusData() { return &m_status; }
+    s_SensorIntData status() const { return m_status; }
+    s_SensorCommonSettings commonSettings() const { return m_settings.settings.common; }
+    u_RFDevPrivateSettings privateSettings() const { return m_settings.settings.privateSettings; }
+    void setPrivateSettings(const u_RFDevPrivateSettings &settings);
+    void setLeakSensorMask(const quint8 (&mask)[16]);
+    void setServiceTime(quint32 serviceTime);
+    quint16 ledMode() const;
+    void setLedMode(quint16 mode);
+    // The whole byte for the byte types, 0 or 1 for the bit types, 255 without one.
+    int energySavingMode() const;
+    quint32 serialNumber() const;
+    QString serialNumberText() const;
+    int rssi() const;
+    QString rssiText() const;
+    quint16 supplyVoltage() const;
+    QString voltageText() const;
+    bool isCableBroken() const;
+    ColourFlags colourFlags() const { return m_colours; }
+    static SensorProperty *findProperty(SensorProperty &node, const QString &tag);
+
+    QVersionNumber firmwareVersion() const;
+    QString firmwareVersionText() const;
+    QVersionNumber hardwareVersion() const;
+    QString hardwareVersionText() const;
+    MainPowerState mainPowerState() const;
+    ReservePowerState reservePowerState() const;
+    QString reservePowerStateText() const;
+    QString statusToolTip() const;
+    QString parentName() const;
+    void sendValveCommand(uchar valve, int valveState);
+    bool confirmEnergySaving();
+    void updateKcPartition();
+    static void setPropertyEnabled(SensorProperty &root, const QString &tag,
+                                   const QString &groupTag, bool enabled);
+    void noteColour(const QColor &colour);
+    void setTactic(const s_EventsOutMode &tactic);
+
+    // Taking new records from the device.
+    void updateData(const s_ExtMemDataSensor *block);
+    void updateStatus(const s_SensorIntData *status);
+    void moveToPartition(uchar partition);
+
+signals:
+    void updateState(bool state, QString propTag);
+    void readData();
+    void writeData(s_ExtMemDataSensor data);
+    void statusUpdated();
+    void dataUpdated();
+    void tacticUpdated(s_EventsOutMode s);
+    void reloadProperties();
+    void rangesUpdated(double minThreshold, double maxThreshold, QString tag);
+    void buttonTextUpdate(QString tag, QString text);
+
+public slots:
+    void updateKeychainPropertyData();
+    void updateKeyboardPropertyData();
+    void partitionStatusChange();
+
+protected:
+    // Base of the loop and the local outputs, which fill their own records.
+    Sensor();
+
+    // The tree of the device type; the device-specific groups come with the type tables.
+    virtual void buildPropertyTree();
+    void clearColourFlags() { m_colours = ColourFlags(); }
+    static PartitionModel *model();
+    static bool isViewingMode();
+    // The chime node is editable only for the zone types where a chime makes sense.
+    void refreshBellNode();
+
+    uchar m_id = 0;
+    SensorProperty m_root;
+
+private:
+    Partition *ownPartition() const;
+    void onUpdateState(bool state, const QString &tag);
+    static void zeroRecords(s_ExtMemDataSensor &settings, s_SensorIntData &status);
+
+    s_SensorIntData m_status;
+    s_ExtMemDataSensor m_settings;
+    ColourFlags m_colours;
+};
+
+Q_DECLARE_METATYPE(Sensor::SPtr)
