@@ -24,6 +24,7 @@
 #include <QStackedWidget>
 #include <QTabBar>
 
+#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -105,8 +106,12 @@ struct Session
                 [this] {
                     return overmind()->loginWidget() && overmind()->loginWidget()->isVisible();
                 },
-                DeviceTimeout))
+                DeviceTimeout)) {
+            qWarning() << "no login dialog; devices found:"
+                       << overmind()->hidInterface()->deviceList().size()
+                       << "window title:" << window()->windowTitle();
             return false;
+        }
         LoginWidget *dialog = overmind()->loginWidget();
         dialog->findChild<QLineEdit *>("leLogin")->setText(SimulatedSetup::Login);
         dialog->findChild<QLineEdit *>("lePassword")->setText(SimulatedSetup::Password);
