@@ -1,12 +1,15 @@
 #include "app/Overmind.h"
 
+#include "app/ConfigWriteTimes.h"
 #include "app/FactoryResetWidget.h"
 #include "app/Intervals.h"
+#include "app/KorvelConfigWidget.h"
 #include "app/Loader.h"
 #include "app/Logger.h"
 #include "app/LoginWidget.h"
 #include "app/MainWindow.h"
 #include "app/MessageBoxU.h"
+#include "app/MessageDialog.h"
 #include "app/Storable.h"
 #include "app/WaitForm.h"
 #include "journal/Journal.h"
@@ -37,19 +40,40 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDebug>
+#include <QEventLoop>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QLineEdit>
 #include <QMetaType>
+#include <QProcess>
 #include <QStandardItemModel>
 #include <QWidget>
 
 namespace {
 Overmind *s_overmind = nullptr;
+
+// The main window's disconnected look, once the window offers it.
+template <typename W>
+auto showDisconnectedState(W *window, int) -> decltype(window->showDisconnectedState(), void())
+{
+    window->showDisconnectedState();
 }
+template <typename W> void showDisconnectedState(W *window, long)
+{
+    window->onDisconnect();
+}
+} // namespace
 
 Overmind::Overmind(QObject *parent) : QObject(parent)
 {
     s_overmind = this;
+    m_usersStageTimer.setSingleShot(true);
+    m_secondPassTimer.setSingleShot(true);
+    // Coarse timers may fire up to 5% early; the stages keep their order and spacing.
+    m_usersStageTimer.setTimerType(Qt::PreciseTimer);
+    m_secondPassTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_usersStageTimer, &QTimer::timeout, this, &Overmind::runUsersStage);
+    connect(&m_secondPassTimer, &QTimer::timeout, this, &Overmind::runSecondPassStage);
 }
 
 Overmind::~Overmind()
@@ -343,8 +367,31 @@ QJsonObject Overmind::settingsJson() const
 bool Overmind::loadConfigFile(const QString &path)
 {
     m_configPath = path;
+    ConfigFile document;
+    if (!loadViewableFile(path, document))
+        return false;
+    m_configFile = document;
+    return true;
+}
+
+// Loads a file for viewing into its own document, so a failure leaves the open file as it
+// is; the command line and the menu both come through here for the same checks.
+bool Overmind::loadViewableFile(const QString &path, ConfigFile &document)
+{
     const bool exists = QFileInfo::exists(path);
-    return reportConfigLoadError(m_configFile.load(path)) && exists;
+    if (!reportConfigLoadError(document.load(path)) || !exists)
+        return false;
+    if (isOldConfigVersion(document)) {
+        MessageBoxU::warning(
+            tr("<p>The selected configuration file has an outdated format and cannot be "
+               "opened. To view the configuration from this file, install the configurator "
+               "version 1.03.4167.</p>"
+               "<p>The configurator version 1.03.4167 can be downloaded from the "
+               "<a href=\"https://ardanet.example/downloads\">manufacturer's website</a>.</p>"),
+            tr("Configuration loading"));
+        return false;
+    }
+    return true;
 }
 
 bool Overmind::reportConfigLoadError(int code)
@@ -359,6 +406,13 @@ bool Overmind::reportConfigLoadError(int code)
         return false;
     }
     return true;
+}
+
+bool Overmind::isOldConfigVersion(ConfigFile document)
+{
+    if (!document.contains(QStringLiteral("Version")))
+        return true;
+    return document.value(QStringLiteral("Version")).toString().toDouble() < 2;
 }
 
 void Overmind::setViewingMode(bool on)
@@ -395,9 +449,250 @@ void Overmind::openLoadedConfig()
     }
 }
 
+void Overmind::initViewingMode(const QString &path)
+{
+    ConfigFile document;
+    if (!loadViewableFile(path, document))
+        return;
+    applyViewedFile(document, path);
+}
+
+void Overmind::applyViewedFile(const ConfigFile &document, const QString &path)
+{
+    m_configFile = document;
+    m_configPath = path;
+    if (m_hid)
+        m_hid->deactivate();
+    m_keepAliveTimer.stop();
+    emit breakLoader();
+    if (m_mainWindow)
+        m_mainWindow->onDisconnect();
+    detachModelsFromPages();
+    deleteModels();
+    m_loggedIn = false;
+    onInitOvermid();
+    m_viewingMode = true;
+    openLoadedConfig();
+}
+
+// Pages must not keep showing a model that is about to be deleted.
+void Overmind::detachModelsFromPages()
+{
+    if (!m_mainWindow)
+        return;
+    m_mainWindow->setJournal(nullptr);
+    m_mainWindow->setIButtonModel(nullptr);
+    m_mainWindow->setUserModel(nullptr);
+    m_mainWindow->setPartitionModel(nullptr);
+}
+
+void Overmind::viewConfigFile(const QStringList &paths)
+{
+    if (paths.isEmpty())
+        return;
+    if (paths.size() >= 2) {
+        if (m_loggedIn && !m_viewingMode) {
+            for (const QString &path : paths)
+                ctreateNewProcess(path);
+            return;
+        }
+        initViewingMode(paths.first());
+        for (int i = 1; i < paths.size(); ++i)
+            ctreateNewProcess(paths.at(i));
+        return;
+    }
+    const QString path = paths.first();
+    ConfigFile document;
+    if (!loadViewableFile(path, document))
+        return;
+    if (!m_loggedIn) {
+        m_configFile = document;
+        m_configPath = path;
+        setViewingMode(true);
+        openLoadedConfig();
+        return;
+    }
+    MessageDialog dialog;
+    dialog.setTitle(tr("Viewing cofiguration file"));
+    dialog.setText(tr("Do you want to continue in this window and disconnect from the device?"));
+    dialog.addButton(tr("In the current window"));
+    dialog.addButton(tr("In a new window"));
+    dialog.addButton(tr("Cancel"));
+    registerDialog(&dialog);
+    const int answer = dialog.exec();
+    if (answer == 0)
+        applyViewedFile(document, path);
+    else if (answer == 1)
+        ctreateNewProcess(path);
+}
+
+void Overmind::ctreateNewProcess(const QString &path)
+{
+    const QString program = QCoreApplication::applicationFilePath();
+    if (m_processStarter) {
+        m_processStarter(program, {path});
+        return;
+    }
+    QProcess::startDetached(program, {path}, QString());
+}
+
+bool Overmind::onSaveSettings(const QString &path)
+{
+    ConfigFile document;
+    document.writeHeader();
+    document.setPath(path);
+    KorvelConfigWidget chooser;
+    chooser.setConfiguration(document, KorvelConfigWidget::Saving);
+    connect(this, &Overmind::disconnected, &chooser, &QWidget::close);
+    if (chooser.exec() != QDialog::Accepted)
+        return false;
+    const ConfigFile chosen = chooser.configuration();
+    if (!chosen.save(chosen.path())) {
+        MessageBoxU::critical(tr("Can not write file."), MessageBoxU::tr("Critical"));
+        return false;
+    }
+    return true;
+}
+
+void Overmind::onLoadSettings(const QString &path)
+{
+    ConfigFile document;
+    if (!reportConfigLoadError(document.load(path)))
+        return;
+    if (document.formatVersion() == 0) {
+        MessageBoxU::warning(tr("<p>The selected configuration file has an unknown format and "
+                                "cannot be downloaded.</p>"),
+                             tr("Configuration loading"));
+        return;
+    }
+    {
+        KorvelConfigWidget chooser;
+        chooser.setConfiguration(document, KorvelConfigWidget::Loading);
+        connect(this, &Overmind::disconnected, &chooser, &QWidget::close, Qt::UniqueConnection);
+        if (chooser.exec() != QDialog::Accepted)
+            return;
+        m_writeInDocument = chooser.configuration();
+    }
+    // The device may have gone while the chooser was open.
+    if (!m_hid || !m_hid->isActive()) {
+        MessageBoxU::warning(tr("The device is disconnected. The configuration was not written."),
+                             tr("Configuration loading"));
+        return;
+    }
+
+    m_configWriteRunning = true;
+    m_writeInFailed = false;
+    m_writeInReloginSent = false;
+    if (m_mainWindow)
+        showDisconnectedState(m_mainWindow, 0);
+    if (!m_waitForm)
+        m_waitForm = new WaitForm();
+    m_waitForm->show();
+    if (m_hid)
+        connect(m_hid, &HIDInterface::disconnected, this, &Overmind::onDisconnectDuringConfigWrite,
+                Qt::UniqueConnection);
+    QCoreApplication::processEvents();
+    logTrace(this, QStringLiteral("Writing settings"));
+
+    logDebug(this, QStringLiteral("Configuration write: stage 1"));
+    if (!writeConfigToDevice(m_writeInDocument)) {
+        finishConfigWrite();
+        return;
+    }
+    if (m_writeInDocument.formatVersion() == 1)
+        m_usersStageTimer.start(ConfigWriteTimes::usersStageMs);
+    m_secondPassTimer.start(ConfigWriteTimes::secondPassMs);
+}
+
+void Overmind::runUsersStage()
+{
+    if (!m_configWriteRunning)
+        return;
+    logDebug(this, QStringLiteral("Configuration write: stage 2"));
+    if (writeConfigUsers(m_writeInDocument))
+        return;
+    // The keys and directions still follow; the device is not restarted afterwards.
+    m_writeInFailed = true;
+    if (m_waitForm)
+        m_waitForm->hide();
+    emit reloadConfigFile();
+}
+
+void Overmind::runSecondPassStage()
+{
+    if (!m_configWriteRunning)
+        return;
+    logDebug(this, QStringLiteral("Configuration write: stage 3"));
+    writeConfigSecondPass(m_writeInDocument);
+    finishConfigWrite();
+}
+
 bool Overmind::readSection(Storable *object, const ConfigFile &document, int format)
 {
     return object->fromJson(document.value(object->jsonKey()), format);
+}
+
+namespace {
+// The partition model gains its file operations with the radio sections; until it offers
+// one, that part of a write-in is skipped.
+template <typename M>
+auto loadSensors(M *model, const QJsonValue &value, int)
+    -> decltype(model->loadSensorsFromJson(value), void())
+{
+    model->loadSensorsFromJson(value);
+}
+template <typename M> void loadSensors(M *, const QJsonValue &, long) {}
+
+template <typename M>
+auto loadLoop(M *model, const QJsonValue &value, int)
+    -> decltype(model->loadLoopFromJson(value), void())
+{
+    model->loadLoopFromJson(value);
+}
+template <typename M> void loadLoop(M *, const QJsonValue &, long) {}
+
+template <typename M>
+auto loadLocalOuts(M *model, const QJsonValue &value, int)
+    -> decltype(model->loadLocalOutsFromJson(value), void())
+{
+    model->loadLocalOutsFromJson(value);
+}
+template <typename M> void loadLocalOuts(M *, const QJsonValue &, long) {}
+
+template <typename M>
+auto hasEnergySaveSensor(M *model, const QJsonValue &value, int)
+    -> decltype(bool(model->jsonHasEnergySaveSensor(value)))
+{
+    return model->jsonHasEnergySaveSensor(value);
+}
+template <typename M> bool hasEnergySaveSensor(M *, const QJsonValue &, long)
+{
+    return false;
+}
+} // namespace
+
+// The users being written must still hold the logged-in user, or the write-in would lock
+// the user out of the device.
+bool Overmind::usersHoldCurrentUser(const QJsonValue &users, int format) const
+{
+    const QString idKey = format == 1 ? QStringLiteral("Id") : QStringLiteral("id");
+    const QJsonArray array = users.toArray();
+    for (int i = 0; i < array.size(); ++i) {
+        const QJsonObject user = array.at(i).toObject();
+        const int id = user.contains(idKey) ? user.value(idKey).toInt() : i;
+        if ((id & 0xFF) == m_currentUser)
+            return true;
+    }
+    return false;
+}
+
+void Overmind::reportMissingCurrentUser() const
+{
+    qDebug() << "The configuration cannot be loaded because current user does not found";
+    qDebug() << "Configuration loading";
+    logWarning(const_cast<Overmind *>(this),
+               QStringLiteral("The configuration cannot be loaded because current user does not "
+                              "found"));
 }
 
 bool Overmind::writeConfigToDevice(const ConfigFile &document)
@@ -405,10 +700,11 @@ bool Overmind::writeConfigToDevice(const ConfigFile &document)
     m_settingsLoaded = false;
     const int format = document.formatVersion();
     bool result = false;
+    bool stopped = false;
     // Reading a section may store it, which in viewing mode rewrites the registry's
     // file; iterate over a copy so the registry can change underneath.
     const QMap<QString, Storable *> registry = m_registry;
-    for (auto it = registry.cbegin(); it != registry.cend(); ++it) {
+    for (auto it = registry.cbegin(); it != registry.cend() && !stopped; ++it) {
         const QString &key = it.key();
         if (!document.contains(key))
             continue;
@@ -421,12 +717,70 @@ bool Overmind::writeConfigToDevice(const ConfigFile &document)
             result = true;
             continue;
         }
-        if (format != 1 && key == QLatin1String("Users"))
+        if (format != 1 && key == QLatin1String("Users") && !m_viewingMode) {
+            if (!usersHoldCurrentUser(document.value(key), 2)) {
+                reportMissingCurrentUser();
+                result = false;
+                stopped = true;
+                continue;
+            }
+            readSection(it.value(), document, 2);
+            if (m_userModel)
+                m_userModel->writeAllToDevice();
             result = true;
+            continue;
+        }
         readSection(it.value(), document, format == 1 ? 1 : 2);
     }
+    if (!stopped && format != 1)
+        writeRadioSections(document);
     m_settingsLoaded = true;
     return result;
+}
+
+// Radio devices, the wired loop and the local outputs come from the four partition
+// arrays of the document.
+void Overmind::writeRadioSections(const ConfigFile &document)
+{
+    if (!m_partitionModel)
+        return;
+    if (document.contains(QStringLiteral("Sensors"))) {
+        // The arming delay may not drop below the radio interval of an energy-saving device.
+        if (hasEnergySaveSensor(m_partitionModel, document.value(QStringLiteral("Sensors")), 0))
+            setMinimumTakeDelay();
+        else
+            resetMinimumTakeDelay();
+        QCoreApplication::processEvents();
+        loadSensors(m_partitionModel, document.value(QStringLiteral("Sensors")), 0);
+    }
+    if (document.contains(QStringLiteral("Loop")))
+        loadLoop(m_partitionModel, document.value(QStringLiteral("Loop")), 0);
+    if (document.contains(QStringLiteral("Output")))
+        loadLocalOuts(m_partitionModel, document.value(QStringLiteral("Output")), 0);
+}
+
+bool Overmind::writeConfigUsers(const ConfigFile &document)
+{
+    const QMap<QString, Storable *> registry = m_registry;
+    for (auto it = registry.cbegin(); it != registry.cend(); ++it) {
+        if (it.key() != QLatin1String("Users") || !document.contains(it.key()))
+            continue;
+        if (m_userModel)
+            m_userModel->deleteAllUsers();
+        if (m_iButtonModel)
+            m_iButtonModel->clear();
+        readSection(it.value(), document, document.formatVersion());
+        if (m_viewingMode)
+            continue;
+        if (!usersHoldCurrentUser(document.value(it.key()), document.formatVersion())) {
+            reportMissingCurrentUser();
+            return false;
+        }
+        if (m_userModel)
+            m_userModel->writeAllToDevice();
+        return true;
+    }
+    return true;
 }
 
 bool Overmind::writeConfigSecondPass(const ConfigFile &document)
@@ -437,13 +791,120 @@ bool Overmind::writeConfigSecondPass(const ConfigFile &document)
         if (!document.contains(key))
             continue;
         if (key == QLatin1String("iButton")) {
-            m_iButtonModel->clear();
+            if (m_iButtonModel)
+                m_iButtonModel->clear();
             readSection(it.value(), document, document.formatVersion());
         } else if (key == QLatin1String("Directions") || key == QLatin1String("Ethernet")) {
             readSection(it.value(), document, document.formatVersion());
         }
     }
     return true;
+}
+
+// Waits without blocking the window: pending events run, and the wait ends when the
+// condition holds, the device goes away or the limit passes.
+bool Overmind::waitUntil(const std::function<bool()> &done, int limitMs, const QString &what)
+{
+    QEventLoop loop;
+    QTimer poll;
+    QTimer limit;
+    bool lost = false;
+    connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done())
+            loop.quit();
+    });
+    limit.setSingleShot(true);
+    connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QMetaObject::Connection gone;
+    if (m_hid)
+        gone = connect(m_hid, &HIDInterface::disconnected, &loop, [&] {
+            lost = true;
+            loop.quit();
+        });
+    if (!done()) {
+        poll.start(10);
+        limit.start(limitMs);
+        loop.exec();
+    }
+    disconnect(gone);
+    if (done())
+        return true;
+    logWarning(this, lost ? QStringLiteral("Device disconnected while waiting for %1").arg(what)
+                          : QStringLiteral("Gave up waiting for %1").arg(what));
+    return false;
+}
+
+void Overmind::waitFor(const std::function<void()> &action)
+{
+    bool transmitted = false;
+    QMetaObject::Connection sent;
+    if (m_hid)
+        sent = connect(m_hid, &HIDInterface::partTransmitted, this,
+                       [&transmitted] { transmitted = true; });
+    action();
+    waitUntil([&transmitted] { return transmitted; }, ConfigWriteTimes::transmitLimitMs,
+              QStringLiteral("the command to be sent"));
+    disconnect(sent);
+}
+
+void Overmind::finishConfigWrite()
+{
+    if (!m_configWriteRunning)
+        return;
+    m_usersStageTimer.stop();
+    m_secondPassTimer.stop();
+    if (m_writeInFailed) {
+        endConfigWrite();
+        return;
+    }
+    const bool drained =
+        waitUntil([this] { return !m_hid || !m_hid->isWriterBusy(); },
+                  ConfigWriteTimes::drainLimitMs, QStringLiteral("the settings to be written"));
+    if (!m_configWriteRunning)
+        return; // ended by a disconnection meanwhile
+    if (!drained) {
+        endConfigWrite();
+        MessageBoxU::critical(tr("The device did not take the configuration. It was not "
+                                 "restarted; check the settings after the next login."),
+                              MessageBoxU::tr("Critical"));
+        return;
+    }
+    endConfigWrite();
+    logTrace(this, QStringLiteral("Writing settings done. Restarting"));
+    qDebug() << "Writing settings done. Restarting";
+    if (!m_protocol || !m_hid || !m_hid->isActive()) {
+        logWarning(this, QStringLiteral("The device is gone: it was not restarted"));
+        return;
+    }
+    waitFor([this] { m_protocol->reboot(); });
+}
+
+// Every way out of a write-in comes here: nothing stays disconnected or flagged, so the
+// next login rebuilds the settings objects.
+void Overmind::endConfigWrite()
+{
+    m_usersStageTimer.stop();
+    m_secondPassTimer.stop();
+    m_configWriteRunning = false;
+    m_writeInReloginSent = false;
+    m_writeInDocument = ConfigFile();
+    if (m_hid)
+        disconnect(m_hid, &HIDInterface::disconnected, this,
+                   &Overmind::onDisconnectDuringConfigWrite);
+    if (m_waitForm)
+        m_waitForm->hide();
+}
+
+void Overmind::onDisconnectDuringConfigWrite()
+{
+    if (!m_configWriteRunning)
+        return;
+    logWarning(this, QStringLiteral("Device disconnected while writing the configuration"));
+    endConfigWrite();
+    m_settingsLoaded = false;
+    MessageBoxU::critical(tr("The device was disconnected while the configuration was being "
+                             "written. Connect it again, log in and check the settings."),
+                          MessageBoxU::tr("Critical"));
 }
 
 int Overmind::utf8BytesLeft(const QString &text)
@@ -779,10 +1240,20 @@ void Overmind::relogin(int user)
 void Overmind::onLoginResult(quint8 status, quint8 user, int accessLevel)
 {
     Q_UNUSED(user)
+    if (m_configWriteRunning && status == LOGIN_FAILED && m_writeInReloginSent) {
+        logWarning(this, QStringLiteral("Login as the current user failed while writing the "
+                                        "configuration"));
+        endConfigWrite();
+        MessageBoxU::critical(tr("Could not log in again while writing the configuration. "
+                                 "Log in and check the settings."),
+                              MessageBoxU::tr("Critical"));
+        return;
+    }
     if (!m_waitForm || !m_waitForm->isVisible())
         return;
     if (status == LOGIN_FAILED) {
         m_waitForm->hide();
+        m_writeInReloginSent = m_configWriteRunning;
         // The write-in changed the users: log in again as the current one.
         const QString login = currentUserLogin();
         qDebug() << "Overmind::onLoginResult onLoginResult is LOGIN_FAILED relogin as" << login;
@@ -912,28 +1383,6 @@ void Overmind::showFactoryResetWidget()
     if (!m_factoryResetWidget->isVisible())
         m_factoryResetWidget->show();
     m_factoryResetWidget->setEnabled(true);
-}
-
-void Overmind::viewConfigFile(const QStringList &paths)
-{
-    Q_UNUSED(paths)
-}
-
-bool Overmind::onSaveSettings(const QString &path)
-{
-    ConfigFile document;
-    document.writeHeader();
-    document.setPath(path);
-    if (!document.save(path)) {
-        MessageBoxU::critical(tr("Can not write file."), MessageBoxU::tr("Critical"));
-        return false;
-    }
-    return true;
-}
-
-void Overmind::onLoadSettings(const QString &path)
-{
-    Q_UNUSED(path)
 }
 
 // Item i of the box is partition i + 1, so the box holds one item fewer than there are

@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <functional>
+
 class BeeperSettings;
 class DateTimeSettings;
 class DebugSettings;
@@ -148,6 +150,15 @@ public:
     void openLoadedConfig();
     bool writeConfigToDevice(const ConfigFile &document);
     bool writeConfigSecondPass(const ConfigFile &document);
+    bool writeConfigUsers(const ConfigFile &document);
+    void finishConfigWrite();
+    void waitFor(const std::function<void()> &action);
+    bool isConfigWriteRunning() const { return m_configWriteRunning; }
+    WaitForm *waitForm() const { return m_waitForm; }
+    // Starts a further copy of the program; replaceable so tests start nothing.
+    using ProcessStarter =
+        std::function<bool(const QString &program, const QStringList &arguments)>;
+    void setProcessStarter(ProcessStarter starter) { m_processStarter = std::move(starter); }
 
 signals:
     void connected();
@@ -175,9 +186,6 @@ public slots:
     void relogin(int user);
     void onFindAnyDevices();
     void onToggleConfig(bool on);
-    void viewConfigFile(const QStringList &paths);
-    bool onSaveSettings(const QString &path);
-    void onLoadSettings(const QString &path);
     void onSuccesfullLogin(quint8 user = 0);
     void onLoginResult(quint8 status, quint8 user, int accessLevel);
     void onFirmwareVersion(quint16 id, const s_fw_info &info);
@@ -186,6 +194,13 @@ public slots:
     void setMinimumTakeDelay();
     void resetMinimumTakeDelay();
     bool lockCheck();
+
+    void initViewingMode(const QString &path);
+    void viewConfigFile(const QStringList &paths);
+    bool isOldConfigVersion(ConfigFile document);
+    void ctreateNewProcess(const QString &path);
+    bool onSaveSettings(const QString &path);
+    void onLoadSettings(const QString &path);
 
 private:
     void onLoginRequired(int user);
@@ -200,6 +215,17 @@ private:
     template <typename T> T *replace(T *&slot, T *created);
     void registerObject(Storable *object);
     bool readSection(Storable *object, const ConfigFile &document, int format);
+    bool loadViewableFile(const QString &path, ConfigFile &document);
+    void applyViewedFile(const ConfigFile &document, const QString &path);
+    void detachModelsFromPages();
+    bool usersHoldCurrentUser(const QJsonValue &users, int format) const;
+    void reportMissingCurrentUser() const;
+    void writeRadioSections(const ConfigFile &document);
+    void runUsersStage();
+    void runSecondPassStage();
+    void onDisconnectDuringConfigWrite();
+    void endConfigWrite();
+    bool waitUntil(const std::function<bool()> &done, int limitMs, const QString &what);
 
     QMap<int, int> m_ipChannelCounts;
     HIDInterface *m_hid = nullptr;
@@ -254,4 +280,11 @@ private:
     bool m_debugMode = false;
     QStringList m_importedUserNames[2];
     int m_firmwareRetries = 0;
+    // The write-in in progress: its document, its timed stages and whether it went wrong.
+    ConfigFile m_writeInDocument;
+    QTimer m_usersStageTimer;
+    QTimer m_secondPassTimer;
+    bool m_writeInFailed = false;
+    bool m_writeInReloginSent = false;
+    ProcessStarter m_processStarter;
 };

@@ -25,6 +25,11 @@ public:
     QJsonValue toJson() const override { return QJsonArray(); }
     bool fromJson(const QJsonValue &value, int) override { return value.isArray(); }
 
+    // Writes every user, the others first and user 0 last; empties the model and deletes
+    // from the device every user but the logged-in one. The users page fills these in.
+    void writeAllToDevice() {}
+    void deleteAllUsers() {}
+
     QList<UserSettings *> users() const { return m_users; }
     UserSettings *userById(quint8 id) const
     {

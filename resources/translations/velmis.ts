@@ -12,7 +12,7 @@
     </message>
     <message>
         <source>&lt;p&gt;Ardanet, 2019-2026&lt;br&gt;Phone: +7 000 000-00-00&lt;br&gt;&lt;a href="https://ardanet.example"&gt;ardanet.example&lt;/a&gt; &amp;middot; &lt;a href="mailto:support@ardanet.example"&gt;support@ardanet.example&lt;/a&gt;&lt;/p&gt;</source>
-        <translation type="unfinished" />
+        <translation>&lt;p&gt;Ardanet, 2019-2026&lt;br&gt;Телефон: +7 000 000-00-00&lt;br&gt;&lt;a href="https://ardanet.example"&gt;ardanet.example&lt;/a&gt; &amp;middot; &lt;a href="mailto:support@ardanet.example"&gt;support@ardanet.example&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Close</source>
@@ -24,6 +24,329 @@
     <message>
         <source>Direction %1</source>
         <translation>Направление %1</translation>
+    </message>
+</context>
+<context>
+    <name>HIDDeviceFinder</name>
+    <message>
+        <source>Disable HID device find timer</source>
+        <translation>Отключение таймера поиска HID-устройств</translation>
+    </message>
+    <message>
+        <source>Enable HID device find timer</source>
+        <translation>Включение таймера поиска HID-устройств</translation>
+    </message>
+    <message>
+        <source>Device hang, please reconnect.</source>
+        <translation>Устройство зависло, переподключите его.</translation>
+    </message>
+    <message>
+        <source>New device connected: %1</source>
+        <translation>Подключено новое устройство: %1</translation>
+    </message>
+    <message>
+        <source>VID: %1  PID: %2</source>
+        <translation>VID: %1  PID: %2</translation>
+    </message>
+    <message>
+        <source>Manufacturer: %1</source>
+        <translation>Производитель: %1</translation>
+    </message>
+    <message>
+        <source>Product: %1</source>
+        <translation>Продукт: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Journal</name>
+    <message>
+        <source>Unknown event</source>
+        <translation>Неизвестное событие</translation>
+    </message>
+    <message>
+        <source>Unknown partition event: %1</source>
+        <translation>Неизвестное событие раздела: %1</translation>
+    </message>
+    <message>
+        <source>Unknown external power state</source>
+        <translation>Неизвестное состояние внешнего питания</translation>
+    </message>
+</context>
+<context>
+    <name>LineCopyWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>Текст:</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>ОК</translation>
+    </message>
+</context>
+<context>
+    <name>Loader</name>
+    <message>
+        <source>Failed to load configuration</source>
+        <translation>Не удалось загрузить конфигурацию</translation>
+    </message>
+    <message>
+        <source>Do you want to retry?</source>
+        <translation>Повторить попытку?</translation>
+    </message>
+</context>
+<context>
+    <name>LocalOut</name>
+    <message>
+        <source>There is no event</source>
+        <translation>Нет события</translation>
+    </message>
+    <message>
+        <source>Unknown event: %1</source>
+        <translation>Неизвестное событие: %1</translation>
+    </message>
+    <message>
+        <source>Check...</source>
+        <translation>Проверка...</translation>
+    </message>
+    <message>
+        <source>LocalOut</source>
+        <translation>Локальный выход</translation>
+    </message>
+    <message>
+        <source>Local out</source>
+        <translation>Локальный выход</translation>
+    </message>
+    <message>
+        <source>Local out %1 updating from JSON</source>
+        <translation>Обновление локального выхода %1 из JSON</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Отключен</translation>
+    </message>
+    <message>
+        <source>Standard Events Handle</source>
+        <translation>Обработка стандартных событий</translation>
+    </message>
+    <message>
+        <source>Ext Control</source>
+        <translation>Внешнее управление</translation>
+    </message>
+    <message>
+        <source>Temp Control</source>
+        <translation>Управление по температуре</translation>
+    </message>
+    <message>
+        <source>Humidity Control</source>
+        <translation>Управление по влажности</translation>
+    </message>
+    <message>
+        <source>CO Control</source>
+        <translation>Управление по уровню CO</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Out</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Режим</translation>
+    </message>
+    <message>
+        <source>Out state</source>
+        <translation>Состояние выхода</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Включен</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Выключен</translation>
+    </message>
+    <message>
+        <source>Current output event</source>
+        <translation>Текущее событие выхода</translation>
+    </message>
+    <message>
+        <source>Out fault state</source>
+        <translation>Неисправность выхода</translation>
+    </message>
+    <message>
+        <source>Outputs settings</source>
+        <translation>Настройки выходов</translation>
+    </message>
+    <message>
+        <source>To configure</source>
+        <translation>Настроить</translation>
+    </message>
+</context>
+<context>
+    <name>LoginWidget</name>
+    <message>
+        <source>Authorization required</source>
+        <translation>Требуется авторизация</translation>
+    </message>
+    <message>
+        <source>Only Latin letters and numbers are allowed</source>
+        <translation>Допускаются только латинские буквы и цифры</translation>
+    </message>
+    <message>
+        <source>Login:</source>
+        <translation>Логин:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Пароль:</translation>
+    </message>
+    <message>
+        <source>Remember login and password</source>
+        <translation>Запомнить логин и пароль</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Войти</translation>
+    </message>
+    <message>
+        <source>Forgot password</source>
+        <translation>Забыли пароль</translation>
+    </message>
+    <message>
+        <source>If there is a GSM network, the password will be sent to your phone number</source>
+        <translation>При наличии сети GSM пароль будет отправлен на ваш номер телефона</translation>
+    </message>
+    <message>
+        <source>Password reminder</source>
+        <translation>Напоминание пароля</translation>
+    </message>
+    <message>
+        <source>Wrong password</source>
+        <translation>Неверный пароль</translation>
+    </message>
+    <message>
+        <source>Access denied. Please ensure that device case is open.</source>
+        <translation>Доступ запрещён. Убедитесь, что корпус устройства открыт.</translation>
+    </message>
+    <message>
+        <source>Access denied</source>
+        <translation>Доступ запрещён</translation>
+    </message>
+</context>
+<context>
+    <name>Loop</name>
+    <message>
+        <source>0 kOhm</source>
+        <translation>0 кОм</translation>
+    </message>
+    <message>
+        <source>%1 kOhm</source>
+        <translation>%1 кОм</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Шлейф</translation>
+    </message>
+    <message>
+        <source>
+
+
+%1</source>
+        <translation>
+
+
+%1</translation>
+    </message>
+    <message>
+        <source>Loop is enabled</source>
+        <translation>Шлейф включен</translation>
+    </message>
+    <message>
+        <source>Loop is disabled</source>
+        <translation>Шлейф выключен</translation>
+    </message>
+    <message>
+        <source>Not set</source>
+        <translation>Не задан</translation>
+    </message>
+    <message>
+        <source>Not sensor</source>
+        <translation>Не датчик</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Охранная</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Тревожная</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Входная</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation>Пожарная</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Протечка воды</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Zone type</source>
+        <translation>Тип зоны</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Общие</translation>
+    </message>
+    <message>
+        <source>Partition</source>
+        <translation>Раздел</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Main</source>
+        <translation>Основные</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Включен</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <translation>Звонок</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Выключен</translation>
+    </message>
+    <message>
+        <source>Resistance</source>
+        <translation>Сопротивление</translation>
     </message>
 </context>
 <context>
@@ -39,6 +362,14 @@
         <source>Warning</source>
         <translation>Предупреждение</translation>
     </message>
+    <message>
+        <source>Critical</source>
+        <translation>Критическая ошибка</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
 </context>
 <context>
     <name>Overmind</name>
@@ -50,6 +381,230 @@
         <source>The configuration file contains errors in Json format.</source>
         <translation>Файл конфигурации содержит ошибки формата Json.</translation>
     </message>
+    <message>
+        <source>Managing user</source>
+        <translation>Управляющий пользователь</translation>
+    </message>
+    <message>
+        <source>There is no connected device</source>
+        <translation>Нет подключённого устройства</translation>
+    </message>
+    <message>
+        <source>Connect device</source>
+        <translation>Подключение устройства</translation>
+    </message>
+    <message>
+        <source>The device is already connected. You can't connect to the device twice.</source>
+        <translation>Устройство уже подключено. Нельзя подключиться к устройству дважды.</translation>
+    </message>
+    <message>
+        <source>No write permissions.</source>
+        <translation>Нет прав на запись.</translation>
+    </message>
+    <message>
+        <source>sensor</source>
+        <translation>датчик</translation>
+    </message>
+    <message>
+        <source>partition</source>
+        <translation>раздел</translation>
+    </message>
+    <message>
+        <source>output</source>
+        <translation>выход</translation>
+    </message>
+    <message>
+        <source>iButton</source>
+        <translation>iButton</translation>
+    </message>
+    <message>
+        <source>beeper</source>
+        <translation>зуммер</translation>
+    </message>
+    <message>
+        <source>leds</source>
+        <translation>светодиоды</translation>
+    </message>
+    <message>
+        <source>object</source>
+        <translation>объект</translation>
+    </message>
+    <message>
+        <source>device</source>
+        <translation>устройство</translation>
+    </message>
+    <message>
+        <source>wireless</source>
+        <translation>радиоканал</translation>
+    </message>
+    <message>
+        <source>gsm</source>
+        <translation>GSM</translation>
+    </message>
+    <message>
+        <source>loop</source>
+        <translation>шлейф</translation>
+    </message>
+    <message>
+        <source>ethernet</source>
+        <translation>Ethernet</translation>
+    </message>
+    <message>
+        <source>user</source>
+        <translation>пользователь</translation>
+    </message>
+    <message>
+        <source>direction</source>
+        <translation>направление</translation>
+    </message>
+    <message>
+        <source>Compatibility errors found in:
+%1</source>
+        <translation>Обнаружены ошибки совместимости настроек:
+%1</translation>
+    </message>
+    <message>
+        <source>It is necessary to set the correct time in the device. The difference with the system time is more than a minute (%1 seconds)</source>
+        <translation>Необходимо установить в устройстве правильное время. Расхождение с системным временем превышает минуту (%1 с)</translation>
+    </message>
+    <message>
+        <source>Configuration cannot be loaded if there are locked partitions.</source>
+        <translation>Конфигурацию нельзя загрузить, если есть заблокированные разделы.</translation>
+    </message>
+    <message>
+        <source>Configuration loading</source>
+        <translation>Загрузка конфигурации</translation>
+    </message>
+</context>
+<context>
+    <name>Partition</name>
+    <message>
+        <source>Partition # %1</source>
+        <translation>Раздел № %1</translation>
+    </message>
+    <message>
+        <source>Executive devices</source>
+        <translation>Исполнительные устройства</translation>
+    </message>
+    <message>
+        <source>All Devices</source>
+        <translation>Все устройства</translation>
+    </message>
+    <message>
+        <source>Halvor devices</source>
+        <translation>Устройства Halvor</translation>
+    </message>
+</context>
+<context>
+    <name>Protocol</name>
+    <message>
+        <source>Start of flash erasing</source>
+        <translation>Начало стирания flash-памяти</translation>
+    </message>
+    <message>
+        <source>Update core</source>
+        <translation>Обновление ядра</translation>
+    </message>
+    <message>
+        <source>Update boot loader</source>
+        <translation>Обновление загрузчика</translation>
+    </message>
+    <message>
+        <source>Update radio</source>
+        <translation>Обновление радиомодуля</translation>
+    </message>
+    <message>
+        <source>Stop updating</source>
+        <translation>Остановка обновления</translation>
+    </message>
+    <message>
+        <source>Initialization of writing Web</source>
+        <translation>Инициализация записи Web</translation>
+    </message>
+    <message>
+        <source>Start of firmware (e_FwId=%1) writing</source>
+        <translation>Начало записи прошивки (e_FwId=%1)</translation>
+    </message>
+    <message>
+        <source>Update Web</source>
+        <translation>Обновление Web</translation>
+    </message>
+    <message>
+        <source>User authorization %1 (%2)</source>
+        <translation>Авторизация пользователя %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Radio analysis (mode %1) started for device %2</source>
+        <translation>Анализ радиоэфира (режим %1) запущен для устройства %2</translation>
+    </message>
+    <message>
+        <source>Radio analysis (mode %1) stopped for device %2</source>
+        <translation>Анализ радиоэфира (режим %1) остановлен для устройства %2</translation>
+    </message>
+    <message>
+        <source>Answer 0x%1 dropped: %2 bytes of payload, %3 expected</source>
+        <translation>Ответ 0x%1 отброшен: полезных данных %2 байт, ожидалось %3</translation>
+    </message>
+    <message>
+        <source>Empty message dropped</source>
+        <translation>Пустое сообщение отброшено</translation>
+    </message>
+    <message>
+        <source>Answer 0x%1 dropped: %2 bytes, shorter than the message header</source>
+        <translation>Ответ 0x%1 отброшен: %2 байт, меньше заголовка сообщения</translation>
+    </message>
+    <message>
+        <source>Channel status ignored: no layout for execution %1</source>
+        <translation>Состояние каналов проигнорировано: нет раскладки для исполнения %1</translation>
+    </message>
+    <message>
+        <source>Update complete %1</source>
+        <translation>Обновление завершено %1</translation>
+    </message>
+    <message>
+        <source>Update device %1 started %2</source>
+        <translation>Обновление устройства %1 начато %2</translation>
+    </message>
+    <message>
+        <source>Firmware could not be written to %1: %2</source>
+        <translation>Не удалось записать прошивку в %1: %2</translation>
+    </message>
+    <message>
+        <source>Pop-up Usb message simple text</source>
+        <translation>Всплывающее USB-сообщение (простой текст)</translation>
+    </message>
+    <message>
+        <source>Balance request answer</source>
+        <translation>Ответ на запрос баланса</translation>
+    </message>
+    <message>
+        <source>Unknown pop-up Usb message</source>
+        <translation>Неизвестное всплывающее USB-сообщение</translation>
+    </message>
+    <message>
+        <source>Unknow error 0x%1</source>
+        <translation>Неизвестная ошибка 0x%1</translation>
+    </message>
+    <message>
+        <source>Error writing partition settings</source>
+        <translation>Ошибка записи настроек раздела</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Error fw update</source>
+        <translation>Ошибка обновления прошивки</translation>
+    </message>
+    <message>
+        <source>Error writing user from configuration</source>
+        <translation>Ошибка записи пользователя из конфигурации</translation>
+    </message>
+    <message>
+        <source>Journal entry %1 still unreadable after %2 attempts</source>
+        <translation>Запись журнала %1 не удаётся прочитать (попыток: %2)</translation>
+    </message>
 </context>
 <context>
     <name>QApplication</name>
@@ -59,10 +614,486 @@
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>False</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation>Да</translation>
+    </message>
+</context>
+<context>
+    <name>QtBoolEdit</name>
+    <message>
+        <source>False</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation>Да</translation>
+    </message>
+</context>
+<context>
+    <name>QtBoolPropertyManager</name>
+    <message>
+        <source>False</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation>Да</translation>
+    </message>
+</context>
+<context>
+    <name>QtCharEdit</name>
+    <message>
+        <source>Clear Char</source>
+        <translation>Очистить символ</translation>
+    </message>
+</context>
+<context>
+    <name>QtColorEditWidget</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+</context>
+<context>
+    <name>QtColorPropertyManager</name>
+    <message>
+        <source>Red</source>
+        <translation>Красный</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Зелёный</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Синий</translation>
+    </message>
+    <message>
+        <source>Alpha</source>
+        <translation>Альфа</translation>
+    </message>
+</context>
+<context>
+    <name>QtCursorDatabase</name>
+    <message>
+        <source>Arrow</source>
+        <translation>Стрелка</translation>
+    </message>
+    <message>
+        <source>Up Arrow</source>
+        <translation>Стрелка вверх</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Перекрестие</translation>
+    </message>
+    <message>
+        <source>Wait</source>
+        <translation>Ожидание</translation>
+    </message>
+    <message>
+        <source>IBeam</source>
+        <translation>Текстовый курсор</translation>
+    </message>
+    <message>
+        <source>Size Vertical</source>
+        <translation>Изменение размера по вертикали</translation>
+    </message>
+    <message>
+        <source>Size Horizontal</source>
+        <translation>Изменение размера по горизонтали</translation>
+    </message>
+    <message>
+        <source>Size Backslash</source>
+        <translation>Изменение размера по обратной диагонали</translation>
+    </message>
+    <message>
+        <source>Size Slash</source>
+        <translation>Изменение размера по диагонали</translation>
+    </message>
+    <message>
+        <source>Size All</source>
+        <translation>Изменение размера во всех направлениях</translation>
+    </message>
+    <message>
+        <source>Blank</source>
+        <translation>Пустой</translation>
+    </message>
+    <message>
+        <source>Split Vertical</source>
+        <translation>Разделение по вертикали</translation>
+    </message>
+    <message>
+        <source>Split Horizontal</source>
+        <translation>Разделение по горизонтали</translation>
+    </message>
+    <message>
+        <source>Pointing Hand</source>
+        <translation>Указывающая рука</translation>
+    </message>
+    <message>
+        <source>Forbidden</source>
+        <translation>Запрещено</translation>
+    </message>
+    <message>
+        <source>Open Hand</source>
+        <translation>Открытая рука</translation>
+    </message>
+    <message>
+        <source>Closed Hand</source>
+        <translation>Сжатая рука</translation>
+    </message>
+    <message>
+        <source>What's This</source>
+        <translation>Что это</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>Занято</translation>
+    </message>
+</context>
+<context>
+    <name>QtFontEditWidget</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Select Font</source>
+        <translation>Выбрать шрифт</translation>
+    </message>
+</context>
+<context>
+    <name>QtFontPropertyManager</name>
+    <message>
+        <source>Family</source>
+        <translation>Семейство</translation>
+    </message>
+    <message>
+        <source>Point Size</source>
+        <translation>Размер в пунктах</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Жирный</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Курсив</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Подчёркнутый</translation>
+    </message>
+    <message>
+        <source>Strikeout</source>
+        <translation>Зачёркнутый</translation>
+    </message>
+    <message>
+        <source>Kerning</source>
+        <translation>Кернинг</translation>
+    </message>
+</context>
+<context>
+    <name>QtKeySequenceEdit</name>
+    <message>
+        <source>Clear Shortcut</source>
+        <translation>Очистить сочетание клавиш</translation>
+    </message>
+</context>
+<context>
+    <name>QtLocalePropertyManager</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Страна</translation>
+    </message>
+</context>
+<context>
+    <name>QtPointFPropertyManager</name>
+    <message>
+        <source>(%1, %2)</source>
+        <translation>(%1, %2)</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+</context>
+<context>
+    <name>QtPointPropertyManager</name>
+    <message>
+        <source>(%1, %2)</source>
+        <translation>(%1, %2)</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+</context>
+<context>
+    <name>QtPropertyBrowserUtils</name>
+    <message>
+        <source>[%1, %2, %3] (%4)</source>
+        <translation>[%1, %2, %3] (%4)</translation>
+    </message>
+    <message>
+        <source>[%1, %2]</source>
+        <translation>[%1, %2]</translation>
+    </message>
+</context>
+<context>
+    <name>QtRectFPropertyManager</name>
+    <message>
+        <source>[(%1, %2), %3 x %4]</source>
+        <translation>[(%1, %2), %3 x %4]</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Ширина</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Высота</translation>
+    </message>
+</context>
+<context>
+    <name>QtRectPropertyManager</name>
+    <message>
+        <source>[(%1, %2), %3 x %4]</source>
+        <translation>[(%1, %2), %3 x %4]</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Ширина</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Высота</translation>
+    </message>
+</context>
+<context>
+    <name>QtSizeFPropertyManager</name>
+    <message>
+        <source>%1 x %2</source>
+        <translation>%1 x %2</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Ширина</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Высота</translation>
+    </message>
+</context>
+<context>
+    <name>QtSizePolicyPropertyManager</name>
+    <message>
+        <source>&lt;Invalid&gt;</source>
+        <translation>&lt;Недопустимо&gt;</translation>
+    </message>
+    <message>
+        <source>[%1, %2, %3, %4]</source>
+        <translation>[%1, %2, %3, %4]</translation>
+    </message>
+    <message>
+        <source>Horizontal Policy</source>
+        <translation>Политика по горизонтали</translation>
+    </message>
+    <message>
+        <source>Vertical Policy</source>
+        <translation>Политика по вертикали</translation>
+    </message>
+    <message>
+        <source>Horizontal Stretch</source>
+        <translation>Растяжение по горизонтали</translation>
+    </message>
+    <message>
+        <source>Vertical Stretch</source>
+        <translation>Растяжение по вертикали</translation>
+    </message>
+</context>
+<context>
+    <name>QtSizePropertyManager</name>
+    <message>
+        <source>%1 x %2</source>
+        <translation>%1 x %2</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Ширина</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Высота</translation>
+    </message>
+</context>
+<context>
+    <name>QtTreePropertyBrowser</name>
+    <message>
+        <source>Property</source>
+        <translation>Свойство</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Значение</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+</context>
+<context>
+    <name>Sensor</name>
+    <message>
+        <source>Invalid type</source>
+        <translation>Неверный тип</translation>
+    </message>
+    <message>
+        <source>id: %1
+sw: %2  hw: %3
+
+%4</source>
+        <translation>id: %1
+sw: %2  hw: %3
+
+%4</translation>
+    </message>
+    <message>
+        <source>Fire!</source>
+        <translation>Пожар!</translation>
+    </message>
+    <message>
+        <source>Loop low res.</source>
+        <translation>Шлейф: низкое сопр.</translation>
+    </message>
+    <message>
+        <source>Loop high res.</source>
+        <translation>Шлейф: высокое сопр.</translation>
+    </message>
+    <message>
+        <source>Break in the water sensor loop</source>
+        <translation>Обрыв шлейфа датчика протечки</translation>
+    </message>
+    <message>
+        <source>%1 dBm</source>
+        <translation>%1 дБм</translation>
+    </message>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 В</translation>
+    </message>
+    <message>
+        <source>fail</source>
+        <translation>неисправен</translation>
+    </message>
+    <message>
+        <source>good</source>
+        <translation>исправен</translation>
+    </message>
+    <message>
+        <source>not supported</source>
+        <translation>не поддерживается</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>неизвестно</translation>
+    </message>
+    <message>
+        <source>%1. %2
+Статус: %3</source>
+        <translation>%1. %2
+Статус: %3</translation>
+    </message>
+    <message>
+        <source>0.KorvelGSMR</source>
+        <translation>0.KorvelGSMR</translation>
+    </message>
+    <message>
+        <source>Take delay less than work interval. For correct device work need install take delay bigger or equal work interval.
+Do you really want to enable energy saving mode?
+</source>
+        <translation>Задержка взятия под охрану меньше интервала работы. Для корректной работы устройства установите задержку взятия не меньше интервала работы.
+Вы действительно хотите включить режим энергосбережения?
+</translation>
+    </message>
+    <message>
+        <source>Do you really want to enable energy saving mode?
+</source>
+        <translation>Вы действительно хотите включить режим энергосбережения?
+</translation>
+    </message>
+    <message>
+        <source>Take delay will be turned on%1.</source>
+        <translation>Задержка взятия будет включена%1.</translation>
+    </message>
+    <message>
+        <source> and its value will be increased</source>
+        <translation> и её значение будет увеличено</translation>
+    </message>
+    <message>
+        <source>Take delay</source>
+        <translation>Задержка взятия</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Неизвестно</translation>
+    </message>
+</context>
+<context>
     <name>Storable</name>
     <message>
         <source>Could not write the configuration file %1.</source>
         <translation>Не удалось записать файл конфигурации %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UdpListener</name>
+    <message>
+        <source>Ignored "close" from %1</source>
+        <translation>Проигнорирован пакет "close" от %1</translation>
+    </message>
+    <message>
+        <source>Ignored "message" from %1</source>
+        <translation>Проигнорирован пакет "message" от %1</translation>
     </message>
 </context>
 <context>
@@ -78,6 +1109,37 @@
     <message>
         <source>Please wait and do not turn off the device.</source>
         <translation>Пожалуйста, подождите и не выключайте устройство.</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneType</name>
+    <message>
+        <source>Not set</source>
+        <translation>Не задан</translation>
+    </message>
+    <message>
+        <source>Not sensor</source>
+        <translation>Не датчик</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Охранная</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Тревожная</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Входная</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation>Пожарная</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Протечка воды</translation>
     </message>
 </context>
 </TS>

@@ -295,23 +295,6 @@ def bug():
         c.line(28, y - 2, 23, y, 2, GREY)
     return c
 
-
-def confirm():
-    c = Canvas(32)
-    c.circle(16, 16, 14, GREEN)
-    c.line(9, 16, 14, 21, 3.5, WHITE)
-    c.line(14, 21, 23, 11, 3.5, WHITE)
-    return c
-
-
-def delete():
-    c = Canvas(32)
-    c.circle(16, 16, 14, RED)
-    c.line(10, 10, 22, 22, 3.5, WHITE)
-    c.line(22, 10, 10, 22, 3.5, WHITE)
-    return c
-
-
 PICTURES = {
     "logo": logo,
     "copy": copy,
@@ -338,8 +321,6 @@ PICTURES = {
     "transmission4": transmission4,
     "signal97": signal97,
     "bug": bug,
-    "confirm": confirm,
-    "delete": delete,
 }
 
 

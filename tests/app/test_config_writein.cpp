@@ -1,0 +1,300 @@
+#include "app/ConfigWriteTimes.h"
+#include "app/Intervals.h"
+#include "app/Logger.h"
+#include "app/LoginWidget.h"
+#include "app/Overmind.h"
+#include "app/StartUp.h"
+#include "app/WaitForm.h"
+#include "link/ProtocolTypes.h"
+#include "sim/LogCapture.h"
+#include "sim/SimulatedSetup.h"
+#include "support/ModalRecorder.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+constexpr int DeviceTimeout = 30000;
+
+quint16 idOf(const QByteArray &command)
+{
+    return quint16(quint8(command.at(1)) | (quint8(command.at(2)) << 8));
+}
+
+QString writeConfig(const QTemporaryDir &dir, const QString &name, const QJsonObject &object)
+{
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(QJsonDocument(object).toJson());
+    return path;
+}
+
+QJsonObject currentFormatFile(int userId)
+{
+    const QJsonObject version{{"compatible", 1}, {"critical", 1}};
+    return QJsonObject{
+        {"Version", "2.0"},
+        {"Timestamp", 1700000000},
+        {"Execution", 0},
+        {"Modification", 0},
+        {"SerialNumber", "0"},
+        {"Beeper", QJsonObject{{"settingsVersion", version}}},
+        {"Object", QJsonObject{{"settingsVersion", version}}},
+        {"Ethernet", QJsonObject{{"settingsVersion", version}}},
+        {"Users", QJsonArray{QJsonObject{{"userName", "admin"}, {"settings", 1}, {"id", userId}}}},
+        {"Directions", QJsonArray{QJsonObject{{"directionName", "Main"}}}},
+    };
+}
+
+QJsonObject olderFormatFile(int userId = 0)
+{
+    return QJsonObject{
+        {"Version", "1.02"},
+        {"Datetime", "12.03.2019 10:00"},
+        {"BeeperSettings", QJsonObject{{"Volume", 1}}},
+        {"UserSettings",
+         QJsonObject{{"Users", QJsonArray{QJsonObject{
+                                   {"Name", "admin"}, {"Id", userId}, {"IsAdmin", true}}}}}},
+        {"DirectionSettings",
+         QJsonObject{{"Directions", QJsonArray{QJsonObject{{"title", "Main"}}}}}},
+    };
+}
+
+// The program logged in to a simulated communicator.
+struct Session
+{
+    SimulatedSetup sim;
+    StartUp startUp;
+    QTemporaryDir dir;
+
+    Session() { startUp.begin({}); }
+    Overmind *overmind() { return startUp.overmind(); }
+    SimCommunicator &device() { return sim.communicator(); }
+
+    bool logIn()
+    {
+        if (!QTest::qWaitFor(
+                [this] {
+                    return overmind()->loginWidget() && overmind()->loginWidget()->isVisible();
+                },
+                DeviceTimeout))
+            return false;
+        QSignalSpy ready(overmind(), &Overmind::ready);
+        LoginWidget *dialog = overmind()->loginWidget();
+        dialog->findChild<QLineEdit *>("leLogin")->setText(SimulatedSetup::Login);
+        dialog->findChild<QLineEdit *>("lePassword")->setText(SimulatedSetup::Password);
+        QTest::mouseClick(dialog->findChild<QPushButton *>("pbLogin"), Qt::LeftButton);
+        return QTest::qWaitFor([&ready] { return ready.count() > 0; }, 60000);
+    }
+};
+
+// Times of the write-in's stages, from the moment the write-in starts.
+struct StageClock
+{
+    QElapsedTimer clock;
+    QMap<QString, qint64> stages;
+    QObject context;
+
+    StageClock()
+    {
+        clock.start();
+        QObject::connect(Logger::instance(), &Logger::message, &context,
+                         [this](const QString &, logLevel_t, const QString &text) {
+                             if (text.startsWith("Configuration write: "))
+                                 stages.insert(text.mid(21), clock.elapsed());
+                         });
+    }
+};
+
+void answerChooserWithApply(ModalRecorder &boxes)
+{
+    boxes.reply = [](const ModalAnswerer::Request &request) {
+        return request.kind == "chooser" ? 0 : int(QMessageBox::Ok);
+    };
+}
+} // namespace
+
+class TestConfigWriteIn : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { Logger::registerMetaType(); }
+
+    void init()
+    {
+        Intervals::keepAliveMs = 300;
+        Intervals::loaderWatchdogMs = 180000;
+    }
+
+    void stagesRunInTurnAndTheDeviceRestarts_data()
+    {
+        QTest::addColumn<bool>("olderFormat");
+        QTest::newRow("current format") << false;
+        QTest::newRow("older format") << true;
+    }
+
+    void stagesRunInTurnAndTheDeviceRestarts()
+    {
+        QFETCH(bool, olderFormat);
+        Session session;
+        QVERIFY(session.logIn());
+        const QString path = writeConfig(session.dir, "site.cfg",
+                                         olderFormat ? olderFormatFile() : currentFormatFile(0));
+        ModalRecorder boxes;
+        answerChooserWithApply(boxes);
+        QSignalSpy rebooted(&session.device(), &SimCommunicator::rebooted);
+        session.device().clearCommands();
+        StageClock clock;
+
+        session.overmind()->onLoadSettings(path);
+        QVERIFY(session.overmind()->isConfigWriteRunning());
+        QVERIFY(session.overmind()->waitForm()->isVisible());
+        QTRY_COMPARE_WITH_TIMEOUT(rebooted.count(), 1, DeviceTimeout);
+
+        QCOMPARE(clock.stages.contains("stage 2"), olderFormat);
+        QVERIFY(clock.stages.contains("stage 3"));
+        // Lower bounds only: a loaded machine may run the stages late, never early.
+        const qint64 first = clock.stages.value("stage 1");
+        if (olderFormat)
+            QVERIFY(clock.stages.value("stage 2") - first >= ConfigWriteTimes::usersStageMs - 20);
+        QVERIFY(clock.stages.value("stage 3") - first >= ConfigWriteTimes::secondPassMs - 20);
+
+        const QList<QByteArray> reboots = session.device().commandsOf(0xD3);
+        QCOMPARE(reboots.size(), 1);
+        QCOMPARE(idOf(reboots.first()), quint16(0xABCD));
+        QCOMPARE(session.device().commands().last(), reboots.first());
+        QVERIFY(!session.overmind()->isConfigWriteRunning());
+        QVERIFY(!session.overmind()->waitForm()->isVisible());
+        QCOMPARE(boxes.count("critical"), 0);
+
+        // The device comes back; the next login rebuilds every settings object.
+        QSignalSpy rebuilt(session.overmind(), &Overmind::endInitSettings);
+        QVERIFY(session.logIn());
+        QVERIFY(rebuilt.count() >= 1);
+        QVERIFY(session.overmind()->isSettingsLoaded());
+    }
+
+    void unplugDuringTheWriteEndsItCleanly()
+    {
+        Session session;
+        QVERIFY(session.logIn());
+        const QString path = writeConfig(session.dir, "site.cfg", currentFormatFile(0));
+        ModalRecorder boxes;
+        answerChooserWithApply(boxes);
+        StageClock clock;
+        session.overmind()->onLoadSettings(path);
+        QVERIFY(session.overmind()->isConfigWriteRunning());
+        session.sim.unplug();
+        QTRY_VERIFY_WITH_TIMEOUT(!session.overmind()->isConfigWriteRunning(), DeviceTimeout);
+        QVERIFY(!session.overmind()->waitForm()->isVisible());
+        QCOMPARE(boxes.count("critical"), 1);
+        QCOMPARE(boxes.seen.last().text,
+                 QCoreApplication::translate(
+                     "Overmind", "The device was disconnected while the configuration was being "
+                                 "written. Connect it again, log in and check the settings."));
+        // The second stage never runs against the missing device.
+        QTest::qWait(ConfigWriteTimes::secondPassMs + 200);
+        QVERIFY(!clock.stages.contains("stage 3"));
+        QCOMPARE(session.device().commandsOf(0xD3).size(), 0);
+
+        session.sim.plug();
+        QSignalSpy rebuilt(session.overmind(), &Overmind::endInitSettings);
+        QVERIFY(session.logIn());
+        QVERIFY(rebuilt.count() >= 1);
+    }
+
+    void fileWithoutTheCurrentUserRestartsAtOnce()
+    {
+        Session session;
+        QVERIFY(session.logIn());
+        const QString path = writeConfig(session.dir, "site.cfg", currentFormatFile(5));
+        ModalRecorder boxes;
+        answerChooserWithApply(boxes);
+        QSignalSpy rebooted(&session.device(), &SimCommunicator::rebooted);
+        StageClock clock;
+        session.overmind()->onLoadSettings(path);
+        QVERIFY(!session.overmind()->isConfigWriteRunning());
+        QTRY_COMPARE_WITH_TIMEOUT(rebooted.count(), 1, DeviceTimeout);
+        QTest::qWait(ConfigWriteTimes::secondPassMs + 200);
+        QVERIFY(!clock.stages.contains("stage 3"));
+    }
+
+    void olderFileWithoutTheCurrentUserStopsBeforeTheRestart()
+    {
+        Session session;
+        QVERIFY(session.logIn());
+        const QString path = writeConfig(session.dir, "old.cfg", olderFormatFile(5));
+        ModalRecorder boxes;
+        answerChooserWithApply(boxes);
+        QSignalSpy reload(session.overmind(), &Overmind::reloadConfigFile);
+        StageClock clock;
+        session.overmind()->onLoadSettings(path);
+        QTRY_COMPARE_WITH_TIMEOUT(reload.count(), 1, DeviceTimeout);
+        QVERIFY(!session.overmind()->waitForm()->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(clock.stages.contains("stage 3"), DeviceTimeout);
+        QVERIFY(!session.overmind()->isConfigWriteRunning());
+        QTest::qWait(300);
+        QCOMPARE(session.device().commandsOf(0xD3).size(), 0);
+    }
+
+    void failedLoginAgainEndsTheWrite()
+    {
+        Session session;
+        QVERIFY(session.logIn());
+        const QString path = writeConfig(session.dir, "site.cfg", currentFormatFile(0));
+        ModalRecorder boxes;
+        answerChooserWithApply(boxes);
+        StageClock clock;
+        session.overmind()->onLoadSettings(path);
+        QVERIFY(session.overmind()->isConfigWriteRunning());
+        // The device refuses the login, then refuses the login as the current user too.
+        session.overmind()->onLoginResult(LOGIN_FAILED, 0, 0);
+        QVERIFY(session.overmind()->isConfigWriteRunning());
+        session.overmind()->onLoginResult(LOGIN_FAILED, 0, 0);
+        QVERIFY(!session.overmind()->isConfigWriteRunning());
+        QCOMPARE(boxes.count("critical"), 1);
+        QTest::qWait(ConfigWriteTimes::secondPassMs + 200);
+        QVERIFY(!clock.stages.contains("stage 3"));
+        QCOMPARE(session.device().commandsOf(0xD3).size(), 0);
+    }
+
+    void waitForACommandThatNeverLeavesGivesUp()
+    {
+        LogCapture log;
+        Overmind overmind;
+        const int saved = ConfigWriteTimes::transmitLimitMs;
+        ConfigWriteTimes::transmitLimitMs = 50;
+        bool ran = false;
+        overmind.waitFor([&ran] { ran = true; });
+        ConfigWriteTimes::transmitLimitMs = saved;
+        QVERIFY(ran);
+        QTRY_VERIFY(log.contains("Gave up waiting for the command to be sent"));
+    }
+
+    void chooserCancelledWritesNothing()
+    {
+        Session session;
+        QVERIFY(session.logIn());
+        const QString path = writeConfig(session.dir, "site.cfg", currentFormatFile(0));
+        ModalRecorder boxes;
+        boxes.reply = [](const ModalAnswerer::Request &) { return 1; };
+        session.device().clearCommands();
+        session.overmind()->onLoadSettings(path);
+        QCOMPARE(boxes.count("chooser"), 1);
+        QVERIFY(!session.overmind()->isConfigWriteRunning());
+        QVERIFY(!session.overmind()->waitForm());
+        QCOMPARE(session.device().commandsOf(0xD3).size(), 0);
+    }
+};
+
+QTEST_MAIN(TestConfigWriteIn)
+#include "test_config_writein.moc"
