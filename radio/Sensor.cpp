@@ -13,6 +13,7 @@
 #include "radio/Partition.h"
 #include "radio/PartitionModel.h"
 #include "radio/SensorEventText.h"
+#include "radio/SensorFileObject.h"
 
 #include <QDebug>
 #include <QJsonObject>
@@ -274,6 +275,8 @@ Sensor::SensorProperty Sensor::properties() const
 void Sensor::writeToDevice()
 {
     logDebug(this, QStringLiteral("Writing settings id: %1").arg(int(m_id)));
+    // The name may have come from a report or a file, which carry no name check.
+    m_settings.nameCrc = crc32Stm(m_settings.name, NameFieldSize);
     m_settings.reserved68 = 0;
     m_settings.reserved312 = 0;
     m_settings.compatibleVersion = 1;
@@ -285,8 +288,6 @@ void Sensor::writeToDevice()
 
 QJsonValue Sensor::toJson() const
 {
-    // The common part of the device's file object; the per-type "sensor" keys belong
-    // to the configuration-file readers and writers.
     const s_SensorSettings &s = m_settings.settings;
     const auto orOne = [](quint8 major, quint8 minor) {
         const int version = (major << 8) | minor;
@@ -307,8 +308,13 @@ QJsonValue Sensor::toJson() const
         {QStringLiteral("dwSerial"), qint64(s.dwSerial)},
         {QStringLiteral("bType"), int(s.bType)},
         {QStringLiteral("networkDeviceType"), int(s.networkDeviceType)},
-        {QStringLiteral("sensor"), QJsonObject()},
+        {QStringLiteral("sensor"), privateSettingsToJson()},
     };
+}
+
+QJsonObject Sensor::privateSettingsToJson() const
+{
+    return SensorFileObject::privateSettingsToJson(*this, model());
 }
 
 bool Sensor::fromJson(const QJsonValue &, int)

@@ -6,6 +6,7 @@
 #include "radio/params/SensorProperty.h"
 
 #include <QColor>
+#include <QJsonObject>
 #include <QObject>
 #include <QString>
 #include <QVersionNumber>
@@ -85,6 +86,8 @@ public:
     QJsonValue toJson() const override;
     bool fromJson(const QJsonValue &value, int formatVersion) override;
     QString jsonKey() const override;
+    // The per-type "sensor" member of the device's file object.
+    QJsonObject privateSettingsToJson() const;
 
     // Plain accessors.
     s_ExtMemDataSensor *settingsData() { return &m_settings; }

@@ -3,6 +3,7 @@
 #include "link/Crc.h"
 #include "radio/NameField.h"
 #include "sim/SimCommunicator.h"
+#include "sim/SimRadioAnswers.h"
 
 #include <cstring>
 
@@ -79,6 +80,10 @@ QList<SimRadioConfiguration::Device> SimRadioConfiguration::devices()
         {27, 18, 15, 2, QStringLiteral("Motion pet")},
         {28, 26, 16, 4, QStringLiteral("Motion ceiling")},
         {29, 4, 16, 3, QStringLiteral("Window ") + QString(60, QLatin1Char('x'))},
+        {30, 31, 1, 1, QStringLiteral("Climate")},
+        {31, 19, 2, 6, QStringLiteral("Pulse meter")},
+        {32, 65, 3, 1, QStringLiteral("Messenger")},
+        {33, 10, 4, 1, QStringLiteral("Climate 2")},
     };
 }
 
@@ -119,10 +124,158 @@ s_ExtMemDataSensor SimRadioConfiguration::sensorBlock(const Device &device)
     s.common.Partition = quint16(device.partition);
     s.common.ZoneType = quint16(device.zoneType);
     s.common.flags = device.zoneType == 2 ? 0x03 : 0x02;
-    if (device.type == 6 || device.type == 18 || device.type == 26)
-        s.privateSettings.raw[0] = 1; // energy saving on
+    s.privateSettings = privateSettings(device.type);
+    if (device.type == 14) {
+        s.common.inputOperatingMode = 2;
+        s.common.mainPowerSupply = 1;
+    }
     seal(block);
     return block;
+}
+
+namespace {
+template <typename T> void put(quint8 *area, int offset, T value)
+{
+    std::memcpy(area + offset, &value, sizeof(T));
+}
+
+void putOutput(quint8 *area, int index, quint16 mode, quint32 seed)
+{
+    s_OutputModeSett output;
+    std::memset(&output, 0, sizeof(output));
+    output.Mode = mode;
+    if (mode != 0xFFFF) {
+        output.TakeOnMask = seed;
+        output.AlarmMask = 0x80000000u | seed;
+        output.SelectedPartitions = 0x6;
+        output.tactic = 2;
+        output.journalFlags = 1;
+        output.Hyst = 3;
+        output.IntTempRef = -4;
+        output.RefSensAddr = 255;
+        output.EnableMask = ~seed;
+        output.OutGroupNumber = 1;
+        output.controlFlags = 0x05;
+    }
+    std::memcpy(area + index * int(sizeof(output)), &output, sizeof(output));
+}
+} // namespace
+
+u_RFDevPrivateSettings SimRadioConfiguration::privateSettings(int type)
+{
+    // Only fields a configuration file carries, with values that tell them apart.
+    u_RFDevPrivateSettings area;
+    std::memset(&area, 0, sizeof(area));
+    quint8 *b = area.raw;
+    switch (type) {
+    case 2:
+        put<qint16>(b, 0, -2);
+        put<qint16>(b, 2, -10);
+        put<qint16>(b, 4, 55);
+        put<quint16>(b, 6, 1);
+        b[8] = 1;
+        b[10] = 60; // the factory fire temperature of older firmware
+        break;
+    case 4:
+        b[0] = 0x03;
+        put<quint16>(b, 2, 2);
+        break;
+    case 6:
+    case 18:
+    case 26:
+        b[0] = 1; // energy saving on
+        b[1] = 3;
+        break;
+    case 7:
+    case 15:
+    case 23:
+        putOutput(b, 0, 1, 0x11u * quint32(type));
+        putOutput(b, 1, 0xFFFF, 0); // the second output is not fitted
+        break;
+    case 14:
+        putOutput(b, 0, 2, 0x1234);
+        putOutput(b, 1, 1, 0x10);
+        break;
+    case 20:
+    case 49:
+    case 50:
+    case 69:
+        putOutput(b, 0, 1, quint32(type));
+        break;
+    case 57:
+        putOutput(b, 0, 3, 0x57);
+        b[96] = 10;
+        b[97] = 20;
+        b[98] = 30;
+        break;
+    case 10:
+    case 31:
+        for (int i = 0; i < 11; ++i)
+            put<qint16>(b, 2 * i, qint16(i * 7 - 30));
+        b[22] = 0x11;
+        break;
+    case 11:
+        put<quint32>(b, 0, 0x80000003u);
+        b[4] = 2;
+        b[5] = 3;
+        b[6] = 0x05;
+        b[7] = 4;
+        b[8] = 1;
+        break;
+    case 13:
+        put<quint32>(b, 0, 5);
+        put<quint32>(b, 4, 7);
+        b[12] = 1;
+        b[13] = 2;
+        b[14] = 3;
+        b[15] = 1;
+        b[16] = 10;
+        break;
+    case 16:
+    case 24:
+        b[0] = 0x2B;
+        b[2] = 30;
+        b[3] = 5;
+        break;
+    case 19:
+        put<float>(b, 0, 2.5f);
+        break;
+    case 21:
+    case 22:
+        b[0] = 0x15;
+        break;
+    case 27:
+    case 28:
+        b[0] = 1;
+        b[1] = 1;
+        b[3] = 7;
+        b[4] = 3;
+        b[5] = 1;
+        break;
+    case 65:
+        b[0] = 1;
+        put<quint32>(b, 4, 0xF0000001u);
+        for (int k = 0; k < 5; ++k)
+            put<quint16>(b, 8 + 2 * k, quint16(0x1000 + k));
+        b[136] = 1;
+        break;
+    case 66:
+        put<quint64>(b, 0, 0x5);
+        put<quint64>(b, 8, 0x100);
+        put<quint16>(b, 16, 90);
+        b[18] = 3;
+        put<quint32>(b, 20, 10);
+        b[24] = 1;
+        b[25] = 5;
+        b[26] = 1;
+        b[28] = 1;
+        put<quint64>(b, 32, 1234567);
+        put<quint64>(b, 40, 7654321);
+        break;
+    default:
+        break;
+    }
+    return area;
 }
 
 s_SensorIntData SimRadioConfiguration::sensorStatus(const Device &device)
@@ -221,6 +374,7 @@ s_OutputStatus SimRadioConfiguration::outputStatus(int index)
 
 void SimRadioConfiguration::install(SimCommunicator &device)
 {
+    SimRadioAnswers::attach(device);
     for (int i = 0; i < PartitionCount; ++i) {
         device.setRecord(0x25, quint16(i), bytesOf(partitionBlock(i)));
         device.setRecord(0x0B, quint16(i), bytesOf(partitionStatus(i)));

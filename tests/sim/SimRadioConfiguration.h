@@ -37,6 +37,8 @@ public:
     static s_ExtMemDataPartition partitionBlock(int index);
     static s_PartitionStatus partitionStatus(int index);
     static s_ExtMemDataSensor sensorBlock(const Device &device);
+    // The per-type settings of a device of that type.
+    static u_RFDevPrivateSettings privateSettings(int type);
     static s_SensorIntData sensorStatus(const Device &device);
     static s_FullSensorData sensorReport(const Device &device);
     static s_ExtMemDataLoop loopBlock();
