@@ -1,6 +1,7 @@
 #include "app/Overmind.h"
 
 #include "app/ConfigWriteTimes.h"
+#include "app/FactoryResetWidget.h"
 #include "app/Intervals.h"
 #include "app/KorvelConfigWidget.h"
 #include "app/Loader.h"
@@ -1334,4 +1335,42 @@ void Overmind::resetMinimumTakeDelay()
     }
     if (m_objectSettings)
         m_objectSettings->setMinimumTakeDelay(delay);
+}
+
+void Overmind::showFactoryResetWidget()
+{
+    if (!m_factoryResetWidget)
+        m_factoryResetWidget = new FactoryResetWidget(nullptr);
+    if (!m_factoryResetWidget->isVisible())
+        m_factoryResetWidget->show();
+    m_factoryResetWidget->setEnabled(true);
+}
+
+// Item i of the box is partition i + 1, so the box holds one item fewer than there are
+// partition slots; the walk stops at the last item.
+void Overmind::fillPartitionsCombo(QComboBox *comboBox, quint32 mask)
+{
+    const int items = qMin(comboBox->count(), m_deviceInfo.partitionCount());
+    for (int i = 0; i < items; ++i)
+        comboBox->setItemData(i, (mask >> i) & 1u ? Qt::Checked : Qt::Unchecked,
+                              Qt::CheckStateRole);
+    updatePartitionsComboText(comboBox);
+}
+
+void Overmind::updatePartitionsComboText(QComboBox *comboBox)
+{
+    QStringList chosen;
+    for (int slot = 1; slot < m_deviceInfo.partitionCount() && slot <= comboBox->count(); ++slot) {
+        if (comboBox->itemData(slot - 1, Qt::CheckStateRole).toInt() != Qt::Checked)
+            continue;
+        const QString name = comboBox->itemText(slot - 1);
+        const QString defaultName = tr("Partition # %1").arg(slot, 2, 10, QLatin1Char('0'));
+        chosen << (name == defaultName ? name.section(QLatin1Char(' '), -1) : name);
+    }
+    if (chosen.isEmpty()) {
+        comboBox->setCurrentIndex(-1);
+        comboBox->setCurrentText(tr("Not selected"));
+        return;
+    }
+    comboBox->setCurrentText(chosen.join(QStringLiteral(", ")));
 }

@@ -120,6 +120,8 @@ public:
     static int utf8BytesLeft(const QString &text);
     static bool limitUtf8Length(const QString &text, QLineEdit *lineEdit);
     static quint16 checkedMask(QComboBox *comboBox);
+    void fillPartitionsCombo(QComboBox *comboBox, quint32 mask);
+    void updatePartitionsComboText(QComboBox *comboBox);
     void setOutputGroupCount(int count);
     void setOutputGroupName(int index, const QString &name);
     QString outputGroupName(int index) const;
@@ -130,6 +132,7 @@ public:
     bool hasFreeIpChannel() const;
     void changeIpChannelCount(int direction, int delta);
     void hideFactoryResetWidget();
+    void showFactoryResetWidget();
 
     // Connection and login.
     bool connectDevice();

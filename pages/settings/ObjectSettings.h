@@ -17,4 +17,7 @@ public:
 signals:
     void updateMinimumTakeDelay(int delay);
     void updateTakeDelay(int delay);
+
+public slots:
+    void resetToDefault() {}
 };

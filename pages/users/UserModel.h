@@ -1,9 +1,11 @@
 #pragma once
 
 #include "app/Storable.h"
+#include "pages/users/UserSettings.h"
 
 #include <QAbstractTableModel>
 #include <QJsonArray>
+#include <QList>
 
 // The communicator's users.
 class UserModel : public QAbstractTableModel, public Storable
@@ -27,4 +29,22 @@ public:
     // from the device every user but the logged-in one. The users page fills these in.
     void writeAllToDevice() {}
     void deleteAllUsers() {}
+
+    QList<UserSettings *> users() const { return m_users; }
+    UserSettings *userById(quint8 id) const
+    {
+        for (UserSettings *user : m_users)
+            if (user->id() == id)
+                return user;
+        return nullptr;
+    }
+    // Takes ownership.
+    void addUser(UserSettings *user)
+    {
+        user->setParent(this);
+        m_users.append(user);
+    }
+
+private:
+    QList<UserSettings *> m_users;
 };

@@ -108,6 +108,193 @@ def password_key():
     return c
 
 
+ORANGE = (230, 130, 40, 255)
+WHITE = (255, 255, 255, 255)
+
+
+def folder(c, colour):
+    c.rect(3, 9, 29, 27, colour)
+    c.rect(3, 6, 13, 10, colour)
+
+
+def load_config():
+    c = Canvas(32)
+    folder(c, GOLD)
+    c.line(16, 12, 16, 24, 3, BLUE)
+    c.line(11, 19, 16, 24, 3, BLUE)
+    c.line(21, 19, 16, 24, 3, BLUE)
+    return c
+
+
+def save2D():
+    c = Canvas(32)
+    c.rect(4, 4, 28, 28, BLUE)
+    c.rect(9, 4, 23, 12, LIGHT)
+    c.rect(8, 17, 24, 28, WHITE)
+    c.rect(18, 5, 21, 11, BLUE)
+    return c
+
+
+def exit():
+    c = Canvas(32)
+    c.rect(4, 4, 18, 28, GREY)
+    c.rect(6, 6, 16, 26, LIGHT)
+    c.line(12, 16, 28, 16, 3, RED)
+    c.line(22, 10, 28, 16, 3, RED)
+    c.line(22, 22, 28, 16, 3, RED)
+    return c
+
+
+def plug(c, colour):
+    c.rect(10, 8, 22, 18, colour)
+    c.rect(12, 3, 14, 8, colour)
+    c.rect(18, 3, 20, 8, colour)
+    c.line(16, 18, 16, 29, 3, colour)
+
+
+def connect():
+    c = Canvas(32)
+    plug(c, GREEN)
+    return c
+
+
+def disconnect():
+    c = Canvas(32)
+    plug(c, GREY)
+    c.line(5, 5, 27, 27, 3, RED)
+    return c
+
+
+def open_configuration():
+    c = Canvas(32)
+    folder(c, GOLD)
+    c.circle(17, 18, 6, BLUE, inner=3.5)
+    c.line(21, 22, 27, 28, 3, BLUE)
+    return c
+
+
+def reload():
+    c = Canvas(32)
+    c.fill(lambda x, y: 7 <= math.hypot(x - 16, y - 16) <= 11
+           and not (x > 16 and y < 16), GREEN)
+    c.fill(lambda x, y: y <= 16 and x >= 22 and abs(x - 27) + (16 - y) * 0.9 <= 6
+           and y >= 10, GREEN)
+    return c
+
+
+def reset():
+    c = Canvas(32)
+    c.circle(16, 16, 13, ORANGE)
+    c.circle(16, 16, 9, WHITE)
+    c.line(10, 10, 22, 22, 3, ORANGE)
+    return c
+
+
+def debug():
+    c = Canvas(32)
+    c.rect(4, 4, 24, 28, GREY)
+    c.rect(6, 6, 22, 26, LIGHT)
+    for y in (10, 14, 18):
+        c.line(9, y, 19, y, 2, BLUE)
+    c.circle(23, 22, 6, RED)
+    return c
+
+
+def houses30():
+    c = Canvas(32)
+    c.fill(lambda x, y: y >= 4 and y <= 15 and abs(x - 16) <= (y - 4) * 1.1, BLUE)
+    c.rect(8, 15, 24, 28, BLUE)
+    c.rect(14, 20, 18, 28, LIGHT)
+    return c
+
+
+def Clock():
+    c = Canvas(32)
+    c.circle(16, 16, 14, BLUE)
+    c.circle(16, 16, 11, LIGHT)
+    c.line(16, 16, 16, 8, 2, BLUE)
+    c.line(16, 16, 22, 19, 2, BLUE)
+    return c
+
+
+def wireless17():
+    c = Canvas(32)
+    c.rect(8, 14, 24, 29, BLUE)
+    c.rect(11, 17, 21, 22, LIGHT)
+    c.line(16, 14, 16, 6, 2, BLUE)
+    c.circle(16, 6, 6, BLUE, inner=4.5)
+    c.rect(8, 6, 24, 12, (0, 0, 0, 0))
+    c.line(16, 14, 16, 5, 2, BLUE)
+    return c
+
+
+def key():
+    c = Canvas(32)
+    c.circle(10, 16, 7, BLUE, inner=3)
+    c.line(16, 16, 29, 16, 4, BLUE)
+    c.line(24, 16, 24, 22, 3, BLUE)
+    c.line(28, 16, 28, 21, 3, BLUE)
+    return c
+
+
+def bright4():
+    c = Canvas(32)
+    c.circle(16, 16, 7, GOLD)
+    for i in range(8):
+        a = i * math.pi / 4
+        c.line(16 + 10 * math.cos(a), 16 + 10 * math.sin(a),
+               16 + 14 * math.cos(a), 16 + 14 * math.sin(a), 2.5, GOLD)
+    return c
+
+
+def sound53():
+    c = Canvas(32)
+    c.rect(4, 12, 10, 20, BLUE)
+    c.fill(lambda x, y: 10 <= x <= 17 and abs(y - 16) <= 4 + (x - 10), BLUE)
+    c.fill(lambda x, y: x > 19 and 8 <= math.hypot(x - 14, y - 16) <= 10, BLUE)
+    c.fill(lambda x, y: x > 22 and 12.5 <= math.hypot(x - 14, y - 16) <= 14.5, BLUE)
+    return c
+
+
+def ethernet():
+    c = Canvas(32)
+    c.rect(5, 8, 27, 26, BLUE)
+    c.rect(8, 11, 24, 21, LIGHT)
+    c.rect(12, 21, 20, 24, LIGHT)
+    for x in (10, 13, 16, 19, 22):
+        c.rect(x, 11, x + 1, 15, BLUE)
+    return c
+
+
+def transmission4():
+    c = Canvas(32)
+    c.line(16, 14, 10, 29, 2.5, BLUE)
+    c.line(16, 14, 22, 29, 2.5, BLUE)
+    c.line(12, 24, 20, 24, 2, BLUE)
+    c.circle(16, 12, 3, BLUE)
+    c.fill(lambda x, y: abs(x - 16) > 4 and 6 <= math.hypot(x - 16, y - 12) <= 8, BLUE)
+    c.fill(lambda x, y: abs(x - 16) > 7 and 11 <= math.hypot(x - 16, y - 12) <= 13, BLUE)
+    return c
+
+
+def signal97():
+    c = Canvas(32)
+    for i, h in enumerate((6, 11, 16, 22)):
+        x = 5 + i * 6
+        c.rect(x, 28 - h, x + 4, 28, BLUE)
+    return c
+
+
+def bug():
+    c = Canvas(32)
+    c.circle(16, 19, 8, RED)
+    c.circle(16, 9, 4, GREY)
+    c.line(16, 12, 16, 27, 1.5, (120, 30, 20, 255))
+    for y in (15, 20, 25):
+        c.line(4, y - 2, 9, y, 2, GREY)
+        c.line(28, y - 2, 23, y, 2, GREY)
+    return c
+
 PICTURES = {
     "logo": logo,
     "copy": copy,
@@ -115,6 +302,25 @@ PICTURES = {
     "incorrect": incorrect,
     "enter": enter,
     "password_key": password_key,
+    "load_config": load_config,
+    "save2D": save2D,
+    "exit": exit,
+    "connect": connect,
+    "disconnect": disconnect,
+    "open_configuration": open_configuration,
+    "reload": reload,
+    "reset": reset,
+    "debug": debug,
+    "houses30": houses30,
+    "Clock": Clock,
+    "wireless17": wireless17,
+    "key": key,
+    "bright4": bright4,
+    "sound53": sound53,
+    "ethernet": ethernet,
+    "transmission4": transmission4,
+    "signal97": signal97,
+    "bug": bug,
 }
 
 

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+class Partition;
+class PartitionCommandLinkButton;
+class QLabel;
+class QPushButton;
+
+// The page of one partition, or of all devices, on the devices tab.
+class PartitionWidget : public QWidget
+{
+    Q_OBJECT
+public:
+    PartitionWidget(Partition *partition, PartitionCommandLinkButton *button,
+                    QWidget *parent = nullptr);
+
+    Partition *partition() const { return m_partition; }
+    PartitionCommandLinkButton *button() const { return m_button; }
+    // Set when the last leave check refused an illegal or duplicate partition name.
+    bool isLeaveRefused() const { return m_leaveRefused; }
+    bool confirmLeave();
+    void openCurrentSensorSettings();
+
+public slots:
+    void enableAllowAddButton(int radioState);
+    void setAddButtonAllowed(bool allowed);
+
+signals:
+    void allowConfig(bool allowed);
+    void enableAllSensorsAllowAddButton(bool enable);
+
+protected:
+    void setLeaveRefused(bool refused) { m_leaveRefused = refused; }
+
+private:
+    Partition *m_partition;
+    QPointer<PartitionCommandLinkButton> m_button;
+    QLabel *m_title;
+    QPushButton *m_allowAdd;
+    bool m_leaveRefused = false;
+};

@@ -1,0 +1,3 @@
+#include "pages/radio/PartitionsStatusWidget.h"
+
+PartitionsStatusWidget::PartitionsStatusWidget(QWidget *parent) : QWidget(parent) {}
