@@ -10,6 +10,7 @@
 #include "app/MainWindow.h"
 #include "app/MessageBoxU.h"
 #include "app/MessageDialog.h"
+#include "app/SelectKorvel.h"
 #include "app/Storable.h"
 #include "app/WaitForm.h"
 #include "journal/Journal.h"
@@ -84,6 +85,7 @@ Overmind::~Overmind()
     m_hid = nullptr;
     delete m_loginWidget;
     delete m_waitForm;
+    delete m_deviceChooser;
     if (s_overmind == this)
         s_overmind = nullptr;
 }
@@ -1281,9 +1283,29 @@ void Overmind::checkDeviceTime(const u_DateSTM32F4xx &date, const u_TimeSTM32F4x
 
 bool Overmind::chooseDevice(const QList<connect_info> &devices)
 {
-    // The device chooser lists the devices; until it exists no device is picked.
-    Q_UNUSED(devices)
-    return false;
+    if (!m_deviceChooser)
+        m_deviceChooser = new SelectKorvel();
+    m_chooserOpen = true;
+    m_deviceChooser->showDevices(devices);
+    // Devices unplugged meanwhile leave the list; with fewer than two the choice is moot.
+    const QMetaObject::Connection follow =
+        connect(m_hid, &HIDInterface::listUpdated, this, [this](const QList<connect_info> &list) {
+            if (!m_chooserOpen)
+                return;
+            m_deviceChooser->setDevices(list);
+            if (list.size() < 2) {
+                m_deviceChooser->close();
+                if (m_loginWidget)
+                    m_loginWidget->show();
+                m_chooserOpen = false;
+            }
+        });
+    const int result = m_deviceChooser->exec();
+    disconnect(follow);
+    m_chooserOpen = false;
+    if (result != QDialog::Accepted)
+        return false;
+    return m_hid->selectDevice(m_deviceChooser->selectedSerial());
 }
 
 QString Overmind::currentUserLogin() const

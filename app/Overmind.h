@@ -23,6 +23,7 @@ class HIDInterface;
 struct connect_info;
 class Loader;
 class LoginWidget;
+class SelectKorvel;
 class WaitForm;
 struct s_DeviceStatus;
 struct s_SettingsVersions;
@@ -284,6 +285,7 @@ private:
     bool m_debugMode = false;
     QStringList m_importedUserNames[2];
     int m_firmwareRetries = 0;
+    SelectKorvel *m_deviceChooser = nullptr;
     // The write-in in progress: its document, its timed stages and whether it went wrong.
     ConfigFile m_writeInDocument;
     QTimer m_usersStageTimer;
