@@ -102,10 +102,10 @@ private slots:
         Intervals::loaderWatchdogMs = 400;
         ModalRecorder boxes;
         int questions = 0;
-        const QString failed =
-            QCoreApplication::translate("Loader", "Failed to load configuration");
-        boxes.reply = [&questions, failed](const ModalAnswerer::Request &request) {
-            if (request.text != failed)
+        boxes.reply = [&questions](const ModalAnswerer::Request &request) {
+            // Translated when asked: the translation is installed by the program's start.
+            if (request.text !=
+                QCoreApplication::translate("Loader", "Failed to load configuration"))
                 return int(QMessageBox::Ok);
             return ++questions == 1 ? int(QMessageBox::Retry) : int(QMessageBox::Cancel);
         };
