@@ -1,7 +1,5 @@
 #include "sim/SimulatedSetup.h"
 
-#include "sim/SimRadioConfiguration.h"
-
 namespace {
 void putWord(QByteArray &bytes, int at, quint32 value, int size)
 {
@@ -16,8 +14,8 @@ struct BlockSet
     int count;
 };
 
-// Read answers of the settings blocks the full read streams, with how many of each; the
-// radio part (partitions, devices, loop, outputs) comes from SimRadioConfiguration.
+// Read answers of the settings blocks the full read streams, with how many of each. The
+// radio part (partitions, devices, loop, outputs) is added by SimRadioConfiguration::install.
 const BlockSet LargeConfiguration[] = {
     {0x28, 256, 1},   // beeper
     {0x29, 256, 1},   // front-panel LEDs
@@ -92,5 +90,4 @@ void SimulatedSetup::fillLargeConfiguration(SimCommunicator &communicator)
             communicator.setRecord(set.readOperation, quint16(id),
                                    SimCommunicator::makeBlock(set.size, seed++));
     }
-    SimRadioConfiguration::install(communicator);
 }

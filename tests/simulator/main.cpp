@@ -2,6 +2,7 @@
 // log in as "admin" / "vorte". For trying the program and for end-to-end tests.
 #include "app/Logger.h"
 #include "app/StartUp.h"
+#include "sim/SimRadioConfiguration.h"
 #include "sim/SimulatedSetup.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QApplication app(argc, argv);
     SimulatedSetup simulator;
+    SimRadioConfiguration::install(simulator.communicator());
     StartUp startUp;
     if (!startUp.begin(QCoreApplication::arguments().mid(1)))
         return 1;
