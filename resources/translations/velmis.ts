@@ -20,10 +20,74 @@
     </message>
 </context>
 <context>
+    <name>AssertLogView</name>
+    <message>
+        <source>Save debug journal</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Text (*.txt)</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>DirectionSettings</name>
     <message>
         <source>Direction %1</source>
         <translation>Направление %1</translation>
+    </message>
+</context>
+<context>
+    <name>FactoryResetWidget</name>
+    <message>
+        <source>Warning! All settings will be lost!</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Restoring factory settings</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Factory reset</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Restoring factory settings. Do not turn off device.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>GSMSettingsWidget</name>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>GSMStatusWidget</name>
+    <message>
+        <source>Off</source>
+        <translation>Выключен</translation>
+    </message>
+    <message>
+        <source>Test SMS</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>GSM power</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Включен</translation>
     </message>
 </context>
 <context>
@@ -70,6 +134,229 @@
     <message>
         <source>Unknown external power state</source>
         <translation>Неизвестное состояние внешнего питания</translation>
+    </message>
+</context>
+<context>
+    <name>JournalWidget</name>
+    <message>
+        <source>Read all</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>KorvelConfigWidget</name>
+    <message>
+        <source>Configuration</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation type="unfinished">Версия:</translation>
+    </message>
+    <message>
+        <source>Execution:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Modification:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Serial number:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Deselect all</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Object</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>DateTime</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>iButtonConfig</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Device</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Leds</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Beeper</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Ethernet</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Wireless</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>GSM</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>OutputGroups</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Partition</source>
+        <translation>Раздел</translation>
+    </message>
+    <message>
+        <source>Sensors</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Output</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>loop</source>
+        <translation>шлейф</translation>
+    </message>
+    <message>
+        <source>Directions</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Users</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>IButtons</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Buttons</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Beeperes</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Шлейф</translation>
+    </message>
+    <message>
+        <source>Timestamp</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Version</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Execution</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Modification</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>SerialNumber</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 configuration</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Saving</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Unknown format: %1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>In configuration not found keyes:
+%1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Local out</source>
+        <translation>Локальный выход</translation>
+    </message>
+    <message>
+        <source>Invalid type</source>
+        <translation>Неверный тип</translation>
+    </message>
+    <message>
+        <source>%1 (admin)*</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Executive devices</source>
+        <translation>Исполнительные устройства</translation>
+    </message>
+    <message>
+        <source>Partitions (Sensors need to be reconnected)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>, %1 devices</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Note!!! After loading sensors that were connected to another device, the sensor settings will be loaded, but in order for them to communicate, they will need to be reconnected to the device again.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>You must select at least one parameter to apply the settings.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished">Предупреждение</translation>
+    </message>
+    <message>
+        <source>You must select at least one administrator to apply the settings.</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -352,8 +639,300 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Connect the device or open a configuration file.</source>
-        <translation>Подключите устройство или откройте файл конфигурации.</translation>
+        <source>Information</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Object</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Device</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>IButtons reader</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Light Indication</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Sound Indication</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Ethernet</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>GSM</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Output groups</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Debug</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Configuration file </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The device not connected!</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Device connected</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Device not connected!</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The device is discovered!</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The device is being updated. Stop updating and close the application?</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Loading settings</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Settings loaded</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Realtime view</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Journal</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Update</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Changing settings is only available when all sections are untaken</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Invalid settings, please enter the correct APN</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Settings was changed</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Do you want to save changes?</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>No devices were detected. The Configurator is available in configuration view mode. Do you want to open file?</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Please select settings file</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>To write settings, you must log in as default administrator (%1).</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Settings load</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The configuration cannot be saved because the Administrator(s) does not have a phone number.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Configuration loading</source>
+        <translation>Загрузка конфигурации</translation>
+    </message>
+    <message>
+        <source>Set the path to save the configuration to a file</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Settings has been saved</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Settings save</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Debug log saved into %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Info</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>MainWindow</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Toggle config</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Load settings</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Save settings</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>About</source>
+        <translation type="unfinished">О программе</translation>
+    </message>
+    <message>
+        <source>Authorize</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Viewing configuration from a file</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Reset to default</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Reset to factory settings</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Read debug log</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Users</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>IButtons</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Debug tools</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Debug journal</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Console</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Log level</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished">Предупреждение</translation>
+    </message>
+    <message>
+        <source>Trace</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Message</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Modules:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Logs</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>menuFile</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>menuDevice</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>menuAbout</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -369,6 +948,44 @@
     <message>
         <source>Error</source>
         <translation>Ошибка</translation>
+    </message>
+</context>
+<context>
+    <name>ObjectSettingsWidget</name>
+    <message>
+        <source> sec</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Reset to default</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Take delay</source>
+        <translation>Задержка взятия</translation>
+    </message>
+    <message>
+        <source>Minimum take delay updated: %1 sec</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>OnlineUpdateWidget</name>
+    <message>
+        <source>Update firmware</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Update boot loader</source>
+        <translation>Обновление загрузчика</translation>
+    </message>
+    <message>
+        <source>Update radio</source>
+        <translation>Обновление радиомодуля</translation>
+    </message>
+    <message>
+        <source>Update radio device</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -475,6 +1092,62 @@
         <source>Configuration loading</source>
         <translation>Загрузка конфигурации</translation>
     </message>
+    <message>
+        <source>&lt;p&gt;The selected configuration file has an outdated format and cannot be opened. To view the configuration from this file, install the configurator version 1.03.4167.&lt;/p&gt;&lt;p&gt;The configurator version 1.03.4167 can be downloaded from the &lt;a href="https://ardanet.example/downloads"&gt;manufacturer's website&lt;/a&gt;.&lt;/p&gt;</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Viewing cofiguration file</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Do you want to continue in this window and disconnect from the device?</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>In the current window</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>In a new window</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Can not write file.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&lt;p&gt;The selected configuration file has an unknown format and cannot be downloaded.&lt;/p&gt;</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The device is disconnected. The configuration was not written.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The device did not take the configuration. It was not restarted; check the settings after the next login.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The device was disconnected while the configuration was being written. Connect it again, log in and check the settings.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Could not log in again while writing the configuration. Log in and check the settings.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Partition # %1</source>
+        <translation>Раздел № %1</translation>
+    </message>
+    <message>
+        <source>Not selected</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>Partition</name>
@@ -493,6 +1166,43 @@
     <message>
         <source>Halvor devices</source>
         <translation>Устройства Halvor</translation>
+    </message>
+</context>
+<context>
+    <name>PartitionCommandLinkButton</name>
+    <message>
+        <source>Partition</source>
+        <translation>Раздел</translation>
+    </message>
+</context>
+<context>
+    <name>PartitionModel</name>
+    <message>
+        <source>%1. %2 lost</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1. %2 got in touch</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 devices from JSON file in partition %2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 devices from JSON file</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 Executable devices from JSON file</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>PartitionWidget</name>
+    <message>
+        <source>Allow adding devices</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -982,6 +1692,29 @@
     </message>
 </context>
 <context>
+    <name>SelectKorvel</name>
+    <message>
+        <source>Multiple devices detected</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Select device:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1, serial = %2</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>Sensor</name>
     <message>
         <source>Invalid type</source>
@@ -1094,6 +1827,13 @@ Do you really want to enable energy saving mode?
     <message>
         <source>Ignored "message" from %1</source>
         <translation>Проигнорирован пакет "message" от %1</translation>
+    </message>
+</context>
+<context>
+    <name>UserSettings</name>
+    <message>
+        <source>User #%1</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
