@@ -23,11 +23,11 @@
     <name>AssertLogView</name>
     <message>
         <source>Save debug journal</source>
-        <translation type="unfinished" />
+        <translation>Сохранить журнал отладки</translation>
     </message>
     <message>
         <source>Text (*.txt)</source>
-        <translation type="unfinished" />
+        <translation>Текст (*.txt)</translation>
     </message>
 </context>
 <context>
@@ -41,34 +41,34 @@
     <name>FactoryResetWidget</name>
     <message>
         <source>Warning! All settings will be lost!</source>
-        <translation type="unfinished" />
+        <translation>Внимание! Все настройки будут потеряны!</translation>
     </message>
     <message>
         <source>Restoring factory settings</source>
-        <translation type="unfinished" />
+        <translation>Восстановление заводских настроек</translation>
     </message>
     <message>
         <source>Factory reset</source>
-        <translation type="unfinished" />
+        <translation>Сброс к заводским настройкам</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished" />
+        <translation>Подтвердить</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished" />
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>Restoring factory settings. Do not turn off device.</source>
-        <translation type="unfinished" />
+        <translation>Восстановление заводских настроек. Не выключайте устройство.</translation>
     </message>
 </context>
 <context>
     <name>GSMSettingsWidget</name>
     <message>
         <source>Save</source>
-        <translation type="unfinished" />
+        <translation>Сохранить</translation>
     </message>
 </context>
 <context>
@@ -79,11 +79,11 @@
     </message>
     <message>
         <source>Test SMS</source>
-        <translation type="unfinished" />
+        <translation>Тестовое SMS</translation>
     </message>
     <message>
         <source>GSM power</source>
-        <translation type="unfinished" />
+        <translation>Питание GSM</translation>
     </message>
     <message>
         <source>On</source>
@@ -140,22 +140,22 @@
     <name>JournalWidget</name>
     <message>
         <source>Read all</source>
-        <translation type="unfinished" />
+        <translation>Прочитать все</translation>
     </message>
 </context>
 <context>
     <name>KorvelConfigWidget</name>
     <message>
         <source>Configuration</source>
-        <translation type="unfinished" />
+        <translation>Конфигурация</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished" />
+        <translation>Название:</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished" />
+        <translation>Дата:</translation>
     </message>
     <message>
         <source>Version:</source>
@@ -163,79 +163,79 @@
     </message>
     <message>
         <source>Execution:</source>
-        <translation type="unfinished" />
+        <translation>Исполнение:</translation>
     </message>
     <message>
         <source>Modification:</source>
-        <translation type="unfinished" />
+        <translation>Модификация:</translation>
     </message>
     <message>
         <source>Serial number:</source>
-        <translation type="unfinished" />
+        <translation>Серийный номер:</translation>
     </message>
     <message>
         <source>Select all</source>
-        <translation type="unfinished" />
+        <translation>Выбрать все</translation>
     </message>
     <message>
         <source>Deselect all</source>
-        <translation type="unfinished" />
+        <translation>Снять выделение</translation>
     </message>
     <message>
         <source>Enable</source>
-        <translation type="unfinished" />
+        <translation>Включить</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished" />
+        <translation>Настройки</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished" />
+        <translation>Применить</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished" />
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>Object</source>
-        <translation type="unfinished" />
+        <translation>Объект</translation>
     </message>
     <message>
         <source>DateTime</source>
-        <translation type="unfinished" />
+        <translation>Дата и время</translation>
     </message>
     <message>
         <source>iButtonConfig</source>
-        <translation type="unfinished" />
+        <translation>Настройки iButton</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished" />
+        <translation>Устройство</translation>
     </message>
     <message>
         <source>Leds</source>
-        <translation type="unfinished" />
+        <translation>Светодиоды</translation>
     </message>
     <message>
         <source>Beeper</source>
-        <translation type="unfinished" />
+        <translation>Зуммер</translation>
     </message>
     <message>
         <source>Ethernet</source>
-        <translation type="unfinished" />
+        <translation>Ethernet</translation>
     </message>
     <message>
         <source>Wireless</source>
-        <translation type="unfinished" />
+        <translation>Беспроводная связь</translation>
     </message>
     <message>
         <source>GSM</source>
-        <translation type="unfinished" />
+        <translation>GSM</translation>
     </message>
     <message>
         <source>OutputGroups</source>
-        <translation type="unfinished" />
+        <translation>Группы выходов</translation>
     </message>
     <message>
         <source>Partition</source>
@@ -243,11 +243,11 @@
     </message>
     <message>
         <source>Sensors</source>
-        <translation type="unfinished" />
+        <translation>Датчики</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished" />
+        <translation>Выход</translation>
     </message>
     <message>
         <source>loop</source>
@@ -255,23 +255,23 @@
     </message>
     <message>
         <source>Directions</source>
-        <translation type="unfinished" />
+        <translation>Направления</translation>
     </message>
     <message>
         <source>Users</source>
-        <translation type="unfinished" />
+        <translation>Пользователи</translation>
     </message>
     <message>
         <source>IButtons</source>
-        <translation type="unfinished" />
+        <translation>Ключи iButton</translation>
     </message>
     <message>
         <source>Buttons</source>
-        <translation type="unfinished" />
+        <translation>Кнопки</translation>
     </message>
     <message>
         <source>Beeperes</source>
-        <translation type="unfinished" />
+        <translation>Зуммеры</translation>
     </message>
     <message>
         <source>Loop</source>
@@ -279,44 +279,45 @@
     </message>
     <message>
         <source>Timestamp</source>
-        <translation type="unfinished" />
+        <translation>Метка времени</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished" />
+        <translation>Версия</translation>
     </message>
     <message>
         <source>Execution</source>
-        <translation type="unfinished" />
+        <translation>Исполнение</translation>
     </message>
     <message>
         <source>Modification</source>
-        <translation type="unfinished" />
+        <translation>Модификация</translation>
     </message>
     <message>
         <source>SerialNumber</source>
-        <translation type="unfinished" />
+        <translation>Серийный номер</translation>
     </message>
     <message>
         <source>%1 configuration</source>
-        <translation type="unfinished" />
+        <translation>Конфигурация %1</translation>
     </message>
     <message>
         <source>Saving</source>
-        <translation type="unfinished" />
+        <translation>Сохранение</translation>
     </message>
     <message>
         <source>Loading</source>
-        <translation type="unfinished" />
+        <translation>Загрузка</translation>
     </message>
     <message>
         <source>Unknown format: %1.</source>
-        <translation type="unfinished" />
+        <translation>Неизвестный формат: %1.</translation>
     </message>
     <message>
         <source>In configuration not found keyes:
 %1</source>
-        <translation type="unfinished" />
+        <translation>В конфигурации не найдены ключи:
+%1</translation>
     </message>
     <message>
         <source>Local out</source>
@@ -328,7 +329,7 @@
     </message>
     <message>
         <source>%1 (admin)*</source>
-        <translation type="unfinished" />
+        <translation>%1 (администратор)*</translation>
     </message>
     <message>
         <source>Executive devices</source>
@@ -336,19 +337,19 @@
     </message>
     <message>
         <source>Partitions (Sensors need to be reconnected)</source>
-        <translation type="unfinished" />
+        <translation>Разделы (датчики необходимо подключить заново)</translation>
     </message>
     <message>
         <source>, %1 devices</source>
-        <translation type="unfinished" />
+        <translation>, устройств: %1</translation>
     </message>
     <message>
         <source>Note!!! After loading sensors that were connected to another device, the sensor settings will be loaded, but in order for them to communicate, they will need to be reconnected to the device again.</source>
-        <translation type="unfinished" />
+        <translation>Внимание!!! После загрузки датчиков, которые были подключены к другому устройству, настройки датчиков будут загружены, но для установления связи их необходимо заново подключить к устройству.</translation>
     </message>
     <message>
         <source>You must select at least one parameter to apply the settings.</source>
-        <translation type="unfinished" />
+        <translation>Для применения настроек необходимо выбрать хотя бы один параметр.</translation>
     </message>
     <message>
         <source>Warning</source>
@@ -356,7 +357,7 @@
     </message>
     <message>
         <source>You must select at least one administrator to apply the settings.</source>
-        <translation type="unfinished" />
+        <translation>Для применения настроек необходимо выбрать хотя бы одного администратора.</translation>
     </message>
 </context>
 <context>
@@ -640,135 +641,135 @@
     <name>MainWindow</name>
     <message>
         <source>Information</source>
-        <translation type="unfinished" />
+        <translation>Информация</translation>
     </message>
     <message>
         <source>Object</source>
-        <translation type="unfinished" />
+        <translation>Объект</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished" />
+        <translation>Время</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished" />
+        <translation>Устройство</translation>
     </message>
     <message>
         <source>IButtons reader</source>
-        <translation type="unfinished" />
+        <translation>Считыватель iButton</translation>
     </message>
     <message>
         <source>Light Indication</source>
-        <translation type="unfinished" />
+        <translation>Световая индикация</translation>
     </message>
     <message>
         <source>Sound Indication</source>
-        <translation type="unfinished" />
+        <translation>Звуковая индикация</translation>
     </message>
     <message>
         <source>Ethernet</source>
-        <translation type="unfinished" />
+        <translation>Ethernet</translation>
     </message>
     <message>
         <source>Radio</source>
-        <translation type="unfinished" />
+        <translation>Радио</translation>
     </message>
     <message>
         <source>GSM</source>
-        <translation type="unfinished" />
+        <translation>GSM</translation>
     </message>
     <message>
         <source>Output groups</source>
-        <translation type="unfinished" />
+        <translation>Группы выходов</translation>
     </message>
     <message>
         <source>Debug</source>
-        <translation type="unfinished" />
+        <translation>Отладка</translation>
     </message>
     <message>
         <source>Configuration file </source>
-        <translation type="unfinished" />
+        <translation>Файл конфигурации </translation>
     </message>
     <message>
         <source>The device not connected!</source>
-        <translation type="unfinished" />
+        <translation>Устройство не подключено!</translation>
     </message>
     <message>
         <source>Device connected</source>
-        <translation type="unfinished" />
+        <translation>Устройство подключено</translation>
     </message>
     <message>
         <source>Device not connected!</source>
-        <translation type="unfinished" />
+        <translation>Устройство не подключено!</translation>
     </message>
     <message>
         <source>The device is discovered!</source>
-        <translation type="unfinished" />
+        <translation>Устройство обнаружено!</translation>
     </message>
     <message>
         <source>The device is being updated. Stop updating and close the application?</source>
-        <translation type="unfinished" />
+        <translation>Выполняется обновление устройства. Прервать обновление и закрыть приложение?</translation>
     </message>
     <message>
         <source>Attention</source>
-        <translation type="unfinished" />
+        <translation>Внимание</translation>
     </message>
     <message>
         <source>Loading settings</source>
-        <translation type="unfinished" />
+        <translation>Загрузка настроек</translation>
     </message>
     <message>
         <source>Settings loaded</source>
-        <translation type="unfinished" />
+        <translation>Настройки загружены</translation>
     </message>
     <message>
         <source>Realtime view</source>
-        <translation type="unfinished" />
+        <translation>Просмотр в реальном времени</translation>
     </message>
     <message>
         <source>Journal</source>
-        <translation type="unfinished" />
+        <translation>Журнал</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished" />
+        <translation>Обновление</translation>
     </message>
     <message>
         <source>Changing settings is only available when all sections are untaken</source>
-        <translation type="unfinished" />
+        <translation>Изменение настроек доступно, только когда все разделы сняты с охраны</translation>
     </message>
     <message>
         <source>Invalid settings, please enter the correct APN</source>
-        <translation type="unfinished" />
+        <translation>Неверные настройки, введите правильный APN</translation>
     </message>
     <message>
         <source>Settings was changed</source>
-        <translation type="unfinished" />
+        <translation>Настройки были изменены</translation>
     </message>
     <message>
         <source>Do you want to save changes?</source>
-        <translation type="unfinished" />
+        <translation>Сохранить изменения?</translation>
     </message>
     <message>
         <source>No devices were detected. The Configurator is available in configuration view mode. Do you want to open file?</source>
-        <translation type="unfinished" />
+        <translation>Устройства не обнаружены. Конфигуратор доступен в режиме просмотра конфигурации. Открыть файл?</translation>
     </message>
     <message>
         <source>Please select settings file</source>
-        <translation type="unfinished" />
+        <translation>Выберите файл настроек</translation>
     </message>
     <message>
         <source>To write settings, you must log in as default administrator (%1).</source>
-        <translation type="unfinished" />
+        <translation>Для записи настроек необходимо войти как администратор по умолчанию (%1).</translation>
     </message>
     <message>
         <source>Settings load</source>
-        <translation type="unfinished" />
+        <translation>Загрузка настроек</translation>
     </message>
     <message>
         <source>The configuration cannot be saved because the Administrator(s) does not have a phone number.</source>
-        <translation type="unfinished" />
+        <translation>Невозможно сохранить конфигурацию: у администратора(ов) не указан номер телефона.</translation>
     </message>
     <message>
         <source>Configuration loading</source>
@@ -776,43 +777,43 @@
     </message>
     <message>
         <source>Set the path to save the configuration to a file</source>
-        <translation type="unfinished" />
+        <translation>Укажите путь для сохранения конфигурации в файл</translation>
     </message>
     <message>
         <source>Settings has been saved</source>
-        <translation type="unfinished" />
+        <translation>Настройки сохранены</translation>
     </message>
     <message>
         <source>Settings save</source>
-        <translation type="unfinished" />
+        <translation>Сохранение настроек</translation>
     </message>
     <message>
         <source>Debug log saved into %1</source>
-        <translation type="unfinished" />
+        <translation>Журнал отладки сохранён в %1</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished" />
+        <translation>Информация</translation>
     </message>
     <message>
         <source>MainWindow</source>
-        <translation type="unfinished" />
+        <translation>Главное окно</translation>
     </message>
     <message>
         <source>Toggle config</source>
-        <translation type="unfinished" />
+        <translation>Переключить конфигурацию</translation>
     </message>
     <message>
         <source>Load settings</source>
-        <translation type="unfinished" />
+        <translation>Загрузить настройки</translation>
     </message>
     <message>
         <source>Save settings</source>
-        <translation type="unfinished" />
+        <translation>Сохранить настройки</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished" />
+        <translation>Выход</translation>
     </message>
     <message>
         <source>About</source>
@@ -820,71 +821,71 @@
     </message>
     <message>
         <source>Authorize</source>
-        <translation type="unfinished" />
+        <translation>Авторизоваться</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation type="unfinished" />
+        <translation>Отключиться</translation>
     </message>
     <message>
         <source>Viewing configuration from a file</source>
-        <translation type="unfinished" />
+        <translation>Просмотр конфигурации из файла</translation>
     </message>
     <message>
         <source>Restart</source>
-        <translation type="unfinished" />
+        <translation>Перезагрузить</translation>
     </message>
     <message>
         <source>Reset to default</source>
-        <translation type="unfinished" />
+        <translation>Сбросить настройки</translation>
     </message>
     <message>
         <source>Reset to factory settings</source>
-        <translation type="unfinished" />
+        <translation>Сбросить к заводским настройкам</translation>
     </message>
     <message>
         <source>Read debug log</source>
-        <translation type="unfinished" />
+        <translation>Прочитать журнал отладки</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished" />
+        <translation>Состояние</translation>
     </message>
     <message>
         <source>Devices</source>
-        <translation type="unfinished" />
+        <translation>Устройства</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished" />
+        <translation>Каналы</translation>
     </message>
     <message>
         <source>Users</source>
-        <translation type="unfinished" />
+        <translation>Пользователи</translation>
     </message>
     <message>
         <source>IButtons</source>
-        <translation type="unfinished" />
+        <translation>Ключи iButton</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished" />
+        <translation>Настройки</translation>
     </message>
     <message>
         <source>Debug tools</source>
-        <translation type="unfinished" />
+        <translation>Средства отладки</translation>
     </message>
     <message>
         <source>Debug journal</source>
-        <translation type="unfinished" />
+        <translation>Журнал отладки</translation>
     </message>
     <message>
         <source>Console</source>
-        <translation type="unfinished" />
+        <translation>Консоль</translation>
     </message>
     <message>
         <source>Log level</source>
-        <translation type="unfinished" />
+        <translation>Уровень журналирования</translation>
     </message>
     <message>
         <source>Error</source>
@@ -896,35 +897,35 @@
     </message>
     <message>
         <source>Trace</source>
-        <translation type="unfinished" />
+        <translation>Трассировка</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished" />
+        <translation>Сообщение</translation>
     </message>
     <message>
         <source>Modules:</source>
-        <translation type="unfinished" />
+        <translation>Модули:</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished" />
+        <translation>Очистить</translation>
     </message>
     <message>
         <source>Logs</source>
-        <translation type="unfinished" />
+        <translation>Журналы</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished" />
+        <translation>Файл</translation>
     </message>
     <message>
         <source>menuFile</source>
-        <translation type="unfinished" />
+        <translation>Файл</translation>
     </message>
     <message>
         <source>menuDevice</source>
-        <translation type="unfinished" />
+        <translation>Устройство</translation>
     </message>
     <message>
         <source>Help</source>
@@ -932,7 +933,7 @@
     </message>
     <message>
         <source>menuAbout</source>
-        <translation type="unfinished" />
+        <translation>О программе</translation>
     </message>
 </context>
 <context>
@@ -954,11 +955,11 @@
     <name>ObjectSettingsWidget</name>
     <message>
         <source> sec</source>
-        <translation type="unfinished" />
+        <translation> с</translation>
     </message>
     <message>
         <source>Reset to default</source>
-        <translation type="unfinished" />
+        <translation>Сбросить настройки</translation>
     </message>
     <message>
         <source>Take delay</source>
@@ -966,14 +967,14 @@
     </message>
     <message>
         <source>Minimum take delay updated: %1 sec</source>
-        <translation type="unfinished" />
+        <translation>Минимальная задержка взятия обновлена: %1 с</translation>
     </message>
 </context>
 <context>
     <name>OnlineUpdateWidget</name>
     <message>
         <source>Update firmware</source>
-        <translation type="unfinished" />
+        <translation>Обновить прошивку</translation>
     </message>
     <message>
         <source>Update boot loader</source>
@@ -985,7 +986,7 @@
     </message>
     <message>
         <source>Update radio device</source>
-        <translation type="unfinished" />
+        <translation>Обновить радиоустройство</translation>
     </message>
 </context>
 <context>
@@ -1094,51 +1095,51 @@
     </message>
     <message>
         <source>&lt;p&gt;The selected configuration file has an outdated format and cannot be opened. To view the configuration from this file, install the configurator version 1.03.4167.&lt;/p&gt;&lt;p&gt;The configurator version 1.03.4167 can be downloaded from the &lt;a href="https://ardanet.example/downloads"&gt;manufacturer's website&lt;/a&gt;.&lt;/p&gt;</source>
-        <translation type="unfinished" />
+        <translation>&lt;p&gt;Выбранный файл конфигурации имеет устаревший формат и не может быть открыт. Для просмотра конфигурации из этого файла установите конфигуратор версии 1.03.4167.&lt;/p&gt;&lt;p&gt;Конфигуратор версии 1.03.4167 можно скачать на &lt;a href="https://ardanet.example/downloads"&gt;сайте производителя&lt;/a&gt;.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Viewing cofiguration file</source>
-        <translation type="unfinished" />
+        <translation>Просмотр файла конфигурации</translation>
     </message>
     <message>
         <source>Do you want to continue in this window and disconnect from the device?</source>
-        <translation type="unfinished" />
+        <translation>Продолжить в этом окне и отключиться от устройства?</translation>
     </message>
     <message>
         <source>In the current window</source>
-        <translation type="unfinished" />
+        <translation>В текущем окне</translation>
     </message>
     <message>
         <source>In a new window</source>
-        <translation type="unfinished" />
+        <translation>В новом окне</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished" />
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>Can not write file.</source>
-        <translation type="unfinished" />
+        <translation>Не удалось записать файл.</translation>
     </message>
     <message>
         <source>&lt;p&gt;The selected configuration file has an unknown format and cannot be downloaded.&lt;/p&gt;</source>
-        <translation type="unfinished" />
+        <translation>&lt;p&gt;Выбранный файл конфигурации имеет неизвестный формат и не может быть загружен.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>The device is disconnected. The configuration was not written.</source>
-        <translation type="unfinished" />
+        <translation>Устройство отключено. Конфигурация не записана.</translation>
     </message>
     <message>
         <source>The device did not take the configuration. It was not restarted; check the settings after the next login.</source>
-        <translation type="unfinished" />
+        <translation>Устройство не приняло конфигурацию. Перезагрузка не выполнена; проверьте настройки после следующего входа.</translation>
     </message>
     <message>
         <source>The device was disconnected while the configuration was being written. Connect it again, log in and check the settings.</source>
-        <translation type="unfinished" />
+        <translation>Устройство было отключено во время записи конфигурации. Подключите его снова, войдите и проверьте настройки.</translation>
     </message>
     <message>
         <source>Could not log in again while writing the configuration. Log in and check the settings.</source>
-        <translation type="unfinished" />
+        <translation>Не удалось повторно войти во время записи конфигурации. Войдите и проверьте настройки.</translation>
     </message>
     <message>
         <source>Partition # %1</source>
@@ -1146,7 +1147,7 @@
     </message>
     <message>
         <source>Not selected</source>
-        <translation type="unfinished" />
+        <translation>Не выбрано</translation>
     </message>
 </context>
 <context>
@@ -1179,30 +1180,30 @@
     <name>PartitionModel</name>
     <message>
         <source>%1. %2 lost</source>
-        <translation type="unfinished" />
+        <translation>%1. %2: связь потеряна</translation>
     </message>
     <message>
         <source>%1. %2 got in touch</source>
-        <translation type="unfinished" />
+        <translation>%1. %2: связь восстановлена</translation>
     </message>
     <message>
         <source>%1 devices from JSON file in partition %2</source>
-        <translation type="unfinished" />
+        <translation>Устройств из файла JSON в разделе %2: %1</translation>
     </message>
     <message>
         <source>%1 devices from JSON file</source>
-        <translation type="unfinished" />
+        <translation>Устройств из файла JSON: %1</translation>
     </message>
     <message>
         <source>%1 Executable devices from JSON file</source>
-        <translation type="unfinished" />
+        <translation>Исполнительных устройств из файла JSON: %1</translation>
     </message>
 </context>
 <context>
     <name>PartitionWidget</name>
     <message>
         <source>Allow adding devices</source>
-        <translation type="unfinished" />
+        <translation>Разрешить добавление устройств</translation>
     </message>
 </context>
 <context>
@@ -1695,23 +1696,23 @@
     <name>SelectKorvel</name>
     <message>
         <source>Multiple devices detected</source>
-        <translation type="unfinished" />
+        <translation>Обнаружено несколько устройств</translation>
     </message>
     <message>
         <source>Select device:</source>
-        <translation type="unfinished" />
+        <translation>Выберите устройство:</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished" />
+        <translation>Подключить</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished" />
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>%1, serial = %2</source>
-        <translation type="unfinished" />
+        <translation>%1, серийный номер = %2</translation>
     </message>
 </context>
 <context>
@@ -1833,7 +1834,7 @@ Do you really want to enable energy saving mode?
     <name>UserSettings</name>
     <message>
         <source>User #%1</source>
-        <translation type="unfinished" />
+        <translation>Пользователь №%1</translation>
     </message>
 </context>
 <context>

@@ -403,9 +403,9 @@ private slots:
         QCOMPARE(dialogs, 0);
         QCOMPARE(boxes->seen.size(), 1);
         QCOMPARE(boxes->seen.first().title, mwText("Settings load"));
-        QCOMPARE(
-            boxes->seen.first().text,
-            mwText("To write settings, you must log in as default administrator (%1).").arg(named));
+        QCOMPARE(boxes->seen.first().text,
+                 mwText("To write settings, you must log in as default administrator (%1).")
+                     .arg(userZeroName.isEmpty() ? UserSettings::tr("User #%1").arg(1) : named));
     }
 
     void runningUpdateAnsweredNoKeepsEverything()
