@@ -983,18 +983,9 @@ void Overmind::showLoginWidget()
 {
     if (!m_hid || !m_hid->isAvailable())
         return;
-    if (!m_loginWidget) {
-        m_loginWidget = new LoginWidget();
-        LoginWidget::centreOver(m_loginWidget, m_mainWindow);
-        connect(this, &Overmind::disconnected, m_loginWidget, &QWidget::hide);
-        connect(m_loginWidget, &LoginWidget::loginSuccess, this, &Overmind::onSuccesfullLogin,
-                Qt::UniqueConnection);
-    }
-    if (m_loginWidget->isVisible())
+    if (m_loginWidget && m_loginWidget->isVisible())
         return;
-    LoginWidget::centreOver(m_loginWidget, m_mainWindow);
-    m_loginWidget->show();
-    m_loginWidget->setEnabled(true);
+    showLoginAgain();
 }
 
 bool Overmind::connectDevice()
@@ -1173,6 +1164,7 @@ void Overmind::onLoginRequired(int user)
 
 void Overmind::showLoginAgain()
 {
+    // The one login dialog of the run, created on first need.
     if (!m_loginWidget) {
         m_loginWidget = new LoginWidget();
         connect(this, &Overmind::disconnected, m_loginWidget, &QWidget::hide);
