@@ -1,10 +1,19 @@
 #include "pages/radio/PartitionWidget.h"
 
 #include "app/Overmind.h"
+#include "link/Protocol.h"
 #include "pages/radio/PartitionCommandLinkButton.h"
+#include "pages/radio/SensorItemDelegate.h"
+#include "pages/radio/SensorItemModel.h"
+#include "pages/radio/SensorListView.h"
+#include "pages/radio/SensorSettingsWidget.h"
+#include "radio/LocalOut.h"
+#include "radio/Partition.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -30,7 +39,39 @@ PartitionWidget::PartitionWidget(Partition *partition, PartitionCommandLinkButto
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_title);
     layout->addWidget(m_allowAdd, 0, Qt::AlignLeft);
-    layout->addStretch();
+    buildDeviceList();
+}
+
+void PartitionWidget::buildDeviceList()
+{
+    m_sensorModel = new SensorItemModel(m_partition, this);
+    m_devices = new SensorListView(this);
+    m_devices->setObjectName(QStringLiteral("lvDevices"));
+    m_devices->setViewMode(QListView::IconMode);
+    m_devices->setMovement(QListView::Static);
+    m_devices->setResizeMode(QListView::Adjust);
+    m_devices->setSpacing(20);
+    m_devices->setIconSize(QSize(96, 96));
+    m_devices->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_devices->setContextMenuPolicy(Qt::CustomContextMenu);
+    QFont font = m_devices->font();
+    font.setPointSize(11);
+    m_devices->setFont(font);
+    m_devices->setModel(m_sensorModel);
+    m_devices->setItemDelegate(new SensorItemDelegate(m_devices));
+    m_devices->setDragEnabled(m_partition && m_partition->kind() != 0);
+    connect(m_devices, &QAbstractItemView::doubleClicked, this,
+            &PartitionWidget::openSensorSettings);
+
+    m_sortType = new QComboBox(this);
+    m_sortType->setObjectName(QStringLiteral("cbSortType"));
+    m_sortType->addItems({tr("By id"), tr("By name")});
+    m_sortType->setCurrentIndex(m_sensorModel->sortType());
+    connect(m_sortType, QOverload<int>::of(&QComboBox::currentIndexChanged), m_sensorModel,
+            &SensorItemModel::setSortType);
+    auto *page = static_cast<QVBoxLayout *>(layout());
+    page->addWidget(m_sortType, 0, Qt::AlignRight);
+    page->addWidget(m_devices, 1);
 }
 
 bool PartitionWidget::confirmLeave()
@@ -40,7 +81,28 @@ bool PartitionWidget::confirmLeave()
     return true;
 }
 
-void PartitionWidget::openCurrentSensorSettings() {}
+void PartitionWidget::openCurrentSensorSettings()
+{
+    openSensorSettings(m_devices->currentIndex());
+}
+
+void PartitionWidget::openSensorSettings(const QModelIndex &index)
+{
+    const Sensor::SPtr device = m_sensorModel->sensorAt(index);
+    // The local outputs have a dialog of their own.
+    if (!device || device->isReadOnly() || qobject_cast<LocalOut *>(device.get()))
+        return;
+    auto *dialog = new SensorSettingsWidget(this);
+    Overmind *overmind = Overmind::instance();
+    if (overmind) {
+        overmind->registerDialog(dialog);
+        if (Protocol *link = overmind->protocol())
+            connect(link, &Protocol::outputTactic, dialog, &SensorSettingsWidget::onOutputTactic);
+    }
+    dialog->setSensor(device);
+    dialog->show();
+    QTimer::singleShot(10, dialog, [dialog] { dialog->activateWindow(); });
+}
 
 void PartitionWidget::enableAllowAddButton(int radioState)
 {

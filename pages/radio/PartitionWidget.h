@@ -5,8 +5,11 @@
 
 class Partition;
 class PartitionCommandLinkButton;
+class QComboBox;
 class QLabel;
 class QPushButton;
+class SensorItemModel;
+class SensorListView;
 
 // The page of one partition, or of all devices, on the devices tab.
 class PartitionWidget : public QWidget
@@ -21,9 +24,12 @@ public:
     // Set when the last leave check refused an illegal or duplicate partition name.
     bool isLeaveRefused() const { return m_leaveRefused; }
     bool confirmLeave();
-    void openCurrentSensorSettings();
+    SensorItemModel *sensorModel() const { return m_sensorModel; }
+    SensorListView *sensorView() const { return m_devices; }
 
 public slots:
+    void openCurrentSensorSettings();
+    void openSensorSettings(const QModelIndex &index);
     void enableAllowAddButton(int radioState);
     void setAddButtonAllowed(bool allowed);
 
@@ -40,4 +46,9 @@ private:
     QLabel *m_title;
     QPushButton *m_allowAdd;
     bool m_leaveRefused = false;
+    void buildDeviceList();
+
+    SensorItemModel *m_sensorModel = nullptr;
+    SensorListView *m_devices = nullptr;
+    QComboBox *m_sortType = nullptr;
 };

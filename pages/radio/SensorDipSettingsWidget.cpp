@@ -1,0 +1,7 @@
+#include "pages/radio/SensorDipSettingsWidget.h"
+
+SensorDipSettingsWidget::SensorDipSettingsWidget(QWidget *parent)
+    : SensorPrivateSettingsWidget(parent)
+{
+    setObjectName(QStringLiteral("DipSettings"));
+}

@@ -1,0 +1,7 @@
+#include "pages/radio/SensorDraskSettingsWidget.h"
+
+SensorDraskSettingsWidget::SensorDraskSettingsWidget(QWidget *parent)
+    : SensorPrivateSettingsWidget(parent)
+{
+    setObjectName(QStringLiteral("draskWidget"));
+}

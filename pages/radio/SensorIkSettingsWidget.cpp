@@ -1,0 +1,7 @@
+#include "pages/radio/SensorIkSettingsWidget.h"
+
+SensorIkSettingsWidget::SensorIkSettingsWidget(QWidget *parent)
+    : SensorPrivateSettingsWidget(parent)
+{
+    setObjectName(QStringLiteral("ikSettings"));
+}

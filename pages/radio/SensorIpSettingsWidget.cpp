@@ -1,0 +1,7 @@
+#include "pages/radio/SensorIpSettingsWidget.h"
+
+SensorIpSettingsWidget::SensorIpSettingsWidget(QWidget *parent)
+    : SensorPrivateSettingsWidget(parent)
+{
+    setObjectName(QStringLiteral("ipSettings"));
+}

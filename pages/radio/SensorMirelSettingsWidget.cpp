@@ -1,0 +1,7 @@
+#include "pages/radio/SensorMirelSettingsWidget.h"
+
+SensorMirelSettingsWidget::SensorMirelSettingsWidget(QWidget *parent)
+    : SensorPrivateSettingsWidget(parent)
+{
+    setObjectName(QStringLiteral("mirelSettings"));
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "pages/radio/SensorPrivateSettingsWidget.h"
+#include "radio/OutputRecords.h"
+
+#include <QStringList>
+#include <array>
+
+class QTabWidget;
+
+// Panel of the radio devices that drive outputs: one tab per output. The output-mode
+// editors are not placed yet; the tabs keep what the dialog asked of each output, and the
+// device's private settings stay as they are.
+class SensorRelaySettingsWidget : public SensorPrivateSettingsWidget
+{
+    Q_OBJECT
+public:
+    explicit SensorRelaySettingsWidget(QWidget *parent = nullptr);
+
+    void setOutputCaptions(const QString &first, const QString &second);
+    void removeSecondOutput(int count);
+    void setVolumeVisible(int output, bool visible);
+    void addTempMode(int output);
+    void addTempHumidityModes(int output);
+    void addTempHumidityCOModes(int output);
+    void setTactic(const s_EventsOutMode &tactic);
+
+    QTabWidget *tabs() const { return m_tabs; }
+    // What the dialog asked of an output (0 or 1).
+    bool isVolumeVisible(int output) const;
+    QStringList addedModes(int output) const;
+    // The output the last tactic went to, -1 before any.
+    int lastTacticOutput() const { return m_lastTacticOutput; }
+
+public slots:
+    void saveSettings() override {}
+    void updateWidget() override {}
+
+private:
+    struct Output
+    {
+        bool volumeVisible = true;
+        QStringList addedModes;
+    };
+    Output *output(int index);
+    void addModes(int index, const QStringList &modes);
+
+    QTabWidget *m_tabs;
+    std::array<Output, 2> m_outputs;
+    int m_lastTacticOutput = -1;
+};

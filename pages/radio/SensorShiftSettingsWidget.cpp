@@ -1,0 +1,7 @@
+#include "pages/radio/SensorShiftSettingsWidget.h"
+
+SensorShiftSettingsWidget::SensorShiftSettingsWidget(QWidget *parent)
+    : SensorPrivateSettingsWidget(parent)
+{
+    setObjectName(QStringLiteral("shiftSettings"));
+}

@@ -1,0 +1,7 @@
+#include "pages/radio/SensorVTISettingsWidget.h"
+
+SensorVTISettingsWidget::SensorVTISettingsWidget(QWidget *parent)
+    : SensorPrivateSettingsWidget(parent)
+{
+    setObjectName(QStringLiteral("vtiSettings"));
+}
