@@ -295,6 +295,344 @@ def bug():
         c.line(28, y - 2, 23, y, 2, GREY)
     return c
 
+
+# ---- radio device pictures (96 x 96) and card icons ----
+
+def poly(c, points, colour):
+    def inside(x, y):
+        hit = False
+        j = len(points) - 1
+        for i in range(len(points)):
+            xi, yi = points[i]
+            xj, yj = points[j]
+            if (yi > y) != (yj > y) and x < (xj - xi) * (y - yi) / (yj - yi) + xi:
+                hit = not hit
+            j = i
+        return hit
+    c.fill(inside, colour)
+
+
+def rounded(c, x0, y0, x1, y1, r, colour):
+    def inside(x, y):
+        if not (x0 <= x <= x1 and y0 <= y <= y1):
+            return False
+        cx = min(max(x, x0 + r), x1 - r)
+        cy = min(max(y, y0 + r), y1 - r)
+        return math.hypot(x - cx, y - cy) <= r
+    c.fill(inside, colour)
+
+
+CASE = (236, 238, 240, 255)
+EDGE = (150, 156, 162, 255)
+DARK = (60, 66, 74, 255)
+WATER = (50, 130, 220, 255)
+FLAME = (240, 120, 30, 255)
+
+
+def body(c, x0, y0, x1, y1, r=8):
+    rounded(c, x0, y0, x1, y1, r, EDGE)
+    rounded(c, x0 + 3, y0 + 3, x1 - 3, y1 - 3, max(r - 3, 1), CASE)
+
+
+def disc(c, r=40):
+    c.circle(48, 48, r, EDGE)
+    c.circle(48, 48, r - 3, CASE)
+
+
+def droplet(c, cx, cy, r, colour):
+    c.circle(cx, cy, r, colour)
+    poly(c, [(cx - r * 0.92, cy - r * 0.4), (cx, cy - r * 2.3), (cx + r * 0.92, cy - r * 0.4)], colour)
+
+
+def dev_T02():  # heat detector: round with a heat sensor and slots
+    c = Canvas(96)
+    disc(c)
+    c.circle(48, 48, 12, DARK)
+    c.circle(48, 48, 8, (200, 60, 40, 255))
+    for a in range(0, 360, 45):
+        t = math.radians(a)
+        c.line(48 + 18 * math.cos(t), 48 + 18 * math.sin(t),
+               48 + 30 * math.cos(t), 48 + 30 * math.sin(t), 3, EDGE)
+    return c
+
+
+def dev_T03():  # smoke detector: round with smoke waves
+    c = Canvas(96)
+    disc(c)
+    for k, y in enumerate((36, 48, 60)):
+        c.fill(lambda x, yy, y=y: 26 <= x <= 70 and abs(yy - (y + 4 * math.sin(x / 5.0))) <= 2,
+               GREY)
+    c.circle(72, 30, 4, RED)
+    return c
+
+
+def dev_T04():  # magnetic contact: body and magnet
+    c = Canvas(96)
+    body(c, 14, 14, 44, 84, 6)
+    body(c, 54, 24, 80, 74, 6)
+    c.circle(29, 26, 4, GREEN)
+    c.line(44, 49, 54, 49, 2, DARK)
+    return c
+
+
+def dev_T06():  # infrared motion detector: tall body with a lens
+    c = Canvas(96)
+    body(c, 24, 8, 72, 88, 12)
+    c.fill(lambda x, y: math.hypot(x - 48, y - 40) <= 18 and y <= 48, DARK)
+    c.rect(30, 48, 66, 52, DARK)
+    c.circle(48, 70, 4, RED)
+    return c
+
+
+def dev_T07():  # light and sound siren
+    c = Canvas(96)
+    body(c, 16, 40, 80, 86, 8)
+    c.fill(lambda x, y: math.hypot(x - 48, y - 40) <= 22 and y <= 40, RED)
+    for dx in (-14, 0, 14):
+        c.circle(48 + dx, 66, 4, DARK)
+    return c
+
+
+def dev_T10():  # climate sensor: thermometer and droplet
+    c = Canvas(96)
+    body(c, 12, 12, 84, 84, 10)
+    c.rect(30, 24, 38, 58, DARK)
+    c.circle(34, 64, 9, RED)
+    c.rect(32, 34, 36, 60, RED)
+    droplet(c, 62, 60, 10, WATER)
+    return c
+
+
+def dev_T11():  # key fob with four buttons
+    c = Canvas(96)
+    c.circle(48, 12, 8, EDGE, inner=4)
+    rounded(c, 26, 18, 70, 90, 18, DARK)
+    for x, y in ((40, 40), (56, 40), (40, 60), (56, 60)):
+        c.circle(x, y, 6, LIGHT)
+    c.circle(48, 78, 3, GREEN)
+    return c
+
+
+def dev_T13():  # counter adapter: box with a meter dial and a pipe
+    c = Canvas(96)
+    c.rect(4, 60, 92, 74, EDGE)
+    c.circle(40, 52, 26, EDGE)
+    c.circle(40, 52, 22, LIGHT)
+    c.line(40, 52, 52, 40, 3, RED)
+    body(c, 66, 18, 90, 54, 5)
+    c.circle(78, 30, 3, GREEN)
+    return c
+
+
+def dev_T14():  # relay module: box with terminals and a switch
+    c = Canvas(96)
+    body(c, 10, 20, 86, 78, 6)
+    for x in (22, 38, 58, 74):
+        c.rect(x - 5, 62, x + 5, 72, DARK)
+        c.circle(x, 67, 2, LIGHT)
+    c.line(26, 44, 44, 34, 3, BLUE)
+    c.circle(24, 44, 3, BLUE)
+    c.circle(48, 44, 3, BLUE)
+    return c
+
+
+def dev_T15():  # siren: horn
+    c = Canvas(96)
+    body(c, 10, 34, 40, 62, 4)
+    poly(c, [(40, 38), (80, 14), (80, 82), (40, 58)], EDGE)
+    poly(c, [(44, 41), (76, 21), (76, 75), (44, 55)], CASE)
+    c.fill(lambda x, y: x > 84 and 8 <= math.hypot(x - 80, y - 48) <= 11, DARK)
+    return c
+
+
+def dev_T16():  # tilt detector: box and an angle
+    c = Canvas(96)
+    body(c, 14, 24, 82, 72, 8)
+    c.line(26, 62, 70, 62, 3, DARK)
+    c.line(26, 62, 64, 34, 3, RED)
+    c.fill(lambda x, y: x > 26 and y < 62 and 18 <= math.hypot(x - 26, y - 62) <= 21
+           and math.atan2(62 - y, x - 26) < 0.64, DARK)
+    return c
+
+
+def dev_T18():  # pet-immune motion detector: lens and a paw
+    c = Canvas(96)
+    body(c, 24, 8, 72, 88, 12)
+    c.fill(lambda x, y: math.hypot(x - 48, y - 34) <= 16 and y <= 42, DARK)
+    c.circle(48, 68, 7, GOLD)
+    for dx, dy in ((-9, -8), (-3, -11), (3, -11), (9, -8)):
+        c.circle(48 + dx, 66 + dy, 3, GOLD)
+    return c
+
+
+def dev_T19():  # pulse meter: dial with pulses
+    c = Canvas(96)
+    disc(c, 38)
+    for i, x in enumerate(range(24, 72, 12)):
+        c.rect(x, 40, x + 5, 56, BLUE)
+    c.line(20, 48, 76, 48, 2, DARK)
+    return c
+
+
+def dev_T20():  # display unit: a screen
+    c = Canvas(96)
+    body(c, 8, 16, 88, 80, 6)
+    c.rect(16, 24, 80, 58, DARK)
+    c.rect(22, 30, 52, 34, GREEN)
+    c.rect(22, 40, 70, 44, GREEN)
+    for x in (30, 48, 66):
+        c.circle(x, 69, 4, BLUE)
+    return c
+
+
+def dev_T22():  # flame detector
+    c = Canvas(96)
+    body(c, 18, 10, 78, 86, 10)
+    droplet(c, 48, 64, 16, FLAME)
+    droplet(c, 48, 68, 8, GOLD)
+    return c
+
+
+def dev_T26():  # ceiling motion detector: round with a central dome
+    c = Canvas(96)
+    disc(c, 42)
+    c.circle(48, 48, 18, DARK)
+    c.circle(42, 42, 5, (110, 116, 124, 255))
+    c.circle(48, 78, 3, RED)
+    return c
+
+
+def dev_T27():  # dual-zone outdoor detector: two lenses
+    c = Canvas(96)
+    body(c, 20, 6, 76, 90, 12)
+    c.rect(16, 6, 80, 14, EDGE)
+    c.circle(48, 36, 13, DARK)
+    c.circle(48, 66, 13, DARK)
+    return c
+
+
+def dev_T29():  # leak detector: droplet on a sensor with pads
+    c = Canvas(96)
+    body(c, 14, 58, 82, 86, 6)
+    c.rect(24, 82, 30, 90, DARK)
+    c.rect(66, 82, 72, 90, DARK)
+    droplet(c, 48, 36, 14, WATER)
+    return c
+
+
+def dev_T30():  # repeater: box and antenna waves
+    c = Canvas(96)
+    body(c, 22, 40, 74, 88, 6)
+    c.line(48, 40, 48, 16, 3, DARK)
+    for r in (10, 18):
+        c.fill(lambda x, y, r=r: y < 16 and r - 2 <= math.hypot(x - 48, y - 16) <= r, BLUE)
+    c.circle(48, 64, 4, GREEN)
+    return c
+
+
+def dev_T32():  # glass-break detector: cracked pane
+    c = Canvas(96)
+    c.rect(10, 10, 86, 86, EDGE)
+    c.rect(14, 14, 82, 82, LIGHT)
+    for x1, y1 in ((20, 22), (78, 30), (70, 80), (22, 72), (48, 14)):
+        c.line(48, 48, x1, y1, 2, DARK)
+    return c
+
+
+def dev_T34():  # shock detector: body and a vibration trace
+    c = Canvas(96)
+    body(c, 14, 18, 82, 78, 8)
+    pts = [(22, 48), (32, 48), (38, 30), (46, 66), (54, 34), (60, 56), (66, 48), (74, 48)]
+    for (a, b), (e, f) in zip(pts, pts[1:]):
+        c.line(a, b, e, f, 3, RED)
+    return c
+
+
+def dev_T53():  # leak detector with a cable probe
+    c = Canvas(96)
+    body(c, 10, 10, 50, 50, 6)
+    c.line(30, 50, 30, 80, 3, DARK)
+    c.line(30, 80, 80, 80, 3, DARK)
+    droplet(c, 70, 62, 9, WATER)
+    return c
+
+
+def dev_T55():  # leak detector in a flat case
+    c = Canvas(96)
+    rounded(c, 8, 44, 88, 80, 16, EDGE)
+    rounded(c, 11, 47, 85, 77, 13, CASE)
+    droplet(c, 48, 32, 11, WATER)
+    c.fill(lambda x, y: 20 <= x <= 76 and abs(y - (64 + 3 * math.sin(x / 4.0))) <= 2, WATER)
+    return c
+
+
+def dev_T57():  # power socket relay
+    c = Canvas(96)
+    rounded(c, 10, 10, 86, 86, 12, EDGE)
+    rounded(c, 14, 14, 82, 82, 9, CASE)
+    c.circle(48, 48, 26, LIGHT)
+    c.circle(38, 48, 5, DARK)
+    c.circle(58, 48, 5, DARK)
+    c.circle(72, 22, 4, GREEN)
+    return c
+
+
+def dev_T66():  # valve controller: pipe, valve and handle
+    c = Canvas(96)
+    c.rect(4, 56, 92, 72, EDGE)
+    body(c, 30, 44, 66, 84, 6)
+    c.rect(45, 24, 51, 44, DARK)
+    c.rect(26, 18, 70, 26, RED)
+    return c
+
+
+def dev_T67():  # heat and smoke detector: disc with flame
+    c = Canvas(96)
+    disc(c)
+    droplet(c, 48, 58, 12, FLAME)
+    c.fill(lambda x, y: 24 <= x <= 72 and abs(y - (30 + 3 * math.sin(x / 4.0))) <= 2, GREY)
+    return c
+
+
+def dev_Korvel():  # the communicator itself
+    c = Canvas(96)
+    body(c, 10, 22, 86, 88, 6)
+    c.line(74, 22, 74, 4, 3, DARK)
+    for i, colour in enumerate((GREEN, GREEN, GOLD, RED)):
+        c.circle(24 + 14 * i, 40, 4, colour)
+    c.rect(20, 56, 76, 76, DARK)
+    c.rect(24, 60, 50, 64, LIGHT)
+    return c
+
+
+def locked_gray():
+    c = Canvas(32)
+    c.fill(lambda x, y: y <= 16 and 6 <= math.hypot(x - 16, y - 14) <= 9, GREY)
+    c.rect(6, 14, 26, 29, GREY)
+    c.circle(16, 21, 2.5, WHITE)
+    c.rect(15, 21, 17, 26, WHITE)
+    return c
+
+
+def rssi():
+    c = Canvas(32)
+    c.line(16, 30, 16, 12, 3, DARK)
+    poly(c, [(8, 4), (24, 4), (16, 14)], DARK)
+    for r in (8, 13):
+        c.fill(lambda x, y, r=r: y < 12 and abs(x - 16) > 3 and r - 1.5 <= math.hypot(x - 16, y - 9) <= r
+               and abs(x - 16) > abs(y - 9), BLUE)
+    return c
+
+DEVICE_PICTURES = {
+    "Tarvo-T02": dev_T02, "Tarvo-T03": dev_T03, "Tarvo-T04": dev_T04, "Tarvo-T06": dev_T06,
+    "Tarvo-T07": dev_T07, "Tarvo-T10": dev_T10, "Tarvo-T11": dev_T11, "Tarvo-T13": dev_T13,
+    "Tarvo-T14": dev_T14, "Tarvo-T15": dev_T15, "Tarvo-T16": dev_T16, "Tarvo-T18": dev_T18,
+    "Tarvo-T19": dev_T19, "Tarvo-T20": dev_T20, "Tarvo-T22": dev_T22, "Tarvo-T26": dev_T26,
+    "Tarvo-T27": dev_T27, "Tarvo-T29": dev_T29, "Tarvo-T30": dev_T30, "Tarvo-T32": dev_T32,
+    "Tarvo-T34": dev_T34, "Tarvo-T53": dev_T53, "Tarvo-T55": dev_T55, "Tarvo-T57": dev_T57,
+    "Tarvo-T66": dev_T66, "Tarvo-T67_": dev_T67, "Tarvo-Korvel": dev_Korvel,
+}
+
 PICTURES = {
     "logo": logo,
     "copy": copy,
@@ -321,6 +659,8 @@ PICTURES = {
     "transmission4": transmission4,
     "signal97": signal97,
     "bug": bug,
+    "locked_gray": locked_gray,
+    "rssi": rssi,
 }
 
 
@@ -328,6 +668,11 @@ def main(folder):
     os.makedirs(folder, exist_ok=True)
     for name, draw in PICTURES.items():
         with open(os.path.join(folder, name + ".png"), "wb") as f:
+            f.write(draw().png())
+    devices = os.path.join(folder, "devices")
+    os.makedirs(devices, exist_ok=True)
+    for name, draw in DEVICE_PICTURES.items():
+        with open(os.path.join(devices, name + ".png"), "wb") as f:
             f.write(draw().png())
 
 
