@@ -4,6 +4,7 @@
 #include "radio/NameField.h"
 #include "sim/SimCommunicator.h"
 #include "sim/SimRadioAnswers.h"
+#include "sim/SimRadioStates.h"
 
 #include <cstring>
 
@@ -84,6 +85,19 @@ QList<SimRadioConfiguration::Device> SimRadioConfiguration::devices()
         {31, 19, 2, 6, QStringLiteral("Pulse meter")},
         {32, 65, 3, 1, QStringLiteral("Messenger")},
         {33, 10, 4, 1, QStringLiteral("Climate 2")},
+        {34, 20, 0, 1, QStringLiteral("Табло")},
+        {35, 34, 9, 3, QStringLiteral("Shock")},
+        {36, 67, 10, 5, QStringLiteral("Heat 67")},
+        // One card look each (SimRadioStates).
+        {SimRadioStates::AlarmId, 6, 1, 3, QStringLiteral("Alarm hall")},
+        {SimRadioStates::FireId, 3, 1, 5, QStringLiteral("Smoke lounge")},
+        {SimRadioStates::CaseOpenId, 4, 1, 2, QStringLiteral("Back door")},
+        {SimRadioStates::FaultId, 7, 0, 1, QStringLiteral("Faulty relay")},
+        {SimRadioStates::LowMainId, 18, 1, 2, QStringLiteral("Low battery")},
+        {SimRadioStates::ReserveFailId, 2, 1, 5, QStringLiteral("Reserve low")},
+        {SimRadioStates::LostId, 26, 1, 4, QStringLiteral("Lost ceiling")},
+        {SimRadioStates::DisabledId, 16, 1, 2, QStringLiteral("Switched off")},
+        {SimRadioStates::CableBrokenId, 4, 1, 2, QStringLiteral("Cut cable")},
     };
 }
 
@@ -124,6 +138,8 @@ s_ExtMemDataSensor SimRadioConfiguration::sensorBlock(const Device &device)
     s.common.Partition = quint16(device.partition);
     s.common.ZoneType = quint16(device.zoneType);
     s.common.flags = device.zoneType == 2 ? 0x03 : 0x02;
+    if (SimRadioStates::isDisabled(device.id))
+        s.common.flags &= 0x01;
     s.privateSettings = privateSettings(device.type);
     if (device.type == 14) {
         s.common.inputOperatingMode = 2;
@@ -296,6 +312,7 @@ s_SensorIntData SimRadioConfiguration::sensorStatus(const Device &device)
     // One device talks through the repeater: both report its hierarchy code.
     if (device.id == 13 || device.id == RepeaterId)
         status.hierarchy = 0x21;
+    SimRadioStates::apply(device.id, device.type, status);
     return status;
 }
 
