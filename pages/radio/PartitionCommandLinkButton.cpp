@@ -10,8 +10,14 @@ PartitionCommandLinkButton::PartitionCommandLinkButton(Partition *partition, Par
     setCheckable(true);
     setAutoExclusive(true);
     setIcon(QIcon());
+    refreshCaption();
+    // The name arrives with the partition's record, after the button exists.
     if (partition)
-        setText(partition->jsonKey());
-    if (text().isEmpty())
-        setText(tr("Partition"));
+        connect(partition, &Partition::updated, this, &PartitionCommandLinkButton::refreshCaption);
+}
+
+void PartitionCommandLinkButton::refreshCaption()
+{
+    const QString name = m_partition ? m_partition->jsonKey() : QString();
+    setText(name.isEmpty() ? tr("Partition") : name);
 }

@@ -18,6 +18,8 @@ public:
     Partition *partition() const { return m_partition; }
 
 private:
+    void refreshCaption();
+
     Partition *m_partition;
     QPointer<PartitionModel> m_model;
 };

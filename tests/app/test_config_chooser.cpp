@@ -3,6 +3,7 @@
 #include "app/KorvelConfigWidget.h"
 #include "app/Overmind.h"
 #include "support/ModalRecorder.h"
+#include "support/TestFolder.h"
 
 #include <QJsonArray>
 #include <QLabel>
@@ -68,7 +69,12 @@ QJsonObject savingDocument()
     };
 }
 
-ConfigFile document(const QJsonObject &object, const QString &path = "/tmp/site.cfg")
+QString sitePath()
+{
+    return TestFolder::path(QStringLiteral("site.cfg"));
+}
+
+ConfigFile document(const QJsonObject &object, const QString &path = sitePath())
 {
     ConfigFile file;
     file.setObject(object);
@@ -172,7 +178,7 @@ private slots:
         QCOMPARE(result.value("Output"), source.value("Output"));
         QCOMPARE(result.value("Loop"), source.value("Loop"));
         QCOMPARE(result.value("Users"), source.value("Users"));
-        QCOMPARE(chooser.configuration().path(), QString("/tmp/site.cfg"));
+        QCOMPARE(chooser.configuration().path(), sitePath());
     }
 
     void applyWritesExactlyTheCheckedElements()

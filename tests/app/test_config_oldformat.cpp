@@ -1,4 +1,5 @@
 #include "app/KorvelConfigWidget.h"
+#include "support/TestFolder.h"
 
 #include <QJsonArray>
 #include <QLabel>
@@ -62,7 +63,7 @@ ConfigFile document(const QJsonObject &object)
 {
     ConfigFile file;
     file.setObject(object);
-    file.setPath("/tmp/old.cfg");
+    file.setPath(TestFolder::path(QStringLiteral("old.cfg")));
     return file;
 }
 

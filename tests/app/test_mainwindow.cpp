@@ -14,6 +14,9 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -30,6 +33,7 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
@@ -91,6 +95,20 @@ class TestMainWindow : public QObject
     std::unique_ptr<ModalRecorder> boxes;
     QList<FileChooser::Request> fileRequests;
     QStringList fileAnswer;
+    std::unique_ptr<QTemporaryDir> folder;
+
+    QString pathInFolder(const QString &name) const { return folder->filePath(name); }
+
+    // A configuration file that opens for viewing.
+    QString writeConfigFile(const QString &name) const
+    {
+        const QString path = pathInFolder(name);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return QString();
+        file.write(QJsonDocument(QJsonObject{{"Version", "2.0"}}).toJson());
+        return path;
+    }
 
     // Puts an edited page behind settings row `row` and shows it on the Settings tab.
     EditedPage *editedPageAt(MainWindow &window, int row)
@@ -107,6 +125,8 @@ private slots:
     void init()
     {
         QSettings(QStringLiteral("Ardanet"), QStringLiteral("Velmis")).clear();
+        folder = std::make_unique<QTemporaryDir>();
+        QVERIFY(folder->isValid());
         overmind = std::make_unique<Overmind>();
         boxes = std::make_unique<ModalRecorder>();
         fileRequests.clear();
@@ -122,6 +142,7 @@ private slots:
         FileChooser::clearHandler();
         boxes.reset();
         overmind.reset();
+        folder.reset();
     }
 
     void formHasTheTabsMenusAndPagesInOrder()
@@ -174,7 +195,8 @@ private slots:
     void offersToOpenAFileWhenNoDeviceIsPlugged()
     {
         boxes->reply = [](const ModalAnswerer::Request &) { return int(QMessageBox::Yes); };
-        fileAnswer = QStringList{QStringLiteral("/tmp/a.cfg")};
+        const QString path = writeConfigFile(QStringLiteral("a.cfg"));
+        fileAnswer = QStringList{path};
         MainWindow window;
         QTRY_COMPARE_WITH_TIMEOUT(boxes->seen.size(), 1, 5000);
         QCOMPARE(boxes->seen.first().kind, QString("question"));
@@ -185,8 +207,21 @@ private slots:
         QTRY_COMPARE(fileRequests.size(), 1);
         QCOMPARE(fileRequests.first().kind, FileChooser::OpenFiles);
         QCOMPARE(fileRequests.first().filter, QString("Settings (*.cfg)"));
-        QCOMPARE(QSettings("Ardanet", "Velmis").value("savefiledir").toString(),
-                 QString("/tmp/a.cfg"));
+        QCOMPARE(QSettings("Ardanet", "Velmis").value("savefiledir").toString(), path);
+        QTRY_VERIFY(overmind->isViewingMode());
+        QCOMPARE(boxes->seen.size(), 1);
+    }
+
+    void offeredFileThatCannotBeOpenedIsReported()
+    {
+        boxes->reply = [](const ModalAnswerer::Request &) { return int(QMessageBox::Yes); };
+        fileAnswer = QStringList{pathInFolder(QStringLiteral("missing.cfg"))};
+        MainWindow window;
+        QTRY_COMPARE_WITH_TIMEOUT(boxes->seen.size(), 2, 5000);
+        QCOMPARE(boxes->seen.first().kind, QString("question"));
+        QCOMPARE(boxes->seen.last().kind, QString("warning"));
+        QCOMPARE(boxes->seen.last().text, QString("Failed to open the file."));
+        QVERIFY(!overmind->isViewingMode());
     }
 
     void cancelledOfferOpensNoFileDialog()
@@ -722,21 +757,21 @@ private slots:
     void viewingAskesForSeveralFiles()
     {
         MainWindow window;
-        fileAnswer = QStringList{QStringLiteral("/tmp/one.cfg"), QStringLiteral("/tmp/two.cfg")};
+        const QString one = pathInFolder(QStringLiteral("one.cfg"));
+        fileAnswer = QStringList{one, pathInFolder(QStringLiteral("two.cfg"))};
         window.viewingConfigFile();
         QCOMPARE(fileRequests.size(), 1);
         QCOMPARE(fileRequests.first().kind, FileChooser::OpenFiles);
         // Several files leave no single starting place for the next dialog.
         QVERIFY(QSettings("Ardanet", "Velmis").value("savefiledir").toString().isEmpty());
-        fileAnswer = QStringList{QStringLiteral("/tmp/one.cfg")};
+        fileAnswer = QStringList{one};
         window.viewingConfigFile();
         window.viewingConfigFile();
-        QCOMPARE(fileRequests.last().directory, QString("/tmp/one.cfg"));
+        QCOMPARE(fileRequests.last().directory, one);
         // A cancelled dialog keeps the place.
         fileAnswer.clear();
         window.viewingConfigFile();
-        QCOMPARE(QSettings("Ardanet", "Velmis").value("savefiledir").toString(),
-                 QString("/tmp/one.cfg"));
+        QCOMPARE(QSettings("Ardanet", "Velmis").value("savefiledir").toString(), one);
     }
 
     void consoleKeepsAHistoryWithoutDuplicates()

@@ -9,8 +9,11 @@
 #include "app/StartUp.h"
 #include "app/Ui_MainWindow.h"
 #include "link/HIDInterface.h"
+#include "pages/radio/PartitionCommandLinkButton.h"
 #include "pages/users/UserModel.h"
 #include "pages/users/UsersWidget.h"
+#include "radio/Partition.h"
+#include "sim/SimRadioConfiguration.h"
 #include "sim/SimulatedSetup.h"
 #include "support/ModalRecorder.h"
 
@@ -35,6 +38,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -204,6 +208,30 @@ private slots:
 
         session.ui()->twMain->setCurrentWidget(ui->tabSettings);
         saveScreenshot(session.window(), QStringLiteral("mainwindow-after-login.png"));
+        session.ui()->twMain->setCurrentIndex(0);
+    }
+
+    // What a person trying the program without hardware sees.
+    void largeSimulatedConfigurationLogsInWithoutAQuestion()
+    {
+        Session session;
+        SimRadioConfiguration::install(session.device());
+        QVERIFY(session.logInAndLoad());
+        QVERIFY(session.overmind()->isSettingsLoaded());
+        QStringList captions;
+        for (PartitionCommandLinkButton *button :
+             session.window()->findChildren<PartitionCommandLinkButton *>())
+            captions << button->text();
+        for (int index = 1; index < SimRadioConfiguration::PartitionCount; ++index) {
+            const QString name = SimRadioConfiguration::partitionName(index);
+            QVERIFY2(
+                std::any_of(captions.cbegin(), captions.cend(),
+                            [&name](const QString &caption) { return caption.contains(name); }),
+                qPrintable(name));
+        }
+        QVERIFY2(boxes->seen.isEmpty(), qPrintable(boxes->seen.value(0).text));
+        session.ui()->twMain->setCurrentWidget(session.ui()->tabPartitions);
+        saveScreenshot(session.window(), QStringLiteral("mainwindow-simulated-devices.png"));
         session.ui()->twMain->setCurrentIndex(0);
     }
 

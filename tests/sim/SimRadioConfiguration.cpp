@@ -1,11 +1,13 @@
 #include "sim/SimRadioConfiguration.h"
 
 #include "link/Crc.h"
+#include "radio/DeviceTypes.h"
 #include "radio/NameField.h"
 #include "sim/SimCommunicator.h"
 #include "sim/SimRadioAnswers.h"
 #include "sim/SimRadioStates.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -101,6 +103,14 @@ QList<SimRadioConfiguration::Device> SimRadioConfiguration::devices()
     };
 }
 
+bool SimRadioConfiguration::holdsEnergySavingDevice(int partition)
+{
+    const QList<Device> all = devices();
+    return std::any_of(all.cbegin(), all.cend(), [partition](const Device &device) {
+        return device.partition == partition && isEnergySavingType(device.type);
+    });
+}
+
 s_ExtMemDataPartition SimRadioConfiguration::partitionBlock(int index)
 {
     s_ExtMemDataPartition block;
@@ -109,6 +119,10 @@ s_ExtMemDataPartition SimRadioConfiguration::partitionBlock(int index)
         radioName(block.name, block.nameCrc, partitionName(index));
     block.settings.num = quint16(index);
     block.settings.flags = index % 2 ? 0x04 : 0x01;
+    // A communicator set up by the program never holds energy-saving devices in a partition
+    // without take delay.
+    if (holdsEnergySavingDevice(index))
+        block.settings.flags |= 0x04;
     block.settings.ControlPartitions = index == 1 ? 0x06 : 0;
     seal(block);
     return block;

@@ -34,6 +34,8 @@ public:
     static QList<Device> devices();
     static QString partitionName(int index);
 
+    // Whether the configuration puts an energy-saving radio device into the partition.
+    static bool holdsEnergySavingDevice(int partition);
     static s_ExtMemDataPartition partitionBlock(int index);
     static s_PartitionStatus partitionStatus(int index);
     static s_ExtMemDataSensor sensorBlock(const Device &device);
