@@ -72,6 +72,10 @@ void PartitionWidget::buildDeviceList()
     auto *page = static_cast<QVBoxLayout *>(layout());
     page->addWidget(m_sortType, 0, Qt::AlignRight);
     page->addWidget(m_devices, 1);
+    // The card list takes the height the page is given.
+    QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    policy.setVerticalStretch(1);
+    setSizePolicy(policy);
 }
 
 bool PartitionWidget::confirmLeave()

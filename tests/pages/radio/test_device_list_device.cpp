@@ -82,9 +82,16 @@ struct Session
     {
         window()->form()->twMain->setCurrentWidget(window()->form()->tabPartitions);
         const QList<QWidget *> pages = window()->partitionPages();
+        // Through the all-devices button, which alone hides the page shown at first.
+        if (auto *all = qobject_cast<PartitionWidget *>(pages.value(0)))
+            all->button()->setChecked(true);
         auto *page = qobject_cast<PartitionWidget *>(pages.value(number + 1));
         if (page && page->button())
             page->button()->setChecked(true);
+        QCoreApplication::processEvents();
+        // The view lays its cards out again a moment after a resize; now, for the pictures.
+        if (page)
+            page->sensorView()->doItemsLayout();
         return page;
     }
 
