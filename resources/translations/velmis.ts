@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
     <name>AboutDialog</name>
@@ -11,8 +12,8 @@
         <translation>Версия:</translation>
     </message>
     <message>
-        <source>&lt;p&gt;Ardanet, 2019-2026&lt;br&gt;Phone: +7 000 000-00-00&lt;br&gt;&lt;a href="https://ardanet.example"&gt;ardanet.example&lt;/a&gt; &amp;middot; &lt;a href="mailto:support@ardanet.example"&gt;support@ardanet.example&lt;/a&gt;&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Ardanet, 2019-2026&lt;br&gt;Телефон: +7 000 000-00-00&lt;br&gt;&lt;a href="https://ardanet.example"&gt;ardanet.example&lt;/a&gt; &amp;middot; &lt;a href="mailto:support@ardanet.example"&gt;support@ardanet.example&lt;/a&gt;&lt;/p&gt;</translation>
+        <source>&lt;p&gt;Ardanet, 2019-2026&lt;br&gt;Phone: +7 000 000-00-00&lt;br&gt;&lt;a href=&quot;https://ardanet.example&quot;&gt;ardanet.example&lt;/a&gt; &amp;middot; &lt;a href=&quot;mailto:support@ardanet.example&quot;&gt;support@ardanet.example&lt;/a&gt;&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Ardanet, 2019-2026&lt;br&gt;Телефон: +7 000 000-00-00&lt;br&gt;&lt;a href=&quot;https://ardanet.example&quot;&gt;ardanet.example&lt;/a&gt; &amp;middot; &lt;a href=&quot;mailto:support@ardanet.example&quot;&gt;support@ardanet.example&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Close</source>
@@ -1012,7 +1013,7 @@
         <translation>Подключение устройства</translation>
     </message>
     <message>
-        <source>The device is already connected. You can't connect to the device twice.</source>
+        <source>The device is already connected. You can&apos;t connect to the device twice.</source>
         <translation>Устройство уже подключено. Нельзя подключиться к устройству дважды.</translation>
     </message>
     <message>
@@ -1094,8 +1095,8 @@
         <translation>Загрузка конфигурации</translation>
     </message>
     <message>
-        <source>&lt;p&gt;The selected configuration file has an outdated format and cannot be opened. To view the configuration from this file, install the configurator version 1.03.4167.&lt;/p&gt;&lt;p&gt;The configurator version 1.03.4167 can be downloaded from the &lt;a href="https://ardanet.example/downloads"&gt;manufacturer's website&lt;/a&gt;.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Выбранный файл конфигурации имеет устаревший формат и не может быть открыт. Для просмотра конфигурации из этого файла установите конфигуратор версии 1.03.4167.&lt;/p&gt;&lt;p&gt;Конфигуратор версии 1.03.4167 можно скачать на &lt;a href="https://ardanet.example/downloads"&gt;сайте производителя&lt;/a&gt;.&lt;/p&gt;</translation>
+        <source>&lt;p&gt;The selected configuration file has an outdated format and cannot be opened. To view the configuration from this file, install the configurator version 1.03.4167.&lt;/p&gt;&lt;p&gt;The configurator version 1.03.4167 can be downloaded from the &lt;a href=&quot;https://ardanet.example/downloads&quot;&gt;manufacturer&apos;s website&lt;/a&gt;.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Выбранный файл конфигурации имеет устаревший формат и не может быть открыт. Для просмотра конфигурации из этого файла установите конфигуратор версии 1.03.4167.&lt;/p&gt;&lt;p&gt;Конфигуратор версии 1.03.4167 можно скачать на &lt;a href=&quot;https://ardanet.example/downloads&quot;&gt;сайте производителя&lt;/a&gt;.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Viewing cofiguration file</source>
@@ -1204,6 +1205,14 @@
     <message>
         <source>Allow adding devices</source>
         <translation>Разрешить добавление устройств</translation>
+    </message>
+    <message>
+        <source>By id</source>
+        <translation>По номеру</translation>
+    </message>
+    <message>
+        <source>By name</source>
+        <translation>По типу</translation>
     </message>
 </context>
 <context>
@@ -1461,7 +1470,7 @@
         <translation>Сжатая рука</translation>
     </message>
     <message>
-        <source>What's This</source>
+        <source>What&apos;s This</source>
         <translation>Что это</translation>
     </message>
     <message>
@@ -1813,6 +1822,181 @@ Do you really want to enable energy saving mode?
     </message>
 </context>
 <context>
+    <name>SensorItemDelegate</name>
+    <message>
+        <source>+%1</source>
+        <translation>+%1</translation>
+    </message>
+</context>
+<context>
+    <name>SensorKeychainSettingsWidget</name>
+    <message>
+        <source>User</source>
+        <translation>Пользователь</translation>
+    </message>
+</context>
+<context>
+    <name>SensorListViewItem</name>
+    <message>
+        <source>&lt;table style=&quot;width:100%&quot;&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Type&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Number&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%2&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</source>
+        <translation>&lt;table style=&quot;width:100%&quot;&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Тип&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Номер&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%2&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;table style=&quot;width:100%&quot;&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Status:&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Resistance:&lt;/strong&gt;&lt;/td&gt;    &lt;td align=&quot;center&quot;&gt;%2&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</source>
+        <translation>&lt;table style=&quot;width:100%&quot;&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Статус:&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Сопротивление:&lt;/strong&gt;&lt;/td&gt;    &lt;td align=&quot;center&quot;&gt;%2&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;table style=&quot;width:100%&quot;&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Type&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Serial&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%2&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Firmware&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%3&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Hardware&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%4&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;RSSI&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%5&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Status&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%6&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</source>
+        <translation>&lt;table style=&quot;width:100%&quot;&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Тип&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Серийный номер&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%2&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Прошивка&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%3&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Оборудование&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%4&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;RSSI&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%5&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Статус&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%6&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;table style=&quot;width:100%&quot;&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Type&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Serial&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%2&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;RSSI&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%3&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Main bat&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%4&lt;/td&gt;   &lt;/tr&gt;%6  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Status&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%5&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</source>
+        <translation>&lt;table style=&quot;width:100%&quot;&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Тип&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Серийный номер&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%2&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;RSSI&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%3&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Осн. батарея&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%4&lt;/td&gt;   &lt;/tr&gt;%6  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Статус&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%5&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;table style=&quot;width:100%&quot;&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Type&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Serial&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%2&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Firmware&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%3&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Hardware&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%4&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;RSSI&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%5&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Main bat&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%6&lt;/td&gt;   &lt;/tr&gt;%8  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Status&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%7&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</source>
+        <translation>&lt;table style=&quot;width:100%&quot;&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Тип&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Серийный номер&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%2&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Прошивка&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%3&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Оборудование&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%4&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;RSSI&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%5&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Осн. батарея&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%6&lt;/td&gt;   &lt;/tr&gt;%8  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Статус&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%7&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</translation>
+    </message>
+    <message>
+        <source>  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Reserve bat&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;</source>
+        <translation>  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Резерв. батарея&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;</translation>
+    </message>
+    <message>
+        <source>0 V</source>
+        <translation>0 В</translation>
+    </message>
+</context>
+<context>
+    <name>SensorRelaySettingsWidget</name>
+    <message>
+        <source>Tab 1</source>
+        <translation>Вкладка 1</translation>
+    </message>
+    <message>
+        <source>Tab 2</source>
+        <translation>Вкладка 2</translation>
+    </message>
+    <message>
+        <source>Temp control</source>
+        <translation>Управление по температуре</translation>
+    </message>
+    <message>
+        <source>Humidity control</source>
+        <translation>Управление по влажности</translation>
+    </message>
+    <message>
+        <source>CO control</source>
+        <translation>Управление по CO</translation>
+    </message>
+</context>
+<context>
+    <name>SensorSettingsWidget</name>
+    <message>
+        <source>Security</source>
+        <translation>Охранная</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Тревожная</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Входная</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation>Пожарная</translation>
+    </message>
+    <message>
+        <source>Leak</source>
+        <translation>Протечка</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>Настройки устройства</translation>
+    </message>
+    <message>
+        <source>Tarvo-T04</source>
+        <translation>Tarvo-T04</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Включен</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Название:</translation>
+    </message>
+    <message>
+        <source>Led mode:</source>
+        <translation>Режим индикатора:</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Авто</translation>
+    </message>
+    <message>
+        <source>Always on</source>
+        <translation>Всегда включен</translation>
+    </message>
+    <message>
+        <source>Always off</source>
+        <translation>Всегда выключен</translation>
+    </message>
+    <message>
+        <source>Zone type</source>
+        <translation>Тип зоны</translation>
+    </message>
+    <message>
+        <source>Bell mode</source>
+        <translation>Звонок</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Свет</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Звук</translation>
+    </message>
+    <message>
+        <source>Out 1</source>
+        <translation>Выход 1</translation>
+    </message>
+    <message>
+        <source>Out 2</source>
+        <translation>Выход 2</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Табло</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Out</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Please select a user from the list</source>
+        <translation>Выберите пользователя из списка</translation>
+    </message>
+    <message>
+        <source>Settings not saved</source>
+        <translation>Настройки не сохранены</translation>
+    </message>
+</context>
+<context>
     <name>Storable</name>
     <message>
         <source>Could not write the configuration file %1.</source>
@@ -1822,12 +2006,12 @@ Do you really want to enable energy saving mode?
 <context>
     <name>UdpListener</name>
     <message>
-        <source>Ignored "close" from %1</source>
-        <translation>Проигнорирован пакет "close" от %1</translation>
+        <source>Ignored &quot;close&quot; from %1</source>
+        <translation>Проигнорирован пакет &quot;close&quot; от %1</translation>
     </message>
     <message>
-        <source>Ignored "message" from %1</source>
-        <translation>Проигнорирован пакет "message" от %1</translation>
+        <source>Ignored &quot;message&quot; from %1</source>
+        <translation>Проигнорирован пакет &quot;message&quot; от %1</translation>
     </message>
 </context>
 <context>
