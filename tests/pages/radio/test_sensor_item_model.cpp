@@ -124,6 +124,9 @@ private slots:
         auto partition = partitionWith({first, second, makeDevice(2, 2)});
         SensorItemModel model(partition.get());
         const QMap<int, QVariant> roles = model.itemData(model.index(1, 0));
+        // A full-width number: an address cut to 32 bits would name another object.
+        QCOMPARE(roles.value(Qt::UserRole).userType(), qMetaTypeId<quintptr>());
+        QCOMPARE(QMetaType::sizeOf(roles.value(Qt::UserRole).userType()), int(sizeof(void *)));
         QCOMPARE(roles.value(Qt::UserRole).value<quintptr>(), quintptr(second.get()));
         QCOMPARE(roles.value(Qt::DisplayRole), model.data(model.index(1, 0), Qt::DisplayRole));
 

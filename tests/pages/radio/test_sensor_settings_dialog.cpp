@@ -1,12 +1,14 @@
 #include "DeviceFixtures.h"
 
 #include "app/ContentAwareLineEdit.h"
+#include "app/DeviceInfo.h"
 #include "app/Overmind.h"
 #include "link/Crc.h"
 #include "pages/radio/SensorKeychainSettingsWidget.h"
 #include "pages/radio/SensorPrivateSettingsWidget.h"
 #include "pages/radio/SensorRelaySettingsWidget.h"
 #include "pages/radio/SensorSettingsWidget.h"
+#include "pages/users/UserModel.h"
 #include "support/ModalRecorder.h"
 
 #include <QCheckBox>
@@ -332,6 +334,46 @@ private slots:
         QCOMPARE(boxes->seen.first().text, QStringLiteral("Please select a user from the list"));
         QVERIFY(dialog.widget);
         QCOMPARE(QByteArray(reinterpret_cast<const char *>(device->settingsData()), 512), before);
+    }
+
+    // The fob's owner comes from the user list; the panel follows later settings.
+    void keyFobOwner()
+    {
+        Overmind overmind;
+        overmind.deviceInfo().init(0, 0, 0, 0);
+        overmind.createSettingsObjects(true);
+        UserModel *users = overmind.userModel();
+        QVERIFY(users);
+        for (int id : {1, 3}) {
+            auto *user = new UserSettings(nullptr, quint8(id));
+            user->setName(id == 3 ? QStringLiteral("Иван") : QString());
+            users->addUser(user);
+        }
+        const Sensor::SPtr device = makeDevice(1, 11, 0, 1, 1);
+        u_RFDevPrivateSettings settings = device->privateSettings();
+        settings.raw[0] = 0x06;
+        settings.raw[7] = 3;
+        device->setPrivateSettings(settings);
+        Dialog dialog;
+        dialog.widget->setSensor(device);
+        auto *owner = dialog.find<QComboBox>("cbUser");
+        QCOMPARE(entries(owner), QStringList({"User #2", "Иван"}));
+        QCOMPARE(owner->currentText(), QStringLiteral("Иван"));
+
+        // New settings naming a user that does not exist: nobody is chosen.
+        s_ExtMemDataSensor block = *device->settingsData();
+        block.settings.privateSettings.raw[7] = 9;
+        device->updateData(&block);
+        QCOMPARE(owner->currentIndex(), -1);
+        dialog.widget->saveSettings();
+        QCOMPARE(boxes->count("warning"), 1);
+        QVERIFY(dialog.widget);
+
+        owner->setCurrentIndex(0);
+        dialog.widget->saveSettings();
+        QTRY_VERIFY(!dialog.widget);
+        QCOMPARE(int(device->privateSettings().raw[7]), 1);
+        QCOMPARE(int(device->privateSettings().raw[0]), 0x06);
     }
 
     void viewingModeCannotSave()
