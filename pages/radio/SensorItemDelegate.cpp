@@ -114,18 +114,17 @@ void SensorItemDelegate::paintCard(QPainter *painter, const QStyleOptionViewItem
     painter->fillPath(card, fill);
     painter->drawPath(card);
 
-    painter->setPen(QPen(inTouch ? QColor(Qt::black) : LostTextColour, 1));
+    painter->setPen(QPen(textColour(device), 1));
     paintText(painter, layout, r, option, device);
     painter->drawPixmap(layout.picture.topLeft(), pictureOf(index, option.decorationSize));
 
-    if (!device.isEnabled()) {
-        painter->setOpacity(0.6);
-        painter->drawPixmap(layout.stateIcon, QPixmap(QStringLiteral(":/images/disconnect.png")));
-    } else if (device.isReadOnly()) {
-        painter->setOpacity(0.7);
-        painter->drawPixmap(layout.stateIcon, QPixmap(QStringLiteral(":/images/locked_gray.png")));
+    qreal opacity = 1.0;
+    const QString icon = stateIconPath(device, &opacity);
+    if (!icon.isEmpty()) {
+        painter->setOpacity(opacity);
+        painter->drawPixmap(layout.stateIcon, QPixmap(icon));
+        painter->setOpacity(1.0);
     }
-    painter->setOpacity(1.0);
 
     const QFontMetrics metrics(option.font);
     painter->drawText(
@@ -184,6 +183,27 @@ void SensorItemDelegate::paintSignalBar(QPainter *painter, const CardLayout &lay
     painter->drawRect(bar);
     painter->drawPixmap(bar.left() + bar.width() / 2 - 7, bar.bottom() + 5, 16, 16,
                         QPixmap(QStringLiteral(":/images/rssi.png")));
+}
+
+QString SensorItemDelegate::stateIconPath(const Sensor &device, qreal *opacity)
+{
+    qreal shown = 1.0;
+    QString path;
+    if (!device.isEnabled()) {
+        shown = 0.6;
+        path = QStringLiteral(":/images/disconnect.png");
+    } else if (device.isReadOnly()) {
+        shown = 0.7;
+        path = QStringLiteral(":/images/locked_gray.png");
+    }
+    if (opacity)
+        *opacity = shown;
+    return path;
+}
+
+QColor SensorItemDelegate::textColour(const Sensor &device)
+{
+    return device.isInTouch() ? QColor(Qt::black) : LostTextColour;
 }
 
 QSize SensorItemDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &) const

@@ -44,6 +44,9 @@ public:
     static PreviewLayout previewLayout(const QStyleOptionViewItem &option, const QPoint &offset,
                                        const QSize &area, int dragged);
     static bool showsSignalBar(const Sensor &device);
+    // The icon in the card's corner and its opacity; empty for a device in service.
+    static QString stateIconPath(const Sensor &device, qreal *opacity = nullptr);
+    static QColor textColour(const Sensor &device);
 
 private:
     static const Sensor *sensorOf(const QModelIndex &index);

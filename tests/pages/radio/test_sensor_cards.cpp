@@ -8,6 +8,7 @@
 #include "radio/LocalOut.h"
 #include "radio/Loop.h"
 #include "radio/Partition.h"
+#include "radio/PartitionModel.h"
 #include "radio/RadioReports.h"
 
 #include <QDir>
@@ -505,6 +506,36 @@ private slots:
         Overmind overmind;
         overmind.setViewingMode(true);
         QVERIFY(!SensorItemDelegate::showsSignalBar(*makeDevice(1, 4)));
+    }
+
+    // A lost card has dark grey text and a grey bar; a disabled one shows the disconnect
+    // icon, a device of a locked partition the lock.
+    void cardStateMarks()
+    {
+        Overmind overmind;
+        overmind.deviceInfo().init(0, 0, 0, 0);
+        overmind.createSettingsObjects(true);
+        const Sensor::SPtr device = makeDevice(1, 4, 0, 2);
+        QCOMPARE(SensorItemDelegate::textColour(*device), QColor(Qt::black));
+        // Partition 2 is not open for configuration until the device says so.
+        qreal opacity = 0;
+        QCOMPARE(SensorItemDelegate::stateIconPath(*device, &opacity),
+                 QStringLiteral(":/images/locked_gray.png"));
+        QCOMPARE(opacity, 0.7);
+        s_PartitionStatus open;
+        std::memset(&open, 0, sizeof(open));
+        open.configurationAllowed = 1;
+        overmind.partitionModel()->partition(2)->setStatus(&open);
+        QVERIFY(SensorItemDelegate::stateIconPath(*device).isEmpty());
+
+        s_SensorIntData status = device->status();
+        status.flags = SensorFlag::Lost;
+        device->updateStatus(&status);
+        QCOMPARE(SensorItemDelegate::textColour(*device), QColor(63, 63, 63));
+        device->setEnabled(false);
+        QCOMPARE(SensorItemDelegate::stateIconPath(*device, &opacity),
+                 QStringLiteral(":/images/disconnect.png"));
+        QCOMPARE(opacity, 0.6);
     }
 
     void previewLayout_data()
