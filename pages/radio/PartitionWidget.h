@@ -41,13 +41,13 @@ protected:
     void setLeaveRefused(bool refused) { m_leaveRefused = refused; }
 
 private:
+    void buildDeviceList();
+
     Partition *m_partition;
     QPointer<PartitionCommandLinkButton> m_button;
     QLabel *m_title;
     QPushButton *m_allowAdd;
     bool m_leaveRefused = false;
-    void buildDeviceList();
-
     SensorItemModel *m_sensorModel = nullptr;
     SensorListView *m_devices = nullptr;
     QComboBox *m_sortType = nullptr;
