@@ -13,7 +13,7 @@ void SensorListView::noteDragStart(const QPoint &position, const QModelIndexList
 
 void SensorListView::startDrag(Qt::DropActions supportedActions)
 {
-    noteDragStart(viewport()->mapFromGlobal(QCursor::pos()),
+    noteDragStart(mapFromGlobal(QCursor::pos()),
                   selectionModel() ? selectionModel()->selectedIndexes() : QModelIndexList());
     QListView::startDrag(supportedActions);
 }
