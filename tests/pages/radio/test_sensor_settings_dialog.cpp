@@ -4,11 +4,17 @@
 #include "app/DeviceInfo.h"
 #include "app/Overmind.h"
 #include "link/Crc.h"
+#include "pages/radio/PartitionCommandLinkButton.h"
+#include "pages/radio/PartitionWidget.h"
+#include "pages/radio/SensorItemModel.h"
 #include "pages/radio/SensorKeychainSettingsWidget.h"
 #include "pages/radio/SensorPrivateSettingsWidget.h"
 #include "pages/radio/SensorRelaySettingsWidget.h"
 #include "pages/radio/SensorSettingsWidget.h"
 #include "pages/users/UserModel.h"
+#include "radio/LocalOut.h"
+#include "radio/Partition.h"
+#include "radio/PartitionModel.h"
 #include "support/ModalRecorder.h"
 
 #include <QCheckBox>
@@ -18,6 +24,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -374,6 +381,42 @@ private slots:
         QTRY_VERIFY(!dialog.widget);
         QCOMPARE(int(device->privateSettings().raw[7]), 1);
         QCOMPARE(int(device->privateSettings().raw[0]), 0x06);
+    }
+
+    // The page opens the dialog for radio devices of a partition open for configuration;
+    // the local outputs are not its business.
+    void partitionPageOpensTheDialog()
+    {
+        Overmind overmind;
+        overmind.deviceInfo().init(0, 0, 0, 0);
+        overmind.createSettingsObjects(true);
+        Partition *partition = overmind.partitionModel()->partition(2);
+        const Sensor::SPtr device = makeDevice(1, 4, 0, 2);
+        partition->addSensor(device);
+        partition->addSensor(std::make_shared<LocalOut>(0));
+        PartitionWidget page(partition, nullptr);
+        SensorItemModel *model = page.sensorModel();
+        QCOMPARE(model->rowCount(), 2);
+        const QModelIndex radio = model->indexOf(device.get());
+        const QModelIndex output = model->index(radio.row() == 0 ? 1 : 0, 0);
+
+        page.openSensorSettings(radio);
+        QVERIFY(!page.findChild<SensorSettingsWidget *>());
+        s_PartitionStatus open;
+        std::memset(&open, 0, sizeof(open));
+        open.configurationAllowed = 1;
+        partition->setStatus(&open);
+        page.openSensorSettings(output);
+        QVERIFY(!page.findChild<SensorSettingsWidget *>());
+        page.openSensorSettings(radio);
+        auto *dialog = page.findChild<SensorSettingsWidget *>();
+        QVERIFY(dialog);
+        QCOMPARE(dialog->sensor(), device);
+        QVERIFY(dialog->isWindow());
+        // It closes with the device's connection.
+        QPointer<SensorSettingsWidget> held(dialog);
+        emit overmind.disconnected();
+        QTRY_VERIFY(!held);
     }
 
     void viewingModeCannotSave()
