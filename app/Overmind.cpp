@@ -49,6 +49,7 @@
 #include <QProcess>
 #include <QStandardItemModel>
 #include <QWidget>
+#include <algorithm>
 
 namespace {
 Overmind *s_overmind = nullptr;
@@ -1349,6 +1350,24 @@ void Overmind::resetMinimumTakeDelay()
     }
     if (m_objectSettings)
         m_objectSettings->setMinimumTakeDelay(delay);
+}
+
+bool Overmind::hasEnergySavingSensors() const
+{
+    if (!m_partitionModel)
+        return false;
+    const QList<Sensor::SPtr> sensors = m_partitionModel->sensors();
+    return std::any_of(sensors.cbegin(), sensors.cend(), [](const Sensor::SPtr &sensor) {
+        return sensor && sensor->energySavingMode() == 1;
+    });
+}
+
+void Overmind::storeMacAddress(const QString &text)
+{
+    if (!m_ethernetSettings)
+        return;
+    m_ethernetSettings->setMacAddress(text);
+    m_ethernetSettings->store();
 }
 
 void Overmind::showFactoryResetWidget()

@@ -198,6 +198,8 @@ public slots:
     void onInitOvermid();
     void setMinimumTakeDelay();
     void resetMinimumTakeDelay();
+    bool hasEnergySavingSensors() const;
+    void storeMacAddress(const QString &text);
     bool lockCheck();
 
     void initViewingMode(const QString &path);

@@ -11,6 +11,8 @@ public:
     {
     }
     QString jsonKey() const override { return QStringLiteral("Ethernet"); }
+    // Least form until the Ethernet page exists: hands the text on unchanged.
+    void setMacAddress(const QString &text) { emit macAddressUpdated(text); }
 signals:
     void macAddressUpdated(QString text);
 };

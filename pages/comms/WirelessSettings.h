@@ -16,4 +16,6 @@ public:
     {
         return quint16(quint8(record().at(36)) | quint8(record().at(37)) << 8);
     }
+signals:
+    void takeDelayUpdated(quint16 value);
 };
