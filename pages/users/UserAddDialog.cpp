@@ -456,8 +456,8 @@ void UserAddDialog::makeReadOnly()
     for (ContentAwareLineEdit *edit : findChildren<ContentAwareLineEdit *>())
         edit->setReadOnly(true);
     for (QCheckBox *box : findChildren<QCheckBox *>()) {
-        box->setAttribute(Qt::WA_TransparentForMouseEvents);
         box->setFocusPolicy(Qt::NoFocus);
+        box->installEventFilter(this);
     }
 }
 
@@ -812,6 +812,19 @@ void UserAddDialog::closeEvent(QCloseEvent *event)
 
 bool UserAddDialog::eventFilter(QObject *watched, QEvent *event)
 {
+    // Shown, not changed: the boxes of a viewed user swallow what would toggle them.
+    if (mode == ViewMode && watched != this && qobject_cast<QCheckBox *>(watched)) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            return true;
+        default:
+            break;
+        }
+    }
     if (watched == this && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent *>(event)->key() == Qt::Key_Return && pbOk->isEnabled() &&
         pbOk->isVisible()) {

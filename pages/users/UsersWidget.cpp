@@ -117,7 +117,6 @@ void UsersWidget::setModel(UserModel *model)
         disconnect(m_model, nullptr, this, nullptr);
     m_model = model;
     m_proxy->setSourceModel(model);
-    tvUsers->setModel(m_proxy);
     QHeaderView *header = tvUsers->horizontalHeader();
     if (model) {
         header->setSectionResizeMode(QHeaderView::Stretch);
@@ -127,7 +126,7 @@ void UsersWidget::setModel(UserModel *model)
         connect(model, &UserModel::maxCount, this, &UsersWidget::setEnableAdd);
     }
     connect(tvUsers->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &UsersWidget::updateDeleteButton);
+            &UsersWidget::updateDeleteButton, Qt::UniqueConnection);
 }
 
 UserModel *UsersWidget::model() const
