@@ -235,7 +235,7 @@ private slots:
         QTest::mouseClick(session.addButton(), Qt::LeftButton);
         UserAddDialog *dialog = session.openDialog();
         QVERIFY(dialog);
-        session.type(dialog, "leUsername", "Пётр Новиков");
+        session.type(dialog, "leUsername", "Petr Novikov");
         session.type(dialog, "leLogin", "petr");
         session.type(dialog, "lePassword", "Petr_2025");
         session.type(dialog, "lePasswordRepeat", "Petr_2025");
@@ -247,7 +247,7 @@ private slots:
         QCOMPARE(writeFlagOf(added), quint32(0));
         QVERIFY(session.device().hasRecord(OpReadUser, 11));
         const QByteArray held = session.device().record(OpReadUser, 11);
-        QCOMPARE(SimUsers::fieldText(held, 0, 96), QString("Пётр Новиков"));
+        QCOMPARE(SimUsers::fieldText(held, 0, 96), QString("Petr Novikov"));
         QCOMPARE(SimUsers::fieldText(held, 96, 64), QString("petr"));
         QCOMPARE(SimUsers::fieldText(held, 160, 64), QString("Petr_2025"));
         QCOMPARE(SimUsers::word64(held, 224), quint64(79001234567ull));
