@@ -623,6 +623,13 @@ def rssi():
                and abs(x - 16) > abs(y - 9), BLUE)
     return c
 
+
+def add():
+    c = Canvas(32)
+    c.line(16, 6, 16, 26, 5, GREEN)
+    c.line(6, 16, 26, 16, 5, GREEN)
+    return c
+
 DEVICE_PICTURES = {
     "Tarvo-T02": dev_T02, "Tarvo-T03": dev_T03, "Tarvo-T04": dev_T04, "Tarvo-T06": dev_T06,
     "Tarvo-T07": dev_T07, "Tarvo-T10": dev_T10, "Tarvo-T11": dev_T11, "Tarvo-T13": dev_T13,
@@ -661,6 +668,7 @@ PICTURES = {
     "bug": bug,
     "locked_gray": locked_gray,
     "rssi": rssi,
+    "Add": add,
 }
 
 
