@@ -62,6 +62,15 @@ PartitionSelectionWidget::PartitionSelectionWidget(QWidget *parent)
             &PartitionSelectionWidget::onUpdateComboClicked);
 }
 
+PartitionSelectionWidget::~PartitionSelectionWidget()
+{
+    // The combo loses the focus while it is destroyed; nothing of this object may run then.
+    m_combo->removeEventFilter(this);
+    const QList<QObject *> parts = m_combo->findChildren<QObject *>();
+    for (QObject *part : parts)
+        part->disconnect(this);
+}
+
 int PartitionSelectionWidget::partitionSlots()
 {
     Overmind *overmind = Overmind::instance();

@@ -14,6 +14,7 @@ class PartitionSelectionWidget : public QWidget
     Q_OBJECT
 public:
     explicit PartitionSelectionWidget(QWidget *parent = nullptr);
+    ~PartitionSelectionWidget() override;
 
     quint32 partitionsMask() const;
     void setPartitionsMask(quint32 mask);
