@@ -10,6 +10,7 @@ class QLabel;
 class QPushButton;
 class SensorItemModel;
 class SensorListView;
+class SensorPropertiesWidget;
 
 // The page of one partition, or of all devices, on the devices tab.
 class PartitionWidget : public QWidget
@@ -26,6 +27,7 @@ public:
     bool confirmLeave();
     SensorItemModel *sensorModel() const { return m_sensorModel; }
     SensorListView *sensorView() const { return m_devices; }
+    SensorPropertiesWidget *propertiesView() const { return m_properties; }
 
 public slots:
     void openCurrentSensorSettings();
@@ -42,6 +44,7 @@ protected:
 
 private:
     void buildDeviceList();
+    void showSensorAt(const QModelIndex &current);
 
     Partition *m_partition;
     QPointer<PartitionCommandLinkButton> m_button;
@@ -51,4 +54,5 @@ private:
     SensorItemModel *m_sensorModel = nullptr;
     SensorListView *m_devices = nullptr;
     QComboBox *m_sortType = nullptr;
+    SensorPropertiesWidget *m_properties = nullptr;
 };

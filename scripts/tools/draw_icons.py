@@ -623,6 +623,16 @@ def rssi():
                and abs(x - 16) > abs(y - 9), BLUE)
     return c
 
+
+def hammer_and_wrench():
+    c = Canvas(32)
+    c.line(7, 25, 22, 10, 3, GREY)
+    c.circle(24, 8, 5, GREY)
+    c.circle(24, 8, 2.5, (0, 0, 0, 0))
+    c.line(8, 8, 24, 24, 3, GOLD)
+    c.line(4, 12, 12, 4, 5, BLUE)
+    return c
+
 DEVICE_PICTURES = {
     "Tarvo-T02": dev_T02, "Tarvo-T03": dev_T03, "Tarvo-T04": dev_T04, "Tarvo-T06": dev_T06,
     "Tarvo-T07": dev_T07, "Tarvo-T10": dev_T10, "Tarvo-T11": dev_T11, "Tarvo-T13": dev_T13,
@@ -661,6 +671,7 @@ PICTURES = {
     "bug": bug,
     "locked_gray": locked_gray,
     "rssi": rssi,
+    "hammer_and_wrench": hammer_and_wrench,
 }
 
 

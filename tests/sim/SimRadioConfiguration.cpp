@@ -4,6 +4,7 @@
 #include "radio/DeviceTypes.h"
 #include "radio/NameField.h"
 #include "sim/SimCommunicator.h"
+#include "sim/SimPowerValues.h"
 #include "sim/SimRadioAnswers.h"
 #include "sim/SimRadioStates.h"
 
@@ -327,6 +328,7 @@ s_SensorIntData SimRadioConfiguration::sensorStatus(const Device &device)
     if (device.id == 13 || device.id == RepeaterId)
         status.hierarchy = 0x21;
     SimRadioStates::apply(device.id, device.type, status);
+    SimPowerValues::apply(device.type, status);
     return status;
 }
 
