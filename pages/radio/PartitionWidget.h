@@ -3,6 +3,8 @@
 #include <QPointer>
 #include <QWidget>
 
+class LocalOut;
+class OutSettingsWidget;
 class Partition;
 class PartitionCommandLinkButton;
 class QComboBox;
@@ -44,6 +46,7 @@ protected:
 
 private:
     void buildDeviceList();
+    void openLocalOutSettings(LocalOut *output);
     void showSensorAt(const QModelIndex &current);
 
     Partition *m_partition;
@@ -54,5 +57,7 @@ private:
     SensorItemModel *m_sensorModel = nullptr;
     SensorListView *m_devices = nullptr;
     QComboBox *m_sortType = nullptr;
+    // At most one local output window per page, reused while it is open.
+    QPointer<OutSettingsWidget> m_outDialog;
     SensorPropertiesWidget *m_properties = nullptr;
 };
