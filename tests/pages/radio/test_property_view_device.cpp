@@ -253,9 +253,13 @@ private slots:
         Session session;
         SimRadioConfiguration::install(session.device());
         QVERIFY(session.logInAndLoad());
-        auto *user = new UserSettings(nullptr, quint8(session.overmind()->currentUserId()));
-        user->setAdmin(false);
-        session.overmind()->userModel()->addUser(user);
+        UserModel *users = session.overmind()->userModel();
+        UserSettings *me = users->userById(quint8(session.overmind()->currentUserId()));
+        if (!me)
+            me = users->addUser(new UserSettings(nullptr, 0));
+        QVERIFY(me);
+        QCOMPARE(int(me->id()), session.overmind()->currentUserId());
+        me->setAdmin(false);
         PartitionWidget *page = session.pickDevice(1, DoorId);
         QVERIFY(page);
         SensorPropertiesWidget *view = page->propertiesView();

@@ -263,8 +263,9 @@ private slots:
             overmind->createSettingsObjects(false);
             auto *user = new UserSettings(nullptr, 5);
             user->setAdmin(userAdmin == 1);
-            overmind->userModel()->addUser(user);
-            overmind->onSuccesfullLogin(userAdmin == 2 ? 7 : 5);
+            UserSettings *added = overmind->userModel()->addUser(user);
+            QVERIFY(added);
+            overmind->onSuccesfullLogin(quint8(added->id() + (userAdmin == 2 ? 7 : 0)));
         }
         Sensor::SPtr device = makeDevice(4);
         SensorPropertiesWidget view;
