@@ -24,6 +24,7 @@
 #include "pages/comms/EthernetSettings.h"
 #include "pages/comms/GSMSettings.h"
 #include "pages/comms/WirelessSettings.h"
+#include "pages/radio/SelectRetranslator.h"
 #include "pages/reporting/DirectionSettings.h"
 #include "pages/settings/BeeperSettings.h"
 #include "pages/settings/DateTimeSettings.h"
@@ -149,6 +150,16 @@ void Overmind::setSettingsLocked(bool locked)
 void Overmind::registerDialog(QWidget *dialog)
 {
     connect(this, &Overmind::disconnected, dialog, &QWidget::close);
+}
+
+void Overmind::showRepeaterSelectDialog(quint8 sensorId)
+{
+    if (m_viewingMode || m_repeaterDialog)
+        return;
+    auto *dialog = new SelectRetranslator(sensorId);
+    registerDialog(dialog);
+    m_repeaterDialog = dialog;
+    dialog->show();
 }
 
 void Overmind::addImportedUserName(const QString &name, int list)

@@ -105,9 +105,11 @@ public:
     void setDefaultMacText(const QString &text) { m_defaultMacText = text; }
     void setSettingsLocked(bool locked);
     void setUpdating(bool updating) { m_firmwareUpdateRunning = updating; }
+    void setSettingsLoaded(bool loaded) { m_settingsLoaded = loaded; }
     void setEnergySaveQuestionOpen(bool open) { m_energySaveQuestionOpen = open; }
     void setDebugMode(bool on) { m_debugMode = on; }
     void registerDialog(QWidget *dialog);
+    void showRepeaterSelectDialog(quint8 sensorId);
     void addImportedUserName(const QString &name, int list);
 
     void setMainWindow(MainWindow *window);

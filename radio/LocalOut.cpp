@@ -335,7 +335,7 @@ void LocalOut::buildOutputTree()
             setName(value.toString());
             writeToDevice();
         });
-    nameNode.regularExpression = namePattern(NameFieldTextBytes);
+    nameNode.regExp = namePattern(NameFieldTextBytes);
 
     const auto modeActive = [this] { return m_output.mode.Mode != 0; };
     m_outputRoot = SensorProperty::group(

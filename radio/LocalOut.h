@@ -29,6 +29,7 @@ public:
     bool isEnabled() const override;
     QString toolTip() const override;
     SensorProperty properties() const override;
+    SensorProperty &propertyTree() override { return m_outputRoot; }
 
     void writeToDevice() override;
     QJsonValue toJson() const override;

@@ -266,7 +266,7 @@ void Loop::buildPropertyTree()
                 setName(text);
             write();
         });
-    nameNode.regularExpression = namePattern(NameFieldTextBytes);
+    nameNode.regExp = namePattern(NameFieldTextBytes);
 
     SensorProperty zoneNode = SensorProperty::enumeration(
         QStringLiteral("zone_type"), tr("Zone type"),
@@ -281,7 +281,7 @@ void Loop::buildPropertyTree()
         },
         [zoneCaptions] { return zoneCaptions; },
         [] {
-            QList<int> positions;
+            QVector<int> positions;
             for (int i = 0; i < zoneChoices().size(); ++i)
                 positions << i;
             return positions;

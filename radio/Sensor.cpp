@@ -14,6 +14,8 @@
 #include "radio/PartitionModel.h"
 #include "radio/SensorEventText.h"
 #include "radio/SensorFileObject.h"
+#include "radio/params/SensorPowerGroups.h"
+#include "radio/params/SensorRootTree.h"
 
 #include <QDebug>
 #include <QJsonObject>
@@ -74,7 +76,21 @@ void Sensor::zeroRecords(s_ExtMemDataSensor &settings, s_SensorIntData &status)
 
 void Sensor::buildPropertyTree()
 {
-    m_root = SensorProperty::group(QStringLiteral("root"), QString(), {});
+    m_root = SensorProperty::group(
+        QString(), QStringLiteral("root"),
+        {SensorRootTree::generalGroup(*this), SensorRootTree::mainGroup(*this)});
+    // The socket has no supply to show; the valve controller brings its own power group.
+    const int code = type();
+    if (code != 57 && code != DeviceType::ValveController)
+        m_root.children.push_back(SensorPowerGroups::build(*this));
+    for (SensorProperty &group : buildTypeGroups())
+        m_root.children.push_back(std::move(group));
+}
+
+std::vector<Sensor::SensorProperty> Sensor::buildTypeGroups()
+{
+    // The groups of each device type come with the device types themselves.
+    return {};
 }
 
 void Sensor::onUpdateState(bool state, const QString &tag)
@@ -574,6 +590,16 @@ void Sensor::setPropertyEnabled(SensorProperty &root, const QString &tag, const 
         node->enabled = enabled;
 }
 
+void Sensor::applyToProperty(SensorProperty &root, const QString &tag, const QString &groupTag,
+                             const std::function<void(SensorProperty &)> &apply)
+{
+    SensorProperty *group = findProperty(root, groupTag);
+    if (!group)
+        return;
+    if (SensorProperty *node = findProperty(*group, tag))
+        apply(*node);
+}
+
 void Sensor::noteColour(const QColor &colour)
 {
     if (colour == RedColour)
@@ -594,24 +620,80 @@ void Sensor::updateData(const s_ExtMemDataSensor *block)
     m_settings = *block;
     clearColourFlags();
     refreshBellNode();
-    logDebug(this, QStringLiteral("Data updated id: %1").arg(int(m_id)));
+    runDataRefresh(*block);
     emit dataUpdated();
+    logDebug(this, QStringLiteral("Data updated id: %1").arg(int(m_id)));
 }
 
 void Sensor::refreshBellNode()
 {
     SensorProperty *bell = findProperty(m_root, QStringLiteral("bell_mode"));
-    if (!bell)
+    if (!bell || bell->editable != 1)
         return;
-    const quint16 zone = zoneType();
-    if (zone == ZoneSecurity || zone == ZoneEnter) {
-        bell->setter = [this](const QVariant &value) {
-            setBellEnabled(value.toBool());
-            writeToDevice();
-        };
-    } else {
-        bell->setter = nullptr;
+    bell->setter = SensorRootTree::bellSetter(*this, zoneType());
+    // Only the stored copy forgets the bell; the device learns it with the next write.
+    if (!bell->setter)
         setBellEnabled(false);
+}
+
+void Sensor::runDataRefresh(const s_ExtMemDataSensor &record)
+{
+    switch (type()) {
+    case 2:
+        refreshIpProperties(m_root, record);
+        break;
+    case 4:
+        refreshSmkProperties(m_root);
+        break;
+    case 5:
+        refreshCaseOpenCheck(m_root);
+        break;
+    case 6:
+    case 18:
+    case 26:
+        refreshInfraredProperties(m_root);
+        break;
+    case 31: {
+        const bool coEvents = m_settings.settings.privateSettings.raw[142 - 120] & (1u << 4);
+        setPropertyEnabled(m_root, QStringLiteral("COHysteresis"), QStringLiteral("vti_co_group"),
+                           coEvents);
+        setPropertyEnabled(m_root, QStringLiteral("max_co_threshold"),
+                           QStringLiteral("vti_co_group"), coEvents);
+        refreshTemperatureEvents(m_root, record);
+        refreshHumidityEvents(m_root, record);
+        break;
+    }
+    case 10:
+        refreshTemperatureEvents(m_root, record);
+        refreshHumidityEvents(m_root, record);
+        break;
+    case 11:
+        refreshKeychainProperties(m_root, record);
+        break;
+    case 13:
+    case 19:
+    case 56:
+        refreshAsrProperties(m_root, record);
+        break;
+    case 14:
+        refreshRmProperties(m_root);
+        break;
+    case 16:
+        refreshShiftAccelerometer(m_root, record);
+        refreshShiftIsp1Accelerometer(m_root, record);
+        break;
+    case 24:
+        refreshShiftIsp1Accelerometer(m_root, record);
+        break;
+    case 27:
+    case 28:
+        refreshDraskProperties(m_root, record);
+        break;
+    case 34:
+        refreshStProperties(m_root);
+        break;
+    default:
+        break;
     }
 }
 
@@ -620,17 +702,76 @@ void Sensor::updateStatus(const s_SensorIntData *status)
     m_status = *status;
     clearColourFlags();
     logDebug(this, QStringLiteral("Status updated id: %1").arg(int(m_id)));
+    runStatusRefresh();
     emit statusUpdated();
 }
 
+void Sensor::runStatusRefresh()
+{
+    switch (type()) {
+    case 2:
+        refreshIpProperties(m_root, m_settings);
+        break;
+    case 5:
+        refreshCaseOpenCheck(m_root);
+        break;
+    case 11:
+        refreshKeychainUsers(m_root);
+        break;
+    case 14:
+        refreshRmProperties(m_root);
+        break;
+    case 34:
+        refreshStProperties(m_root);
+        break;
+    case DeviceType::ValveController:
+        refreshKpProperties(m_root);
+        break;
+    default:
+        break;
+    }
+}
+
+void Sensor::refreshCaseOpenCheck(SensorProperty &root)
+{
+    setPropertyEnabled(root, QStringLiteral("min_case_Open_Check"), QStringLiteral("main"),
+                       firmwareVersion() > QVersionNumber(1, 28));
+}
+
+// The groups these refresh come with the device types; until then there is nothing to do.
+void Sensor::refreshIpProperties(SensorProperty &, const s_ExtMemDataSensor &) {}
+void Sensor::refreshSmkProperties(SensorProperty &) {}
+void Sensor::refreshInfraredProperties(SensorProperty &) {}
+void Sensor::refreshTemperatureEvents(SensorProperty &, const s_ExtMemDataSensor &) {}
+void Sensor::refreshHumidityEvents(SensorProperty &, const s_ExtMemDataSensor &) {}
+void Sensor::refreshKeychainProperties(SensorProperty &, const s_ExtMemDataSensor &) {}
+void Sensor::refreshAsrProperties(SensorProperty &, const s_ExtMemDataSensor &) {}
+void Sensor::refreshRmProperties(SensorProperty &) {}
+void Sensor::refreshShiftAccelerometer(SensorProperty &, const s_ExtMemDataSensor &) {}
+void Sensor::refreshShiftIsp1Accelerometer(SensorProperty &, const s_ExtMemDataSensor &) {}
+void Sensor::refreshDraskProperties(SensorProperty &, const s_ExtMemDataSensor &) {}
+void Sensor::refreshStProperties(SensorProperty &) {}
+void Sensor::refreshKeychainUsers(SensorProperty &) {}
+void Sensor::refreshKpProperties(SensorProperty &) {}
+
 void Sensor::moveToPartition(uchar partition)
 {
-    PartitionModel *partitions = model();
-    if (partition == this->partition() || !partitions)
+    if (partition == this->partition())
         return;
-    if (Partition *previous = partitions->partition(this->partition()))
-        previous->removeSensor(this, true);
-    partitions->moveSensor(partition, this);
+    if (PartitionModel *partitions = model()) {
+        // The old partition announces the removal so that its pages drop the device; the
+        // model, which takes an announced removal for a deletion, must not hear it.
+        Sensor::SPtr keep;
+        if (Partition *previous = partitions->partition(this->partition())) {
+            const bool modelListens = disconnect(previous, &Partition::sensorRemoved, partitions,
+                                                 &PartitionModel::removeSensor);
+            keep = previous->removeSensor(this, false);
+            if (modelListens)
+                connect(previous, &Partition::sensorRemoved, partitions,
+                        &PartitionModel::removeSensor);
+        }
+        partitions->moveSensor(partition, this);
+    }
     m_settings.settings.common.Partition = partition;
 }
 

@@ -10,7 +10,9 @@
 #include <QObject>
 #include <QString>
 #include <QVersionNumber>
+#include <functional>
 #include <memory>
+#include <vector>
 
 class Partition;
 class PartitionModel;
@@ -81,6 +83,9 @@ public:
     virtual quint16 stateCode() const;
     virtual QString stateText() const;
     virtual SensorProperty properties() const;
+    // The device's own tree, for a view that keeps its rows mapped to the nodes while it
+    // holds the device; nodes are never added or removed after construction.
+    virtual SensorProperty &propertyTree() { return m_root; }
 
     void writeToDevice() override;
     QJsonValue toJson() const override;
@@ -93,6 +98,7 @@ public:
     s_ExtMemDataSensor *settingsData() { return &m_settings; }
     const s_ExtMemDataSensor *settingsData() const { return &m_settings; }
     s_SensorIntData *statusData() { return &m_status; }
+    const s_SensorIntData *statusData() const { return &m_status; }
     s_SensorIntData status() const { return m_status; }
     s_SensorCommonSettings commonSettings() const { return m_settings.settings.common; }
     u_RFDevPrivateSettings privateSettings() const { return m_settings.settings.privateSettings; }
@@ -127,6 +133,9 @@ public:
     void updateKcPartition();
     static void setPropertyEnabled(SensorProperty &root, const QString &tag,
                                    const QString &groupTag, bool enabled);
+    static void applyToProperty(SensorProperty &root, const QString &tag, const QString &groupTag,
+                                const std::function<void(SensorProperty &)> &apply);
+    void refreshCaseOpenCheck(SensorProperty &root);
     void noteColour(const QColor &colour);
     void setTactic(const s_EventsOutMode &tactic);
 
@@ -162,6 +171,26 @@ protected:
     static bool isViewingMode();
     // The chime node is editable only for the zone types where a chime makes sense.
     void refreshBellNode();
+    void runDataRefresh(const s_ExtMemDataSensor &record);
+    void runStatusRefresh();
+    // The groups of the device types, after the power group.
+    std::vector<SensorProperty> buildTypeGroups();
+
+    // Refreshers of the device types' groups.
+    void refreshIpProperties(SensorProperty &root, const s_ExtMemDataSensor &record);
+    void refreshSmkProperties(SensorProperty &root);
+    void refreshInfraredProperties(SensorProperty &root);
+    void refreshTemperatureEvents(SensorProperty &root, const s_ExtMemDataSensor &record);
+    void refreshHumidityEvents(SensorProperty &root, const s_ExtMemDataSensor &record);
+    void refreshKeychainProperties(SensorProperty &root, const s_ExtMemDataSensor &record);
+    void refreshAsrProperties(SensorProperty &root, const s_ExtMemDataSensor &record);
+    void refreshRmProperties(SensorProperty &root);
+    void refreshShiftAccelerometer(SensorProperty &root, const s_ExtMemDataSensor &record);
+    void refreshShiftIsp1Accelerometer(SensorProperty &root, const s_ExtMemDataSensor &record);
+    void refreshDraskProperties(SensorProperty &root, const s_ExtMemDataSensor &record);
+    void refreshStProperties(SensorProperty &root);
+    void refreshKeychainUsers(SensorProperty &root);
+    void refreshKpProperties(SensorProperty &root);
 
     uchar m_id = 0;
     SensorProperty m_root;

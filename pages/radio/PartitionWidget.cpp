@@ -7,6 +7,7 @@
 #include "pages/radio/SensorItemDelegate.h"
 #include "pages/radio/SensorItemModel.h"
 #include "pages/radio/SensorListView.h"
+#include "pages/radio/SensorPropertiesWidget.h"
 #include "pages/radio/SensorSettingsWidget.h"
 #include "radio/LocalOut.h"
 #include "radio/Partition.h"
@@ -14,6 +15,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -72,11 +74,33 @@ void PartitionWidget::buildDeviceList()
             &SensorItemModel::setSortType);
     auto *page = static_cast<QVBoxLayout *>(layout());
     page->addWidget(m_sortType, 0, Qt::AlignRight);
-    page->addWidget(m_devices, 1);
+    // The cards on the left, the selected device's parameters on the right.
+    auto *split = new QSplitter(Qt::Horizontal, this);
+    split->addWidget(m_devices);
+    m_properties = new SensorPropertiesWidget(split);
+    split->addWidget(m_properties);
+    split->setStretchFactor(0, 2);
+    split->setStretchFactor(1, 1);
+    page->addWidget(split, 1);
+    connect(m_devices->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &PartitionWidget::showSensorAt);
     // The card list takes the height the page is given.
     QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     policy.setVerticalStretch(1);
     setSizePolicy(policy);
+}
+
+void PartitionWidget::showSensorAt(const QModelIndex &current)
+{
+    const Sensor::SPtr device = m_sensorModel->sensorAt(current);
+    if (!device) {
+        m_properties->clear();
+        return;
+    }
+    m_properties->setSensor(device);
+    // The type's status refresh runs again for the tree now shown, and paints its colours.
+    const s_SensorIntData status = device->status();
+    device->updateStatus(&status);
 }
 
 bool PartitionWidget::confirmLeave()

@@ -12,6 +12,7 @@ class QLabel;
 class QPushButton;
 class SensorItemModel;
 class SensorListView;
+class SensorPropertiesWidget;
 
 // The page of one partition, or of all devices, on the devices tab.
 class PartitionWidget : public QWidget
@@ -28,6 +29,7 @@ public:
     bool confirmLeave();
     SensorItemModel *sensorModel() const { return m_sensorModel; }
     SensorListView *sensorView() const { return m_devices; }
+    SensorPropertiesWidget *propertiesView() const { return m_properties; }
 
 public slots:
     void openCurrentSensorSettings();
@@ -45,6 +47,7 @@ protected:
 private:
     void buildDeviceList();
     void openLocalOutSettings(LocalOut *output);
+    void showSensorAt(const QModelIndex &current);
 
     Partition *m_partition;
     QPointer<PartitionCommandLinkButton> m_button;
@@ -56,4 +59,5 @@ private:
     QComboBox *m_sortType = nullptr;
     // At most one local output window per page, reused while it is open.
     QPointer<OutSettingsWidget> m_outDialog;
+    SensorPropertiesWidget *m_properties = nullptr;
 };

@@ -628,6 +628,13 @@ def add():
     c = Canvas(32)
     c.line(16, 6, 16, 26, 5, GREEN)
     c.line(6, 16, 26, 16, 5, GREEN)
+def hammer_and_wrench():
+    c = Canvas(32)
+    c.line(7, 25, 22, 10, 3, GREY)
+    c.circle(24, 8, 5, GREY)
+    c.circle(24, 8, 2.5, (0, 0, 0, 0))
+    c.line(8, 8, 24, 24, 3, GOLD)
+    c.line(4, 12, 12, 4, 5, BLUE)
     return c
 
 DEVICE_PICTURES = {
@@ -680,6 +687,7 @@ PICTURES = {
     "rssi": rssi,
     "hint": hint,
     "Add": add,
+    "hammer_and_wrench": hammer_and_wrench,
 }
 
 

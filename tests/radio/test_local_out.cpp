@@ -208,11 +208,11 @@ private slots:
             Sensor::findProperty(tree, QStringLiteral("output_settings"));
         QVERIFY(button);
         QCOMPARE(button->kind, Sensor::SensorProperty::ActionButton);
-        QCOMPARE(button->buttonText, QStringLiteral("To configure"));
+        QCOMPARE(button->captions, QStringList{QStringLiteral("To configure")});
         Sensor::SensorProperty *mode = Sensor::findProperty(tree, QStringLiteral("mode"));
         QCOMPARE(mode->captionsGetter().size(), 6);
-        QVERIFY(mode->isReadOnly());
-        QVERIFY(!Sensor::findProperty(tree, QStringLiteral("name"))->isReadOnly());
+        QCOMPARE(mode->editable, 0);
+        QCOMPARE(Sensor::findProperty(tree, QStringLiteral("name"))->editable, 1);
     }
 };
 

@@ -147,7 +147,7 @@ private slots:
         Sensor::SensorProperty tree = loop->properties();
         Sensor::SensorProperty *bell = Sensor::findProperty(tree, QStringLiteral("bell_mode"));
         QVERIFY(bell);
-        QCOMPARE(!bell->isReadOnly(), editable);
+        QCOMPARE(bool(bell->setter), editable);
         QCOMPARE(loop->bellEnabled(), editable);
         QVERIFY(loop->isEnabled());
     }
@@ -167,7 +167,7 @@ private slots:
                  QStringLiteral("Loop"));
         Sensor::SensorProperty *name = Sensor::findProperty(tree, QStringLiteral("name"));
         QCOMPARE(name->value().toString(), QStringLiteral("Porch"));
-        QVERIFY(name->regularExpression.endsWith(QStringLiteral("{0,63}$")));
+        QVERIFY(name->regExp.endsWith(QStringLiteral("{0,63}$")));
         QVERIFY(Sensor::findProperty(tree, QStringLiteral("resistance")));
         QVERIFY(!Sensor::findProperty(tree, QStringLiteral("energy_saving")));
     }

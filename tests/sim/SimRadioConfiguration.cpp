@@ -5,6 +5,7 @@
 #include "radio/NameField.h"
 #include "sim/SimCommunicator.h"
 #include "sim/SimOutputs.h"
+#include "sim/SimPowerValues.h"
 #include "sim/SimRadioAnswers.h"
 #include "sim/SimRadioStates.h"
 
@@ -330,6 +331,7 @@ s_SensorIntData SimRadioConfiguration::sensorStatus(const Device &device)
         status.hierarchy = 0x21;
     SimOutputs::applyClimate(device.type, status);
     SimRadioStates::apply(device.id, device.type, status);
+    SimPowerValues::apply(device.type, status);
     return status;
 }
 

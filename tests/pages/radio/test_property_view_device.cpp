@@ -1,0 +1,282 @@
+#include "app/Intervals.h"
+#include "app/LoginWidget.h"
+#include "app/MainWindow.h"
+#include "app/Overmind.h"
+#include "app/StartUp.h"
+#include "app/Ui_MainWindow.h"
+#include "link/Crc.h"
+#include "pages/radio/PartitionCommandLinkButton.h"
+#include "pages/radio/PartitionWidget.h"
+#include "pages/radio/SensorItemModel.h"
+#include "pages/radio/SensorListView.h"
+#include "pages/radio/SensorPropertiesWidget.h"
+#include "pages/users/UserModel.h"
+#include "pages/users/UserSettings.h"
+#include "propertyeditor/QtTreePropertyBrowser.h"
+#include "radio/Partition.h"
+#include "radio/PartitionModel.h"
+#include "radio/params/SensorValueRoutines.h"
+#include "sim/LogCapture.h"
+#include "sim/SimRadioConfiguration.h"
+#include "sim/SimRadioStates.h"
+#include "sim/SimulatedSetup.h"
+#include "support/ModalRecorder.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTreeWidget>
+#include <cstring>
+#include <memory>
+
+namespace {
+constexpr int DeviceTimeout = 60000;
+constexpr quint8 OpWriteSensor = 0x6E;
+constexpr quint8 OpReadSensor = 0x24;
+constexpr quint16 DoorId = 0; // a magnetic contact in partition 1
+
+struct Session
+{
+    SimulatedSetup sim;
+    StartUp startUp;
+
+    Session() { startUp.begin({}); }
+    Overmind *overmind() { return startUp.overmind(); }
+    MainWindow *window() { return startUp.window(); }
+    SimCommunicator &device() { return sim.communicator(); }
+
+    bool logInAndLoad()
+    {
+        window()->show();
+        if (!QTest::qWaitFor(
+                [this] {
+                    return overmind()->loginWidget() && overmind()->loginWidget()->isVisible();
+                },
+                DeviceTimeout))
+            return false;
+        LoginWidget *dialog = overmind()->loginWidget();
+        dialog->findChild<QLineEdit *>("leLogin")->setText(SimulatedSetup::Login);
+        dialog->findChild<QLineEdit *>("lePassword")->setText(SimulatedSetup::Password);
+        QSignalSpy ready(overmind(), &Overmind::ready);
+        QTest::mouseClick(dialog->findChild<QPushButton *>("pbLogin"), Qt::LeftButton);
+        return QTest::qWaitFor([&ready] { return ready.count() > 0; }, 120000) &&
+               QTest::qWaitFor([this] { return overmind()->isSettingsLoaded(); }, DeviceTimeout);
+    }
+
+    // Opens the partition's page and clicks the device's card.
+    PartitionWidget *pickDevice(int partition, quint16 id)
+    {
+        window()->form()->twMain->setCurrentWidget(window()->form()->tabPartitions);
+        for (QWidget *widget : window()->partitionPages()) {
+            auto *page = qobject_cast<PartitionWidget *>(widget);
+            if (!page || !page->partition() || page->partition()->index() != partition)
+                continue;
+            if (page->button())
+                QTest::mouseClick(page->button(), Qt::LeftButton);
+            if (!QTest::qWaitFor([page] { return page->isVisible(); }, DeviceTimeout))
+                return nullptr;
+            const Sensor::SPtr device = overmind()->partitionModel()->sensor(id);
+            const QModelIndex index = page->sensorModel()->indexOf(device.get());
+            SensorListView *cards = page->sensorView();
+            QTest::mouseClick(cards->viewport(), Qt::LeftButton, {},
+                              cards->visualRect(index).center());
+            return page;
+        }
+        return nullptr;
+    }
+
+    QList<QByteArray> writesOf(quint16 id)
+    {
+        QList<QByteArray> writes;
+        for (const QByteArray &command : sim.communicator().commandsOf(OpWriteSensor)) {
+            if (command.size() > 3 &&
+                quint16(quint8(command.at(1)) | quint8(command.at(2)) << 8) == id)
+                writes << command.mid(3);
+        }
+        return writes;
+    }
+};
+
+QTreeWidget *treeOf(SensorPropertiesWidget *view)
+{
+    return view->browser()->findChild<QTreeWidget *>();
+}
+
+// Clicks the value cell of the row that shows the tag and returns the editor it opened.
+QWidget *openEditor(SensorPropertiesWidget *view, const QString &tag)
+{
+    QtProperty *property = view->propertyForTag(tag);
+    QtBrowserItem *item = property ? view->browser()->items(property).value(0) : nullptr;
+    if (!item)
+        return nullptr;
+    QTreeWidget *tree = treeOf(view);
+    QTreeWidgetItem *row = nullptr;
+    QTreeWidgetItemIterator it(tree);
+    for (; *it; ++it) {
+        if ((*it)->text(0) == property->propertyName()) {
+            row = *it;
+            break;
+        }
+    }
+    if (!row)
+        return nullptr;
+    tree->scrollToItem(row);
+    const QRect cell = tree->visualItemRect(row);
+    const int valueX = tree->header()->sectionViewportPosition(1) + 5;
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, QPoint(valueX, cell.center().y()));
+    // The delegate puts the one open editor on the viewport.
+    const QList<QWidget *> editors =
+        tree->viewport()->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+    for (QWidget *editor : editors) {
+        if (editor->isVisible())
+            return editor;
+    }
+    return nullptr;
+}
+
+s_ExtMemDataSensor recordOf(const QByteArray &payload)
+{
+    s_ExtMemDataSensor record;
+    std::memset(&record, 0, sizeof(record));
+    if (payload.size() == int(sizeof(record)))
+        std::memcpy(&record, payload.constData(), sizeof(record));
+    return record;
+}
+} // namespace
+
+// The property view against the simulated communicator, through the real transport.
+class TestPropertyViewDevice : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<ModalRecorder> boxes;
+
+private slots:
+    void init()
+    {
+        Intervals::keepAliveMs = 600000;
+        Intervals::loaderWatchdogMs = 180000;
+        QSettings(QStringLiteral("Ardanet"), QStringLiteral("Velmis")).clear();
+        boxes = std::make_unique<ModalRecorder>();
+    }
+
+    void cleanup() { boxes.reset(); }
+
+    void editsReachTheDeviceAndStatusesDoNot()
+    {
+        Session session;
+        SimRadioConfiguration::install(session.device());
+        QVERIFY(session.logInAndLoad());
+        PartitionWidget *page = session.pickDevice(1, DoorId);
+        QVERIFY(page);
+        SensorPropertiesWidget *view = page->propertiesView();
+        const Sensor::SPtr door = session.overmind()->partitionModel()->sensor(DoorId);
+        QTRY_COMPARE(view->sensor(), door);
+        session.device().clearCommands();
+
+        // Name: typed into its line edit.
+        auto *line = qobject_cast<QLineEdit *>(openEditor(view, QStringLiteral("name")));
+        QVERIFY(line);
+        line->selectAll();
+        QTest::keyClicks(line, QStringLiteral("Porch"));
+        QTest::keyClick(line, Qt::Key_Return);
+        QTRY_COMPARE(session.writesOf(DoorId).size(), 1);
+        s_ExtMemDataSensor sent = recordOf(session.writesOf(DoorId).last());
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(sent.name), 5), QByteArray("Porch"));
+        QCOMPARE(sent.crc32, crc32Stm(&sent, s_ExtMemDataSensor::crcOffset));
+        QCOMPARE(sent.reserved68, 0u);
+        QCOMPARE(sent.reserved312, 0u);
+        QCOMPARE(int(sent.compatibleVersion), 1);
+        QCOMPARE(int(sent.criticalVersion), 1);
+        QTRY_COMPARE(session.device().record(OpReadSensor, DoorId),
+                     session.writesOf(DoorId).last());
+
+        // Enabled: its check box.
+        QWidget *enabledEditor = openEditor(view, QStringLiteral("sensorEnabled"));
+        QVERIFY(enabledEditor);
+        auto *box = enabledEditor->findChild<QCheckBox *>();
+        if (!box)
+            box = qobject_cast<QCheckBox *>(enabledEditor);
+        QVERIFY(box);
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
+        QTRY_COMPARE(session.writesOf(DoorId).size(), 2);
+        QVERIFY(!(recordOf(session.writesOf(DoorId).last()).settings.common.flags & 0x02));
+
+        // Zone type and indication: their lists.
+        auto *zone = qobject_cast<QComboBox *>(openEditor(view, QStringLiteral("zone_type")));
+        QVERIFY(zone);
+        QTest::keyClick(zone, Qt::Key_End); // "Enter"
+        QTRY_COMPARE(session.writesOf(DoorId).size(), 3);
+        QCOMPARE(int(recordOf(session.writesOf(DoorId).last()).settings.common.ZoneType), 4);
+        auto *indication =
+            qobject_cast<QComboBox *>(openEditor(view, QStringLiteral("indication")));
+        QVERIFY(indication);
+        QTest::keyClick(indication, Qt::Key_End); // "Off"
+        QTRY_COMPARE(session.writesOf(DoorId).size(), 4);
+        QCOMPARE(int(recordOf(session.writesOf(DoorId).last()).settings.common.LedMode), 3);
+        QVERIFY2(boxes->seen.isEmpty(), qPrintable(boxes->seen.value(0).text));
+
+        // A pushed status changes values and colours and sends nothing back.
+        QTRY_VERIFY(!view->isCommitPending());
+        session.device().clearCommands();
+        s_SensorIntData status = SimRadioStates::heldStatus(session.device(), DoorId);
+        status.flags |= SensorFlag::CaseOpen;
+        status.rssi = -77;
+        SimRadioStates::pushStatus(session.device(), DoorId, status);
+        QtProperty *hull = view->propertyForTag(QStringLiteral("Hull_status"));
+        QTRY_COMPARE(hull->valueText(), QStringLiteral("Case is open"));
+        QCOMPARE(view->browser()->backgroundColor(view->browser()->items(hull).value(0)),
+                 QColor(SensorValueRoutines::AlarmColour));
+        QVERIFY(door->colourFlags().red);
+        QTRY_VERIFY(!view->isCommitPending());
+        QVERIFY(session.writesOf(DoorId).isEmpty());
+
+        // The device refuses a record: the refusal is logged as the device's error.
+        LogCapture log;
+        session.device().failNext(OpWriteSensor, SimCommunicator::ErrParameter);
+        line = qobject_cast<QLineEdit *>(openEditor(view, QStringLiteral("name")));
+        QVERIFY(line);
+        line->selectAll();
+        QTest::keyClicks(line, QStringLiteral("Yard"));
+        QTest::keyClick(line, Qt::Key_Return);
+        QTRY_VERIFY(log.contains(QStringLiteral("Error while operation 0x6e")));
+        QCOMPARE(session.writesOf(DoorId).size(), 1);
+    }
+
+    void userWhoIsNotAnAdministratorCommitsNothing()
+    {
+        Session session;
+        SimRadioConfiguration::install(session.device());
+        QVERIFY(session.logInAndLoad());
+        UserModel *users = session.overmind()->userModel();
+        UserSettings *me = users->userById(quint8(session.overmind()->currentUserId()));
+        if (!me)
+            me = users->addUser(new UserSettings(nullptr, 0));
+        QVERIFY(me);
+        QCOMPARE(int(me->id()), session.overmind()->currentUserId());
+        me->setAdmin(false);
+        PartitionWidget *page = session.pickDevice(1, DoorId);
+        QVERIFY(page);
+        SensorPropertiesWidget *view = page->propertiesView();
+        QTRY_VERIFY(view->sensor());
+        session.device().clearCommands();
+        auto *line = qobject_cast<QLineEdit *>(openEditor(view, QStringLiteral("name")));
+        QVERIFY(line);
+        line->selectAll();
+        QTest::keyClicks(line, QStringLiteral("Porch"));
+        QTest::keyClick(line, Qt::Key_Return);
+        // Refused at once: nothing waits for a commit, so nothing can be sent later.
+        QVERIFY(!view->isCommitPending());
+        QVERIFY(session.writesOf(DoorId).isEmpty());
+        QCOMPARE(session.overmind()->partitionModel()->sensor(DoorId)->jsonKey(),
+                 SimRadioConfiguration::devices().first().name);
+    }
+};
+
+QTEST_MAIN(TestPropertyViewDevice)
+#include "test_property_view_device.moc"
