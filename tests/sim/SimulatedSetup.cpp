@@ -1,5 +1,7 @@
 #include "sim/SimulatedSetup.h"
 
+#include "sim/SimComms.h"
+
 namespace {
 void putWord(QByteArray &bytes, int at, quint32 value, int size)
 {
@@ -90,4 +92,5 @@ void SimulatedSetup::fillLargeConfiguration(SimCommunicator &communicator)
             communicator.setRecord(set.readOperation, quint16(id),
                                    SimCommunicator::makeBlock(set.size, seed++));
     }
+    SimComms::install(communicator);
 }
