@@ -9,6 +9,7 @@
 #include "pages/comms/WirelessSettings.h"
 
 #include <QApplication>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLoggingCategory>

@@ -350,8 +350,7 @@ void EthernetSettingsWidget::setSettings(EthernetSettings *settings)
     onSettingsUpdate();
     connect(settings, &EthernetSettings::defaultMACupdate, this,
             &EthernetSettingsWidget::onDefaultMACupdate);
-    connect(m_getVerifyCode, &QPushButton::clicked, settings,
-            &EthernetSettings::verifyCodeRequest);
+    connect(m_getVerifyCode, &QPushButton::clicked, settings, &EthernetSettings::verifyCodeRequest);
     connect(settings, &EthernetSettings::configGetVerifyCode, this,
             &EthernetSettingsWidget::showVerifyCode);
     // After a login the object arrives once the device variant is known.
@@ -611,15 +610,16 @@ void EthernetSettingsWidget::onSaveSettings()
     object.setDataSaveMode(m_dataSaving->isChecked());
     object.setLinkChannel((m_channel->currentIndex() + m_channelOffset) & 0xFF);
     object.setHostname(m_serverName->text());
-    using Setter = bool (EthernetSettings::*)(const QString &);
-    const Setter setters[] = {
-        &EthernetSettings::setIpv4Address,       &EthernetSettings::setSubnetMask,
-        &EthernetSettings::setDefaultGateway,    &EthernetSettings::setPreferredDns,
-        &EthernetSettings::setAlternativeDns,    &EthernetSettings::setIpv6LocalAddress,
-        &EthernetSettings::setIpv6GlobalAddress, &EthernetSettings::setIpv6PreferredDns,
-        &EthernetSettings::setIpv6AlternativeDns};
-    for (int i = 0; i < m_addressFields.size(); ++i)
-        (object.*setters[i])(m_addressFields[i].edit->text());
+    const auto text = [this](int field) { return m_addressFields.at(field).edit->text(); };
+    object.setIpv4Address(text(0));
+    object.setSubnetMask(text(1));
+    object.setDefaultGateway(text(2));
+    object.setPreferredDns(text(3));
+    object.setAlternativeDns(text(4));
+    object.setIpv6LocalAddress(text(5));
+    object.setIpv6GlobalAddress(text(6));
+    object.setIpv6PreferredDns(text(7));
+    object.setIpv6AlternativeDns(text(8));
     object.setWifiName(m_wifiName->text());
     object.setWifiPassword(m_wifiPass->text());
     object.store();

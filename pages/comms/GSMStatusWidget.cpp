@@ -89,6 +89,8 @@ GSMStatusWidget::GSMStatusWidget(QWidget *parent) : QWidget(parent)
     connect(m_testSms, &QPushButton::clicked, this, &GSMStatusWidget::showTestSMSDialog);
     if (Overmind *controller = overmind()) {
         connect(controller, &Overmind::connected, this, &GSMStatusWidget::onConnect);
+        // Asked again once logged in, when the device's record layout is known.
+        connect(controller, &Overmind::loginSuccessful, this, &GSMStatusWidget::onConnect);
         connect(controller, &Overmind::disconnected, this, &GSMStatusWidget::onDisconnect);
     }
     for (SimLabels &sim : m_sims)

@@ -54,6 +54,8 @@ WirelessSettingsWidget::WirelessSettingsWidget(QWidget *parent) : BaseSettingsWi
     connect(m_save, &QPushButton::clicked, this, &WirelessSettingsWidget::saveSettings);
     if (Overmind *controller = overmind()) {
         connect(controller, &Overmind::connected, this, &WirelessSettingsWidget::connected);
+        // The rights are known only after the login, so a device login enables Save again.
+        connect(controller, &Overmind::loginSuccessful, this, &WirelessSettingsWidget::connected);
         connect(controller, &Overmind::disconnected, this, &WirelessSettingsWidget::disconnected);
     }
     connect(m_chooseBest, &QPushButton::clicked, this,
