@@ -624,14 +624,6 @@ def rssi():
     return c
 
 
-def hint():
-    c = Canvas(32)
-    c.circle(16, 16, 14, BLUE)
-    c.circle(16, 9, 2.5, WHITE)
-    c.rect(14, 13, 18, 25, WHITE)
-    return c
-
-
 def stop():
     c = Canvas(32)
     c.circle(16, 16, 14, RED)
@@ -660,6 +652,16 @@ DEVICE_PICTURES = {
     "Tarvo-T34": dev_T34, "Tarvo-T53": dev_T53, "Tarvo-T55": dev_T55, "Tarvo-T57": dev_T57,
     "Tarvo-T66": dev_T66, "Tarvo-T67_": dev_T67, "Tarvo-Korvel": dev_Korvel,
 }
+
+def hint():  # a question mark in a blue disc
+    c = Canvas(32)
+    c.circle(16, 16, 15, BLUE)
+    c.circle(16, 12, 6, LIGHT, inner=3)
+    c.rect(10, 12, 16, 16, BLUE)
+    c.rect(15, 17, 18, 21, LIGHT)
+    c.circle(16.5, 25, 2, LIGHT)
+    return c
+
 
 PICTURES = {
     "logo": logo,

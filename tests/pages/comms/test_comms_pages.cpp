@@ -778,17 +778,17 @@ private slots:
     void remoteManagementNeedsTheAdministratorsPhone_data()
     {
         QTest::addColumn<int>("userId");
-        QTest::addColumn<quint64>("phone");
+        QTest::addColumn<QString>("phone");
         QTest::addColumn<bool>("kept");
-        QTest::newRow("administrator with phone") << 0 << quint64(79161234567) << true;
-        QTest::newRow("administrator without phone") << 0 << quint64(0) << false;
-        QTest::newRow("no user 0") << 3 << quint64(79161234567) << false;
+        QTest::newRow("administrator with phone") << 0 << "+79161234567" << true;
+        QTest::newRow("administrator without phone") << 0 << "" << false;
+        QTest::newRow("no user 0") << 3 << "+79161234567" << false;
     }
 
     void remoteManagementNeedsTheAdministratorsPhone()
     {
         QFETCH(int, userId);
-        QFETCH(quint64, phone);
+        QFETCH(QString, phone);
         QFETCH(bool, kept);
         Overmind &overmind = m_controller->overmind();
         overmind.createSettingsObjects(false);
