@@ -273,6 +273,8 @@ void Overmind::createSettingsObjects(bool withPartitionModel)
     registerObject(m_objectSettings);
     if (m_deviceInfo.execution() == 1) {
         m_ethernetSettings = nullptr;
+        if (window)
+            window->setEthernetSettings(nullptr);
     } else {
         replace(m_ethernetSettings, new EthernetSettings(m_protocol, this));
         if (window)

@@ -637,6 +637,25 @@ def hammer_and_wrench():
     c.line(4, 12, 12, 4, 5, BLUE)
     return c
 
+def stop():
+    c = Canvas(32)
+    c.circle(16, 16, 14, RED)
+    c.rect(10, 10, 22, 22, WHITE)
+    return c
+
+
+def signal_bars(lit, colour):
+    def draw():
+        c = Canvas(32)
+        for i in range(4):
+            x0 = 3 + i * 7
+            c.rect(x0, 26 - 6 * i, x0 + 4, 29, colour if i < lit else (200, 200, 200, 255))
+        if lit == 0:
+            c.line(4, 4, 28, 28, 3, RED)
+        return c
+    return draw
+
+
 DEVICE_PICTURES = {
     "Tarvo-T02": dev_T02, "Tarvo-T03": dev_T03, "Tarvo-T04": dev_T04, "Tarvo-T06": dev_T06,
     "Tarvo-T07": dev_T07, "Tarvo-T10": dev_T10, "Tarvo-T11": dev_T11, "Tarvo-T13": dev_T13,
@@ -688,6 +707,15 @@ PICTURES = {
     "hint": hint,
     "Add": add,
     "hammer_and_wrench": hammer_and_wrench,
+    "stop": stop,
+}
+
+SIGNAL_PICTURES = {
+    "no_connection": signal_bars(0, GREY),
+    "low_connect": signal_bars(1, RED),
+    "medium_connect": signal_bars(2, GOLD),
+    "good_connect": signal_bars(3, GREEN),
+    "high_connect": signal_bars(4, GREEN),
 }
 
 
@@ -700,6 +728,11 @@ def main(folder):
     os.makedirs(devices, exist_ok=True)
     for name, draw in DEVICE_PICTURES.items():
         with open(os.path.join(devices, name + ".png"), "wb") as f:
+            f.write(draw().png())
+    signals = os.path.join(folder, "connectImages")
+    os.makedirs(signals, exist_ok=True)
+    for name, draw in SIGNAL_PICTURES.items():
+        with open(os.path.join(signals, name + ".png"), "wb") as f:
             f.write(draw().png())
 
 

@@ -1,5 +1,6 @@
 #include "sim/SimulatedSetup.h"
 
+#include "sim/SimComms.h"
 #include "sim/SimUsers.h"
 
 namespace {
@@ -93,4 +94,5 @@ void SimulatedSetup::fillLargeConfiguration(SimCommunicator &communicator)
                                    SimCommunicator::makeBlock(set.size, seed++));
     }
     SimUsers::install(communicator);
+    SimComms::install(communicator);
 }

@@ -1,0 +1,91 @@
+// Reads arbitrary JSON as the "Ethernet", "GSM" and "Wireless" sections into fresh settings
+// objects, writes them back and reads that again; the same bytes also go through the MAC,
+// IPv4 and IPv6 text setters. The first byte chooses the file format and viewing mode.
+#include "app/Logger.h"
+#include "app/ModalAnswerer.h"
+#include "app/Overmind.h"
+#include "pages/comms/EthernetSettings.h"
+#include "pages/comms/GSMSettings.h"
+#include "pages/comms/WirelessSettings.h"
+
+#include <QApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLoggingCategory>
+#include <QMessageBox>
+#include <QStandardPaths>
+
+#include <cstddef>
+#include <cstdint>
+
+namespace {
+struct Harness
+{
+    Harness()
+    {
+        static int argc = 1;
+        static char name[] = "fuzz_comms_sections";
+        static char *argv[] = {name, nullptr};
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QStandardPaths::setTestModeEnabled(true);
+        QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\n*.warning=false"));
+        app = new QApplication(argc, argv);
+        logger = new Logger;
+        ModalAnswerer::setHandler(
+            [](const ModalAnswerer::Request &) { return int(QMessageBox::Ok); });
+        overmind = new Overmind;
+        overmind->deviceInfo().init(0, 0, 0, 0);
+    }
+
+    QApplication *app = nullptr;
+    Logger *logger = nullptr;
+    Overmind *overmind = nullptr;
+};
+
+template <typename Object> void roundTrip(const QJsonValue &section, int format)
+{
+    Object first(nullptr);
+    first.fromJson(section, format);
+    Object second(nullptr);
+    second.fromJson(first.toJson(), 2);
+}
+
+void addressTexts(const QString &text)
+{
+    EthernetSettings settings(nullptr);
+    settings.setMacAddress(text);
+    settings.setIpv4Address(text);
+    settings.setIpv6GlobalAddress(text);
+    settings.setHostname(text);
+    settings.setWifiPassword(text);
+    (void)settings.macAddress();
+    (void)settings.ipv6GlobalAddress();
+    (void)settings.hostname();
+    GSMSettings gsm(nullptr);
+    gsm.setSimText(1, GSMSettings::Password, text);
+    (void)gsm.simText(1, GSMSettings::Password);
+}
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    static Harness harness;
+    if (size < 1)
+        return 0;
+    const int format = (data[0] & 1) ? 1 : 2;
+    harness.overmind->setViewingMode(data[0] & 2);
+    const QByteArray bytes(reinterpret_cast<const char *>(data + 1), int(size - 1));
+    addressTexts(QString::fromUtf8(bytes));
+    const QJsonDocument document = QJsonDocument::fromJson(bytes);
+    const QJsonObject object = document.object();
+    const QJsonValue whole = document.isArray() ? QJsonValue(document.array()) : QJsonValue(object);
+    roundTrip<EthernetSettings>(object.value(QLatin1String("Ethernet")), format);
+    roundTrip<GSMSettings>(object.value(QLatin1String("GSM")), format);
+    roundTrip<WirelessSettings>(object.value(QLatin1String("Wireless")), format);
+    // The document itself as a section, for inputs that are one section.
+    roundTrip<EthernetSettings>(whole, format);
+    roundTrip<GSMSettings>(whole, format);
+    roundTrip<WirelessSettings>(whole, format);
+    return 0;
+}
