@@ -97,7 +97,6 @@ void OnlineUpdateWidget::publishMainFirmware(const pDMIA &container)
     const QVersionNumber hardware = container->hardwareVersion();
     const QString description = firmwareDescription(container);
     int matches = 0;
-    QSignalBlocker blocker(m_partsModel);
     for (int row = 0; row < m_partsModel->rowCount(); ++row) {
         if (isBasePart(row))
             continue;
@@ -142,7 +141,6 @@ void OnlineUpdateWidget::publishDeviceFirmware(const pDMIA &container)
 {
     const QString description = firmwareDescription(container);
     int matches = 0;
-    QSignalBlocker blocker(m_deviceModel);
     for (int row = 0; row < m_deviceModel->rowCount(); ++row) {
         const Sensor::SPtr sensor = sensorOfRow(row);
         if (sensor && sensor->isInTouch() && matchDeviceFirmware(row, container))

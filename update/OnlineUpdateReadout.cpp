@@ -158,7 +158,6 @@ int OnlineUpdateWidget::addPartRow(const QString &name, const s_fw_info &info)
     items << check << type << version << build << loaded;
     for (QStandardItem *item : {type, version, build, loaded})
         item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-    QSignalBlocker blocker(m_partsModel);
     const int row = name == tr("Core") ? 0 : m_partsModel->rowCount();
     m_partsModel->insertRow(row, items);
     return row;
@@ -169,7 +168,6 @@ void OnlineUpdateWidget::updatePartRow(quint16 id, const s_fw_info &info, const 
     int row = partRow(name);
     if (row < 0)
         row = addPartRow(name, info);
-    QSignalBlocker blocker(m_partsModel);
     QStandardItem *version = m_partsModel->item(row, VersionColumn);
     if (!hasMagic(info, true)) {
         version->setText(tr("No information"));

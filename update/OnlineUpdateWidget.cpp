@@ -370,9 +370,7 @@ void OnlineUpdateWidget::addDeviceRow(const Sensor::SPtr &sensor)
     auto *loaded = new QStandardItem();
     loaded->setEnabled(false);
     row << loaded;
-    m_deviceModel->blockSignals(true);
     m_deviceModel->appendRow(row);
-    m_deviceModel->blockSignals(false);
     connectRowRefresh(sensor);
 }
 
@@ -471,7 +469,6 @@ void OnlineUpdateWidget::resetFirmwareTables()
     m_firmwareListModel->removeRows(0, m_firmwareListModel->rowCount());
     ui->pbProgress->setValue(0);
     ui->lblStatus->clear();
-    QSignalBlocker deviceSignals(m_deviceModel);
     for (int row = 0; row < m_deviceModel->rowCount(); ++row) {
         const Sensor::SPtr sensor = sensorOfRow(row);
         m_deviceModel->item(row, DeviceColumn)->setCheckState(Qt::Unchecked);
@@ -487,7 +484,6 @@ void OnlineUpdateWidget::resetFirmwareTables()
             item->setBackground(QBrush());
         }
     }
-    QSignalBlocker partSignals(m_partsModel);
     for (int row = 0; row < m_partsModel->rowCount(); ++row) {
         for (int column = 0; column < m_partsModel->columnCount(); ++column) {
             QStandardItem *item = m_partsModel->item(row, column);
