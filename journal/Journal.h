@@ -11,4 +11,9 @@ public:
     int rowCount(const QModelIndex & = QModelIndex()) const override { return 0; }
     int columnCount(const QModelIndex & = QModelIndex()) const override { return 0; }
     QVariant data(const QModelIndex &, int = Qt::DisplayRole) const override { return {}; }
+
+signals:
+    // A journal read runs between these two; the update page waits meanwhile.
+    void loadingStarted();
+    void loadingFinished();
 };

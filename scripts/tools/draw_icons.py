@@ -656,6 +656,51 @@ def signal_bars(lit, colour):
     return draw
 
 
+def black_folder():
+    c = Canvas(32)
+    c.rect(3, 7, 13, 11, DARK)
+    c.rect(3, 10, 29, 27, DARK)
+    return c
+
+
+def gear():
+    c = Canvas(32)
+    for i in range(8):
+        a = i * math.pi / 4
+        c.line(16, 16, 16 + 13 * math.cos(a), 16 + 13 * math.sin(a), 5, GREY)
+    c.circle(16, 16, 10, GREY)
+    c.circle(16, 16, 4, (0, 0, 0, 0))
+    return c
+
+
+def select_all():
+    c = Canvas(32)
+    for y in (4, 13, 22):
+        c.rect(4, y, 10, y + 6, BLUE)
+        c.line(5, y + 3, 7, y + 5, 2, LIGHT)
+        c.line(7, y + 5, 10, y, 2, LIGHT)
+        c.rect(13, y + 2, 28, y + 4, GREY)
+    return c
+
+
+def deselect_all():
+    c = Canvas(32)
+    for y in (4, 13, 22):
+        c.rect(4, y, 10, y + 6, GREY)
+        c.rect(5, y + 1, 9, y + 5, (0, 0, 0, 0))
+        c.rect(13, y + 2, 28, y + 4, GREY)
+    return c
+
+
+def select_one():
+    c = Canvas(32)
+    for y in (4, 13, 22):
+        c.rect(4, y, 10, y + 6, BLUE if y == 13 else GREY)
+        if y != 13:
+            c.rect(5, y + 1, 9, y + 5, (0, 0, 0, 0))
+        c.rect(13, y + 2, 28, y + 4, GREY)
+    return c
+
 DEVICE_PICTURES = {
     "Tarvo-T02": dev_T02, "Tarvo-T03": dev_T03, "Tarvo-T04": dev_T04, "Tarvo-T06": dev_T06,
     "Tarvo-T07": dev_T07, "Tarvo-T10": dev_T10, "Tarvo-T11": dev_T11, "Tarvo-T13": dev_T13,
@@ -716,6 +761,11 @@ SIGNAL_PICTURES = {
     "medium_connect": signal_bars(2, GOLD),
     "good_connect": signal_bars(3, GREEN),
     "high_connect": signal_bars(4, GREEN),
+    "black_folder": black_folder,
+    "gear": gear,
+    "select_all": select_all,
+    "deselect_all": deselect_all,
+    "select_one": select_one,
 }
 
 

@@ -291,7 +291,7 @@ private slots:
         for (int i = 0; i < ui->twMain->count(); ++i)
             QVERIFY(!ui->twMain->isTabEnabled(i));
         window.loadingProgress(40);
-        QCOMPARE(window.findChild<QProgressBar *>()->value(), 40);
+        QCOMPARE(window.statusBar()->findChild<QProgressBar *>()->value(), 40);
         window.loadingFinished();
         QCOMPARE(window.statusBar()->currentMessage(), QString("Settings loaded"));
         // No login dialog has granted editing rights.

@@ -239,6 +239,8 @@ void SimCommunicator::onCommand(const QByteArray &command)
             send(answer);
         return;
     }
+    if (m_extraHandler && m_extraHandler(operation, id, payload))
+        return;
     handleBuiltIn(operation, id, payload);
 }
 

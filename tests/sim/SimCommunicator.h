@@ -7,6 +7,8 @@
 #include <QPair>
 #include <QString>
 
+#include <functional>
+
 class SimBus;
 class SimDevice;
 
@@ -52,6 +54,9 @@ public:
     // replacing the built-in handling ([type][id LE][payload] each).
     void script(quint8 operation, const QList<QByteArray> &answers);
     void send(const QByteArray &message);
+    // Commands a subsystem simulator handles itself; it returns false to leave one here.
+    using Handler = std::function<bool(quint8 operation, quint16 id, const QByteArray &payload)>;
+    void setExtraHandler(Handler handler) { m_extraHandler = std::move(handler); }
     static QByteArray message(quint8 type, quint16 id, const QByteArray &payload = QByteArray());
     static QByteArray errorAnswer(quint8 operation, quint16 code, quint16 id);
 
@@ -90,6 +95,7 @@ private:
     QString m_password = QStringLiteral("admin");
     quint8 m_userId = 0;
     quint8 m_accessLevel = 3;
+    Handler m_extraHandler;
     int m_rebootDowntime = 200;
     int m_reboots = 0;
 };

@@ -48,6 +48,7 @@ SimulatedSetup::SimulatedSetup(bool plugged)
 {
     m_communicator->setCredentials(QString::fromLatin1(Login), QString::fromLatin1(Password), 0, 2);
     fillLargeConfiguration(*m_communicator);
+    m_firmware = std::make_unique<SimFirmware>(*m_communicator);
     if (plugged)
         plug();
 }
@@ -56,6 +57,7 @@ SimulatedSetup::~SimulatedSetup()
 {
     if (m_device->isPlugged())
         m_bus->unplug(m_device.get());
+    m_firmware.reset();
     m_communicator.reset();
     m_device.reset();
     m_bus.reset();

@@ -3,6 +3,7 @@
 #include "sim/SimBus.h"
 #include "sim/SimCommunicator.h"
 #include "sim/SimDevice.h"
+#include "sim/SimFirmware.h"
 
 #include <memory>
 
@@ -21,6 +22,7 @@ public:
     SimBus &bus() { return *m_bus; }
     SimDevice &device() { return *m_device; }
     SimCommunicator &communicator() { return *m_communicator; }
+    SimFirmware &firmware() { return *m_firmware; }
 
     void plug();
     void unplug();
@@ -34,4 +36,5 @@ private:
     std::unique_ptr<SimBus> m_bus;
     std::unique_ptr<SimDevice> m_device;
     std::unique_ptr<SimCommunicator> m_communicator;
+    std::unique_ptr<SimFirmware> m_firmware;
 };

@@ -6,6 +6,8 @@
 #include "sim/SimulatedSetup.h"
 
 #include <QApplication>
+#include <QDebug>
+#include <QTemporaryDir>
 
 int main(int argc, char *argv[])
 {
@@ -15,6 +17,12 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     SimulatedSetup simulator;
     SimRadioConfiguration::install(simulator.communicator());
+    // Firmware files that fit the simulated device, for trying an update.
+    QTemporaryDir firmwareFolder;
+    if (firmwareFolder.isValid()) {
+        SimFirmware::writeFittingContainers(firmwareFolder.path());
+        qInfo().noquote() << "Simulated firmware files:" << firmwareFolder.path();
+    }
     StartUp startUp;
     if (!startUp.begin(QCoreApplication::arguments().mid(1)))
         return 1;

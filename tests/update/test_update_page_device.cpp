@@ -1,0 +1,376 @@
+#include "app/FileChooser.h"
+#include "app/Intervals.h"
+#include "app/Logger.h"
+#include "app/LoginWidget.h"
+#include "app/MainWindow.h"
+#include "app/Overmind.h"
+#include "app/StartUp.h"
+#include "app/Ui_MainWindow.h"
+#include "journal/JournalWidget.h"
+#include "link/HIDInterface.h"
+#include "sim/DmiaWriter.h"
+#include "sim/SimRadioConfiguration.h"
+#include "sim/SimulatedSetup.h"
+#include "support/ModalRecorder.h"
+#include "support/TestFolder.h"
+#include "update/DMIA.h"
+#include "update/OnlineUpdateSetup.h"
+#include "update/OnlineUpdateWidget.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStandardItemModel>
+#include <QTabBar>
+#include <QTableView>
+#include <QTextEdit>
+#include <QtTest>
+#include <cstring>
+#include <memory>
+
+namespace {
+constexpr int DeviceTimeout = 60000;
+
+void saveScreenshot(QWidget *widget, const QString &name)
+{
+    const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(name);
+    QFile::remove(path);
+    QVERIFY(widget->grab().save(path, "PNG"));
+}
+
+struct Session
+{
+    SimulatedSetup sim;
+    StartUp startUp;
+
+    Session()
+    {
+        SimRadioConfiguration::install(sim.communicator());
+        startUp.begin({});
+    }
+    Overmind *overmind() { return startUp.overmind(); }
+    Ui_MainWindow *ui() { return startUp.window()->form(); }
+    OnlineUpdateWidget *page() { return ui()->onlineUpdateWidget; }
+    template <typename T> T *child(const char *name)
+    {
+        return page()->findChild<T *>(QLatin1String(name));
+    }
+    QString status() { return child<QLabel>("lblStatus")->text(); }
+    QString log() { return child<QTextEdit>("teNotify")->toPlainText(); }
+    QStandardItemModel *parts() { return page()->partsModel(); }
+    QStandardItemModel *devices() { return page()->deviceModel(); }
+    bool journalFree()
+    {
+        // Its own state: a disconnected window disables the whole tab as well.
+        return !ui()->journalWidget->findChild<QPushButton *>("ReadlAll")
+                    ->testAttribute(Qt::WA_ForceDisabled);
+    }
+    bool idle()
+    {
+        return child<QPushButton>("pbStop")->isHidden() &&
+               !child<QPushButton>("pbUpdate")->isHidden() &&
+               child<QPushButton>("pbOpen")->isEnabled() && !overmind()->isUpdating() &&
+               journalFree();
+    }
+
+    bool logInAndLoad()
+    {
+        startUp.window()->show();
+        if (!QTest::qWaitFor(
+                [this] {
+                    return overmind()->loginWidget() && overmind()->loginWidget()->isVisible();
+                },
+                DeviceTimeout))
+            return false;
+        LoginWidget *dialog = overmind()->loginWidget();
+        dialog->findChild<QLineEdit *>("leLogin")->setText(SimulatedSetup::Login);
+        dialog->findChild<QLineEdit *>("lePassword")->setText(SimulatedSetup::Password);
+        QSignalSpy ready(overmind(), &Overmind::ready);
+        QTest::mouseClick(dialog->findChild<QPushButton *>("pbLogin"), Qt::LeftButton);
+        if (!QTest::qWaitFor([&ready] { return ready.count() > 0; }, 120000))
+            return false;
+        QTabBar *bar = ui()->twMain->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {},
+                          bar->tabRect(ui()->twMain->indexOf(ui()->tabUpdate)).center());
+        // The readout chain: Core first, then the other parts.
+        return QTest::qWaitFor([this] { return parts()->rowCount() >= 6; }, DeviceTimeout);
+    }
+
+    void openFiles(const QStringList &files)
+    {
+        FileChooser::setHandler([files](const FileChooser::Request &) { return files; });
+        child<QPushButton>("pbOpen")->click();
+        FileChooser::clearHandler();
+    }
+
+    int partRow(const QString &name)
+    {
+        for (int row = 0; row < parts()->rowCount(); ++row)
+            if (parts()->item(row, 1)->text() == name)
+                return row;
+        return -1;
+    }
+    void tickPart(const QString &name)
+    {
+        parts()->item(partRow(name), 0)->setCheckState(Qt::Checked);
+    }
+    int deviceRow(int id)
+    {
+        for (int row = 0; row < devices()->rowCount(); ++row)
+            if (devices()->item(row, 0)->text().startsWith(QString::number(id + 1) + ". "))
+                return row;
+        return -1;
+    }
+    void update() { child<QPushButton>("pbUpdate")->click(); }
+};
+
+QStringList fittingFiles(const QString &name)
+{
+    return SimFirmware::writeFittingContainers(TestFolder::path(name));
+}
+
+s_fw_info infoOf(const QByteArray &record)
+{
+    s_fw_info info{};
+    std::memcpy(&info, record.constData(), qMin(sizeof(info), size_t(record.size())));
+    return info;
+}
+
+QByteArray imageOf(const QString &file)
+{
+    return DMIA::readAll(file, false).first()->image;
+}
+
+QByteArray headerAndLinesOf(const QString &file)
+{
+    const DMIA::SPtr dmia = DMIA::readAll(file, false).first();
+    QByteArray data = dmia->header();
+    for (const QByteArray &line : dmia->lines())
+        data += line;
+    return data;
+}
+} // namespace
+
+// The update page against the simulated communicator through the real transport.
+class TestUpdatePageDevice : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<ModalRecorder> boxes;
+
+private slots:
+    void initTestCase() { Logger::registerMetaType(); }
+    void init()
+    {
+        Intervals::keepAliveMs = 600000;
+        QSettings().clear();
+        boxes = std::make_unique<ModalRecorder>();
+    }
+    void cleanup()
+    {
+        FileChooser::clearHandler();
+        boxes.reset();
+    }
+
+    void loadsAndUpdatesTheCore();
+    void coreWithBootloaderUploadsBothImages();
+    void radioDeviceIsUpdatedFromTheHeldFirmware();
+    void failuresLeaveThePageIdle();
+};
+
+void TestUpdatePageDevice::loadsAndUpdatesTheCore()
+{
+    Session session;
+    QVERIFY(session.logInAndLoad());
+    // The bootloader answers the login's own readout first, the core is put on top.
+    QCOMPARE(session.parts()->item(0, 1)->text(), QStringLiteral("Core"));
+    QCOMPARE(session.parts()->item(1, 1)->text(), QStringLiteral("Bootloader"));
+    QCOMPARE(session.parts()->item(0, 2)->text().left(4), QStringLiteral("1.04"));
+
+    const QStringList files = fittingFiles("core");
+    session.openFiles(files);
+    QCOMPARE(session.status(), QStringLiteral("3 firmwares loaded from file"));
+    const auto coreLoaded = session.parts()->item(0, 4)->data(Qt::UserRole + 1).value<pDMIA>();
+    QVERIFY(coreLoaded);
+    QCOMPARE(coreLoaded->deviceType(), quint8(SimFirmware::CoreType));
+    QCOMPARE(session.parts()->item(1, 4)->data(Qt::UserRole + 1).value<pDMIA>()->deviceType(),
+             quint8(SimFirmware::BootloaderType));
+    const int vibration = session.deviceRow(SimFirmware::RadioDeviceId);
+    QVERIFY(vibration >= 0);
+    QVERIFY(session.devices()->item(vibration, 4)->isEnabled());
+    QVERIFY(session.devices()->item(vibration, 4)->text().startsWith("hw 1.02, fw 1.21"));
+    saveScreenshot(session.page(), "update_page_loaded.png");
+
+    session.sim.firmware().setInstalledVersion(15, 0x0105);
+    session.tickPart("Core");
+    QVERIFY(session.child<QPushButton>("pbUpdate")->isEnabled());
+    session.update();
+    QVERIFY(!session.journalFree());
+    QTRY_COMPARE_WITH_TIMEOUT(session.status(), QStringLiteral("Update complete"), DeviceTimeout);
+    QCOMPARE(session.sim.firmware().erases(0), 1);
+    QCOMPARE(session.sim.firmware().written(0), imageOf(files.at(0)));
+    QCOMPARE(session.sim.firmware().installs(4), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(session.parts()->item(0, 2)->text().left(4), QStringLiteral("1.05"),
+                              DeviceTimeout);
+    QVERIFY(session.idle());
+
+    // A new load without a core container leaves nothing of the earlier one to tick.
+    session.openFiles({files.at(2)});
+    QVERIFY(!session.parts()->item(0, 4)->data(Qt::UserRole + 1).value<pDMIA>());
+    session.child<QPushButton>("pbOnlyDeprecated")->click();
+    QCOMPARE(session.parts()->item(0, 0)->checkState(), Qt::Unchecked);
+}
+
+// The image after the core is the Bootloader row's, wherever that row stands.
+void TestUpdatePageDevice::coreWithBootloaderUploadsBothImages()
+{
+    Session session;
+    QVERIFY(session.logInAndLoad());
+    // The rows in another order: the Bootloader answer arrives last, behind the Radio row.
+    session.page()->clear();
+    session.page()->onFwVersionUpdated(15, infoOf(session.sim.communicator().record(0x34, 15)));
+    QTRY_VERIFY_WITH_TIMEOUT(session.parts()->rowCount() >= 5, DeviceTimeout);
+    session.page()->onFwVersionUpdated(16, infoOf(session.sim.communicator().record(0x34, 16)));
+    QCOMPARE(session.parts()->item(1, 1)->text(), QStringLiteral("Radio"));
+    QCOMPARE(session.partRow("Bootloader"), 5);
+    const QStringList files = fittingFiles("both");
+    session.openFiles(files);
+    session.tickPart("Core");
+    session.tickPart("Bootloader");
+    session.update();
+    QTRY_COMPARE_WITH_TIMEOUT(session.status(), QStringLiteral("Update complete"), DeviceTimeout);
+    QCOMPARE(session.sim.firmware().written(0), imageOf(files.at(0)));
+    QCOMPARE(session.sim.firmware().written(19), imageOf(files.at(1)));
+    QVERIFY(session.sim.firmware().written(2).isEmpty());
+    QVERIFY(session.idle());
+}
+
+void TestUpdatePageDevice::radioDeviceIsUpdatedFromTheHeldFirmware()
+{
+    Session session;
+    QVERIFY(session.logInAndLoad());
+    const QStringList files = fittingFiles("radio");
+    const int row = session.deviceRow(SimFirmware::RadioDeviceId);
+    // The same container twice: listed once, offered twice in the row's choice.
+    session.openFiles({files.at(2), files.at(2)});
+    QCOMPARE(session.page()->firmwareListModel()->rowCount(), 1);
+    QCOMPARE(session.devices()->item(row, 4)->data(Qt::UserRole).toStringList().size(), 2);
+    auto *view = session.child<QTableView>("tvUpdate");
+    const QModelIndex choice = session.devices()->index(row, 4);
+    view->scrollTo(choice);
+    view->edit(choice);
+    auto *combo = view->findChild<QComboBox *>();
+    QVERIFY(combo);
+    QCOMPARE(combo->count(), 2);
+    saveScreenshot(session.page(), "update_page_loaded_choice.png");
+    QTest::keyClick(combo, Qt::Key_Escape);
+
+    session.openFiles(files);
+    session.devices()->item(row, 0)->setCheckState(Qt::Checked);
+    session.update();
+    // The device first takes the firmware as identifier 3, then reads it back as 13.
+    QTRY_VERIFY_WITH_TIMEOUT(!session.sim.firmware().written(3).isEmpty(), DeviceTimeout);
+    QCOMPARE(session.sim.firmware().written(3), headerAndLinesOf(files.at(2)));
+    QTRY_VERIFY_WITH_TIMEOUT(session.devices()->item(row, 3)->text().startsWith("Progress"),
+                             DeviceTimeout);
+    saveScreenshot(session.page(), "update_page_mid_upload.png");
+    QTRY_COMPARE_WITH_TIMEOUT(session.devices()->item(row, 3)->text(),
+                              QStringLiteral("Update completed successfully"), DeviceTimeout);
+    QCOMPARE(session.devices()->item(row, 2)->text(), QStringLiteral("1.21"));
+    QCOMPARE(session.devices()->item(row, 0)->background().color(),
+             OnlineUpdateWidget::SucceededColor);
+    QTRY_COMPARE_WITH_TIMEOUT(session.status(), QStringLiteral("Update complete"), DeviceTimeout);
+    QVERIFY(session.idle());
+    QVERIFY(session.child<QLabel>("lblLoadedFirm")->text().contains("1.21"));
+    saveScreenshot(session.page(), "update_page_radio_device_updated.png");
+}
+
+// Each way an update can fail ends with the page idle and the journal free, and the next
+// update still works.
+void TestUpdatePageDevice::failuresLeaveThePageIdle()
+{
+    Session session;
+    QVERIFY(session.logInAndLoad());
+    const QStringList files = fittingFiles("faults");
+    SimFirmware &firmware = session.sim.firmware();
+
+    // Nothing ticked: nothing is sent and the journal stays free.
+    session.page()->onUpdateClicked();
+    QCOMPARE(session.status(), QStringLiteral("Current firmware not found"));
+    QVERIFY(session.idle());
+
+    // A refused erase writes nothing.
+    session.openFiles(files);
+    firmware.setEraseCode(26);
+    session.tickPart("Core");
+    session.update();
+    QTRY_COMPARE_WITH_TIMEOUT(session.status(), QStringLiteral("Flash erase failed"),
+                              DeviceTimeout);
+    QVERIFY(firmware.written(0).isEmpty());
+    QVERIFY(session.idle());
+    firmware.setEraseCode(0);
+
+    // The device reports the install as failed.
+    session.openFiles(files);
+    firmware.setInstallFails(true);
+    session.tickPart("Core");
+    session.update();
+    QTRY_COMPARE_WITH_TIMEOUT(boxes->count("warning"), 1, DeviceTimeout);
+    QCOMPARE(boxes->seen.last().text, QStringLiteral("Update failed"));
+    QVERIFY(session.idle());
+    firmware.setInstallFails(false);
+
+    // The communicator stays busy: three retries, then the device update is aborted.
+    session.openFiles(files);
+    session.sim.communicator().failNext(0xC0, 31, 4);
+    const int row = session.deviceRow(SimFirmware::RadioDeviceId);
+    session.devices()->item(row, 0)->setCheckState(Qt::Checked);
+    session.update();
+    QTRY_VERIFY_WITH_TIMEOUT(session.devices()->item(row, 3)->text().startsWith("Error occurred"),
+                             DeviceTimeout);
+    QCOMPARE(session.log().count("Attempt "), 3);
+    QTRY_VERIFY_WITH_TIMEOUT(!session.sim.communicator().commandsOf(0xC1).isEmpty(), DeviceTimeout);
+    QVERIFY(session.idle());
+
+    // The device stops acknowledging in the middle of the upload; Stop ends the wait.
+    session.openFiles(files);
+    SimDevice &device = session.sim.device();
+    auto guard = std::make_unique<QObject>();
+    connect(
+        &session.sim.communicator(), &SimCommunicator::commandReceived, guard.get(),
+        [&device](const QByteArray &command) {
+            if (quint8(command.at(0)) == 0xC2)
+                device.withholdAcks(1);
+        },
+        Qt::DirectConnection);
+    session.tickPart("Core");
+    session.update();
+    QTRY_VERIFY_WITH_TIMEOUT(session.child<QPushButton>("pbStop")->isEnabled(), DeviceTimeout);
+    guard.reset();
+    session.child<QPushButton>("pbStop")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(session.idle(), DeviceTimeout);
+    QCOMPARE(session.sim.firmware().installs(4), 1);
+
+    // The next update works.
+    session.openFiles(files);
+    session.tickPart("Core");
+    session.update();
+    QTRY_COMPARE_WITH_TIMEOUT(session.status(), QStringLiteral("Update complete"), DeviceTimeout);
+    QVERIFY(session.idle());
+
+    // An unplug in the middle clears the page and its update.
+    session.openFiles(files);
+    session.tickPart("Core");
+    session.update();
+    session.sim.unplug();
+    QTRY_VERIFY_WITH_TIMEOUT(session.parts()->rowCount() == 0, DeviceTimeout);
+    QVERIFY(!session.overmind()->isUpdating());
+    QVERIFY(session.journalFree());
+}
+
+QTEST_MAIN(TestUpdatePageDevice)
+#include "test_update_page_device.moc"
