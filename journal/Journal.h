@@ -2,6 +2,9 @@
 
 #include <QAbstractTableModel>
 
+// Position of an entry in the device's journal ring.
+using EventIdx = quint16;
+
 // The communicator's event journal.
 class Journal : public QAbstractTableModel
 {
@@ -11,4 +14,10 @@ public:
     int rowCount(const QModelIndex & = QModelIndex()) const override { return 0; }
     int columnCount(const QModelIndex & = QModelIndex()) const override { return 0; }
     QVariant data(const QModelIndex &, int = Qt::DisplayRole) const override { return {}; }
+    // The journal line of an event: its number, then what the journal knows of it.
+    static QString eventText(EventIdx idx, int number)
+    {
+        Q_UNUSED(idx)
+        return QString::number(number + 1);
+    }
 };

@@ -45,6 +45,10 @@ public:
         m_users.append(user);
     }
 
+signals:
+    // The list of users changed.
+    void signalUpdateUserList();
+
 private:
     QList<UserSettings *> m_users;
 };

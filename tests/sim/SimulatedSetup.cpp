@@ -1,5 +1,7 @@
 #include "sim/SimulatedSetup.h"
 
+#include "sim/SimDirections.h"
+
 namespace {
 void putWord(QByteArray &bytes, int at, quint32 value, int size)
 {
@@ -33,7 +35,6 @@ const BlockSet LargeConfiguration[] = {
     {0x26, 1024, 2},  // local outputs
     {0x2F, 512, 8},   // users
     {0x27, 256, 64},  // iButton keys
-    {0x31, 1536, 10}, // directions
 };
 } // namespace
 
@@ -90,4 +91,5 @@ void SimulatedSetup::fillLargeConfiguration(SimCommunicator &communicator)
             communicator.setRecord(set.readOperation, quint16(id),
                                    SimCommunicator::makeBlock(set.size, seed++));
     }
+    SimDirections::install(communicator);
 }
