@@ -1,5 +1,6 @@
 #include "app/Overmind.h"
 
+#include "app/ClickCatcher.h"
 #include "app/ConfigWriteTimes.h"
 #include "app/FactoryResetWidget.h"
 #include "app/Intervals.h"
@@ -11,6 +12,7 @@
 #include "app/MessageBoxU.h"
 #include "app/MessageDialog.h"
 #include "app/SelectKorvel.h"
+#include "app/SpaceCatcher.h"
 #include "app/Storable.h"
 #include "app/WaitForm.h"
 #include "journal/Journal.h"
@@ -38,6 +40,7 @@
 #include "radio/PartitionModel.h"
 #include "radio/Sensor.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDebug>
@@ -627,6 +630,14 @@ void Overmind::runSecondPassStage()
 {
     if (!m_configWriteRunning)
         return;
+    // The keys and the restart follow the users, never overtake them.
+    if (m_userModel && m_userModel->isWritingAll()) {
+        connect(m_userModel, &UserModel::writeAllFinished, this, &Overmind::runSecondPassStage,
+                Qt::UniqueConnection);
+        return;
+    }
+    if (m_userModel)
+        disconnect(m_userModel, &UserModel::writeAllFinished, this, &Overmind::runSecondPassStage);
     logDebug(this, QStringLiteral("Configuration write: stage 3"));
     writeConfigSecondPass(m_writeInDocument);
     finishConfigWrite();
@@ -641,15 +652,13 @@ bool Overmind::readSection(Storable *object, const ConfigFile &document, int for
 // the user out of the device.
 bool Overmind::usersHoldCurrentUser(const QJsonValue &users, int format) const
 {
-    const QString idKey = format == 1 ? QStringLiteral("Id") : QStringLiteral("id");
-    const QJsonArray array = users.toArray();
-    for (int i = 0; i < array.size(); ++i) {
-        const QJsonObject user = array.at(i).toObject();
-        const int id = user.contains(idKey) ? user.value(idKey).toInt() : i;
-        if ((id & 0xFF) == m_currentUser)
-            return true;
+    if (!users.isArray()) {
+        logWarning(const_cast<Overmind *>(this),
+                   QStringLiteral("The section \"Users\" is not a list: it was not written"));
+        return false;
     }
-    return false;
+    // Only the users the model takes count: a skipped element does not log anybody in.
+    return m_userModel && m_userModel->acceptedIds(users, format).contains(m_currentUser);
 }
 
 void Overmind::reportMissingCurrentUser() const
@@ -696,7 +705,10 @@ bool Overmind::writeConfigToDevice(const ConfigFile &document)
             result = true;
             continue;
         }
-        readSection(it.value(), document, format == 1 ? 1 : 2);
+        if (!readSection(it.value(), document, format == 1 ? 1 : 2) &&
+            key == QLatin1String("Users"))
+            logWarning(this,
+                       QStringLiteral("The section \"Users\" is not a list: it was not read"));
     }
     if (!stopped && format != 1)
         writeRadioSections(document);
@@ -731,6 +743,18 @@ bool Overmind::writeConfigUsers(const ConfigFile &document)
     for (auto it = registry.cbegin(); it != registry.cend(); ++it) {
         if (it.key() != QLatin1String("Users") || !document.contains(it.key()))
             continue;
+        // Checked before anything is deleted: a file without the logged-in user leaves
+        // the device's users and keys as they are.
+        if (!m_viewingMode &&
+            !usersHoldCurrentUser(document.value(it.key()), document.formatVersion())) {
+            reportMissingCurrentUser();
+            return false;
+        }
+        if (!document.value(it.key()).isArray()) {
+            logWarning(this,
+                       QStringLiteral("The section \"Users\" is not a list: it was not read"));
+            continue;
+        }
         if (m_userModel)
             m_userModel->deleteAllUsers();
         if (m_iButtonModel)
@@ -738,10 +762,6 @@ bool Overmind::writeConfigUsers(const ConfigFile &document)
         readSection(it.value(), document, document.formatVersion());
         if (m_viewingMode)
             continue;
-        if (!usersHoldCurrentUser(document.value(it.key()), document.formatVersion())) {
-            reportMissingCurrentUser();
-            return false;
-        }
         if (m_userModel)
             m_userModel->writeAllToDevice();
         return true;
@@ -1408,4 +1428,68 @@ void Overmind::updatePartitionsComboText(QComboBox *comboBox)
         return;
     }
     comboBox->setCurrentText(chosen.join(QStringLiteral(", ")));
+}
+
+// One flag for every partition box: a report shows the popup when it is set, hides it
+// when it is clear, and flips it.
+static bool s_partitionPopupShows = true;
+
+static void togglePartitionPopup(QComboBox *comboBox)
+{
+    if (s_partitionPopupShows)
+        comboBox->showPopup();
+    else
+        comboBox->hidePopup();
+    s_partitionPopupShows = !s_partitionPopupShows;
+}
+
+void Overmind::initPartitionsCheckCombo(QComboBox *comboBox)
+{
+    comboBox->setEditable(true);
+    comboBox->lineEdit()->setReadOnly(true);
+    // Owned by the box, so they go with it.
+    auto *clickCatcher = new ClickCatcher(comboBox);
+    auto *spaceCatcher = new SpaceCatcher(comboBox);
+    comboBox->lineEdit()->installEventFilter(clickCatcher);
+    comboBox->installEventFilter(spaceCatcher);
+    connect(clickCatcher, &ClickCatcher::clicked, comboBox,
+            [comboBox] { togglePartitionPopup(comboBox); });
+    connect(spaceCatcher, &SpaceCatcher::spaceCatched, comboBox,
+            [comboBox] { togglePartitionPopup(comboBox); });
+
+    auto *model = qobject_cast<QStandardItemModel *>(comboBox->model());
+    for (int slot = 1; slot < m_deviceInfo.partitionCount(); ++slot) {
+        Partition *partition = m_partitionModel ? m_partitionModel->partition(slot) : nullptr;
+        const QString name = partition ? partition->jsonKey()
+                                       : QCoreApplication::translate("Partition", "Partition # %1")
+                                             .arg(slot, 2, 10, QLatin1Char('0'));
+        auto *item = new QStandardItem(name);
+        item->setData(name, Qt::AccessibleTextRole);
+        item->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
+        item->setData(Qt::Unchecked, Qt::CheckStateRole);
+        if (model)
+            model->appendRow(item);
+        else
+            delete item;
+    }
+    QAbstractItemView *view = comboBox->view();
+    connect(view, &QAbstractItemView::doubleClicked, comboBox,
+            [this, comboBox](const QModelIndex &index) {
+                const bool checked = index.data(Qt::CheckStateRole).toInt() == Qt::Checked;
+                comboBox->setItemData(index.row(), checked ? Qt::Unchecked : Qt::Checked,
+                                      Qt::CheckStateRole);
+                updatePartitionsComboText(comboBox);
+            });
+    connect(view, &QAbstractItemView::clicked, comboBox,
+            [this, comboBox] { updatePartitionsComboText(comboBox); });
+}
+
+QStringList Overmind::userPhones() const
+{
+    QStringList phones;
+    if (!m_userModel)
+        return phones;
+    for (const UserSettings *user : m_userModel->users())
+        phones.append(user->phoneText());
+    return phones;
 }

@@ -123,6 +123,8 @@ public:
     static quint16 checkedMask(QComboBox *comboBox);
     void fillPartitionsCombo(QComboBox *comboBox, quint32 mask);
     void updatePartitionsComboText(QComboBox *comboBox);
+    void initPartitionsCheckCombo(QComboBox *comboBox);
+    QStringList userPhones() const;
     void setOutputGroupCount(int count);
     void setOutputGroupName(int index, const QString &name);
     QString outputGroupName(int index) const;

@@ -2,6 +2,7 @@
 
 #include "app/Overmind.h"
 #include "link/Protocol.h"
+#include "pages/radio/OutSettingsWidget.h"
 #include "pages/radio/PartitionCommandLinkButton.h"
 #include "pages/radio/SensorItemDelegate.h"
 #include "pages/radio/SensorItemModel.h"
@@ -93,9 +94,13 @@ void PartitionWidget::openCurrentSensorSettings()
 void PartitionWidget::openSensorSettings(const QModelIndex &index)
 {
     const Sensor::SPtr device = m_sensorModel->sensorAt(index);
-    // The local outputs have a dialog of their own.
-    if (!device || device->isReadOnly() || qobject_cast<LocalOut *>(device.get()))
+    if (!device || device->isReadOnly())
         return;
+    // The local outputs have a window of their own.
+    if (auto *output = qobject_cast<LocalOut *>(device.get())) {
+        openLocalOutSettings(output);
+        return;
+    }
     auto *dialog = new SensorSettingsWidget(this);
     Overmind *overmind = Overmind::instance();
     if (overmind) {
@@ -104,6 +109,23 @@ void PartitionWidget::openSensorSettings(const QModelIndex &index)
             connect(link, &Protocol::outputTactic, dialog, &SensorSettingsWidget::onOutputTactic);
     }
     dialog->setSensor(device);
+    dialog->show();
+    QTimer::singleShot(10, dialog, [dialog] { dialog->activateWindow(); });
+}
+
+void PartitionWidget::openLocalOutSettings(LocalOut *output)
+{
+    if (!m_outDialog) {
+        m_outDialog = new OutSettingsWidget(quint16(output->index()));
+        if (Overmind *overmind = Overmind::instance())
+            overmind->registerDialog(m_outDialog);
+        OutSettingsWidget *dialog = m_outDialog;
+        connect(output, &Sensor::dataUpdated, dialog,
+                [dialog, output] { dialog->setOutputData(*output->outputData()); });
+        connect(output, &Sensor::tacticUpdated, dialog, &OutSettingsWidget::setTactic);
+        dialog->setOutputData(*output->outputData());
+    }
+    OutSettingsWidget *dialog = m_outDialog;
     dialog->show();
     QTimer::singleShot(10, dialog, [dialog] { dialog->activateWindow(); });
 }

@@ -3,6 +3,8 @@
 #include <QPointer>
 #include <QWidget>
 
+class LocalOut;
+class OutSettingsWidget;
 class Partition;
 class PartitionCommandLinkButton;
 class QComboBox;
@@ -42,6 +44,7 @@ protected:
 
 private:
     void buildDeviceList();
+    void openLocalOutSettings(LocalOut *output);
 
     Partition *m_partition;
     QPointer<PartitionCommandLinkButton> m_button;
@@ -51,4 +54,6 @@ private:
     SensorItemModel *m_sensorModel = nullptr;
     SensorListView *m_devices = nullptr;
     QComboBox *m_sortType = nullptr;
+    // At most one local output window per page, reused while it is open.
+    QPointer<OutSettingsWidget> m_outDialog;
 };

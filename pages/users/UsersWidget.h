@@ -3,11 +3,14 @@
 #include <QPointer>
 #include <QWidget>
 
-class QSortFilterProxyModel;
+class QLabel;
+class QPushButton;
 class QTableView;
 class UserModel;
+class UserSortModel;
 
-// The users page: the device's users through a sort proxy.
+// The users page: lists the device's users and lets an entitled user add, edit and
+// delete them; every change goes to the device at once.
 class UsersWidget : public QWidget
 {
     Q_OBJECT
@@ -18,11 +21,31 @@ public:
     UserModel *model() const;
 
 signals:
-    // Saved user changes that invalidate the current login end the connection.
+    // The connected user's account was deleted: the connection has to end.
     void forceDisconnect();
 
+public slots:
+    void deleteSelected();
+    void setEnableAdd();
+    void connected();
+    void disconnected();
+    void openUserAddDialog();
+    void onLockSettingsChanged();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
+    void addUser();
+    void updateDeleteButton();
+    void moveToNextRow();
+    void refreshPartitions();
+    QString deleteQuestion(const QStringList &names) const;
+
     QPointer<UserModel> m_model;
-    QSortFilterProxyModel *m_proxy;
-    QTableView *m_view;
+    UserSortModel *m_proxy;
+    QLabel *lblMessage;
+    QPushButton *pbAddUser;
+    QPushButton *pbDeleteSelected;
+    QTableView *tvUsers;
 };

@@ -681,6 +681,16 @@ DEVICE_PICTURES = {
     "Tarvo-T66": dev_T66, "Tarvo-T67_": dev_T67, "Tarvo-Korvel": dev_Korvel,
 }
 
+def hint():  # a question mark in a blue disc
+    c = Canvas(32)
+    c.circle(16, 16, 15, BLUE)
+    c.circle(16, 12, 6, LIGHT, inner=3)
+    c.rect(10, 12, 16, 16, BLUE)
+    c.rect(15, 17, 18, 21, LIGHT)
+    c.circle(16.5, 25, 2, LIGHT)
+    return c
+
+
 PICTURES = {
     "logo": logo,
     "copy": copy,
@@ -709,6 +719,7 @@ PICTURES = {
     "bug": bug,
     "locked_gray": locked_gray,
     "rssi": rssi,
+    "hint": hint,
     "circle_green": circle_green,
     "circle_gray": circle_gray,
     "circle_red": circle_red,

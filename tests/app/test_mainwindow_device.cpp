@@ -377,7 +377,7 @@ private slots:
         UserModel *users = session.overmind()->userModel();
         auto *withPhone = new UserSettings(nullptr, 1);
         withPhone->setAdmin(true);
-        withPhone->setPhone(79001234567ull);
+        withPhone->setPhone(QStringLiteral("79001234567"));
         auto *withoutPhone = new UserSettings(nullptr, 2);
         withoutPhone->setAdmin(true);
         users->addUser(withPhone);
@@ -416,11 +416,13 @@ private slots:
         session.device().setCredentials(SimulatedSetup::Login, SimulatedSetup::Password, 3, 2);
         QVERIFY(session.logInAndLoad());
         QCOMPARE(session.overmind()->currentUserId(), 3);
-        if (!userZeroName.isEmpty()) {
-            auto *administrator = new UserSettings(nullptr, 0);
+        UserModel *users = session.overmind()->userModel();
+        UserSettings *administrator = users->userById(0);
+        QVERIFY(administrator);
+        if (userZeroName.isEmpty())
+            users->removeUsers({users->index(users->users().indexOf(administrator), 0)});
+        else
             administrator->setName(userZeroName);
-            session.overmind()->userModel()->addUser(administrator);
-        }
         int dialogs = 0;
         FileChooser::setHandler([&dialogs](const FileChooser::Request &) {
             ++dialogs;

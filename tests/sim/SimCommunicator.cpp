@@ -133,6 +133,13 @@ bool SimCommunicator::hasRecord(quint8 readOperation, quint16 id) const
     return m_records.contains(Key(readOperation, id));
 }
 
+void SimCommunicator::removeRecord(quint8 readOperation, quint16 id)
+{
+    const Key key(readOperation, id);
+    m_records.remove(key);
+    m_recordOrder.removeAll(key);
+}
+
 void SimCommunicator::clearRecords()
 {
     m_records.clear();

@@ -34,6 +34,7 @@ public:
     void setRecord(quint8 readOperation, quint16 id, const QByteArray &record);
     QByteArray record(quint8 readOperation, quint16 id) const;
     bool hasRecord(quint8 readOperation, quint16 id) const;
+    void removeRecord(quint8 readOperation, quint16 id);
     // Forgets every record but the main unit's firmware information.
     void clearRecords();
     // Fills in the version bytes (both 1) and the CRC-32 trailer of a settings block.

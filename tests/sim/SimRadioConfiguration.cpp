@@ -4,6 +4,7 @@
 #include "radio/DeviceTypes.h"
 #include "radio/NameField.h"
 #include "sim/SimCommunicator.h"
+#include "sim/SimOutputs.h"
 #include "sim/SimRadioAnswers.h"
 #include "sim/SimRadioStates.h"
 
@@ -243,6 +244,7 @@ u_RFDevPrivateSettings SimRadioConfiguration::privateSettings(int type)
         for (int i = 0; i < 11; ++i)
             put<qint16>(b, 2 * i, qint16(i * 7 - 30));
         b[22] = 0x11;
+        SimOutputs::applyClimateReferences(type, area);
         break;
     case 11:
         put<quint32>(b, 0, 0x80000003u);
@@ -326,6 +328,7 @@ s_SensorIntData SimRadioConfiguration::sensorStatus(const Device &device)
     // One device talks through the repeater: both report its hierarchy code.
     if (device.id == 13 || device.id == RepeaterId)
         status.hierarchy = 0x21;
+    SimOutputs::applyClimate(device.type, status);
     SimRadioStates::apply(device.id, device.type, status);
     return status;
 }
@@ -381,14 +384,7 @@ s_ExtMemDataOutput SimRadioConfiguration::outputBlock(int index)
     std::memset(&block, 0, sizeof(block));
     plainName(block.name, block.nameCrc,
               index == 0 ? QStringLiteral("Сирена") : QStringLiteral("Pump"));
-    s_OutputModeSett &m = block.mode;
-    m.Mode = quint16(index == 0 ? OutModeStandardEvents : OutModeTempControl);
-    m.AlarmMask = 0x0000FFFE;
-    m.FireMask = 0x80000001u;
-    m.SelectedPartitions = 0x0003;
-    m.Hyst = 2;
-    m.IntTempRef = -5;
-    m.controlFlags = 0x01;
+    SimOutputs::fillOutputMode(index, block.mode);
     seal(block);
     return block;
 }
@@ -406,6 +402,7 @@ s_OutputStatus SimRadioConfiguration::outputStatus(int index)
 void SimRadioConfiguration::install(SimCommunicator &device)
 {
     SimRadioAnswers::attach(device);
+    SimOutputs::attach(device);
     for (int i = 0; i < PartitionCount; ++i) {
         device.setRecord(0x25, quint16(i), bytesOf(partitionBlock(i)));
         device.setRecord(0x0B, quint16(i), bytesOf(partitionStatus(i)));

@@ -1,6 +1,7 @@
 #include "sim/SimulatedSetup.h"
 
 #include "sim/SimDirections.h"
+#include "sim/SimUsers.h"
 
 namespace {
 void putWord(QByteArray &bytes, int at, quint32 value, int size)
@@ -91,5 +92,6 @@ void SimulatedSetup::fillLargeConfiguration(SimCommunicator &communicator)
             communicator.setRecord(set.readOperation, quint16(id),
                                    SimCommunicator::makeBlock(set.size, seed++));
     }
+    SimUsers::install(communicator);
     SimDirections::install(communicator);
 }

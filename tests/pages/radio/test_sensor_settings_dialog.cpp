@@ -352,9 +352,10 @@ private slots:
         UserModel *users = overmind.userModel();
         QVERIFY(users);
         for (int id : {1, 3}) {
-            auto *user = new UserSettings(nullptr, quint8(id));
-            user->setName(id == 3 ? QStringLiteral("Иван") : QString());
-            users->addUser(user);
+            UserSettings user(nullptr, quint8(id));
+            user.setName(id == 3 ? QStringLiteral("Иван") : QString());
+            user.writeToDevice(); // seals the record; without a link nothing is sent
+            users->userSettings(quint8(id), user.record());
         }
         const Sensor::SPtr device = makeDevice(1, 11, 0, 1, 1);
         u_RFDevPrivateSettings settings = device->privateSettings();

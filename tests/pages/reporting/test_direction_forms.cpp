@@ -225,7 +225,7 @@ private slots:
     {
         auto *owner = new UserSettings(nullptr, 3);
         owner->setName(QStringLiteral("Owner"));
-        owner->setPhone(79161234567ULL);
+        owner->setPhone(QStringLiteral("+79161234567"));
         m_overmind->userModel()->addUser(owner);
         s_channelGSMsett block = channelOfType(3);
         block.call.phone = 0;
