@@ -240,7 +240,7 @@ private slots:
         QCOMPARE(edit->text(), QStringLiteral("+79161234567"));
         QCOMPARE(block.call.phone, quint64(79161234567ULL));
         QCOMPARE(users->currentText(), QStringLiteral("Owner"));
-        QCOMPARE(int(block.channelUserId), 3);
+        QCOMPARE(int(block.channelUserId), int(owner->id()));
     }
 
     void directionForm()
