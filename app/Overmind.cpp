@@ -349,11 +349,13 @@ void Overmind::createDirectionSettings()
 {
     for (int i = 0; i < m_deviceInfo.directionCount(); ++i)
         m_ipChannelCounts.insert(i, 0);
-    QHash<int, QByteArray> directions;
+    DirectionSettings::Table directions;
     if (m_directionSettings) {
         if (m_mainWindow)
             m_mainWindow->setDirectionSettings(nullptr);
-        directions = m_directionSettings->directions();
+        // A viewed file starts from its own directions, never from a device's read earlier.
+        if (!m_viewingMode)
+            directions = m_directionSettings->directions();
         delete m_directionSettings;
     }
     m_directionSettings = new DirectionSettings(m_protocol, this);

@@ -136,6 +136,8 @@ public:
     bool isFirmwareOlderThan14() const;
     bool hasFreeIpChannel() const;
     void changeIpChannelCount(int direction, int delta);
+    // IP channels (DC-09, SurGard) per direction index; at most four over all directions.
+    QMap<int, int> &ipChannelCounts() { return m_ipChannelCounts; }
     void hideFactoryResetWidget();
     void showFactoryResetWidget();
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pages/reporting/DirectionRecords.h"
 #include "radio/LoopRecords.h"
 #include "radio/OutputRecords.h"
 #include "radio/PartitionRecords.h"
@@ -61,9 +62,6 @@ struct s_ExtMemDataGSM : SettingsBlockRecord<1024>
 {
 };
 struct s_ExtMemDataEth : SettingsBlockRecord<1024>
-{
-};
-struct s_ExtMemDataGSMDirection : SettingsBlockRecord<1536>
 {
 };
 

@@ -700,6 +700,52 @@ def select_one():
             c.rect(5, y + 1, 9, y + 5, (0, 0, 0, 0))
         c.rect(13, y + 2, 28, y + 4, GREY)
     return c
+def lamp(colour, ring=None):
+    c = Canvas(24)
+    c.circle(12, 12, 9, colour)
+    c.circle(9, 9, 3, (255, 255, 255, 110))
+    if ring:
+        c.circle(12, 12, 11.5, ring, inner=10)
+    return c
+
+
+def circle_green():
+    return lamp(GREEN)
+
+
+def circle_gray():
+    return lamp((170, 170, 170, 255))
+
+
+def circle_red():
+    return lamp(RED)
+
+
+def circle_orange():
+    return lamp((240, 140, 30, 255))
+
+
+def circle_green_all():
+    return lamp(GREEN, ring=(30, 110, 45, 255))
+
+
+def eye(open_eye):
+    c = Canvas(24)
+    c.fill(lambda x, y: math.hypot(x - 12, (y - 12) * 1.9) <= 10.5
+           and math.hypot(x - 12, (y - 12) * 1.9) >= 8.5, DARK)
+    if open_eye:
+        c.circle(12, 12, 3.5, DARK)
+    else:
+        c.line(4, 20, 20, 4, 2, DARK)
+    return c
+
+
+def eye_open():
+    return eye(True)
+
+
+def eye_closed():
+    return eye(False)
 
 DEVICE_PICTURES = {
     "Tarvo-T02": dev_T02, "Tarvo-T03": dev_T03, "Tarvo-T04": dev_T04, "Tarvo-T06": dev_T06,
@@ -766,6 +812,13 @@ SIGNAL_PICTURES = {
     "select_all": select_all,
     "deselect_all": deselect_all,
     "select_one": select_one,
+    "circle_green": circle_green,
+    "circle_gray": circle_gray,
+    "circle_red": circle_red,
+    "circle_orange": circle_orange,
+    "circle_green_all": circle_green_all,
+    "eye_open": eye_open,
+    "eye_closed": eye_closed,
 }
 
 

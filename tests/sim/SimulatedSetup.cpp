@@ -1,6 +1,7 @@
 #include "sim/SimulatedSetup.h"
 
 #include "sim/SimComms.h"
+#include "sim/SimDirections.h"
 #include "sim/SimUsers.h"
 
 namespace {
@@ -36,7 +37,6 @@ const BlockSet LargeConfiguration[] = {
     {0x26, 1024, 2},  // local outputs
     {0x2F, 512, 8},   // users
     {0x27, 256, 64},  // iButton keys
-    {0x31, 1536, 10}, // directions
 };
 } // namespace
 
@@ -97,4 +97,5 @@ void SimulatedSetup::fillLargeConfiguration(SimCommunicator &communicator)
     }
     SimUsers::install(communicator);
     SimComms::install(communicator);
+    SimDirections::install(communicator);
 }

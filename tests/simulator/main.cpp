@@ -2,6 +2,7 @@
 // log in as "admin" / "vorte". For trying the program and for end-to-end tests.
 #include "app/Logger.h"
 #include "app/StartUp.h"
+#include "sim/SimDirections.h"
 #include "sim/SimRadioConfiguration.h"
 #include "sim/SimulatedSetup.h"
 
@@ -23,6 +24,8 @@ int main(int argc, char *argv[])
         SimFirmware::writeFittingContainers(firmwareFolder.path());
         qInfo().noquote() << "Simulated firmware files:" << firmwareFolder.path();
     }
+    // Delivery lamps that live while the program runs.
+    SimDirections::of(simulator.communicator())->startDelivery(1500);
     StartUp startUp;
     if (!startUp.begin(QCoreApplication::arguments().mid(1)))
         return 1;
