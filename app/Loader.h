@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 
 class Protocol;
@@ -38,7 +39,7 @@ public slots:
 private:
     void giveUp();
 
-    Protocol *m_protocol;
+    QPointer<Protocol> m_protocol; // the connection may go before the delayed start runs
     QTimer m_watchdog;
     bool m_watchdogConnected = false;
 };
