@@ -875,7 +875,11 @@ void Overmind::finishConfigWrite()
         logWarning(this, QStringLiteral("The device is gone: it was not restarted"));
         return;
     }
-    waitFor([this] { m_protocol->reboot(); });
+    // The session ends with the restart: nothing more goes to the device.
+    waitFor([this] {
+        m_keepAliveTimer.stop();
+        m_protocol->reboot();
+    });
 }
 
 // Every way out of a write-in comes here: nothing stays disconnected or flagged, so the
