@@ -7,6 +7,7 @@
 #include "pages/radio/PartitionCommandLinkButton.h"
 #include "pages/radio/PartitionWidget.h"
 #include "radio/DeviceTypes.h"
+#include "radio/PartitionModel.h"
 #include "radio/Sensor.h"
 #include "radio/params/SensorControlEnums.h"
 #include "radio/params/SensorOptionLists.h"
@@ -55,11 +56,17 @@ QVector<int> relayPartitionValues(const Sensor &device)
 }
 
 // Moves the module among the partitions its input mode allows and stores the record. The
-// model must not take the move for a deletion, which is what moveToPartition keeps apart.
+// model must not take the move for a deletion, which is what moveToPartition keeps apart;
+// the partition that takes a listed device stores its record itself.
 void moveRelayModule(Sensor &device, uchar target)
 {
+    Overmind *overmind = Overmind::instance();
+    PartitionModel *model = overmind ? overmind->partitionModel() : nullptr;
+    const bool listed =
+        model && model->partition(target) && model->sensor(device.id()).get() == &device;
     device.moveToPartition(target);
-    device.store();
+    if (!listed)
+        device.store();
 }
 
 QString socketStateText(quint8 state)
