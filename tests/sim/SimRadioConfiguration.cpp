@@ -312,9 +312,9 @@ u_RFDevPrivateSettings SimRadioConfiguration::privateSettings(int type)
         put<quint64>(b, 40, 7654321);
         break;
     default:
-        SimControlDevices::applyPrivateSettings(type, area);
         break;
     }
+    SimControlDevices::applyPrivateSettings(type, area);
     return area;
 }
 
