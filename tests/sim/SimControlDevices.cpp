@@ -31,17 +31,22 @@ void SimControlDevices::applyPrivateSettings(int type, u_RFDevPrivateSettings &a
         put<quint16>(b, 208 - Private, 1); // standard events
         put<quint16>(b, 304 - Private, 2); // external control
         break;
-    case 50:
-        b[216 - Private] = 1; // lift-off detection on
-        b[217 - Private] = 2; // full brightness
-        break;
-    case 73:
-        put<quint32>(b, 0, 0x0000002Eu); // partitions 1, 2, 3 and 5
-        b[4] = 0xFF;                     // button 1 off
-        b[5] = 2;                        // button 2: output group 3
-        b[6] = 1;                        // silent alarm on one click
+    case 10:
+    case 31:
+        // Events bands an installer would set: 10 to 28 °C, 30 to 70 % and 50 ppm of CO.
+        put<qint16>(b, 120 - Private, 2800);
+        put<qint16>(b, 122 - Private, 1000);
+        put<qint16>(b, 124 - Private, 200);
+        put<qint16>(b, 128 - Private, 7000);
+        put<qint16>(b, 130 - Private, 3000);
+        put<qint16>(b, 132 - Private, 500);
+        put<qint16>(b, 136 - Private, 5000);
+        put<qint16>(b, 138 - Private, 500);
+        b[142 - Private] = type == 31 ? 0x1F : 0x0D;
         break;
     default:
+        // The 24 V annunciator's brightness and the radio keypad's settings stay at the
+        // factory zeros, as a configuration file does not carry them.
         break;
     }
 }

@@ -220,7 +220,7 @@ private slots:
         };
         const QList<Edit> edits{
             {1, SimControlDevices::CircuitRelayId, "kcZoneType", pick(Qt::Key_End), 98, 6},
-            {0, SimControlDevices::Annunciator24Id, "Brightness", pick(Qt::Key_Home), 217, 0},
+            {0, SimControlDevices::Annunciator24Id, "Brightness", pick(Qt::Key_End), 217, 2},
             {2, SimControlDevices::RadioKeypadId, "Button2SecondMode", pick(Qt::Key_Home), 125,
              0xFF},
             {4, KeyFobId, "LawTakeOn", click, 126, 0x04},
