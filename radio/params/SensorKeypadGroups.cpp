@@ -73,7 +73,10 @@ Node::Setter buttonSetter(Sensor &device, int offset)
     Sensor *self = &device;
     return [self, offset](const QVariant &value) {
         // Value 0 is "Off", stored as 0xFF; n is output group n - 1.
-        R::setSettingsByte(*self, offset, quint8(value.toInt() - 1));
+        const int choice = value.toInt();
+        if (choice < 0 || choice > OutputGroupCount)
+            return;
+        R::setSettingsByte(*self, offset, quint8(choice - 1));
         self->writeToDevice();
     };
 }
@@ -105,7 +108,10 @@ Node::Setter userSetter(Sensor &device)
     Sensor *self = &device;
     return [self](const QVariant &value) {
         // The empty entry (-1) stores "no user".
-        R::setSettingsByte(*self, UserOffset, quint8(value.toInt()));
+        const int id = value.toInt();
+        if (id < -1 || id > 0xFE)
+            return;
+        R::setSettingsByte(*self, UserOffset, quint8(id));
         self->writeToDevice();
     };
 }

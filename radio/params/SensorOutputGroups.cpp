@@ -186,7 +186,10 @@ Sensor::SensorProperty Sensor::ost24Group()
         QStringLiteral("Brightness"), tr("Brightness"),
         [self] { return QVariant(int(R::settingsByte(*self, 217))); },
         [self](const QVariant &value) {
-            R::setSettingsByte(*self, 217, quint8(value.toInt()));
+            const int level = value.toInt();
+            if (level < 0 || level > 2)
+                return;
+            R::setSettingsByte(*self, 217, quint8(level));
             self->writeToDevice();
         },
         &SensorOptionLists::brightnesses,
@@ -286,8 +289,9 @@ Sensor::SensorProperty Sensor::rmKcGroup()
         [self](const QVariant &value) {
             if (R::settingsByte(*self, 113) != RmInputControlledCircuit)
                 return;
+            // Only the partitions the list offers; anything else would strand the module.
             const int wanted = value.toInt();
-            if (wanted < 0 || wanted > 0xFF || wanted == self->partition())
+            if (!relayPartitionValues(*self).contains(wanted) || wanted == self->partition())
                 return;
             moveRelayModule(*self, uchar(wanted));
         },
@@ -302,9 +306,10 @@ Sensor::SensorProperty Sensor::rmKcGroup()
             return QVariant(R::lastPosition(zoneCodes, R::settingsWord(*self, 98)));
         },
         [self](const QVariant &value) {
-            if (R::settingsByte(*self, 113) != RmInputControlledCircuit)
+            const int code = value.toInt();
+            if (R::settingsByte(*self, 113) != RmInputControlledCircuit || code < 2 || code > 6)
                 return;
-            R::setSettingsWord(*self, 98, quint16(value.toInt()));
+            R::setSettingsWord(*self, 98, quint16(code));
             self->writeToDevice();
         },
         [zoneCodes] { return R::relayZoneTypeCaptions(zoneCodes); },
