@@ -30,6 +30,7 @@ s_FullSensorData report(int type)
     data.status.firmwareMinor = 12;
     data.status.hardwareMajor = 2;
     data.status.supplyVoltage = 3000;
+    data.status.serialNumber = 0x00B00000u + quint32(type);
     data.crc32 = crc32Stm(&data, offsetof(s_FullSensorData, crc32));
     return data;
 }
@@ -51,7 +52,8 @@ int main(int argc, char **argv)
     int id = 0;
     for (int type : types) {
         model->setFullSensorData(quint16(id), report(type));
-        devices << model->sensor(id++);
+        if (Sensor::SPtr device = model->sensor(id++))
+            devices << device;
     }
 
     SensorPropertiesWidget view;

@@ -4,6 +4,7 @@
 #include "app/Overmind.h"
 #include "app/StartUp.h"
 #include "app/Ui_MainWindow.h"
+#include "link/Crc.h"
 #include "pages/radio/PartitionCommandLinkButton.h"
 #include "pages/radio/PartitionWidget.h"
 #include "pages/radio/SensorItemModel.h"
@@ -31,6 +32,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidget>
+#include <cstddef>
 #include <cstring>
 #include <functional>
 #include <memory>
@@ -260,6 +262,52 @@ private slots:
         QTRY_COMPARE(view->propertyForTag(QStringLiteral("rozetka_state"))->valueText(),
                      QString::fromUtf8("Отключена кнопкой"));
         QVERIFY(session.writesOf(SocketId).isEmpty());
+    }
+
+    void oldRelayModuleShownMovesOnce()
+    {
+        Overmind overmind;
+        overmind.deviceInfo().init(0, 0, 0, 0);
+        overmind.createSettingsObjects(true);
+        PartitionModel *model = overmind.partitionModel();
+        s_FullSensorData report;
+        std::memset(&report, 0, sizeof(report));
+        report.settings.bType = 14;
+        report.settings.common.Partition = 0;
+        report.settings.common.inputOperatingMode = 3;
+        report.status.hardwareMajor = 1;
+        report.status.hardwareMinor = 4;
+        report.status.serialNumber = 0x00A1F005;
+        report.crc32 = crc32Stm(&report, offsetof(s_FullSensorData, crc32));
+        model->setFullSensorData(5, report);
+        const Sensor::SPtr relay = model->sensor(5);
+        QVERIFY(relay);
+        QCOMPARE(int(relay->partition()), 0);
+        QSignalSpy moves(model->partition(1), &Partition::sensorAdded);
+
+        SensorPropertiesWidget view;
+        view.resize(560, 900);
+        view.show();
+        view.setSensor(relay);
+        QTRY_COMPARE(view.sensor(), relay);
+        QTRY_VERIFY(view.propertyForTag(QStringLiteral("kcMode")));
+        QTRY_COMPARE(int(relay->partition()), 1);
+        QCOMPARE(int(relay->zoneType()), 2);
+        // Records keep arriving and the view keeps rebuilding; the module stays put.
+        for (int i = 0; i < 3; ++i) {
+            const s_SensorIntData status = relay->status();
+            relay->updateStatus(&status);
+            const s_ExtMemDataSensor record = *relay->settingsData();
+            relay->updateData(&record);
+            QTest::qWait(10);
+        }
+        QTRY_COMPARE(view.propertyForTag(QStringLiteral("kcMode"))->valueText(),
+                     QStringLiteral("Kc mode"));
+        QCOMPARE(moves.count(), 1);
+        QCOMPARE(int(relay->partition()), 1);
+        QCOMPARE(model->sensor(5), relay);
+        QVERIFY(model->partition(1)->sensors().contains(relay));
+        QVERIFY(!model->partition(0)->sensors().contains(relay));
     }
 
     void screenshotsOfEachFamily()
