@@ -2174,6 +2174,115 @@ Do you really want to enable energy saving mode?
         <source>▶ Temperature events</source>
         <translation>▶ События температуры</translation>
     </message>
+    <message>
+        <source>Double click</source>
+        <translation>Двойное нажатие</translation>
+    </message>
+    <message>
+        <source>One click</source>
+        <translation>Одно нажатие</translation>
+    </message>
+    <message>
+        <source>Hold 3 sec press 1 time</source>
+        <translation>Удержание 3 с и одно нажатие</translation>
+    </message>
+    <message>
+        <source>Hold 10 sec</source>
+        <translation>Удержание 10 с</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <comment>brightness</comment>
+        <translation>Минимальная</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <comment>brightness</comment>
+        <translation>Средняя</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <comment>brightness</comment>
+        <translation>Максимальная</translation>
+    </message>
+    <message>
+        <source>Not active</source>
+        <translation>Не активен</translation>
+    </message>
+    <message>
+        <source>Short circuit</source>
+        <translation>Короткое замыкание</translation>
+    </message>
+    <message>
+        <source>Small resistance</source>
+        <translation>Малое сопротивление</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <comment>smk</comment>
+        <translation>Норма</translation>
+    </message>
+    <message>
+        <source>High resistnace</source>
+        <translation>Большое сопротивление</translation>
+    </message>
+    <message>
+        <source>Break cable</source>
+        <translation>Обрыв</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <comment>RM_kc</comment>
+        <translation>Неизвестно</translation>
+    </message>
+    <message>
+        <source>Executive devices</source>
+        <translation>Исполнительные устройства</translation>
+    </message>
+    <message>
+        <source>SecurityZoneType</source>
+        <translation>Охранная</translation>
+    </message>
+    <message>
+        <source>AlarmingZoneType</source>
+        <translation>Тревожная</translation>
+    </message>
+    <message>
+        <source>EnterZoneType</source>
+        <translation>Входная</translation>
+    </message>
+    <message>
+        <source>FireZoneType</source>
+        <translation>Пожарная</translation>
+    </message>
+    <message>
+        <source>WaterLeakage</source>
+        <translation>Протечка</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Отключен</translation>
+    </message>
+    <message>
+        <source>Standard Events Handle</source>
+        <translation>Обработка стандартных событий</translation>
+    </message>
+    <message>
+        <source>Ext Control</source>
+        <translation>Внешнее управление</translation>
+    </message>
+    <message>
+        <source>Temp Control</source>
+        <translation>Управление по температуре</translation>
+    </message>
+    <message>
+        <source>Humidity Control</source>
+        <translation>Управление по влажности</translation>
+    </message>
+    <message>
+        <source>CO Control</source>
+        <translation>Управление по CO</translation>
+    </message>
 </context>
 <context>
     <name>SensorItemDelegate</name>
