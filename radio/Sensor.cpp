@@ -89,8 +89,37 @@ void Sensor::buildPropertyTree()
 
 std::vector<Sensor::SensorProperty> Sensor::buildTypeGroups()
 {
-    // The groups of each device type come with the device types themselves.
-    return {};
+    switch (type()) {
+    case 7:
+        return {sirenGroup()};
+    case 10:
+        return {temperatureGroup(), humidityGroup(), temperatureEventsGroup(),
+                humidityEventsGroup()};
+    case 11:
+        return {keychainPartitionGroup(), keychainGroup()};
+    case 14:
+        return {rmOutGroup(), rmKcGroup()};
+    case 15:
+        return {rmOutGroup()};
+    case 20:
+    case 69:
+        return {ostGroup()};
+    case 23:
+        return {spOutGroup()};
+    case 31:
+        return {temperatureGroup(),       humidityGroup(),       coGroup(),
+                temperatureEventsGroup(), humidityEventsGroup(), coEventsGroup()};
+    case 49:
+    case 50:
+        return {ostGroup(), ost24Group()};
+    case 57:
+        return {rozetkaGroup()};
+    case 73:
+        return {keyboardPartitionGroup(), keyboardGroup()};
+    default:
+        // The groups of the other device types come with those types.
+        return {};
+    }
 }
 
 void Sensor::onUpdateState(bool state, const QString &tag)
@@ -742,16 +771,11 @@ void Sensor::refreshCaseOpenCheck(SensorProperty &root)
 void Sensor::refreshIpProperties(SensorProperty &, const s_ExtMemDataSensor &) {}
 void Sensor::refreshSmkProperties(SensorProperty &) {}
 void Sensor::refreshInfraredProperties(SensorProperty &) {}
-void Sensor::refreshTemperatureEvents(SensorProperty &, const s_ExtMemDataSensor &) {}
-void Sensor::refreshHumidityEvents(SensorProperty &, const s_ExtMemDataSensor &) {}
-void Sensor::refreshKeychainProperties(SensorProperty &, const s_ExtMemDataSensor &) {}
 void Sensor::refreshAsrProperties(SensorProperty &, const s_ExtMemDataSensor &) {}
-void Sensor::refreshRmProperties(SensorProperty &) {}
 void Sensor::refreshShiftAccelerometer(SensorProperty &, const s_ExtMemDataSensor &) {}
 void Sensor::refreshShiftIsp1Accelerometer(SensorProperty &, const s_ExtMemDataSensor &) {}
 void Sensor::refreshDraskProperties(SensorProperty &, const s_ExtMemDataSensor &) {}
 void Sensor::refreshStProperties(SensorProperty &) {}
-void Sensor::refreshKeychainUsers(SensorProperty &) {}
 void Sensor::refreshKpProperties(SensorProperty &) {}
 
 void Sensor::moveToPartition(uchar partition)
@@ -773,16 +797,6 @@ void Sensor::moveToPartition(uchar partition)
         partitions->moveSensor(partition, this);
     }
     m_settings.settings.common.Partition = partition;
-}
-
-void Sensor::updateKeychainPropertyData()
-{
-    emit reloadProperties();
-}
-
-void Sensor::updateKeyboardPropertyData()
-{
-    emit reloadProperties();
 }
 
 void Sensor::partitionStatusChange()

@@ -192,6 +192,28 @@ protected:
     void refreshKeychainUsers(SensorProperty &root);
     void refreshKpProperties(SensorProperty &root);
 
+    // Output, climate, keypad and key fob groups.
+    SensorProperty sirenGroup();
+    SensorProperty rmOutGroup();
+    SensorProperty rmKcGroup();
+    SensorProperty spOutGroup();
+    SensorProperty ostGroup();
+    SensorProperty ost24Group();
+    SensorProperty rozetkaGroup();
+    SensorProperty temperatureGroup();
+    SensorProperty humidityGroup();
+    SensorProperty coGroup();
+    SensorProperty temperatureEventsGroup();
+    SensorProperty humidityEventsGroup();
+    SensorProperty coEventsGroup();
+    SensorProperty keyboardPartitionGroup();
+    SensorProperty keychainPartitionGroup();
+    SensorProperty keyboardGroup();
+    SensorProperty keychainGroup();
+    void refreshKeyboardProperties(SensorProperty &root, const s_ExtMemDataSensor &record);
+    void fillUserProperty(SensorProperty &node);
+    void fillUserPropertyWithNone(SensorProperty &node);
+
     uchar m_id = 0;
     SensorProperty m_root;
 

@@ -1820,6 +1820,469 @@ Do you really want to enable energy saving mode?
         <source>Unknown</source>
         <translation>Неизвестно</translation>
     </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source> ppm</source>
+        <translation> ppm</translation>
+    </message>
+    <message>
+        <source> ℃</source>
+        <translation> ℃</translation>
+    </message>
+    <message>
+        <source>Absense</source>
+        <translation>Отсутствует</translation>
+    </message>
+    <message>
+        <source>Active power</source>
+        <translation>Активная мощность</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Яркость</translation>
+    </message>
+    <message>
+        <source>Button 1 second mode</source>
+        <translation>Второй режим кнопки 1</translation>
+    </message>
+    <message>
+        <source>Button 2 second mode</source>
+        <translation>Второй режим кнопки 2</translation>
+    </message>
+    <message>
+        <source>Button mode</source>
+        <comment>RM_kc</comment>
+        <translation>Режим кнопки</translation>
+    </message>
+    <message>
+        <source>CO</source>
+        <translation>CO</translation>
+    </message>
+    <message>
+        <source>CO hysteresis</source>
+        <translation>Гистерезис CO</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Текущее</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <comment>Rozetka</comment>
+        <translation>Ток</translation>
+    </message>
+    <message>
+        <source>Current output event</source>
+        <translation>Текущее событие выхода</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <comment>siren alarm</comment>
+        <translation>Отключен</translation>
+    </message>
+    <message>
+        <source>Ext Control</source>
+        <comment>siren alarm</comment>
+        <translation>Внешнее управление</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>Неисправность</translation>
+    </message>
+    <message>
+        <source>Fault low voltage</source>
+        <translation>Низкое напряжение</translation>
+    </message>
+    <message>
+        <source>Fault none</source>
+        <translation>Нет данных</translation>
+    </message>
+    <message>
+        <source>Fault open circuit</source>
+        <translation>Обрыв цепи</translation>
+    </message>
+    <message>
+        <source>Fault overload</source>
+        <translation>Перегрузка</translation>
+    </message>
+    <message>
+        <source>Fault short circuit</source>
+        <translation>Короткое замыкание</translation>
+    </message>
+    <message>
+        <source>Fault state</source>
+        <translation>Состояние неисправности</translation>
+    </message>
+    <message>
+        <source>Fault unknown</source>
+        <translation>Неизвестная неисправность</translation>
+    </message>
+    <message>
+        <source>Humidity</source>
+        <translation>Влажность</translation>
+    </message>
+    <message>
+        <source>Humidity hysteresis</source>
+        <translation>Гистерезис влажности</translation>
+    </message>
+    <message>
+        <source>KC status</source>
+        <translation>Состояние КЦ</translation>
+    </message>
+    <message>
+        <source>Kc</source>
+        <translation>КЦ</translation>
+    </message>
+    <message>
+        <source>Kc mode</source>
+        <translation>Режим КЦ</translation>
+    </message>
+    <message>
+        <source>Kc mode</source>
+        <comment>RM_kc</comment>
+        <translation>Режим КЦ</translation>
+    </message>
+    <message>
+        <source>Kc partition</source>
+        <translation>Раздел КЦ</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Клавиатура</translation>
+    </message>
+    <message>
+        <source>Keychain</source>
+        <translation>Брелок</translation>
+    </message>
+    <message>
+        <source>Law take Off</source>
+        <translation>Право снятия</translation>
+    </message>
+    <message>
+        <source>Law take On</source>
+        <translation>Право взятия</translation>
+    </message>
+    <message>
+        <source>Lift off state</source>
+        <translation>Контроль отрыва</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Свет</translation>
+    </message>
+    <message>
+        <source>Load is disabled</source>
+        <translation>Нагрузка отключена</translation>
+    </message>
+    <message>
+        <source>Managed partitions</source>
+        <translation>Управляемые разделы</translation>
+    </message>
+    <message>
+        <source>Max CO threshold</source>
+        <translation>Порог CO</translation>
+    </message>
+    <message>
+        <source>Max humidity event</source>
+        <translation>Событие максимальной влажности</translation>
+    </message>
+    <message>
+        <source>Max humidity threshold</source>
+        <translation>Порог максимальной влажности</translation>
+    </message>
+    <message>
+        <source>Max temp event</source>
+        <translation>Событие максимальной температуры</translation>
+    </message>
+    <message>
+        <source>Max temp threshold</source>
+        <translation>Порог максимальной температуры</translation>
+    </message>
+    <message>
+        <source>MaxCO event</source>
+        <translation>Событие превышения CO</translation>
+    </message>
+    <message>
+        <source>Min humidity event</source>
+        <translation>Событие минимальной влажности</translation>
+    </message>
+    <message>
+        <source>Min humidity threshold</source>
+        <translation>Порог минимальной влажности</translation>
+    </message>
+    <message>
+        <source>Min temp event</source>
+        <translation>Событие минимальной температуры</translation>
+    </message>
+    <message>
+        <source>Min temp threshold</source>
+        <translation>Порог минимальной температуры</translation>
+    </message>
+    <message>
+        <source>Mode 1</source>
+        <translation>Режим 1</translation>
+    </message>
+    <message>
+        <source>Mode 2</source>
+        <translation>Режим 2</translation>
+    </message>
+    <message>
+        <source>No fault</source>
+        <translation>Исправен</translation>
+    </message>
+    <message>
+        <source>Not controlled</source>
+        <translation>Не контролируется</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Выкл</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <comment>RM_kc</comment>
+        <translation>Выключен</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <comment>wall sense</comment>
+        <translation>Выкл</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Норма</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Вкл</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <comment>wall sense</comment>
+        <translation>Вкл</translation>
+    </message>
+    <message>
+        <source>Ost</source>
+        <translation>Табло</translation>
+    </message>
+    <message>
+        <source>Ost 24 220</source>
+        <translation>Табло 24/220</translation>
+    </message>
+    <message>
+        <source>Out state 1</source>
+        <translation>Состояние выхода 1</translation>
+    </message>
+    <message>
+        <source>Out state 2</source>
+        <translation>Состояние выхода 2</translation>
+    </message>
+    <message>
+        <source>Out status 1</source>
+        <translation>Выход 1</translation>
+    </message>
+    <message>
+        <source>Out status 2</source>
+        <translation>Выход 2</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Outputs setting</source>
+        <translation>Настройка выходов</translation>
+    </message>
+    <message>
+        <source>Outs</source>
+        <translation>Выходы</translation>
+    </message>
+    <message>
+        <source>Permission to turn off the siren</source>
+        <translation>Разрешение отключать сирену</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation>Уставка</translation>
+    </message>
+    <message>
+        <source>Rosetka</source>
+        <translation>Розетка</translation>
+    </message>
+    <message>
+        <source>Rozetka state</source>
+        <translation>Состояние розетки</translation>
+    </message>
+    <message>
+        <source>Silent alarm mode</source>
+        <translation>Режим тихой тревоги</translation>
+    </message>
+    <message>
+        <source>Siren</source>
+        <translation>Сирена</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Звук</translation>
+    </message>
+    <message>
+        <source>Standard Events Handle</source>
+        <comment>siren alarm</comment>
+        <translation>Обработка стандартных событий</translation>
+    </message>
+    <message>
+        <source>Temp Control</source>
+        <comment>siren alarm</comment>
+        <translation>Управление по температуре</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Температура</translation>
+    </message>
+    <message>
+        <source>Temperature hysteresis</source>
+        <translation>Гистерезис температуры</translation>
+    </message>
+    <message>
+        <source>To configure</source>
+        <translation>Настроить</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Пользователь</translation>
+    </message>
+    <message>
+        <source>Voltage</source>
+        <translation>Напряжение</translation>
+    </message>
+    <message>
+        <source>Zone type</source>
+        <translation>Тип зоны</translation>
+    </message>
+    <message>
+        <source>▶ CO events</source>
+        <translation>▶ События CO</translation>
+    </message>
+    <message>
+        <source>▶ Humidity events</source>
+        <translation>▶ События влажности</translation>
+    </message>
+    <message>
+        <source>▶ Temperature events</source>
+        <translation>▶ События температуры</translation>
+    </message>
+    <message>
+        <source>Double click</source>
+        <translation>Двойное нажатие</translation>
+    </message>
+    <message>
+        <source>One click</source>
+        <translation>Одно нажатие</translation>
+    </message>
+    <message>
+        <source>Hold 3 sec press 1 time</source>
+        <translation>Удержание 3 с и одно нажатие</translation>
+    </message>
+    <message>
+        <source>Hold 10 sec</source>
+        <translation>Удержание 10 с</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <comment>brightness</comment>
+        <translation>Минимальная</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <comment>brightness</comment>
+        <translation>Средняя</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <comment>brightness</comment>
+        <translation>Максимальная</translation>
+    </message>
+    <message>
+        <source>Not active</source>
+        <translation>Не активен</translation>
+    </message>
+    <message>
+        <source>Short circuit</source>
+        <translation>Короткое замыкание</translation>
+    </message>
+    <message>
+        <source>Small resistance</source>
+        <translation>Малое сопротивление</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <comment>smk</comment>
+        <translation>Норма</translation>
+    </message>
+    <message>
+        <source>High resistnace</source>
+        <translation>Большое сопротивление</translation>
+    </message>
+    <message>
+        <source>Break cable</source>
+        <translation>Обрыв</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <comment>RM_kc</comment>
+        <translation>Неизвестно</translation>
+    </message>
+    <message>
+        <source>Executive devices</source>
+        <translation>Исполнительные устройства</translation>
+    </message>
+    <message>
+        <source>SecurityZoneType</source>
+        <translation>Охранная</translation>
+    </message>
+    <message>
+        <source>AlarmingZoneType</source>
+        <translation>Тревожная</translation>
+    </message>
+    <message>
+        <source>EnterZoneType</source>
+        <translation>Входная</translation>
+    </message>
+    <message>
+        <source>FireZoneType</source>
+        <translation>Пожарная</translation>
+    </message>
+    <message>
+        <source>WaterLeakage</source>
+        <translation>Протечка</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Отключен</translation>
+    </message>
+    <message>
+        <source>Standard Events Handle</source>
+        <translation>Обработка стандартных событий</translation>
+    </message>
+    <message>
+        <source>Ext Control</source>
+        <translation>Внешнее управление</translation>
+    </message>
+    <message>
+        <source>Temp Control</source>
+        <translation>Управление по температуре</translation>
+    </message>
+    <message>
+        <source>Humidity Control</source>
+        <translation>Управление по влажности</translation>
+    </message>
+    <message>
+        <source>CO Control</source>
+        <translation>Управление по CO</translation>
+    </message>
 </context>
 <context>
     <name>SensorItemDelegate</name>

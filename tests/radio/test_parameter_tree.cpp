@@ -114,19 +114,24 @@ private slots:
             << 2 << base << QStringList{"pwrGroup", "main_voltage", "reserve_power_state"};
         QTest::newRow("unknown code falls back")
             << 12 << base << QStringList{"pwrGroup", "main_voltage"};
-        QTest::newRow("key fob") << 11 << base << QStringList{"pwrGroup", "main_voltage"};
-        QTest::newRow("relay module") << 14 << base
+        QTest::newRow("key fob") << 11
+                                 << (base +
+                                     QStringList{"Keychain_Partition_group", "Keychain_group"})
+                                 << QStringList{"pwrGroup", "main_voltage"};
+        QTest::newRow("relay module") << 14 << (base + QStringList{"RM_out", "RM_kc"})
                                       << QStringList{"main_power_supply", "main_power_stat",
                                                      "main_voltage", "reserve_power_state"};
         QTest::newRow("mains relay")
-            << 15 << base << QStringList{"main_power_stat", "main_voltage", "reserve_power_state"};
+            << 15 << (base + QStringList{"RM_out"})
+            << QStringList{"main_power_stat", "main_voltage", "reserve_power_state"};
         QTest::newRow("accumulator")
-            << 49 << base << QStringList{"accum_state", "main_voltage", "reserve_power_state"};
+            << 49 << (base + QStringList{"ost_group", "ost24_group"})
+            << QStringList{"accum_state", "main_voltage", "reserve_power_state"};
         QTest::newRow("repeater accumulator")
             << 30 << base
             << QStringList{"reserve_power_state", "main_voltage", "accum_state", "accum_voltage"};
         QTest::newRow("socket has no power group")
-            << 57 << QStringList{"general", "main"} << QStringList();
+            << 57 << QStringList{"general", "main", "rozetka_group"} << QStringList();
         QTest::newRow("valve controller brings its own")
             << 66 << QStringList{"general", "main"} << QStringList();
     }
@@ -486,7 +491,8 @@ private slots:
     {
         Sensor::SPtr device = make({5});
         QStringList order;
-        connect(Logger::instance(), &Logger::message, this,
+        QObject scope; // the log connection must end with this test
+        connect(Logger::instance(), &Logger::message, &scope,
                 [&order](const QString &, logLevel_t, const QString &text) {
                     if (text.contains(QLatin1String("updated id")))
                         order << text;
@@ -530,10 +536,12 @@ private slots:
         Build build{31};
         build.settingsBytes[142] = 0;
         Sensor::SPtr device = make(build);
-        // The climate groups come with their device type; the refresh must cope without.
-        const s_ExtMemDataSensor record = *device->settingsData();
+        QCOMPARE(find(*device, QStringLiteral("max_co_threshold"))->enabled, 0);
+        s_ExtMemDataSensor record = *device->settingsData();
+        record.settings.privateSettings.raw[142 - 120] = 1u << 4;
         device->updateData(&record);
-        QVERIFY(!find(*device, QStringLiteral("vti_co_group")));
+        QCOMPARE(find(*device, QStringLiteral("max_co_threshold"))->enabled, 1);
+        QCOMPARE(find(*device, QStringLiteral("COHysteresis"))->enabled, 1);
     }
 
     void statusTextsAndLists_data()

@@ -4,6 +4,7 @@
 #include "radio/DeviceTypes.h"
 #include "radio/NameField.h"
 #include "sim/SimCommunicator.h"
+#include "sim/SimControlDevices.h"
 #include "sim/SimOutputs.h"
 #include "sim/SimPowerValues.h"
 #include "sim/SimRadioAnswers.h"
@@ -102,6 +103,10 @@ QList<SimRadioConfiguration::Device> SimRadioConfiguration::devices()
         {SimRadioStates::LostId, 26, 1, 4, QStringLiteral("Lost ceiling")},
         {SimRadioStates::DisabledId, 16, 1, 2, QStringLiteral("Switched off")},
         {SimRadioStates::CableBrokenId, 4, 1, 2, QStringLiteral("Cut cable")},
+        {SimControlDevices::TwoOutputId, 23, 0, 1, QStringLiteral("Two outputs")},
+        {SimControlDevices::Annunciator24Id, 50, 0, 1, QStringLiteral("Табло 24 В")},
+        {SimControlDevices::RadioKeypadId, 73, 2, 0, QStringLiteral("Radio keypad")},
+        {SimControlDevices::CircuitRelayId, 14, 1, 1, QStringLiteral("Gate circuit")},
     };
 }
 
@@ -161,6 +166,7 @@ s_ExtMemDataSensor SimRadioConfiguration::sensorBlock(const Device &device)
         s.common.inputOperatingMode = 2;
         s.common.mainPowerSupply = 1;
     }
+    SimControlDevices::applySettings(device.id, s);
     seal(block);
     return block;
 }
@@ -308,6 +314,7 @@ u_RFDevPrivateSettings SimRadioConfiguration::privateSettings(int type)
     default:
         break;
     }
+    SimControlDevices::applyPrivateSettings(type, area);
     return area;
 }
 
@@ -332,6 +339,7 @@ s_SensorIntData SimRadioConfiguration::sensorStatus(const Device &device)
     SimOutputs::applyClimate(device.type, status);
     SimRadioStates::apply(device.id, device.type, status);
     SimPowerValues::apply(device.type, status);
+    SimControlDevices::applyStatus(device.id, device.type, status);
     return status;
 }
 
