@@ -83,13 +83,27 @@ void Sensor::buildPropertyTree()
     const int code = type();
     if (code != 57 && code != DeviceType::ValveController)
         m_root.children.push_back(SensorPowerGroups::build(*this));
+    if (code == DeviceType::ValveController)
+        m_root.children.push_back(kpPowerGroup());
     for (SensorProperty &group : buildTypeGroups())
         m_root.children.push_back(std::move(group));
 }
 
 std::vector<Sensor::SensorProperty> Sensor::buildTypeGroups()
 {
-    // The groups of each device type come with the device types themselves.
+    switch (type()) {
+    case 13:
+        return {asrGroup(), asrInput1Group(), asrInput2Group(), asrInput3Group()};
+    case 19:
+        return {asr1Group()};
+    case 56:
+        return {asrIsp1Group()};
+    case DeviceType::ValveController:
+        return {kpCountersGroup(), kpGroup(), kpTapsGroup()};
+    default:
+        break;
+    }
+    // The other device types' groups come with the device types themselves.
     return {};
 }
 
@@ -745,14 +759,12 @@ void Sensor::refreshInfraredProperties(SensorProperty &) {}
 void Sensor::refreshTemperatureEvents(SensorProperty &, const s_ExtMemDataSensor &) {}
 void Sensor::refreshHumidityEvents(SensorProperty &, const s_ExtMemDataSensor &) {}
 void Sensor::refreshKeychainProperties(SensorProperty &, const s_ExtMemDataSensor &) {}
-void Sensor::refreshAsrProperties(SensorProperty &, const s_ExtMemDataSensor &) {}
 void Sensor::refreshRmProperties(SensorProperty &) {}
 void Sensor::refreshShiftAccelerometer(SensorProperty &, const s_ExtMemDataSensor &) {}
 void Sensor::refreshShiftIsp1Accelerometer(SensorProperty &, const s_ExtMemDataSensor &) {}
 void Sensor::refreshDraskProperties(SensorProperty &, const s_ExtMemDataSensor &) {}
 void Sensor::refreshStProperties(SensorProperty &) {}
 void Sensor::refreshKeychainUsers(SensorProperty &) {}
-void Sensor::refreshKpProperties(SensorProperty &) {}
 
 void Sensor::moveToPartition(uchar partition)
 {
