@@ -2,6 +2,7 @@
 
 #include "link/Crc.h"
 #include "sim/SimBus.h"
+#include "sim/SimCountersValve.h"
 #include "sim/SimDevice.h"
 
 #include <QTimer>
@@ -258,6 +259,7 @@ bool SimCommunicator::handleBuiltIn(quint8 operation, quint16 id, const QByteArr
         handleWrite(operation, id, payload);
     } else if (isReadOperation(operation)) {
         answerRead(operation, id);
+    } else if (SimCountersValve::handle(*this, operation, id, payload)) {
     } else {
         return operation == OpLogout;
     }

@@ -4,6 +4,7 @@
 #include "radio/DeviceTypes.h"
 #include "radio/NameField.h"
 #include "sim/SimCommunicator.h"
+#include "sim/SimCountersValve.h"
 #include "sim/SimOutputs.h"
 #include "sim/SimPowerValues.h"
 #include "sim/SimRadioAnswers.h"
@@ -102,6 +103,10 @@ QList<SimRadioConfiguration::Device> SimRadioConfiguration::devices()
         {SimRadioStates::LostId, 26, 1, 4, QStringLiteral("Lost ceiling")},
         {SimRadioStates::DisabledId, 16, 1, 2, QStringLiteral("Switched off")},
         {SimRadioStates::CableBrokenId, 4, 1, 2, QStringLiteral("Cut cable")},
+        {SimCountersValve::HighFrequencyCounterId, 13, 5, 1, QStringLiteral("Gas counter")},
+        {SimCountersValve::RadioWaterMeterId, 56, 5, 1, QStringLiteral("Radio water meter")},
+        {SimCountersValve::Repeater51Id, 51, 0, 1, QStringLiteral("Repeater 51")},
+        {SimCountersValve::SmokeCaseOpenId, 5, 13, 5, QStringLiteral("Smoke hall")},
     };
 }
 
@@ -157,6 +162,7 @@ s_ExtMemDataSensor SimRadioConfiguration::sensorBlock(const Device &device)
     if (SimRadioStates::isDisabled(device.id))
         s.common.flags &= 0x01;
     s.privateSettings = privateSettings(device.type);
+    SimCountersValve::adjustSettings(device.id, device.type, s);
     if (device.type == 14) {
         s.common.inputOperatingMode = 2;
         s.common.mainPowerSupply = 1;
@@ -330,6 +336,7 @@ s_SensorIntData SimRadioConfiguration::sensorStatus(const Device &device)
     if (device.id == 13 || device.id == RepeaterId)
         status.hierarchy = 0x21;
     SimOutputs::applyClimate(device.type, status);
+    SimCountersValve::applyStatus(device.id, device.type, status);
     SimRadioStates::apply(device.id, device.type, status);
     SimPowerValues::apply(device.type, status);
     return status;
