@@ -41,7 +41,7 @@ void SimCountersValve::adjustSettings(int id, int type, s_SensorSettings &settin
     case 13:
         put<quint32>(b, 0, 10);
         put<quint32>(b, 4, 1);
-        put<quint32>(b, 8, 10);
+        // The pulse price stays 0: the configuration file does not carry it.
         b[12] = id == HighFrequencyCounterId ? 3 : 2;
         if (id == HighFrequencyCounterId)
             put<quint32>(b, 0, 0), put<quint32>(b, 4, 0);
@@ -55,8 +55,8 @@ void SimCountersValve::adjustSettings(int id, int type, s_SensorSettings &settin
         break;
     case 66: {
         std::memset(b, 0, 16);
-        // The leak detectors of the list and the wired loop in its water zone.
-        for (int detector : {3, 15, 22, 125})
+        // The leak detectors of the list.
+        for (int detector : {3, 15, 22})
             setMask(b, detector);
         put<quint16>(b, 16, 180); // 03:00
         b[18] = 15;

@@ -16,7 +16,6 @@ public:
     enum ExtraDevice : int
     {
         HighFrequencyCounterId = 81,
-        RadioWaterMeterId = 82,
         Repeater51Id = 83,
         SmokeCaseOpenId = 84,
     };

@@ -103,8 +103,7 @@ QList<SimRadioConfiguration::Device> SimRadioConfiguration::devices()
         {SimRadioStates::LostId, 26, 1, 4, QStringLiteral("Lost ceiling")},
         {SimRadioStates::DisabledId, 16, 1, 2, QStringLiteral("Switched off")},
         {SimRadioStates::CableBrokenId, 4, 1, 2, QStringLiteral("Cut cable")},
-        {SimCountersValve::HighFrequencyCounterId, 13, 5, 1, QStringLiteral("Gas counter")},
-        {SimCountersValve::RadioWaterMeterId, 56, 5, 1, QStringLiteral("Radio water meter")},
+        {SimCountersValve::HighFrequencyCounterId, 13, 5, 6, QStringLiteral("Gas counter")},
         {SimCountersValve::Repeater51Id, 51, 0, 1, QStringLiteral("Repeater 51")},
         {SimCountersValve::SmokeCaseOpenId, 5, 13, 5, QStringLiteral("Smoke hall")},
     };

@@ -329,8 +329,6 @@ private slots:
         const PartitionModel *model = session.overmind()->partitionModel();
         saveTree(model->sensor(SimCountersValve::HighFrequencyCounterId),
                  QStringLiteral("pulse-counter-high-frequency-view.png"));
-        saveTree(model->sensor(SimCountersValve::RadioWaterMeterId),
-                 QStringLiteral("radio-water-meter-view.png"));
         saveTree(model->sensor(31), QStringLiteral("single-input-counter-view.png"));
         session.device().clearCommands();
 
@@ -346,10 +344,9 @@ private slots:
                 return int(QMessageBox::Ok);
             for (QWidget *w : QApplication::topLevelWidgets())
                 if (w->objectName() == "ASRCountersValues") {
-                    // weights 10, 1 and a price of 10
+                    // weights 10 and 1; the third counter is unused and keeps its count
                     w->findChild<QDoubleSpinBox *>("sbValue1")->setValue(0.05);
                     w->findChild<QDoubleSpinBox *>("sbValue2")->setValue(0.006);
-                    w->findChild<QDoubleSpinBox *>("sbValue3")->setValue(0.07);
                     w->show();
                     saveScreenshot(w, QStringLiteral("pulse-counters-simulated.png"));
                     w->hide();
@@ -359,7 +356,7 @@ private slots:
         press(view, "setAsrCounter");
         QTRY_COMPARE(session.payloadsOf(0xD7, id).size(), 1);
         QCOMPARE(session.payloadsOf(0xD7, id).first(),
-                 QByteArray::fromHex("05000000060000000700000000000000"));
+                 QByteArray::fromHex("05000000060000000000000000000000"));
         QTRY_COMPARE(valueOf(view, "counter"), QString("5"));
 
         // Cancel sends nothing.
