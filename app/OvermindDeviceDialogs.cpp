@@ -32,7 +32,11 @@ QByteArray Overmind::showPulseCountersDialog(int type, quint32 count1, quint32 c
     QByteArray block(16, '\0');
     ASRCountersValues dialog(type, count1, count2, count3, 0, weight1, weight2, price,
                              configuration);
-    connect(this, &Overmind::disconnected, &dialog, &QDialog::reject);
+    bool linkLost = false;
+    connect(this, &Overmind::disconnected, &dialog, [&dialog, &linkLost] {
+        linkLost = true;
+        dialog.reject();
+    });
     bool reported = false;
     connect(&dialog, &ASRCountersValues::updateValues, &dialog,
             [&block, &reported](quint32 val1, quint32 val2, quint32 val3) {
@@ -41,7 +45,7 @@ QByteArray Overmind::showPulseCountersDialog(int type, quint32 count1, quint32 c
                 putWord(block, 8, val3);
                 reported = true;
             });
-    if (dialog.exec() != QDialog::Accepted || !reported)
+    if (dialog.exec() != QDialog::Accepted || !reported || linkLost)
         putWord(block, 12, 0xFFFFFFFFu);
     return block;
 }

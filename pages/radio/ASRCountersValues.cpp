@@ -78,7 +78,12 @@ int ASRCountersValues::exec()
     request.kind = QStringLiteral("dialog");
     request.title = windowTitle();
     request.buttons = QStringList{tr("Ok"), tr("Cancel")};
-    if (ModalAnswerer::answer(request) == 1)
+    setResult(-1);
+    const int answer = ModalAnswerer::answer(request);
+    // Rejected while it was being answered: the link went down meanwhile.
+    if (result() == QDialog::Rejected)
+        return QDialog::Rejected;
+    if (answer == 1)
         accept();
     else
         reject();

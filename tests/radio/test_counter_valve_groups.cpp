@@ -587,6 +587,35 @@ private slots:
         QTest::qWait(50);
         QVERIFY(controller.communicator().commands().isEmpty());
     }
+
+    // Unplugging while a counter dialog is open rejects it: nothing is sent for the device.
+    void counterDialogsSendNothingAfterUnplug_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("tag");
+        QTest::newRow("pulse counter") << 13 << "setAsrCounter";
+        QTest::newRow("valve controller") << 66 << "setKpCounter";
+    }
+
+    void counterDialogsSendNothingAfterUnplug()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, tag);
+        ControllerFixture controller;
+        QVERIFY(controller.connect());
+        Overmind &overmind = controller.overmind();
+        ModalRecorder modal;
+        modal.reply = [&overmind](const ModalAnswerer::Request &) {
+            emit overmind.disconnected();
+            return 1;
+        };
+        const Sensor::SPtr device = make(
+            type, {{120, le<quint32>(10)}, {140, le<quint32>(10)}, {132, le<quint8>(1)}}, {}, 7);
+        QVERIFY(node(*device, tag).setValue(true));
+        QCOMPARE(modal.count("dialog"), 1);
+        QTest::qWait(100);
+        QVERIFY(controller.communicator().commands().isEmpty());
+    }
 };
 
 QTEST_MAIN(TestCounterValveGroups)
