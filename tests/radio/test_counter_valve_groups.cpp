@@ -588,6 +588,42 @@ private slots:
         QVERIFY(controller.communicator().commands().isEmpty());
     }
 
+    // Every byte pattern in both records reads, refreshes and shows without a fault.
+    void hostileRecordsReadSafely_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("fillByte");
+        for (int type : {13, 19, 56, 66})
+            for (int fillByte : {0x00, 0x7F, 0x80, 0xFF})
+                QTest::addRow("type %d, 0x%02x", type, fillByte) << type << fillByte;
+    }
+
+    void hostileRecordsReadSafely()
+    {
+        QFETCH(int, type);
+        QFETCH(int, fillByte);
+        const Sensor::SPtr device = make(type);
+        s_ExtMemDataSensor settings;
+        std::memset(&settings, fillByte, sizeof(settings));
+        settings.settings.bType = quint8(type);
+        s_SensorIntData status;
+        std::memset(&status, fillByte, sizeof(status));
+        device->updateData(&settings);
+        device->updateStatus(&status);
+        std::function<void(Node &)> readAll = [&readAll](Node &n) {
+            if (n.getter)
+                (void)shown(n);
+            if (n.colourGetter)
+                (void)n.colourGetter();
+            if (n.buttonTextGetter)
+                (void)n.buttonTextGetter();
+            for (Node &c : n.children)
+                readAll(c);
+        };
+        readAll(device->propertyTree());
+        QCOMPARE(device->type(), type);
+    }
+
     // Unplugging while a counter dialog is open rejects it: nothing is sent for the device.
     void counterDialogsSendNothingAfterUnplug_data()
     {
