@@ -43,6 +43,9 @@ void SimCountersValve::adjustSettings(int id, int type, s_SensorSettings &settin
         put<quint32>(b, 4, 1);
         // The pulse price stays 0: the configuration file does not carry it.
         b[12] = id == HighFrequencyCounterId ? 3 : 2;
+        b[13] = 0; // relay contact
+        b[14] = 1; // NAMUR
+        b[16] = 2; // 3000 pulses per hour
         if (id == HighFrequencyCounterId)
             put<quint32>(b, 0, 0), put<quint32>(b, 4, 0);
         break;
