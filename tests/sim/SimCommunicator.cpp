@@ -257,9 +257,9 @@ bool SimCommunicator::handleBuiltIn(quint8 operation, quint16 id, const QByteArr
         handleReboot(id);
     } else if (blockKindForWrite(operation)) {
         handleWrite(operation, id, payload);
+    } else if (SimCountersValve::handle(*this, operation, id, payload)) {
     } else if (isReadOperation(operation)) {
         answerRead(operation, id);
-    } else if (SimCountersValve::handle(*this, operation, id, payload)) {
     } else {
         return operation == OpLogout;
     }

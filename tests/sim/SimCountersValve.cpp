@@ -3,6 +3,7 @@
 #include "sim/SimCommunicator.h"
 #include "sim/SimRadioStates.h"
 
+#include <QDateTime>
 #include <QPointer>
 #include <QTimer>
 #include <cstring>
@@ -27,6 +28,22 @@ quint8 &statusByte(s_SensorIntData &status, int offset)
 }
 
 constexpr int MoveMs = 400;
+
+quint32 bcd(int value)
+{
+    return quint32((value / 10) << 4 | value % 10);
+}
+
+// The device's clock words: BCD year, month and day; hours, minutes and seconds (UTC).
+QByteArray clockAnswer(const QDateTime &now)
+{
+    const QDate date = now.date();
+    const QTime time = now.time();
+    const quint32 words[2] = {
+        bcd(date.year() % 100) << 16 | bcd(date.month()) << 8 | bcd(date.day()),
+        bcd(time.hour()) << 16 | bcd(time.minute()) << 8 | bcd(time.second())};
+    return QByteArray(reinterpret_cast<const char *>(words), int(sizeof(words)));
+}
 
 void setMask(quint8 *mask, int id)
 {
@@ -121,6 +138,11 @@ void SimCountersValve::applyStatus(int id, int type, s_SensorIntData &status)
 bool SimCountersValve::handle(SimCommunicator &device, quint8 operation, quint16 id,
                               const QByteArray &payload)
 {
+    if (operation == 0x10) {
+        device.send(
+            SimCommunicator::message(0x10, id, clockAnswer(QDateTime::currentDateTimeUtc())));
+        return true;
+    }
     if (operation != 0xD7 && operation != 0xD8 && operation != 0xD9 && operation != 0x53)
         return false;
     s_SensorIntData status = SimRadioStates::heldStatus(device, id);

@@ -25,7 +25,7 @@ public:
 
     static void adjustSettings(int id, int type, s_SensorSettings &settings);
     static void applyStatus(int id, int type, s_SensorIntData &status);
-    // 0xD7, 0xD8, 0xD9 and 0x53; false for any other operation.
+    // The clock read 0x10, 0xD7, 0xD8, 0xD9 and 0x53; false for any other operation.
     static bool handle(SimCommunicator &device, quint8 operation, quint16 id,
                        const QByteArray &payload);
 };

@@ -305,6 +305,7 @@ private slots:
         QCOMPARE(session.payloadsOf(OpWriteSensor, id).first().mid(136, 4),
                  QByteArray::fromHex("66030300"));
         QVERIFY(session.operations().contains(0x10)); // the clock was asked first
+        QCOMPARE(boxes->count("warning"), 0);         // and agrees with this computer's
 
         // Viewing mode: no action sends or opens anything.
         session.overmind()->setViewingMode(true);
