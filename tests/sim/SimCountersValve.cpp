@@ -117,6 +117,9 @@ void SimCountersValve::applyStatus(int id, int type, s_SensorIntData &status)
     case 5:
         status.firmwareMinor = id == SmokeOldId ? 28 : 29;
         break;
+    case 51:
+        status.hierarchy = 0x31; // a repeater of its own in the network
+        break;
     case 66:
         put<quint64>(&status, 0, 1005);
         put<quint64>(&status, 8, 27350);

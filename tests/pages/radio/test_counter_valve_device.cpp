@@ -402,6 +402,10 @@ private slots:
         QCOMPARE(session.payloadsOf(0x53, 0).at(0).left(2), QByteArray::fromHex("ff00"));
         QCOMPARE(session.payloadsOf(0x53, 0).at(1).left(2), QByteArray::fromHex("fe00"));
         QCOMPARE(session.payloadsOf(0x53, 0).at(2).left(2), QByteArray::fromHex("5300"));
+        // The device's next status names the chosen repeater as its parent.
+        const PartitionModel *model = session.overmind()->partitionModel();
+        QTRY_COMPARE(valueOf(view, "parent"),
+                     model->sensor(SimCountersValve::Repeater51Id)->displayName());
     }
 };
 
