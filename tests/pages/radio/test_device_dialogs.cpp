@@ -9,6 +9,7 @@
 #include "pages/radio/KPCountersValues.h"
 #include "pages/radio/SelectRetranslator.h"
 #include "pages/radio/SensorDipSettingsWidget.h"
+#include "pages/radio/SensorSettingsWidget.h"
 #include "pages/radio/SetKPValvesServiceTime.h"
 #include "pages/radio/SubscriptionDZtoKPWidget.h"
 #include "radio/PartitionModel.h"
@@ -322,6 +323,33 @@ private slots:
         QCOMPARE(int(settingsByte(*smoke, 120)), checked ? 1 : 0);
         for (int offset = 121; offset < 312; ++offset)
             QCOMPARE(int(settingsByte(*smoke, offset)), 0);
+    }
+
+    // The settings dialog writes the panel's choice and clears the rest of the private area.
+    void caseOpenPanelSavedInTheSettingsDialog()
+    {
+        Enrolled setup;
+        QVERIFY(setup.start());
+        setup.model()->setFullSensorData(2, report(5, "Smoke hall", 1, 29));
+        const Sensor::SPtr smoke = setup.model()->sensor(2);
+        u_RFDevPrivateSettings junk;
+        std::memset(&junk, 0x5A, sizeof(junk));
+        reinterpret_cast<quint8 *>(&junk)[0] = 0;
+        smoke->setPrivateSettings(junk);
+        QPointer<SensorSettingsWidget> dialog = new SensorSettingsWidget();
+        dialog->setSensor(smoke);
+        dialog->show();
+        auto *box = dialog->findChild<QCheckBox *>("cbCaseOpenCheck");
+        QVERIFY(box && box->isVisible() && !box->isChecked());
+        box->setChecked(true);
+        saveScreenshot(dialog, QStringLiteral("settings-dialog-case-open.png"));
+        dialog->saveSettings();
+        QTRY_COMPARE(setup.controller.communicator().commandsOf(0x6E).size(), 1);
+        const QByteArray record =
+            splitMessage(setup.controller.communicator().commandsOf(0x6E).first()).payload;
+        QCOMPARE(int(quint8(record.at(120))), 1);
+        QCOMPARE(record.mid(121, 191), QByteArray(191, '\0'));
+        delete dialog;
     }
 
     void repeaterRowsByType()
