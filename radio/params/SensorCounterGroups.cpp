@@ -7,7 +7,6 @@
 
 #include <QCoreApplication>
 #include <QPointer>
-#include <QtEndian>
 #include <cmath>
 
 namespace {
@@ -241,12 +240,7 @@ Sensor::SensorProperty Sensor::asrGroup()
 void Sensor::sendPulseCounterValues()
 {
     // The dialog runs its own event loop; the device may leave meanwhile.
-    Sensor::SPtr keep;
-    if (PartitionModel *partitions = model()) {
-        Sensor::SPtr listed = partitions->sensor(m_id);
-        if (listed.get() == this)
-            keep = listed;
-    }
+    const Sensor::SPtr keep = listedSelf();
     Overmind *overmind = Overmind::instance();
     if (!overmind)
         return;
