@@ -110,6 +110,17 @@ public:
     void setDebugMode(bool on) { m_debugMode = on; }
     void registerDialog(QWidget *dialog);
     void showRepeaterSelectDialog(quint8 sensorId);
+    // Device dialogs of the parameter tree's actions. The counter dialogs return their
+    // 16-byte result block; the valve windows keep their device alive while they are open.
+    QByteArray showPulseCountersDialog(int type, quint32 count1, quint32 count2, quint32 count3,
+                                       quint32 weight1, quint32 weight2, quint32 price,
+                                       quint8 configuration);
+    QByteArray showValveCountersDialog(quint8 sensorId, s_ExtMemDataSensor record,
+                                       const QByteArray &block, double weight,
+                                       const QString &serial1, const QString &serial2);
+    void showValveServiceTimeDialog(Sensor::SPtr device, quint32 serviceTime);
+    void showValveSubscriptionDialog(Sensor::SPtr device, const QByteArray &mask);
+    void readDeviceTime();
     void addImportedUserName(const QString &name, int list);
 
     void setMainWindow(MainWindow *window);

@@ -83,6 +83,8 @@ void Sensor::buildPropertyTree()
     const int code = type();
     if (code != 57 && code != DeviceType::ValveController)
         m_root.children.push_back(SensorPowerGroups::build(*this));
+    if (code == DeviceType::ValveController)
+        m_root.children.push_back(kpPowerGroup());
     for (SensorProperty &group : buildTypeGroups())
         m_root.children.push_back(std::move(group));
 }
@@ -116,6 +118,14 @@ std::vector<Sensor::SensorProperty> Sensor::buildTypeGroups()
         return {rozetkaGroup()};
     case 73:
         return {keyboardPartitionGroup(), keyboardGroup()};
+    case 13:
+        return {asrGroup(), asrInput1Group(), asrInput2Group(), asrInput3Group()};
+    case 19:
+        return {asr1Group()};
+    case 56:
+        return {asrIsp1Group()};
+    case DeviceType::ValveController:
+        return {kpCountersGroup(), kpGroup(), kpTapsGroup()};
     default:
         // The groups of the other device types come with those types.
         return {};
@@ -771,12 +781,10 @@ void Sensor::refreshCaseOpenCheck(SensorProperty &root)
 void Sensor::refreshIpProperties(SensorProperty &, const s_ExtMemDataSensor &) {}
 void Sensor::refreshSmkProperties(SensorProperty &) {}
 void Sensor::refreshInfraredProperties(SensorProperty &) {}
-void Sensor::refreshAsrProperties(SensorProperty &, const s_ExtMemDataSensor &) {}
 void Sensor::refreshShiftAccelerometer(SensorProperty &, const s_ExtMemDataSensor &) {}
 void Sensor::refreshShiftIsp1Accelerometer(SensorProperty &, const s_ExtMemDataSensor &) {}
 void Sensor::refreshDraskProperties(SensorProperty &, const s_ExtMemDataSensor &) {}
 void Sensor::refreshStProperties(SensorProperty &) {}
-void Sensor::refreshKpProperties(SensorProperty &) {}
 
 void Sensor::moveToPartition(uchar partition)
 {

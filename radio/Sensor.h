@@ -213,6 +213,22 @@ protected:
     void refreshKeyboardProperties(SensorProperty &root, const s_ExtMemDataSensor &record);
     void fillUserProperty(SensorProperty &node);
     void fillUserPropertyWithNone(SensorProperty &node);
+    // Counter and valve controller groups (types 13, 19, 56 and 66).
+    SensorProperty asrGroup();
+    SensorProperty asrInput1Group();
+    SensorProperty asrInput2Group();
+    SensorProperty asrInput3Group();
+    SensorProperty asrInputGroup(int input);
+    SensorProperty asr1Group();
+    SensorProperty asrIsp1Group();
+    SensorProperty kpPowerGroup();
+    SensorProperty kpCountersGroup();
+    SensorProperty kpGroup();
+    SensorProperty kpTapsGroup();
+    void sendPulseCounterValues();
+    void sendValveCounterValues();
+    // The model's owning pointer to this device; null when the model does not hold it.
+    SPtr listedSelf() const;
 
     uchar m_id = 0;
     SensorProperty m_root;

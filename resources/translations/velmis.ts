@@ -2208,6 +2208,8 @@ Do you really want to enable energy saving mode?
     <message>
         <source>Not active</source>
         <translation>Не активен</translation>
+        <source>None</source>
+        <translation>Нет</translation>
     </message>
     <message>
         <source>Short circuit</source>
@@ -2282,6 +2284,545 @@ Do you really want to enable energy saving mode?
     <message>
         <source>CO Control</source>
         <translation>Управление по CO</translation>
+        <source>Low res</source>
+        <translation>Низкое сопр.</translation>
+    </message>
+    <message>
+        <source>High res</source>
+        <translation>Высокое сопр.</translation>
+    </message>
+    <message>
+        <source>Open circuit</source>
+        <translation>Обрыв</translation>
+    </message>
+    <message>
+        <source>Closed</source>
+        <translation>Замкнут</translation>
+    </message>
+    <message>
+        <source>Unclosed</source>
+        <translation>Разомкнут</translation>
+    </message>
+    <message>
+        <source>1 l/pulse</source>
+        <translation>1 л/имп</translation>
+    </message>
+    <message>
+        <source>10 l/pulse</source>
+        <translation>10 л/имп</translation>
+    </message>
+    <message>
+        <source>100 l/pulse</source>
+        <translation>100 л/имп</translation>
+    </message>
+    <message>
+        <source>1000 l/pulse</source>
+        <translation>1000 л/имп</translation>
+    </message>
+    <message>
+        <source>Input 1 (Disabled)</source>
+        <translation>Вход 1 (отключён)</translation>
+    </message>
+    <message>
+        <source>Input 1 (Low frequency)</source>
+        <translation>Вход 1 (низкочастотный)</translation>
+    </message>
+    <message>
+        <source>Input 2 (Disabled)</source>
+        <translation>Вход 2 (отключён)</translation>
+    </message>
+    <message>
+        <source>Input 2 (Low frequency)</source>
+        <translation>Вход 2 (низкочастотный)</translation>
+    </message>
+    <message>
+        <source>High frequency counter</source>
+        <translation>Высокочастотный счётчик</translation>
+    </message>
+    <message>
+        <source>pulses</source>
+        <translation>имп.</translation>
+    </message>
+    <message>
+        <source>Water leakage sensor</source>
+        <translation>Датчик протечки</translation>
+    </message>
+    <message>
+        <source>Water leakage</source>
+        <translation>Протечка</translation>
+    </message>
+    <message>
+        <source>No water leakage</source>
+        <translation>Нет протечки</translation>
+    </message>
+    <message>
+        <source>Low frequency (water meters)</source>
+        <translation>Низкочастотный (счётчики воды)</translation>
+    </message>
+    <message>
+        <source>Low frequency meter and leak detector</source>
+        <translation>Низкочастотный счётчик и датчик протечки</translation>
+    </message>
+    <message>
+        <source>High frequency</source>
+        <translation>Высокочастотный</translation>
+    </message>
+    <message>
+        <source>Sensors config</source>
+        <translation>Конфигурация входов</translation>
+    </message>
+    <message>
+        <source>Relay</source>
+        <translation>Реле</translation>
+    </message>
+    <message>
+        <source>NAMUR</source>
+        <translation>NAMUR</translation>
+    </message>
+    <message>
+        <source>Water sensor 1 type</source>
+        <translation>Тип счётчика 1</translation>
+    </message>
+    <message>
+        <source>Water sensor 2 type</source>
+        <translation>Тип счётчика 2</translation>
+    </message>
+    <message>
+        <source>300 pulses/hour</source>
+        <translation>300 имп/ч</translation>
+    </message>
+    <message>
+        <source>500 pulses/hour</source>
+        <translation>500 имп/ч</translation>
+    </message>
+    <message>
+        <source>3000 pulses/hour</source>
+        <translation>3000 имп/ч</translation>
+    </message>
+    <message>
+        <source>5000 pulses/hour</source>
+        <translation>5000 имп/ч</translation>
+    </message>
+    <message>
+        <source>Measure frequency</source>
+        <translation>Частота измерения</translation>
+    </message>
+    <message>
+        <source>Water sensor 1 liter per impulse</source>
+        <translation>Счётчик 1, литров на импульс</translation>
+    </message>
+    <message>
+        <source>Water sensor 2 liter per impulse</source>
+        <translation>Счётчик 2, литров на импульс</translation>
+    </message>
+    <message>
+        <source>High frequency pulse price</source>
+        <translation>Цена высокочастотного импульса</translation>
+    </message>
+    <message>
+        <source>Set counters values</source>
+        <translation>Установить показания счётчиков</translation>
+    </message>
+    <message>
+        <source>ASR</source>
+        <translation>АСР</translation>
+    </message>
+    <message>
+        <source>Impulses</source>
+        <translation>Импульсы</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Значение</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>(High Frequency)</source>
+        <translation>(высокочастотный)</translation>
+    </message>
+    <message>
+        <source>(Water leakage sensor)</source>
+        <translation>(датчик протечки)</translation>
+    </message>
+    <message>
+        <source>(Disabled)</source>
+        <translation>(отключён)</translation>
+    </message>
+    <message>
+        <source>Input 3 </source>
+        <translation>Вход 3 </translation>
+    </message>
+    <message>
+        <source>Water sensor liter per impulse</source>
+        <translation>Литров на импульс</translation>
+    </message>
+    <message>
+        <source>Input 1</source>
+        <translation>Вход 1</translation>
+    </message>
+    <message>
+        <source>Counter number</source>
+        <translation>Номер счётчика</translation>
+    </message>
+    <message>
+        <source>Water counter m³</source>
+        <translation>Счётчик воды, м³</translation>
+    </message>
+    <message>
+        <source>Water counter</source>
+        <translation>Счётчик воды</translation>
+    </message>
+    <message>
+        <source>0 V</source>
+        <translation>0 В</translation>
+    </message>
+    <message>
+        <source>ShortCircuit</source>
+        <translation>Короткое замыкание</translation>
+    </message>
+    <message>
+        <source>LowResistanceNamur</source>
+        <translation>Низкое сопротивление NAMUR</translation>
+    </message>
+    <message>
+        <source>HighResistanceNamur</source>
+        <translation>Высокое сопротивление NAMUR</translation>
+    </message>
+    <message>
+        <source>BreakCircuit</source>
+        <translation>Обрыв</translation>
+    </message>
+    <message>
+        <source>Temporary disable</source>
+        <translation>Временно отключить</translation>
+    </message>
+    <message>
+        <source>External voltage</source>
+        <translation>Внешнее напряжение</translation>
+    </message>
+    <message>
+        <source>External power</source>
+        <translation>Внешнее питание</translation>
+    </message>
+    <message>
+        <source>Absence</source>
+        <translation>Отсутствует</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>Авария</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Норма</translation>
+    </message>
+    <message>
+        <source>AccState</source>
+        <translation>Состояние аккумулятора</translation>
+    </message>
+    <message>
+        <source>NoAcc</source>
+        <translation>Нет аккумулятора</translation>
+    </message>
+    <message>
+        <source>LowVoltage</source>
+        <translation>Низкое напряжение</translation>
+    </message>
+    <message>
+        <source>Charging</source>
+        <translation>Заряд</translation>
+    </message>
+    <message>
+        <source>Norm</source>
+        <translation>Норма</translation>
+    </message>
+    <message>
+        <source>NormCharging</source>
+        <translation>Норма, заряд</translation>
+    </message>
+    <message>
+        <source>AccVoltage_mV</source>
+        <translation>Напряжение аккумулятора</translation>
+    </message>
+    <message>
+        <source>KP power</source>
+        <translation>Питание КП</translation>
+    </message>
+    <message>
+        <source>Water counters type</source>
+        <translation>Тип счётчиков воды</translation>
+    </message>
+    <message>
+        <source>300 pulse/hour</source>
+        <translation>300 имп/ч</translation>
+    </message>
+    <message>
+        <source>500 pulse/hour</source>
+        <translation>500 имп/ч</translation>
+    </message>
+    <message>
+        <source>3000 pulse/hour</source>
+        <translation>3000 имп/ч</translation>
+    </message>
+    <message>
+        <source>5000 pulse/hour</source>
+        <translation>5000 имп/ч</translation>
+    </message>
+    <message>
+        <source>Water counter poll period</source>
+        <translation>Частота опроса счётчиков</translation>
+    </message>
+    <message>
+        <source>Changing the setting</source>
+        <translation>Изменение настройки</translation>
+    </message>
+    <message>
+        <source>The counter&apos;s values will be reset.</source>
+        <translation>Показания счётчиков будут сброшены.</translation>
+    </message>
+    <message>
+        <source>Serial number 1</source>
+        <translation>Серийный номер 1</translation>
+    </message>
+    <message>
+        <source>Serial number 2</source>
+        <translation>Серийный номер 2</translation>
+    </message>
+    <message>
+        <source>Water counter 1 m³</source>
+        <translation>Счётчик воды 1, м³</translation>
+    </message>
+    <message>
+        <source>Water counter 2 m³</source>
+        <translation>Счётчик воды 2, м³</translation>
+    </message>
+    <message>
+        <source>WaterCounter1State</source>
+        <translation>Состояние счётчика 1</translation>
+    </message>
+    <message>
+        <source>WaterCounter2State</source>
+        <translation>Состояние счётчика 2</translation>
+    </message>
+    <message>
+        <source>Set counters numbers and values</source>
+        <translation>Установить номера и показания счётчиков</translation>
+    </message>
+    <message>
+        <source>Counter 1 control</source>
+        <translation>Управление счётчиком 1</translation>
+    </message>
+    <message>
+        <source>Counter 2 control</source>
+        <translation>Управление счётчиком 2</translation>
+    </message>
+    <message>
+        <source>KP counters</source>
+        <translation>Счётчики КП</translation>
+    </message>
+    <message>
+        <source>Loop break control</source>
+        <translation>Контроль обрыва шлейфа</translation>
+    </message>
+    <message>
+        <source>WaterLeakageStatusSensor1</source>
+        <translation>Состояние датчика протечки 1</translation>
+    </message>
+    <message>
+        <source>WaterLeakageStatusSensor2</source>
+        <translation>Состояние датчика протечки 2</translation>
+    </message>
+    <message>
+        <source>DZ control</source>
+        <translation>Контроль ДП</translation>
+    </message>
+    <message>
+        <source>DZ alarm</source>
+        <translation>Тревога ДП</translation>
+    </message>
+    <message>
+        <source>Sensor 1 control</source>
+        <translation>Управление датчиком 1</translation>
+    </message>
+    <message>
+        <source>Sensor 2 control</source>
+        <translation>Управление датчиком 2</translation>
+    </message>
+    <message>
+        <source>Valve1State</source>
+        <translation>Состояние крана 1</translation>
+    </message>
+    <message>
+        <source>Valve2State</source>
+        <translation>Состояние крана 2</translation>
+    </message>
+    <message>
+        <source>Action valve 1</source>
+        <translation>Кран 1</translation>
+    </message>
+    <message>
+        <source>Action valve 2</source>
+        <translation>Кран 2</translation>
+    </message>
+    <message>
+        <source>Control DZ</source>
+        <translation>Датчики протечки</translation>
+    </message>
+    <message>
+        <source>To configure</source>
+        <translation>Настроить</translation>
+    </message>
+    <message>
+        <source>Service time</source>
+        <translation>Время обслуживания</translation>
+    </message>
+    <message>
+        <source>Set service time</source>
+        <translation>Задать время обслуживания</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Изменить</translation>
+    </message>
+    <message>
+        <source>Set state valve 1</source>
+        <translation>Состояние крана 1</translation>
+    </message>
+    <message>
+        <source>Set state valve 2</source>
+        <translation>Состояние крана 2</translation>
+    </message>
+    <message>
+        <source>KP taps</source>
+        <translation>Краны КП</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <comment>ASRButtonSetAsrCounter</comment>
+        <translation>Установить</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <comment>KPButtonSetKpCounter</comment>
+        <translation>Установить</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <comment>KP</comment>
+        <translation>Норма</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <comment>KP</comment>
+        <translation>Отключен</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <comment>KP</comment>
+        <translation>Тревога</translation>
+    </message>
+    <message>
+        <source>OpenCircuit</source>
+        <comment>KP</comment>
+        <translation>Обрыв</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <comment>KP</comment>
+        <translation>Включить</translation>
+    </message>
+    <message>
+        <source>Sensors</source>
+        <comment>KP</comment>
+        <translation>Датчики</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <comment>kp</comment>
+        <translation>Включить</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <comment>kp</comment>
+        <translation>Отключить</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>KPButtons</comment>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>KPButtons</comment>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Disable alarm</source>
+        <comment>KPButtonAlarmDisable</comment>
+        <translation>Отключить тревогу</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <comment>LoopBreakControl</comment>
+        <translation>Отключен</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <comment>LoopBreakControl</comment>
+        <translation>Включен</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>KPValveState</comment>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Closed</source>
+        <comment>KPValveState</comment>
+        <translation>Закрыт</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>KPValveState</comment>
+        <translation>Открыт</translation>
+    </message>
+    <message>
+        <source>Closing</source>
+        <comment>KPValveState</comment>
+        <translation>Закрывается</translation>
+    </message>
+    <message>
+        <source>Opening</source>
+        <comment>KPValveState</comment>
+        <translation>Открывается</translation>
+    </message>
+    <message>
+        <source>BreakOnOpening</source>
+        <comment>KPValveState</comment>
+        <translation>Обрыв при открытии</translation>
+    </message>
+    <message>
+        <source>BreakOnClosing</source>
+        <comment>KPValveState</comment>
+        <translation>Обрыв при закрытии</translation>
+    </message>
+    <message>
+        <source>JammingOnOpening</source>
+        <comment>KPValveState</comment>
+        <translation>Заклинивание при открытии</translation>
+    </message>
+    <message>
+        <source>JammingOnClosing</source>
+        <comment>KPValveState</comment>
+        <translation>Заклинивание при закрытии</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <comment>KPValveState</comment>
+        <translation>Отключен</translation>
     </message>
 </context>
 <context>
@@ -2528,6 +3069,148 @@ Do you really want to enable energy saving mode?
     <message>
         <source>Water</source>
         <translation>Протечка воды</translation>
+    </message>
+</context>
+<context>
+    <name>ASRCountersValues</name>
+    <message>
+        <source>ASR counters impulses</source>
+        <translation>Импульсы счётчиков АСР</translation>
+    </message>
+    <message>
+        <source>Set ASR counters impulses</source>
+        <translation>Показания счётчиков АСР</translation>
+    </message>
+    <message>
+        <source>Counter 1 m³:</source>
+        <translation>Счётчик 1, м³:</translation>
+    </message>
+    <message>
+        <source>Counter 2 m³:</source>
+        <translation>Счётчик 2, м³:</translation>
+    </message>
+    <message>
+        <source>Counter 3:</source>
+        <translation>Счётчик 3:</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>KPCountersValues</name>
+    <message>
+        <source>KP counters impulses</source>
+        <translation>Импульсы счётчиков КП</translation>
+    </message>
+    <message>
+        <source>Set KP counters impulses</source>
+        <translation>Показания счётчиков КП</translation>
+    </message>
+    <message>
+        <source>Counter 1 m³</source>
+        <translation>Счётчик 1, м³</translation>
+    </message>
+    <message>
+        <source>Counter 2 m³</source>
+        <translation>Счётчик 2, м³</translation>
+    </message>
+    <message>
+        <source>Set KP counters serial numbers</source>
+        <translation>Серийные номера счётчиков КП</translation>
+    </message>
+    <message>
+        <source>Counter 1</source>
+        <translation>Счётчик 1</translation>
+    </message>
+    <message>
+        <source>Counter 2</source>
+        <translation>Счётчик 2</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>SetKPValvesServiceTime</name>
+    <message>
+        <source>Service time</source>
+        <translation>Время обслуживания</translation>
+    </message>
+    <message>
+        <source>Input new service time</source>
+        <translation>Введите новое время обслуживания</translation>
+    </message>
+    <message>
+        <source>Day:</source>
+        <translation>День:</translation>
+    </message>
+    <message>
+        <source>Minutes:</source>
+        <translation>Минуты:</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+</context>
+<context>
+    <name>SubscriptionDZtoKPWidget</name>
+    <message>
+        <source>Select the DZ for crane control</source>
+        <translation>Выбор датчиков протечки для управления кранами</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>SelectRetranslator</name>
+    <message>
+        <source>Set retranslator for device</source>
+        <translation>Выбор ретранслятора устройства</translation>
+    </message>
+    <message>
+        <source>Select a repeater from the list</source>
+        <translation>Выберите ретранслятор из списка</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Reset priority</source>
+        <translation>Сбросить приоритет</translation>
+    </message>
+    <message>
+        <source>0. Korvel GSMR</source>
+        <translation>0. Korvel GSMR</translation>
+    </message>
+</context>
+<context>
+    <name>SensorDipSettingsWidget</name>
+    <message>
+        <source>Case open check</source>
+        <translation>Контроль вскрытия корпуса</translation>
     </message>
 </context>
 </TS>

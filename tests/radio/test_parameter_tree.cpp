@@ -133,7 +133,9 @@ private slots:
         QTest::newRow("socket has no power group")
             << 57 << QStringList{"general", "main", "rozetka_group"} << QStringList();
         QTest::newRow("valve controller brings its own")
-            << 66 << QStringList{"general", "main"} << QStringList();
+            << 66 << QStringList{"general",          "main",     "KPPower_group",
+                                 "KPCounters_group", "KP_group", "KPTaps_group"}
+            << QStringList{"mainVoltage", "extPower", "AccState", "AccVoltage_mV"};
     }
     void rootGroupsFollowTheType()
     {

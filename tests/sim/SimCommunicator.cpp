@@ -2,6 +2,7 @@
 
 #include "link/Crc.h"
 #include "sim/SimBus.h"
+#include "sim/SimCountersValve.h"
 #include "sim/SimDevice.h"
 
 #include <QTimer>
@@ -256,6 +257,7 @@ bool SimCommunicator::handleBuiltIn(quint8 operation, quint16 id, const QByteArr
         handleReboot(id);
     } else if (blockKindForWrite(operation)) {
         handleWrite(operation, id, payload);
+    } else if (SimCountersValve::handle(*this, operation, id, payload)) {
     } else if (isReadOperation(operation)) {
         answerRead(operation, id);
     } else {

@@ -5,6 +5,7 @@
 #include "radio/NameField.h"
 #include "sim/SimCommunicator.h"
 #include "sim/SimControlDevices.h"
+#include "sim/SimCountersValve.h"
 #include "sim/SimOutputs.h"
 #include "sim/SimPowerValues.h"
 #include "sim/SimRadioAnswers.h"
@@ -107,6 +108,9 @@ QList<SimRadioConfiguration::Device> SimRadioConfiguration::devices()
         {SimControlDevices::Annunciator24Id, 50, 0, 1, QStringLiteral("Табло 24 В")},
         {SimControlDevices::RadioKeypadId, 73, 2, 0, QStringLiteral("Radio keypad")},
         {SimControlDevices::CircuitRelayId, 14, 1, 1, QStringLiteral("Gate circuit")},
+        {SimCountersValve::HighFrequencyCounterId, 13, 5, 6, QStringLiteral("Gas counter")},
+        {SimCountersValve::Repeater51Id, 51, 0, 1, QStringLiteral("Repeater 51")},
+        {SimCountersValve::SmokeCaseOpenId, 5, 13, 5, QStringLiteral("Smoke hall")},
     };
 }
 
@@ -162,6 +166,7 @@ s_ExtMemDataSensor SimRadioConfiguration::sensorBlock(const Device &device)
     if (SimRadioStates::isDisabled(device.id))
         s.common.flags &= 0x01;
     s.privateSettings = privateSettings(device.type);
+    SimCountersValve::adjustSettings(device.id, device.type, s);
     if (device.type == 14) {
         s.common.inputOperatingMode = 2;
         s.common.mainPowerSupply = 1;
@@ -337,6 +342,7 @@ s_SensorIntData SimRadioConfiguration::sensorStatus(const Device &device)
     if (device.id == 13 || device.id == RepeaterId)
         status.hierarchy = 0x21;
     SimOutputs::applyClimate(device.type, status);
+    SimCountersValve::applyStatus(device.id, device.type, status);
     SimRadioStates::apply(device.id, device.type, status);
     SimPowerValues::apply(device.type, status);
     SimControlDevices::applyStatus(device.id, device.type, status);
