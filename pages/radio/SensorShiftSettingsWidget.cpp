@@ -90,7 +90,12 @@ void SensorShiftSettingsWidget::updateWidget()
     // A file being viewed has no device to send the request to.
     pbFixNow->setEnabled(device->isInTouch() && !isViewingMode());
     cbEnableDryReed->setVisible(device->type() == DryReedType);
-    const u_RFDevPrivateSettings area = device->privateSettings();
+    u_RFDevPrivateSettings area = device->privateSettings();
+    if (area.raw[FlagsByte] & FixateCurrentState) {
+        // The device answers a fix request with the record as sent; the request stays one-shot.
+        area.raw[FlagsByte] &= quint8(~FixateCurrentState);
+        device->setPrivateSettings(area);
+    }
     const quint8 flags = area.raw[FlagsByte];
     cbEnableAccel->setChecked(flags & EnableAccel);
     cbEnableTilt->setChecked(flags & EnableTilt);

@@ -1,10 +1,13 @@
 #include "sim/SimRadioConfiguration.h"
 
+#include "sim/SimPanelDevices.h"
+
 #include "link/Crc.h"
 #include "radio/DeviceTypes.h"
 #include "radio/NameField.h"
 #include "sim/SimCommunicator.h"
 #include "sim/SimOutputs.h"
+#include "sim/SimPanelDevices.h"
 #include "sim/SimPowerValues.h"
 #include "sim/SimRadioAnswers.h"
 #include "sim/SimRadioStates.h"
@@ -54,7 +57,7 @@ QString SimRadioConfiguration::partitionName(int index)
 QList<SimRadioConfiguration::Device> SimRadioConfiguration::devices()
 {
     // Executive devices (relays, sirens) sit in partition 0.
-    return {
+    QList<Device> all = {
         {0, 4, 1, 2, QStringLiteral("Входная дверь")},
         {1, 6, 1, 2, QStringLiteral("Коридор")},
         {2, 2, 1, 5, QStringLiteral("Дым кухня")},
@@ -103,6 +106,8 @@ QList<SimRadioConfiguration::Device> SimRadioConfiguration::devices()
         {SimRadioStates::DisabledId, 16, 1, 2, QStringLiteral("Switched off")},
         {SimRadioStates::CableBrokenId, 4, 1, 2, QStringLiteral("Cut cable")},
     };
+    all += SimPanelDevices::devices();
+    return all;
 }
 
 bool SimRadioConfiguration::holdsEnergySavingDevice(int partition)
