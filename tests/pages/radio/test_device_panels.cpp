@@ -495,6 +495,20 @@ private slots:
         QCOMPARE(int(dialog.device->privateSettings().raw[0]), 0x03);
     }
 
+    // Mend: a file being viewed has no device to send "Fix now" to.
+    void tiltFixNowNotInViewingMode()
+    {
+        Overmind overmind;
+        overmind.setViewingMode(true);
+        Dialog dialog(16, area({0, 0x03}));
+        setStatus(dialog.device, 1, 5, 1, 0, true);
+        dialog.bind();
+        auto *fix = dialog.find<QPushButton>("pbFixNow");
+        QVERIFY(!fix->isEnabled());
+        QMetaObject::invokeMethod(dialog.widget->panel(), "fixNow");
+        QCOMPARE(int(dialog.device->privateSettings().raw[0]), 0x03);
+    }
+
     void heat_data()
     {
         QTest::addColumn<int>("mode");
@@ -753,6 +767,8 @@ private slots:
     // One screenshot per panel type; type 31 with its CO row.
     void screenshots()
     {
+        Overmind overmind; // names the output groups
+        overmind.deviceInfo().init(0, 0, 0, 0);
         for (int type : {7, 14, 57, 11, 31, 10, 13, 16, 2, 6, 4, 27, 21, 33}) {
             Dialog dialog(type, area({0, 1, 6, 0x03, 7, 0, 12, 1}));
             setStatus(dialog.device, 1, 29, 2, 0);
