@@ -48,6 +48,9 @@ SensorVTISettingsWidget::SensorVTISettingsWidget(QWidget *parent)
     for (const QString &name : ClimateHints::iconNames())
         if (auto *icon = findChild<QLabel *>(name))
             icon->setProperty("Hint", ClimateHints::text(name));
+    // Controls take the mouse moves over them; the help line still has to follow.
+    for (QWidget *child : findChildren<QWidget *>())
+        child->installEventFilter(this);
     onEnDisChanged(0);
 }
 
@@ -261,9 +264,25 @@ void SensorVTISettingsWidget::saveSettings()
         device->setPrivateSettings(area);
 }
 
+void SensorVTISettingsWidget::showHintAt(const QPoint &position)
+{
+    QWidget *under = childAt(position);
+    lbContextHelp->setText(under ? under->property("Hint").toString() : QString());
+}
+
 void SensorVTISettingsWidget::mouseMoveEvent(QMouseEvent *event)
 {
-    QWidget *under = childAt(event->pos());
-    lbContextHelp->setText(under ? under->property("Hint").toString() : QString());
+    showHintAt(event->pos());
     SensorPrivateSettingsWidget::mouseMoveEvent(event);
+}
+
+bool SensorVTISettingsWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseMove) {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        auto *move = static_cast<QMouseEvent *>(event);
+        if (widget && widget != lbContextHelp)
+            showHintAt(widget->mapTo(this, move->pos()));
+    }
+    return SensorPrivateSettingsWidget::eventFilter(watched, event);
 }

@@ -26,6 +26,7 @@ public slots:
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     struct Value
@@ -35,6 +36,7 @@ private:
     };
     void buildForm();
     void refreshLiveValues();
+    void showHintAt(const QPoint &position);
     QDoubleSpinBox *addSpin(const char *name, double minimum, double maximum, double step,
                             int offset);
     QLabel *addHint(const char *name);

@@ -370,6 +370,12 @@ private slots:
         dialog.widget->grab().save(QStringLiteral("device_panel_hint.png"));
         QTest::mouseMove(panel, QPoint(panel->width() - 2, 2));
         QTRY_VERIFY(help->text().isEmpty());
+        // Over a control without help the line is cleared too.
+        QTest::mouseMove(icon, icon->rect().center());
+        QTRY_VERIFY(!help->text().isEmpty());
+        auto *spin = dialog.find<QDoubleSpinBox>("dsbSupportingTemp");
+        QTest::mouseMove(spin, spin->rect().center());
+        QTRY_VERIFY(help->text().isEmpty());
     }
 
     void counterAdapter_data()
