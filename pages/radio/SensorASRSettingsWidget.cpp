@@ -1,5 +1,7 @@
 #include "pages/radio/SensorASRSettingsWidget.h"
 
+#include "pages/radio/PrivateBytes.h"
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>

@@ -1,5 +1,7 @@
 #include "pages/radio/SensorIpSettingsWidget.h"
 
+#include "pages/radio/PrivateBytes.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>

@@ -1,5 +1,7 @@
 #include "pages/radio/SensorKeychainSettingsWidget.h"
 
+#include "pages/radio/PrivateBytes.h"
+
 #include "app/DeviceInfo.h"
 #include "app/Overmind.h"
 #include "pages/radio/PartitionSelectionWidget.h"

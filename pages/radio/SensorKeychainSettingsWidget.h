@@ -1,7 +1,7 @@
 #pragma once
 
-#include "pages/radio/PrivateBytes.h"
 #include "pages/radio/SensorPrivateSettingsWidget.h"
+#include "pages/radio/UnshownValues.h"
 
 class PartitionSelectionWidget;
 class QCheckBox;

@@ -1,5 +1,7 @@
 #include "pages/radio/SensorSMKSettingsWidget.h"
 
+#include "pages/radio/PrivateBytes.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>

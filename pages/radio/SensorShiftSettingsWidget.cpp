@@ -1,5 +1,7 @@
 #include "pages/radio/SensorShiftSettingsWidget.h"
 
+#include "pages/radio/PrivateBytes.h"
+
 #include "app/Overmind.h"
 
 #include <QCheckBox>
