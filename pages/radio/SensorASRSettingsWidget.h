@@ -1,9 +1,12 @@
 #pragma once
 
 #include "pages/radio/SensorPrivateSettingsWidget.h"
+#include "pages/radio/UnshownValues.h"
 
-// Panel of the counter adapter (device type 13).
-// Shows no controls yet and leaves the device's private settings as they are.
+class QComboBox;
+
+// Panel of the pulse-counter adapter (device type 13): work mode, measuring frequency, the
+// meters' output types and litres per pulse, and the price of a high-frequency pulse.
 class SensorASRSettingsWidget : public SensorPrivateSettingsWidget
 {
     Q_OBJECT
@@ -11,6 +14,20 @@ public:
     explicit SensorASRSettingsWidget(QWidget *parent = nullptr);
 
 public slots:
-    void saveSettings() override {}
-    void updateWidget() override {}
+    void saveSettings() override;
+    void updateWidget() override;
+    void onModeChanged(int mode);
+
+private:
+    void buildForm();
+    void selectText(QComboBox *combo, const QString &text, quint32 stored);
+
+    QComboBox *cbMode = nullptr;
+    QComboBox *cbFreq = nullptr;
+    QComboBox *cbType1 = nullptr;
+    QComboBox *cbType2 = nullptr;
+    QComboBox *cbScaleFactor1 = nullptr;
+    QComboBox *cbScaleFactor2 = nullptr;
+    QComboBox *cbScaleFactor3 = nullptr;
+    UnshownValues m_unshown;
 };

@@ -1,9 +1,13 @@
 #pragma once
 
 #include "pages/radio/SensorPrivateSettingsWidget.h"
+#include "pages/radio/UnshownValues.h"
 
-// Panel of the dual-zone infrared detectors (device types 27, 28).
-// Shows no controls yet and leaves the device's private settings as they are.
+class QCheckBox;
+class QComboBox;
+
+// Panel of the infrared detectors with a near and a far zone (device types 27, 28); at least
+// one zone stays on.
 class SensorDraskSettingsWidget : public SensorPrivateSettingsWidget
 {
     Q_OBJECT
@@ -11,6 +15,15 @@ public:
     explicit SensorDraskSettingsWidget(QWidget *parent = nullptr);
 
 public slots:
-    void saveSettings() override {}
-    void updateWidget() override {}
+    void saveSettings() override;
+    void updateWidget() override;
+
+private:
+    QCheckBox *cbNearZone = nullptr;
+    QComboBox *cbNearSensitivity = nullptr;
+    QCheckBox *cbFarZone = nullptr;
+    QComboBox *cbFarSensitivity = nullptr;
+    QCheckBox *cbPowersave = nullptr;
+    QCheckBox *cbTest = nullptr;
+    UnshownValues m_unshown;
 };

@@ -2,8 +2,9 @@
 
 #include "pages/radio/SensorPrivateSettingsWidget.h"
 
-// Panel of the flame detectors (device types 21, 22).
-// Shows no controls yet and leaves the device's private settings as they are.
+class QComboBox;
+
+// Panel of the flame detectors (device types 21, 22): detection range and speed.
 class SensorFlarexSettingsWidget : public SensorPrivateSettingsWidget
 {
     Q_OBJECT
@@ -11,6 +12,10 @@ public:
     explicit SensorFlarexSettingsWidget(QWidget *parent = nullptr);
 
 public slots:
-    void saveSettings() override {}
-    void updateWidget() override {}
+    void saveSettings() override;
+    void updateWidget() override;
+
+private:
+    QComboBox *cbRange = nullptr;
+    QComboBox *cbSpeed = nullptr;
 };

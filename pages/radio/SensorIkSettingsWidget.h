@@ -2,8 +2,11 @@
 
 #include "pages/radio/SensorPrivateSettingsWidget.h"
 
-// Panel of the infrared detectors (device types 6, 18, 26).
-// Shows no controls yet and leaves the device's private settings as they are.
+class QCheckBox;
+class QSlider;
+
+// Panel of the infrared detectors (device types 6, 18, 26): test mode, energy saving and
+// sensitivity.
 class SensorIkSettingsWidget : public SensorPrivateSettingsWidget
 {
     Q_OBJECT
@@ -11,6 +14,11 @@ public:
     explicit SensorIkSettingsWidget(QWidget *parent = nullptr);
 
 public slots:
-    void saveSettings() override {}
-    void updateWidget() override {}
+    void saveSettings() override;
+    void updateWidget() override;
+
+private:
+    QCheckBox *chbTestIK = nullptr;
+    QCheckBox *chbEnergySavingMode = nullptr;
+    QSlider *hsSensitivity = nullptr;
 };

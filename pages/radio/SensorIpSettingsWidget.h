@@ -1,9 +1,14 @@
 #pragma once
 
 #include "pages/radio/SensorPrivateSettingsWidget.h"
+#include "pages/radio/UnshownValues.h"
 
-// Panel of the heat detector (device type 2).
-// Shows no controls yet and leaves the device's private settings as they are.
+class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
+class QLineEdit;
+
+// Panel of the heat detector (device type 2): its temperature events and case-open check.
 class SensorIpSettingsWidget : public SensorPrivateSettingsWidget
 {
     Q_OBJECT
@@ -11,6 +16,16 @@ public:
     explicit SensorIpSettingsWidget(QWidget *parent = nullptr);
 
 public slots:
-    void saveSettings() override {}
-    void updateWidget() override {}
+    void saveSettings() override;
+    void updateWidget() override;
+    void onEvtModeChanged(int mode);
+
+private:
+    QLineEdit *leTemp = nullptr;
+    QComboBox *cbEvtMode = nullptr;
+    QDoubleSpinBox *dsbMaxTempTh = nullptr;
+    QDoubleSpinBox *dsbMinTempTh = nullptr;
+    QDoubleSpinBox *dsbTempHyst = nullptr;
+    QCheckBox *cbCaseOpenCheck = nullptr;
+    UnshownValues m_unshown;
 };

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "pages/radio/SensorPrivateSettingsWidget.h"
+#include "pages/radio/UnshownValues.h"
 
+class PartitionSelectionWidget;
+class QCheckBox;
 class QComboBox;
 
-// Panel of the key fob (device type 11). So far it only lets the user choose the fob's
-// owner, which the dialog insists on before saving.
+// Panel of the key fob (device type 11): its owner, partitions, silent-alarm mode, the output
+// groups of its buttons and its access law. The dialog refuses to save without an owner.
 class SensorKeychainSettingsWidget : public SensorPrivateSettingsWidget
 {
     Q_OBJECT
@@ -19,5 +22,15 @@ public slots:
     void updateWidget() override;
 
 private:
-    QComboBox *m_user;
+    void buildForm();
+
+    PartitionSelectionWidget *partitions = nullptr;
+    QComboBox *cbUser = nullptr;
+    QComboBox *cbSilentAlarmMode = nullptr;
+    QComboBox *cbButton1OutputGroup = nullptr;
+    QComboBox *cbButton2OutputGroup = nullptr;
+    QCheckBox *cbTakeOff = nullptr;
+    QCheckBox *cbTakeOn = nullptr;
+    QCheckBox *cbDisableSiren = nullptr;
+    UnshownValues m_unshown;
 };

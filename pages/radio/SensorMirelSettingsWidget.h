@@ -2,8 +2,10 @@
 
 #include "pages/radio/SensorPrivateSettingsWidget.h"
 
-// Panel of the motion detector of device type 33.
-// Shows no controls yet and leaves the device's private settings as they are.
+class QComboBox;
+
+// Panel of the motion detector of device type 33. Its sensitivity choice has no field in the
+// device record, so it is neither loaded nor saved.
 class SensorMirelSettingsWidget : public SensorPrivateSettingsWidget
 {
     Q_OBJECT
@@ -13,4 +15,7 @@ public:
 public slots:
     void saveSettings() override {}
     void updateWidget() override {}
+
+private:
+    QComboBox *cbSensitivity = nullptr;
 };

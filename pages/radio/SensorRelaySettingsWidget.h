@@ -6,11 +6,10 @@
 #include <QStringList>
 #include <array>
 
+class OutputSettingsWidget;
 class QTabWidget;
 
-// Panel of the radio devices that drive outputs: one tab per output. The output-mode
-// editors are not placed yet; the tabs keep what the dialog asked of each output, and the
-// device's private settings stay as they are.
+// Panel of the radio devices that drive outputs: one output-mode editor per output tab.
 class SensorRelaySettingsWidget : public SensorPrivateSettingsWidget
 {
     Q_OBJECT
@@ -26,6 +25,7 @@ public:
     void setTactic(const s_EventsOutMode &tactic);
 
     QTabWidget *tabs() const { return m_tabs; }
+    OutputSettingsWidget *editor(int output) const;
     // What the dialog asked of an output (0 or 1).
     bool isVolumeVisible(int output) const;
     QStringList addedModes(int output) const;
@@ -33,8 +33,8 @@ public:
     int lastTacticOutput() const { return m_lastTacticOutput; }
 
 public slots:
-    void saveSettings() override {}
-    void updateWidget() override {}
+    void saveSettings() override;
+    void updateWidget() override;
 
 private:
     struct Output
@@ -42,10 +42,11 @@ private:
         bool volumeVisible = true;
         QStringList addedModes;
     };
-    Output *output(int index);
     void addModes(int index, const QStringList &modes);
 
     QTabWidget *m_tabs;
+    OutputSettingsWidget *out1Widget;
+    OutputSettingsWidget *out2Widget;
     std::array<Output, 2> m_outputs;
     int m_lastTacticOutput = -1;
 };

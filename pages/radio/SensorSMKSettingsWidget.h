@@ -1,9 +1,13 @@
 #pragma once
 
 #include "pages/radio/SensorPrivateSettingsWidget.h"
+#include "pages/radio/UnshownValues.h"
 
-// Panel of the magnetic contact (device type 4).
-// Shows no controls yet and leaves the device's private settings as they are.
+class QCheckBox;
+class QComboBox;
+
+// Panel of the magnetic contact (device type 4): sabotage protection and which sensing
+// modules are used; older hardware offers fewer modes.
 class SensorSMKSettingsWidget : public SensorPrivateSettingsWidget
 {
     Q_OBJECT
@@ -11,6 +15,13 @@ public:
     explicit SensorSMKSettingsWidget(QWidget *parent = nullptr);
 
 public slots:
-    void saveSettings() override {}
-    void updateWidget() override {}
+    void saveSettings() override;
+    void updateWidget() override;
+
+private:
+    bool hasLoopMode() const;
+
+    QCheckBox *cbSabotage = nullptr;
+    QComboBox *cbSMKMode = nullptr;
+    UnshownValues m_unshown;
 };

@@ -3,6 +3,7 @@
 #include "app/ContentAwareLineEdit.h"
 #include "app/MessageBoxU.h"
 #include "app/Overmind.h"
+#include "pages/radio/NamePattern.h"
 #include "pages/radio/SensorASRSettingsWidget.h"
 #include "pages/radio/SensorDipSettingsWidget.h"
 #include "pages/radio/SensorDraskSettingsWidget.h"
@@ -47,12 +48,6 @@ bool isOneOf(int value, std::initializer_list<int> values)
     return false;
 }
 
-QString namePattern()
-{
-    return QStringLiteral("^[0-9a-zA-Zа-яА-ЯёЁ№_ "
-                          "~!@#\\$%\\^&\\*\\+='\\|;:\\(\\)<>\\{\\}\\[\\]\\,\\.\\?\\/\\-]{0,%1}$")
-        .arg(NameLength);
-}
 } // namespace
 
 SensorSettingsWidget::SensorSettingsWidget(QWidget *parent) : QWidget(parent)
@@ -63,8 +58,7 @@ SensorSettingsWidget::SensorSettingsWidget(QWidget *parent) : QWidget(parent)
     buildForm();
     zoneNames = QStringList{QString(),   QString(),  tr("Security"), tr("Alarm"),
                             tr("Enter"), tr("Fire"), tr("Leak")};
-    leName->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(namePattern()), leName));
+    leName->setValidator(new QRegularExpressionValidator(QRegularExpression(NamePattern), leName));
     leName->setChecker(
         [this](const QString &text) { return Overmind::limitUtf8Length(text, leName); });
     hidePanels();

@@ -1,9 +1,14 @@
 #pragma once
 
 #include "pages/radio/SensorPrivateSettingsWidget.h"
+#include "pages/radio/UnshownValues.h"
 
-// Panel of the tilt detectors (device types 16, 24).
-// Shows no controls yet and leaves the device's private settings as they are.
+class QCheckBox;
+class QComboBox;
+class QPushButton;
+
+// Panel of the tilt and acceleration detectors (device types 16, 24). "Fix now" makes the
+// detector take its current position as the reference at once.
 class SensorShiftSettingsWidget : public SensorPrivateSettingsWidget
 {
     Q_OBJECT
@@ -11,6 +16,21 @@ public:
     explicit SensorShiftSettingsWidget(QWidget *parent = nullptr);
 
 public slots:
-    void saveSettings() override {}
-    void updateWidget() override {}
+    void saveSettings() override;
+    void updateWidget() override;
+    void fixNow();
+
+private:
+    void buildForm();
+    u_RFDevPrivateSettings fromControls() const;
+
+    QCheckBox *cbEnableAccel = nullptr;
+    QComboBox *cbAccelSensitivity = nullptr;
+    QCheckBox *cbEnableTilt = nullptr;
+    QComboBox *cbTiltSensitivity = nullptr;
+    QCheckBox *cbEnableFix = nullptr;
+    QPushButton *pbFixNow = nullptr;
+    QCheckBox *cbEnergySavingMode = nullptr;
+    QCheckBox *cbEnableDryReed = nullptr;
+    UnshownValues m_unshown;
 };

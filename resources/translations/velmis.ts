@@ -2838,6 +2838,54 @@ Do you really want to enable energy saving mode?
         <source>User</source>
         <translation>Пользователь</translation>
     </message>
+    <message>
+        <source>Access law:</source>
+        <translation>Права доступа:</translation>
+    </message>
+    <message>
+        <source>Button 1 output group:</source>
+        <translation>Группа выходов кнопки 1:</translation>
+    </message>
+    <message>
+        <source>Button 2 output group:</source>
+        <translation>Группа выходов кнопки 2:</translation>
+    </message>
+    <message>
+        <source>Controlled partitions</source>
+        <translation>Управляемые разделы</translation>
+    </message>
+    <message>
+        <source>Disable siren</source>
+        <translation>Отключение сирены</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Hold 3 - 10sec</source>
+        <translation>Удержание 3 - 10 с</translation>
+    </message>
+    <message>
+        <source>Hold 3 sec, press 1 time</source>
+        <translation>Удержание 3 с, нажатие 1 раз</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Выкл.</translation>
+    </message>
+    <message>
+        <source>Silent alarm (button *) mode:</source>
+        <translation>Режим тихой тревоги (кнопка *):</translation>
+    </message>
+    <message>
+        <source>Take off</source>
+        <translation>Снятие</translation>
+    </message>
+    <message>
+        <source>Take on</source>
+        <translation>Постановка</translation>
+    </message>
 </context>
 <context>
     <name>SensorListViewItem</name>
@@ -2891,6 +2939,10 @@ Do you really want to enable energy saving mode?
     <message>
         <source>CO control</source>
         <translation>Управление по CO</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
     </message>
 </context>
 <context>
@@ -3208,9 +3260,386 @@ Do you really want to enable energy saving mode?
 </context>
 <context>
     <name>SensorDipSettingsWidget</name>
+    <name>SensorVTISettingsWidget</name>
+    <message>
+        <source>Basic</source>
+        <translation>Текущее</translation>
+    </message>
+    <message>
+        <source>CO event hysteresis:</source>
+        <translation>Гистерезис событий CO:</translation>
+    </message>
+    <message>
+        <source>CO:</source>
+        <translation>CO:</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Humidity event hysteresis:</source>
+        <translation>Гистерезис событий влажности:</translation>
+    </message>
+    <message>
+        <source>Humidity:</source>
+        <translation>Влажность:</translation>
+    </message>
+    <message>
+        <source>Max CO event:</source>
+        <translation>Событие превышения CO:</translation>
+    </message>
+    <message>
+        <source>Max humidity event:</source>
+        <translation>Событие превышения влажности:</translation>
+    </message>
+    <message>
+        <source>Max temp event:</source>
+        <translation>Событие превышения температуры:</translation>
+    </message>
+    <message>
+        <source>Min humidity event:</source>
+        <translation>Событие понижения влажности:</translation>
+    </message>
+    <message>
+        <source>Min temp event:</source>
+        <translation>Событие понижения температуры:</translation>
+    </message>
+    <message>
+        <source>Reference value</source>
+        <translation>Заданное значение</translation>
+    </message>
+    <message>
+        <source>Temp event hysteresis:</source>
+        <translation>Гистерезис событий температуры:</translation>
+    </message>
+    <message>
+        <source>Temperature:</source>
+        <translation>Температура:</translation>
+    </message>
+</context>
+<context>
+    <name>SensorASRSettingsWidget</name>
+    <message>
+        <source>%1 l/pulse</source>
+        <translation>%1 л/имп</translation>
+    </message>
+    <message>
+        <source>1 l/pulse</source>
+        <translation>1 л/имп</translation>
+    </message>
+    <message>
+        <source>10 l/pulse</source>
+        <translation>10 л/имп</translation>
+    </message>
+    <message>
+        <source>100 l/pulse</source>
+        <translation>100 л/имп</translation>
+    </message>
+    <message>
+        <source>1000 l/pulse</source>
+        <translation>1000 л/имп</translation>
+    </message>
+    <message>
+        <source>300 pph</source>
+        <translation>300 имп/ч</translation>
+    </message>
+    <message>
+        <source>3000 pph</source>
+        <translation>3000 имп/ч</translation>
+    </message>
+    <message>
+        <source>500 pph</source>
+        <translation>500 имп/ч</translation>
+    </message>
+    <message>
+        <source>5000 pph</source>
+        <translation>5000 имп/ч</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>High frequency pulse price</source>
+        <translation>Цена импульса высокочастотного входа</translation>
+    </message>
+    <message>
+        <source>High frequency</source>
+        <translation>Высокочастотный</translation>
+    </message>
+    <message>
+        <source>Low frequency (water meters)</source>
+        <translation>Низкочастотный (счётчики воды)</translation>
+    </message>
+    <message>
+        <source>Low frequency meter and leak detector</source>
+        <translation>Низкочастотный счётчик и датчик протечки</translation>
+    </message>
+    <message>
+        <source>Measure frequency:</source>
+        <translation>Частота измерения:</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Режим:</translation>
+    </message>
+    <message>
+        <source>NAMUR</source>
+        <translation>NAMUR</translation>
+    </message>
+    <message>
+        <source>Not available</source>
+        <translation>Недоступно</translation>
+    </message>
+    <message>
+        <source>Relay</source>
+        <translation>Реле</translation>
+    </message>
+    <message>
+        <source>Water sensor 1 liter per impulse:</source>
+        <translation>Литров на импульс счётчика 1:</translation>
+    </message>
+    <message>
+        <source>Water sensor 1 type:</source>
+        <translation>Тип выхода счётчика 1:</translation>
+    </message>
+    <message>
+        <source>Water sensor 2 liter per impulse:</source>
+        <translation>Литров на импульс счётчика 2:</translation>
+    </message>
+    <message>
+        <source>Water sensor 2 type:</source>
+        <translation>Тип выхода счётчика 2:</translation>
+    </message>
+</context>
+<context>
+    <name>SensorShiftSettingsWidget</name>
+    <message>
+        <source>1 Low</source>
+        <translation>1 Низкая</translation>
+    </message>
+    <message>
+        <source>8 Very high</source>
+        <translation>8 Очень высокая</translation>
+    </message>
+    <message>
+        <source>Acceleration control</source>
+        <translation>Контроль ускорения</translation>
+    </message>
+    <message>
+        <source>Dry reed control</source>
+        <translation>Контроль геркона</translation>
+    </message>
+    <message>
+        <source>Energy saving mode</source>
+        <translation>Режим энергосбережения</translation>
+    </message>
+    <message>
+        <source>Fix now</source>
+        <translation>Зафиксировать сейчас</translation>
+    </message>
+    <message>
+        <source>Fix position on arm</source>
+        <translation>Фиксировать положение при постановке</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Tilt control</source>
+        <translation>Контроль наклона</translation>
+    </message>
+</context>
+<context>
+    <name>SensorIpSettingsWidget</name>
     <message>
         <source>Case open check</source>
         <translation>Контроль вскрытия корпуса</translation>
+    </message>
+    <message>
+        <source>Events mode:</source>
+        <translation>Режим событий:</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Max evt threshold:</source>
+        <translation>Верхний порог событий:</translation>
+    </message>
+    <message>
+        <source>Min evt threshold:</source>
+        <translation>Нижний порог событий:</translation>
+    </message>
+    <message>
+        <source>Temp hysteresis:</source>
+        <translation>Гистерезис температуры:</translation>
+    </message>
+    <message>
+        <source>Temperature:</source>
+        <translation>Температура:</translation>
+    </message>
+    <message>
+        <source>high &amp; low level</source>
+        <translation>верхний и нижний уровень</translation>
+    </message>
+    <message>
+        <source>high level</source>
+        <translation>верхний уровень</translation>
+    </message>
+    <message>
+        <source>low level</source>
+        <translation>нижний уровень</translation>
+    </message>
+    <message>
+        <source>no temp events</source>
+        <translation>нет событий температуры</translation>
+    </message>
+</context>
+<context>
+    <name>SensorIkSettingsWidget</name>
+    <message>
+        <source>Energy saving mode:</source>
+        <translation>Режим энергосбережения:</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>IK test mode:</source>
+        <translation>Тестовый режим ИК:</translation>
+    </message>
+    <message>
+        <source>Sensitivity:</source>
+        <translation>Чувствительность:</translation>
+    </message>
+</context>
+<context>
+    <name>SensorSMKSettingsWidget</name>
+    <message>
+        <source>Dry reed switch and loop</source>
+        <translation>Геркон и шлейф</translation>
+    </message>
+    <message>
+        <source>Dry reed switch</source>
+        <translation>Геркон</translation>
+    </message>
+    <message>
+        <source>Enable modules:</source>
+        <translation>Используемые модули:</translation>
+    </message>
+    <message>
+        <source>Enable sabotage protection</source>
+        <translation>Включить защиту от саботажа</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Шлейф</translation>
+    </message>
+</context>
+<context>
+    <name>SensorDraskSettingsWidget</name>
+    <message>
+        <source>Far zone</source>
+        <translation>Дальняя зона</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Высокая</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Низкая</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Максимальная</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Минимальная</translation>
+    </message>
+    <message>
+        <source>Near zone</source>
+        <translation>Ближняя зона</translation>
+    </message>
+    <message>
+        <source>Powersave mode</source>
+        <translation>Режим энергосбережения</translation>
+    </message>
+    <message>
+        <source>Test mode</source>
+        <translation>Тестовый режим</translation>
+    </message>
+</context>
+<context>
+    <name>SensorFlarexSettingsWidget</name>
+    <message>
+        <source>Fast (&gt; 5 s)</source>
+        <translation>Быстро (&gt; 5 с)</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Long (&lt; 25m)</source>
+        <translation>Дальняя (&lt; 25 м)</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Дальность</translation>
+    </message>
+    <message>
+        <source>Short (&lt; 12m)</source>
+        <translation>Ближняя (&lt; 12 м)</translation>
+    </message>
+    <message>
+        <source>Slow (&gt; 10 s)</source>
+        <translation>Медленно (&gt; 10 с)</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Скорость</translation>
+    </message>
+</context>
+<context>
+    <name>SensorMirelSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>High sensitivity</source>
+        <translation>Высокая чувствительность</translation>
+    </message>
+    <message>
+        <source>Low sensitivity</source>
+        <translation>Низкая чувствительность</translation>
+    </message>
+    <message>
+        <source>Maximum sensitivity</source>
+        <translation>Максимальная чувствительность</translation>
+    </message>
+    <message>
+        <source>Minimum sensitivity</source>
+        <translation>Минимальная чувствительность</translation>
+    </message>
+    <message>
+        <source>Sensitivity</source>
+        <translation>Чувствительность</translation>
     </message>
 </context>
 </TS>

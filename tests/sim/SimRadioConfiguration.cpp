@@ -7,6 +7,7 @@
 #include "sim/SimControlDevices.h"
 #include "sim/SimCountersValve.h"
 #include "sim/SimOutputs.h"
+#include "sim/SimPanelDevices.h"
 #include "sim/SimPowerValues.h"
 #include "sim/SimRadioAnswers.h"
 #include "sim/SimRadioStates.h"
@@ -56,7 +57,7 @@ QString SimRadioConfiguration::partitionName(int index)
 QList<SimRadioConfiguration::Device> SimRadioConfiguration::devices()
 {
     // Executive devices (relays, sirens) sit in partition 0.
-    return {
+    QList<Device> all = {
         {0, 4, 1, 2, QStringLiteral("Входная дверь")},
         {1, 6, 1, 2, QStringLiteral("Коридор")},
         {2, 2, 1, 5, QStringLiteral("Дым кухня")},
@@ -112,6 +113,8 @@ QList<SimRadioConfiguration::Device> SimRadioConfiguration::devices()
         {SimCountersValve::Repeater51Id, 51, 0, 1, QStringLiteral("Repeater 51")},
         {SimCountersValve::SmokeCaseOpenId, 5, 13, 5, QStringLiteral("Smoke hall")},
     };
+    all += SimPanelDevices::devices();
+    return all;
 }
 
 bool SimRadioConfiguration::holdsEnergySavingDevice(int partition)

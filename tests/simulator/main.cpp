@@ -3,6 +3,7 @@
 #include "app/Logger.h"
 #include "app/StartUp.h"
 #include "sim/SimDirections.h"
+#include "sim/SimPanelDevices.h"
 #include "sim/SimRadioConfiguration.h"
 #include "sim/SimulatedSetup.h"
 
@@ -26,6 +27,7 @@ int main(int argc, char *argv[])
     }
     // Delivery lamps that live while the program runs.
     SimDirections::of(simulator.communicator())->startDelivery(1500);
+    SimPanelDevices::startClimateDrift(simulator.communicator(), 5000, &app);
     StartUp startUp;
     if (!startUp.begin(QCoreApplication::arguments().mid(1)))
         return 1;
