@@ -16,6 +16,8 @@ QWidget *IButtonPartitionDelegate::createEditor(QWidget *parent, const QStyleOpt
     auto *combo = new ComboBox(parent);
     combo->view()->setAccessibleName(QStringLiteral("comboViewKey%1Partition").arg(index.row()));
     combo->setMaxVisibleItems(20);
+    // The same in every style: a double click toggles a partition, a click selects nothing.
+    combo->setItemDelegate(new QStyledItemDelegate(combo));
     combo->setEditable(true);
     combo->lineEdit()->setReadOnly(true);
     auto *items = qobject_cast<QStandardItemModel *>(combo->model());
@@ -31,9 +33,12 @@ QWidget *IButtonPartitionDelegate::createEditor(QWidget *parent, const QStyleOpt
     }
     connect(combo, &ComboBox::clicked, this, &IButtonPartitionDelegate::onPartitionComboClicked);
     const QPersistentModelIndex cell(index);
-    connect(combo, &ComboBox::popupHidden, this, [this, combo, cell] {
+    auto *self = const_cast<IButtonPartitionDelegate *>(this);
+    // The list closing ends the edit: the next press on the table opens another cell at once.
+    connect(combo, &ComboBox::popupHidden, this, [self, combo, cell] {
         if (cell.isValid())
-            setModelData(combo, const_cast<QAbstractItemModel *>(cell.model()), cell);
+            self->setModelData(combo, const_cast<QAbstractItemModel *>(cell.model()), cell);
+        emit self->closeEditor(combo);
     });
     connect(combo->view(), &QAbstractItemView::doubleClicked, combo,
             [combo](const QModelIndex &item) {

@@ -22,9 +22,12 @@ QWidget *IButtonPermissionDelegate::createEditor(QWidget *parent, const QStyleOp
                            Qt::AccessibleTextRole);
     }
     const QPersistentModelIndex cell(index);
-    connect(combo, &ComboBox::popupHidden, this, [this, combo, cell] {
+    auto *self = const_cast<IButtonPermissionDelegate *>(this);
+    // The list closing ends the edit: the next press on the table opens another cell at once.
+    connect(combo, &ComboBox::popupHidden, this, [self, combo, cell] {
         if (cell.isValid())
-            setModelData(combo, const_cast<QAbstractItemModel *>(cell.model()), cell);
+            self->setModelData(combo, const_cast<QAbstractItemModel *>(cell.model()), cell);
+        emit self->closeEditor(combo);
     });
     return combo;
 }

@@ -28,9 +28,12 @@ QWidget *IButtonUserDelegate::createEditor(QWidget *parent, const QStyleOptionVi
     // Nothing is chosen until the installer picks a user.
     combo->setCurrentIndex(-1);
     const QPersistentModelIndex cell(index);
-    connect(combo, &ComboBox::popupHidden, this, [this, combo, cell] {
+    auto *self = const_cast<IButtonUserDelegate *>(this);
+    // The list closing ends the edit: the next press on the table opens another cell at once.
+    connect(combo, &ComboBox::popupHidden, this, [self, combo, cell] {
         if (cell.isValid())
-            setModelData(combo, const_cast<QAbstractItemModel *>(cell.model()), cell);
+            self->setModelData(combo, const_cast<QAbstractItemModel *>(cell.model()), cell);
+        emit self->closeEditor(combo);
     });
     return combo;
 }
