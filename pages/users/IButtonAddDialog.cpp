@@ -108,7 +108,8 @@ IButtonAddDialog::~IButtonAddDialog() = default;
 void IButtonAddDialog::buildForm()
 {
     setObjectName(QStringLiteral("IButtonAddDialog"));
-    setFixedSize(480, 200);
+    // Wide enough for the longest label of the edit mode, also translated.
+    setFixedSize(560, 200);
     setWindowTitle(tr("Add new IButton"));
     auto *form = new QFormLayout(this);
     form->setObjectName(QStringLiteral("formLayout"));

@@ -3,14 +3,20 @@
 #include "link/ProtocolFixture.h"
 #include "pages/users/IButtonModel.h"
 #include "pages/users/IButtonSettings.h"
+#include "pages/users/IButtonsWidget.h"
+#include "pages/users/UserModel.h"
 #include "sim/LogCapture.h"
 #include "sim/SimKeys.h"
+#include "support/ModalRecorder.h"
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTest>
 #include <QtEndian>
 
@@ -497,5 +503,121 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestIButtonModel)
+// The controller's own key and user models, without a device.
+struct LinkFixture
+{
+    Overmind overmind;
+    LinkFixture()
+    {
+        overmind.deviceInfo().init(0, 0, 0, 0);
+        overmind.createSettingsObjects(false);
+    }
+    IButtonModel *keys() { return overmind.iButtonModel(); }
+    UserModel *users() { return overmind.userModel(); }
+    void addUsers(const QList<int> &ids)
+    {
+        for (int id : ids)
+            users()->addUser(new UserSettings(nullptr, quint8(id)));
+    }
+};
+
+class TestIButtonLinks : public QObject
+{
+    Q_OBJECT
+private slots:
+    void usersListTheirKeysAndLoseThemWhenDeleted()
+    {
+        LinkFixture f;
+        f.addUsers({0, 1, 2});
+        for (const auto &key : QList<SimKeys::Key>{
+                 {0, "A0", 2, 2, 1}, {1, "A1", 2, 2, 2}, {2, "A2", 2, 2, 1}, {3, "A3", 2, 2, 0xFF}})
+            f.keys()->onIButtonDataReceived(quint16(key.slot), blockOf(key));
+        QCOMPARE(f.users()->userById(1)->keysText(), UserSettings::tr("Keys ##: %1").arg("1, 3"));
+        QCOMPARE(f.users()->userById(0)->keysText(), UserSettings::tr("No keys assigned"));
+        QCOMPARE(f.users()->index(1, UserModel::KeysColumn).data().toString(),
+                 UserSettings::tr("Keys ##: %1").arg("1, 3"));
+
+        QList<QSignalSpy *> writes;
+        for (int row = 0; row < 4; ++row)
+            writes.append(
+                new QSignalSpy(f.keys()->keyAt(quint8(row)), &IButtonSettings::writeSettings));
+        QVERIFY(f.users()->removeUsers({f.users()->index(1, 1)}));
+        for (int row : {0, 2}) {
+            QCOMPARE(f.keys()->keyAt(quint8(row))->userId(), quint8(0xFF));
+            QCOMPARE(f.keys()->index(row, 3).data().toString(), IButtonModel::tr("Not set"));
+        }
+        QCOMPARE(f.keys()->keyAt(1)->userId(), quint8(2));
+        for (QSignalSpy *spy : qAsConst(writes))
+            QCOMPARE(spy->count(), 0);
+        qDeleteAll(writes);
+    }
+
+    // A format-1 file whose two users carry two keys each leaves exactly those four keys.
+    void formatOneUsersCarryTheirKeys()
+    {
+        LinkFixture f;
+        f.keys()->addKey("OLD1", 2, 2)->setUserId(0);
+        f.keys()->addKey("OLD2", 2, 2)->setUserId(7);
+        const auto key = [](const char *id, int owner) {
+            return QJsonObject{
+                {"Id", id}, {"Permissions", 2}, {"Partitions", 6}, {"UserId", owner}};
+        };
+        const QJsonArray users{
+            QJsonObject{
+                {"Id", 0}, {"Name", "Boss"}, {"Keys", QJsonArray{key("0a1", 0), key("B2", 0)}}},
+            QJsonObject{
+                {"Id", 1}, {"Name", "Guard"}, {"Keys", QJsonArray{key("C3", 1), key("D4", 1)}}}};
+        QVERIFY(f.users()->fromJson(users, 1));
+        QStringList ids;
+        for (int row = 0; row < f.keys()->count(); ++row)
+            ids << f.keys()->keyAt(quint8(row))->idHex();
+        QCOMPARE(ids, QStringList({"0A1", "B2", "C3", "D4"}));
+        QCOMPARE(f.keys()->keyAt(3)->userId(), quint8(1));
+        QCOMPARE(f.keys()->keyAt(3)->partitionsMask(), 6u);
+        QCOMPARE(f.users()->userById(1)->keysText(), UserSettings::tr("Keys ##: %1").arg("3, 4"));
+    }
+
+    // Viewing a file: the keys page is read-only.
+    void viewingModeIsReadOnly()
+    {
+        ModalRecorder boxes; // the viewed file has no path to be written to
+        LinkFixture f;
+        f.overmind.setViewingMode(true);
+        f.addUsers({0});
+        f.keys()->addKey("AB", 2, 2)->setUserId(0);
+        f.keys()->addKey("CD", 2, 2)->setUserId(0);
+        IButtonsWidget page;
+        page.setModel(f.keys());
+        emit f.overmind.loginSuccessful();
+        for (const char *name : {"pbAllowAddNew", "pbAddNew", "pbDeleteSelected"})
+            QVERIFY(!page.findChild<QPushButton *>(name)->isEnabled());
+        for (int column = 0; column < 4; ++column)
+            QVERIFY(!(f.keys()->flags(f.keys()->index(0, column)) & Qt::ItemIsEditable));
+        auto *table = page.findChild<QTableView *>("tvIButtons");
+        QCOMPARE(table->editTriggers(), QAbstractItemView::NoEditTriggers);
+        table->selectRow(1);
+        page.onDoubleClicked();
+        page.deleteSelected();
+        QTest::keyClick(&page, Qt::Key_Delete);
+        QCOMPARE(f.keys()->rowCount(), 2);
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            QVERIFY(!widget->isVisible() || widget == &page);
+        QCOMPARE(boxes.count("question"), 0);
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    int status = 0;
+    {
+        TestIButtonModel model;
+        status |= QTest::qExec(&model, argc, argv);
+    }
+    {
+        TestIButtonLinks links;
+        status |= QTest::qExec(&links, argc, argv);
+    }
+    return status;
+}
 #include "test_ibutton_model.moc"

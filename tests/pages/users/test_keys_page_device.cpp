@@ -211,7 +211,8 @@ private slots:
                      owner ? owner->jsonKey() : IButtonModel::tr("Not set"));
         }
         QCOMPARE(session.model()->index(2, 3).data().toString(), QString("Maria Lopez"));
-        QCOMPARE(session.model()->index(0, 2).data().toString(), QString("Take on&off"));
+        QCOMPARE(session.model()->index(0, 2).data().toString(),
+                 QCoreApplication::translate("QObject", "Take on&off"));
         QCOMPARE(session.model()->index(0, 0).data(Qt::AccessibleTextRole).toString(),
                  QString("itemKey 0 0"));
         QVERIFY(session.button("pbAddNew")->isEnabled());
