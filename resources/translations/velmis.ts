@@ -2107,19 +2107,19 @@ Do you really want to enable energy saving mode?
     </message>
     <message>
         <source>Input new key identificator:</source>
-        <translation>Введите новый идентификатор ключа:</translation>
+        <translation>Новый идентификатор:</translation>
     </message>
     <message>
         <source>Select new user:</source>
-        <translation>Выберите нового пользователя:</translation>
+        <translation>Новый пользователь:</translation>
     </message>
     <message>
         <source>Input new access law:</source>
-        <translation>Введите новый закон доступа:</translation>
+        <translation>Новый закон доступа:</translation>
     </message>
     <message>
         <source>Input new controlled partitions:</source>
-        <translation>Выберите новые управляемые разделы:</translation>
+        <translation>Новые разделы:</translation>
     </message>
     <message>
         <source>Not selected</source>
@@ -2139,19 +2139,19 @@ Do you really want to enable energy saving mode?
     </message>
     <message>
         <source>Enter key identificator:</source>
-        <translation>Введите идентификатор ключа:</translation>
+        <translation>Идентификатор ключа:</translation>
     </message>
     <message>
         <source>Enter user:</source>
-        <translation>Выберите пользователя:</translation>
+        <translation>Пользователь:</translation>
     </message>
     <message>
         <source>Enter access law:</source>
-        <translation>Выберите закон доступа:</translation>
+        <translation>Закон доступа:</translation>
     </message>
     <message>
         <source>Enter controlled partitions:</source>
-        <translation>Выберите управляемые разделы:</translation>
+        <translation>Управляемые разделы:</translation>
     </message>
     <message>
         <source>Ok</source>
