@@ -1,6 +1,7 @@
 #include "app/Overmind.h"
 #include "link/Crc.h"
 #include "link/ProtocolFixture.h"
+#include "pages/users/IButtonAddDialog.h"
 #include "pages/users/IButtonModel.h"
 #include "pages/users/IButtonSettings.h"
 #include "pages/users/IButtonsWidget.h"
@@ -575,6 +576,28 @@ private slots:
         QCOMPARE(f.keys()->keyAt(3)->userId(), quint8(1));
         QCOMPARE(f.keys()->keyAt(3)->partitionsMask(), 6u);
         QCOMPARE(f.users()->userById(1)->keysText(), UserSettings::tr("Keys ##: %1").arg("3, 4"));
+    }
+
+    void pageRefusalsAndQuestion()
+    {
+        ModalRecorder boxes;
+        LinkFixture f;
+        IButtonsWidget page;
+        page.setModel(f.keys());
+        page.onDoubleClicked();
+        QVERIFY(boxes.sawText(
+            IButtonsWidget::tr("To perform the actions you need to choose a key from the list.")));
+        for (int number = 0; number < 64; ++number)
+            QVERIFY(f.keys()->addKey(QString::number(number + 1, 16), 1, 0));
+        page.addIButtonCliked();
+        QVERIFY(boxes.sawText(IButtonsWidget::tr("You cannot create more than 64 keys.")));
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            QVERIFY(!qobject_cast<IButtonAddDialog *>(widget));
+        QCOMPARE(IButtonsWidget::deleteQuestion({"AB"}),
+                 IButtonsWidget::tr("Are you sure you want to delete key(s): %1").arg("AB"));
+        QCOMPARE(
+            IButtonsWidget::deleteQuestion({"AB", "CD"}),
+            IButtonsWidget::tr("Are you sure you want to delete key(s): %1").arg("\nAB\nCD\n"));
     }
 
     // Viewing a file: the keys page is read-only.
