@@ -253,7 +253,7 @@ void Overmind::createSettingsObjects(bool withPartitionModel)
     MainWindow *window = m_mainWindow;
     m_registry.clear();
 
-    registerObject(replace(m_iButtonModel, new IButtonModel(m_protocol, nullptr, 1)));
+    registerObject(replace(m_iButtonModel, new IButtonModel(m_protocol, nullptr)));
     if (window)
         window->setIButtonModel(m_iButtonModel);
     registerObject(replace(m_userModel, new UserModel(m_protocol, this)));
@@ -790,9 +790,16 @@ bool Overmind::writeConfigSecondPass(const ConfigFile &document)
         if (!document.contains(key))
             continue;
         if (key == QLatin1String("iButton")) {
+            // A section of the wrong shape would empty the device's keys and write none.
+            const int format = document.formatVersion();
+            if (!IButtonModel::hasSectionShape(document.value(key), format)) {
+                logWarning(this, QStringLiteral("The section \"iButton\" has the wrong shape: "
+                                                "it was not written"));
+                continue;
+            }
             if (m_iButtonModel)
                 m_iButtonModel->clear();
-            readSection(it.value(), document, document.formatVersion());
+            readSection(it.value(), document, format);
         } else if (key == QLatin1String("Directions") || key == QLatin1String("Ethernet")) {
             readSection(it.value(), document, document.formatVersion());
         }

@@ -93,6 +93,10 @@ void Protocol::parseErrorMessage(const quint8 *record)
             emit errorOccurred(text);
         }
         break;
+    case _MenuConfigWriteIButton:
+        // The key the installer just saved is not on the device: tell him.
+        emit errorOccurred(text);
+        break;
     case _MenuConfigGetSupportedSettingsVersions:
         logError(this, QStringLiteral("Error while _MenuConfigGetSupportedSettingsVersions"));
         break;

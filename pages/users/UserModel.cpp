@@ -218,7 +218,11 @@ bool UserModel::removeUsers(const QModelIndexList &indexes)
         removed.append(m_users.takeAt(row));
         endRemoveRows();
     }
+    Overmind *overmind = Overmind::instance();
+    IButtonModel *keys = overmind ? overmind->iButtonModel() : nullptr;
     for (UserSettings *user : qAsConst(removed)) {
+        if (keys)
+            keys->unbindUser(user->id());
         user->deleteFromDevice();
         user->deleteLater();
     }

@@ -5,6 +5,7 @@
 #include "app/Overmind.h"
 #include "link/Crc.h"
 #include "link/Protocol.h"
+#include "pages/users/IButtonModel.h"
 #include "radio/PartitionModel.h"
 #include "radio/Sensor.h"
 
@@ -142,8 +143,15 @@ quint32 UserSettings::partitions() const
 
 QString UserSettings::keysText() const
 {
-    // The key table names its owners once the keys are linked to users.
-    return tr("No keys assigned");
+    Overmind *overmind = Overmind::instance();
+    const IButtonModel *keys = overmind ? overmind->iButtonModel() : nullptr;
+    QStringList rows;
+    for (int row = 0; keys && row < keys->rowCount(); ++row)
+        if (keys->index(row, IButtonModel::UserColumn).data(Qt::UserRole).toUInt() == m_id)
+            rows << QString::number(row + 1);
+    if (rows.isEmpty())
+        return tr("No keys assigned");
+    return tr("Keys ##: %1").arg(rows.join(QStringLiteral(", ")));
 }
 
 QString UserSettings::keychainsText() const
@@ -342,6 +350,13 @@ void UserSettings::readFormat1(const QJsonObject &object)
     setSmsControlGroups(quint16(object.value(QStringLiteral("smsControlGroups")).toInt()));
     setCallControlGroup(object.value(QStringLiteral("callControlGroup")).toInt());
     setFlagFromJson(object, "allowRemoteControl", RemoteControlFlag);
+    // A format-1 user carries his own keys.
+    Overmind *overmind = Overmind::instance();
+    const QJsonValue keys = object.value(QStringLiteral("Keys"));
+    if (keys.isArray() && overmind && overmind->iButtonModel()) {
+        for (const QJsonValue &key : keys.toArray())
+            overmind->iButtonModel()->fromJson(key.toObject(), 1);
+    }
     qDebug().noquote() << jsonKey() << "add from JSON";
 }
 

@@ -940,6 +940,10 @@
 <context>
     <name>MessageBoxU</name>
     <message>
+        <source>Attention</source>
+        <translation>Внимание</translation>
+    </message>
+    <message>
         <source>Warning</source>
         <translation>Предупреждение</translation>
     </message>
@@ -1335,6 +1339,26 @@
 </context>
 <context>
     <name>QObject</name>
+    <message>
+        <source>Not set</source>
+        <translation>Не задан</translation>
+    </message>
+    <message>
+        <source>Take on&amp;off</source>
+        <translation>Взятие/снятие</translation>
+    </message>
+    <message>
+        <source>Take on</source>
+        <translation>Взятие</translation>
+    </message>
+    <message>
+        <source>Take off</source>
+        <translation>Снятие</translation>
+    </message>
+    <message>
+        <source>COP</source>
+        <translation>Под принуждением</translation>
+    </message>
     <message>
         <source>False</source>
         <translation>Нет</translation>
@@ -3073,6 +3097,14 @@ Do you really want to enable energy saving mode?
 <context>
     <name>UserSettings</name>
     <message>
+        <source>No keys assigned</source>
+        <translation>Ключи не назначены</translation>
+    </message>
+    <message>
+        <source>Keys ##: %1</source>
+        <translation>Ключи №: %1</translation>
+    </message>
+    <message>
         <source>User #%1</source>
         <translation>Пользователь №%1</translation>
     </message>
@@ -3640,6 +3672,150 @@ Do you really want to enable energy saving mode?
     <message>
         <source>Sensitivity</source>
         <translation>Чувствительность</translation>
+    <name>IButtonAddDialog</name>
+    <message>
+        <source>Edit key %1 settings</source>
+        <translation>Изменение настроек ключа %1</translation>
+    </message>
+    <message>
+        <source>Input new key identificator:</source>
+        <translation>Новый идентификатор:</translation>
+    </message>
+    <message>
+        <source>Select new user:</source>
+        <translation>Новый пользователь:</translation>
+    </message>
+    <message>
+        <source>Input new access law:</source>
+        <translation>Новый закон доступа:</translation>
+    </message>
+    <message>
+        <source>Input new controlled partitions:</source>
+        <translation>Новые разделы:</translation>
+    </message>
+    <message>
+        <source>Not selected</source>
+        <translation>Не выбраны</translation>
+    </message>
+    <message>
+        <source>You can't create a key with ID 0.</source>
+        <translation>Нельзя создать ключ с идентификатором 0.</translation>
+    </message>
+    <message>
+        <source>A key with this name already exists.</source>
+        <translation>Ключ с таким идентификатором уже существует.</translation>
+    </message>
+    <message>
+        <source>Add new IButton</source>
+        <translation>Добавление ключа iButton</translation>
+    </message>
+    <message>
+        <source>Enter key identificator:</source>
+        <translation>Идентификатор ключа:</translation>
+    </message>
+    <message>
+        <source>Enter user:</source>
+        <translation>Пользователь:</translation>
+    </message>
+    <message>
+        <source>Enter access law:</source>
+        <translation>Закон доступа:</translation>
+    </message>
+    <message>
+        <source>Enter controlled partitions:</source>
+        <translation>Управляемые разделы:</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ок</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>IButtonModel</name>
+    <message>
+        <source>No partitions</source>
+        <translation>Нет разделов</translation>
+    </message>
+    <message>
+        <source>Not set</source>
+        <translation>Не задан</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>Идентификатор</translation>
+    </message>
+    <message>
+        <source>Partitions</source>
+        <translation>Разделы</translation>
+    </message>
+    <message>
+        <source>Permissions</source>
+        <translation>Права</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Пользователь</translation>
+    </message>
+</context>
+<context>
+    <name>IButtonPartitionDelegate</name>
+    <message>
+        <source>No partitions</source>
+        <translation>Нет разделов</translation>
+    </message>
+</context>
+<context>
+    <name>IButtonPermissionDelegate</name>
+    <message>
+        <source>couldn't set combo box index</source>
+        <translation>не удалось выбрать элемент списка</translation>
+    </message>
+</context>
+<context>
+    <name>IButtonsWidget</name>
+    <message>
+        <source>Add via reader</source>
+        <translation>Добавить через считыватель</translation>
+    </message>
+    <message>
+        <source>Add manually</source>
+        <translation>Добавить вручную</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Changing settings is only available when all sections are untaken</source>
+        <translation>Изменение настроек доступно, только когда все разделы сняты с охраны</translation>
+    </message>
+    <message>
+        <source>You cannot create more than 64 keys.</source>
+        <translation>Нельзя создать больше 64 ключей.</translation>
+    </message>
+    <message>
+        <source>Failed to add a new key.</source>
+        <translation>Не удалось добавить новый ключ.</translation>
+    </message>
+    <message>
+        <source>To perform the actions you need to choose a key from the list.</source>
+        <translation>Для выполнения действия выберите ключ из списка.</translation>
+    </message>
+    <message>
+        <source>
+and %1 more keys.
+</source>
+        <translation>
+и ещё %1 ключей.
+</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete key(s): %1</source>
+        <translation>Вы уверены, что хотите удалить ключ(и): %1</translation>
     </message>
 </context>
 </TS>

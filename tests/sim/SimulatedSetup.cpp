@@ -2,6 +2,7 @@
 
 #include "sim/SimComms.h"
 #include "sim/SimDirections.h"
+#include "sim/SimKeys.h"
 #include "sim/SimUsers.h"
 
 namespace {
@@ -35,8 +36,7 @@ const BlockSet LargeConfiguration[] = {
     {0x24, 512, 100}, // radio devices
     {0x2D, 256, 1},   // wired loop
     {0x26, 1024, 2},  // local outputs
-    {0x2F, 512, 8},   // users
-    {0x27, 256, 64},  // iButton keys
+    {0x2F, 512, 8},   // users (keys: SimKeys)
 };
 } // namespace
 
@@ -96,6 +96,7 @@ void SimulatedSetup::fillLargeConfiguration(SimCommunicator &communicator)
                                    SimCommunicator::makeBlock(set.size, seed++));
     }
     SimUsers::install(communicator);
+    SimKeys::install(communicator);
     SimComms::install(communicator);
     SimDirections::install(communicator);
 }

@@ -4,6 +4,7 @@
 #include "app/StartUp.h"
 #include "sim/SimDirections.h"
 #include "sim/SimPanelDevices.h"
+#include "sim/SimKeys.h"
 #include "sim/SimRadioConfiguration.h"
 #include "sim/SimulatedSetup.h"
 
@@ -28,6 +29,8 @@ int main(int argc, char *argv[])
     // Delivery lamps that live while the program runs.
     SimDirections::of(simulator.communicator())->startDelivery(1500);
     SimPanelDevices::startClimateDrift(simulator.communicator(), 5000, &app);
+    // A key touched to the reader a few seconds after "Add via reader".
+    SimKeys::of(simulator.communicator())->setPresentAfter(4000);
     StartUp startUp;
     if (!startUp.begin(QCoreApplication::arguments().mid(1)))
         return 1;
