@@ -12,8 +12,8 @@
         <translation>Версия:</translation>
     </message>
     <message>
-        <source>&lt;p&gt;Ardanet, 2019-2026&lt;br&gt;Phone: +7 000 000-00-00&lt;br&gt;&lt;a href=&quot;https://ardanet.example&quot;&gt;ardanet.example&lt;/a&gt; &amp;middot; &lt;a href=&quot;mailto:support@ardanet.example&quot;&gt;support@ardanet.example&lt;/a&gt;&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Ardanet, 2019-2026&lt;br&gt;Телефон: +7 000 000-00-00&lt;br&gt;&lt;a href=&quot;https://ardanet.example&quot;&gt;ardanet.example&lt;/a&gt; &amp;middot; &lt;a href=&quot;mailto:support@ardanet.example&quot;&gt;support@ardanet.example&lt;/a&gt;&lt;/p&gt;</translation>
+        <source>&lt;p&gt;Ardanet, 2019-2026&lt;br&gt;Phone: +7 000 000-00-00&lt;br&gt;&lt;a href="https://ardanet.example"&gt;ardanet.example&lt;/a&gt; &amp;middot; &lt;a href="mailto:support@ardanet.example"&gt;support@ardanet.example&lt;/a&gt;&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Ardanet, 2019-2026&lt;br&gt;Телефон: +7 000 000-00-00&lt;br&gt;&lt;a href="https://ardanet.example"&gt;ardanet.example&lt;/a&gt; &amp;middot; &lt;a href="mailto:support@ardanet.example"&gt;support@ardanet.example&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Close</source>
@@ -940,10 +940,6 @@
 <context>
     <name>MessageBoxU</name>
     <message>
-        <source>Attention</source>
-        <translation>Внимание</translation>
-    </message>
-    <message>
         <source>Warning</source>
         <translation>Предупреждение</translation>
     </message>
@@ -954,6 +950,10 @@
     <message>
         <source>Error</source>
         <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Внимание</translation>
     </message>
 </context>
 <context>
@@ -1017,7 +1017,7 @@
         <translation>Подключение устройства</translation>
     </message>
     <message>
-        <source>The device is already connected. You can&apos;t connect to the device twice.</source>
+        <source>The device is already connected. You can't connect to the device twice.</source>
         <translation>Устройство уже подключено. Нельзя подключиться к устройству дважды.</translation>
     </message>
     <message>
@@ -1099,8 +1099,8 @@
         <translation>Загрузка конфигурации</translation>
     </message>
     <message>
-        <source>&lt;p&gt;The selected configuration file has an outdated format and cannot be opened. To view the configuration from this file, install the configurator version 1.03.4167.&lt;/p&gt;&lt;p&gt;The configurator version 1.03.4167 can be downloaded from the &lt;a href=&quot;https://ardanet.example/downloads&quot;&gt;manufacturer&apos;s website&lt;/a&gt;.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Выбранный файл конфигурации имеет устаревший формат и не может быть открыт. Для просмотра конфигурации из этого файла установите конфигуратор версии 1.03.4167.&lt;/p&gt;&lt;p&gt;Конфигуратор версии 1.03.4167 можно скачать на &lt;a href=&quot;https://ardanet.example/downloads&quot;&gt;сайте производителя&lt;/a&gt;.&lt;/p&gt;</translation>
+        <source>&lt;p&gt;The selected configuration file has an outdated format and cannot be opened. To view the configuration from this file, install the configurator version 1.03.4167.&lt;/p&gt;&lt;p&gt;The configurator version 1.03.4167 can be downloaded from the &lt;a href="https://ardanet.example/downloads"&gt;manufacturer's website&lt;/a&gt;.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Выбранный файл конфигурации имеет устаревший формат и не может быть открыт. Для просмотра конфигурации из этого файла установите конфигуратор версии 1.03.4167.&lt;/p&gt;&lt;p&gt;Конфигуратор версии 1.03.4167 можно скачать на &lt;a href="https://ardanet.example/downloads"&gt;сайте производителя&lt;/a&gt;.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Viewing cofiguration file</source>
@@ -1340,6 +1340,14 @@
 <context>
     <name>QObject</name>
     <message>
+        <source>False</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation>Да</translation>
+    </message>
+    <message>
         <source>Not set</source>
         <translation>Не задан</translation>
     </message>
@@ -1358,14 +1366,6 @@
     <message>
         <source>COP</source>
         <translation>Под принуждением</translation>
-    </message>
-    <message>
-        <source>False</source>
-        <translation>Нет</translation>
-    </message>
-    <message>
-        <source>True</source>
-        <translation>Да</translation>
     </message>
 </context>
 <context>
@@ -1494,7 +1494,7 @@
         <translation>Сжатая рука</translation>
     </message>
     <message>
-        <source>What&apos;s This</source>
+        <source>What's This</source>
         <translation>Что это</translation>
     </message>
     <message>
@@ -2232,8 +2232,6 @@ Do you really want to enable energy saving mode?
     <message>
         <source>Not active</source>
         <translation>Не активен</translation>
-        <source>None</source>
-        <translation>Нет</translation>
     </message>
     <message>
         <source>Short circuit</source>
@@ -2308,6 +2306,12 @@ Do you really want to enable energy saving mode?
     <message>
         <source>CO Control</source>
         <translation>Управление по CO</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
         <source>Low res</source>
         <translation>Низкое сопр.</translation>
     </message>
@@ -2536,14 +2540,6 @@ Do you really want to enable energy saving mode?
         <translation>Отсутствует</translation>
     </message>
     <message>
-        <source>Fail</source>
-        <translation>Авария</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>Норма</translation>
-    </message>
-    <message>
         <source>AccState</source>
         <translation>Состояние аккумулятора</translation>
     </message>
@@ -2604,7 +2600,7 @@ Do you really want to enable energy saving mode?
         <translation>Изменение настройки</translation>
     </message>
     <message>
-        <source>The counter&apos;s values will be reset.</source>
+        <source>The counter's values will be reset.</source>
         <translation>Показания счётчиков будут сброшены.</translation>
     </message>
     <message>
@@ -2694,10 +2690,6 @@ Do you really want to enable energy saving mode?
     <message>
         <source>Control DZ</source>
         <translation>Датчики протечки</translation>
-    </message>
-    <message>
-        <source>To configure</source>
-        <translation>Настроить</translation>
     </message>
     <message>
         <source>Service time</source>
@@ -2914,24 +2906,24 @@ Do you really want to enable energy saving mode?
 <context>
     <name>SensorListViewItem</name>
     <message>
-        <source>&lt;table style=&quot;width:100%&quot;&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Type&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Number&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%2&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</source>
-        <translation>&lt;table style=&quot;width:100%&quot;&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Тип&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Номер&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%2&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</translation>
+        <source>&lt;table style="width:100%"&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Type&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Number&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%2&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</source>
+        <translation>&lt;table style="width:100%"&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Тип&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Номер&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%2&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
     <message>
-        <source>&lt;table style=&quot;width:100%&quot;&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Status:&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Resistance:&lt;/strong&gt;&lt;/td&gt;    &lt;td align=&quot;center&quot;&gt;%2&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</source>
-        <translation>&lt;table style=&quot;width:100%&quot;&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Статус:&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Сопротивление:&lt;/strong&gt;&lt;/td&gt;    &lt;td align=&quot;center&quot;&gt;%2&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</translation>
+        <source>&lt;table style="width:100%"&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Status:&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Resistance:&lt;/strong&gt;&lt;/td&gt;    &lt;td align="center"&gt;%2&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</source>
+        <translation>&lt;table style="width:100%"&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Статус:&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Сопротивление:&lt;/strong&gt;&lt;/td&gt;    &lt;td align="center"&gt;%2&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
     <message>
-        <source>&lt;table style=&quot;width:100%&quot;&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Type&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Serial&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%2&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Firmware&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%3&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Hardware&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%4&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;RSSI&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%5&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Status&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%6&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</source>
-        <translation>&lt;table style=&quot;width:100%&quot;&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Тип&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Серийный номер&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%2&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Прошивка&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%3&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Оборудование&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%4&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;RSSI&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%5&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Статус&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%6&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</translation>
+        <source>&lt;table style="width:100%"&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Type&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Serial&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%2&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Firmware&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%3&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Hardware&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%4&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;RSSI&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%5&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Status&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%6&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</source>
+        <translation>&lt;table style="width:100%"&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Тип&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Серийный номер&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%2&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Прошивка&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%3&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Оборудование&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%4&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;RSSI&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%5&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Статус&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%6&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
     <message>
-        <source>&lt;table style=&quot;width:100%&quot;&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Type&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Serial&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%2&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;RSSI&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%3&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Main bat&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%4&lt;/td&gt;   &lt;/tr&gt;%6  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Status&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%5&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</source>
-        <translation>&lt;table style=&quot;width:100%&quot;&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Тип&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Серийный номер&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%2&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;RSSI&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%3&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Осн. батарея&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%4&lt;/td&gt;   &lt;/tr&gt;%6  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Статус&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%5&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</translation>
+        <source>&lt;table style="width:100%"&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Type&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Serial&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%2&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;RSSI&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%3&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Main bat&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%4&lt;/td&gt;   &lt;/tr&gt;%6  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Status&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%5&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</source>
+        <translation>&lt;table style="width:100%"&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Тип&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Серийный номер&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%2&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;RSSI&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%3&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Осн. батарея&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%4&lt;/td&gt;   &lt;/tr&gt;%6  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Статус&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%5&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
     <message>
-        <source>&lt;table style=&quot;width:100%&quot;&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Type&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Serial&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%2&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Firmware&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%3&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Hardware&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%4&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;RSSI&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%5&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Main bat&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%6&lt;/td&gt;   &lt;/tr&gt;%8  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Status&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%7&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</source>
-        <translation>&lt;table style=&quot;width:100%&quot;&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Тип&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Серийный номер&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%2&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Прошивка&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%3&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Оборудование&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%4&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;RSSI&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%5&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Осн. батарея&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%6&lt;/td&gt;   &lt;/tr&gt;%8  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Статус&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%7&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</translation>
+        <source>&lt;table style="width:100%"&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Type&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Serial&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%2&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Firmware&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%3&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Hardware&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%4&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;RSSI&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%5&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Main bat&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%6&lt;/td&gt;   &lt;/tr&gt;%8  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Status&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%7&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</source>
+        <translation>&lt;table style="width:100%"&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Тип&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Серийный номер&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%2&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Прошивка&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%3&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Оборудование&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%4&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;RSSI&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%5&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Осн. батарея&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%6&lt;/td&gt;   &lt;/tr&gt;%8  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Статус&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%7&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
     <message>
         <source>  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Reserve bat&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;</source>
@@ -3086,16 +3078,20 @@ Do you really want to enable energy saving mode?
 <context>
     <name>UdpListener</name>
     <message>
-        <source>Ignored &quot;close&quot; from %1</source>
-        <translation>Проигнорирован пакет &quot;close&quot; от %1</translation>
+        <source>Ignored "close" from %1</source>
+        <translation>Проигнорирован пакет "close" от %1</translation>
     </message>
     <message>
-        <source>Ignored &quot;message&quot; from %1</source>
-        <translation>Проигнорирован пакет &quot;message&quot; от %1</translation>
+        <source>Ignored "message" from %1</source>
+        <translation>Проигнорирован пакет "message" от %1</translation>
     </message>
 </context>
 <context>
     <name>UserSettings</name>
+    <message>
+        <source>User #%1</source>
+        <translation>Пользователь №%1</translation>
+    </message>
     <message>
         <source>No keys assigned</source>
         <translation>Ключи не назначены</translation>
@@ -3103,10 +3099,6 @@ Do you really want to enable energy saving mode?
     <message>
         <source>Keys ##: %1</source>
         <translation>Ключи №: %1</translation>
-    </message>
-    <message>
-        <source>User #%1</source>
-        <translation>Пользователь №%1</translation>
     </message>
 </context>
 <context>
@@ -3292,6 +3284,12 @@ Do you really want to enable energy saving mode?
 </context>
 <context>
     <name>SensorDipSettingsWidget</name>
+    <message>
+        <source>Case open check</source>
+        <translation>Контроль вскрытия корпуса</translation>
+    </message>
+</context>
+<context>
     <name>SensorVTISettingsWidget</name>
     <message>
         <source>Basic</source>
@@ -3672,6 +3670,9 @@ Do you really want to enable energy saving mode?
     <message>
         <source>Sensitivity</source>
         <translation>Чувствительность</translation>
+    </message>
+</context>
+<context>
     <name>IButtonAddDialog</name>
     <message>
         <source>Edit key %1 settings</source>
