@@ -9,9 +9,11 @@
 #include "radio/params/SensorValueRoutines.h"
 #include "support/ModalRecorder.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTranslator>
 #include <cstring>
 #include <memory>
 
@@ -874,6 +876,28 @@ private slots:
         QCOMPARE(int(R::settingsByte(*device, 122)), 3);
         QCOMPARE(shown(*angle), QStringLiteral("15°"));
         QCOMPARE(writes.count, 1);
+    }
+
+    // The same English text gets the translation its disambiguation asks for.
+    void russianCaptions()
+    {
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(":/tr/translations/velmis.qm")));
+        QCoreApplication::installTranslator(&translator);
+        Build build{34};
+        build.status = {{1, 2}, {2, 2}};
+        Sensor::SPtr acoustic = make(build);
+        Sensor::SPtr smoke = make({5});
+        Sensor::SPtr contact = make({4});
+        QCoreApplication::removeTranslator(&translator);
+        Node *button = find(*acoustic, "testModeSwitch");
+        QCOMPARE(button->caption, QStringLiteral("Режим теста"));
+        QCOMPARE(find(*acoustic, "energy_saving")->captions,
+                 (QStringList{"Выключено", "Включено"}));
+        QCOMPARE(find(*acoustic, "acoustic_state")->getter().toString(), QStringLiteral("Disable"));
+        QCOMPARE(find(*smoke, "dip_group")->caption, QStringLiteral("ДИП"));
+        QCOMPARE(find(*contact, "sabotage_detection")->captions,
+                 (QStringList{"Выключено", "Включено"}));
     }
 
     void dryReedWritesOnlyChanges()
