@@ -2039,11 +2039,11 @@
     </message>
     <message>
         <source>Enable accel</source>
-        <translation>Акселерометр</translation>
+        <translation>Включить акселерометр</translation>
     </message>
     <message>
         <source>Enable dry reed</source>
-        <translation>Геркон</translation>
+        <translation>Включить геркон</translation>
     </message>
     <message>
         <source>Enable tilt</source>
@@ -2400,11 +2400,11 @@
     </message>
     <message>
         <source>Shift gercon</source>
-        <translation>Геркон</translation>
+        <translation>Геркон датчика сдвига</translation>
     </message>
     <message>
         <source>Shift isp1 accelerometer</source>
-        <translation>Акселерометр</translation>
+        <translation>Акселерометр датчика сдвига</translation>
     </message>
     <message>
         <source>Short circuit</source>

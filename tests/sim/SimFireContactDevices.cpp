@@ -67,7 +67,6 @@ void SimFireContactDevices::applyStatus(int id, int type, s_SensorIntData &statu
     quint8 *b = status.privateData.raw;
     switch (type) {
     case 2:
-        put<qint16>(b, 0, qint16(2150 + 10 * id));
         b[3] = 0xC4; // no errors
         break;
     case 5:

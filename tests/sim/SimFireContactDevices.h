@@ -25,7 +25,7 @@ public:
     static QList<SimRadioConfiguration::Device> devices();
     // Firmware and private settings of the devices that differ from their type's default.
     static void applySettings(int id, int type, s_SensorSettings &settings);
-    // Live values of the families; before the shared state looks are put on.
+    // Live values of the families, over the shared climate values and under the state looks.
     static void applyStatus(int id, int type, s_SensorIntData &status);
     // Once per communicator; the communicator owns it.
     static void attach(SimCommunicator &device);

@@ -55,56 +55,56 @@ QString SimRadioConfiguration::partitionName(int index)
 QList<SimRadioConfiguration::Device> SimRadioConfiguration::devices()
 {
     // Executive devices (relays, sirens) sit in partition 0.
-    return QList<Device>{
-               {0, 4, 1, 2, QStringLiteral("Входная дверь")},
-               {1, 6, 1, 2, QStringLiteral("Коридор")},
-               {2, 2, 1, 5, QStringLiteral("Дым кухня")},
-               {3, 29, 2, 6, QStringLiteral("Протечка \"ванная\"")},
-               {4, 12, 2, 3, QString()},
-               {5, 16, 3, 4, QStringLiteral("Tilt gate")},
-               {6, 21, 3, 5, QStringLiteral("Beam")},
-               {7, 27, 4, 2, QStringLiteral("Outdoor IR")},
-               {8, 11, 4, 1, QStringLiteral("Keypad")},
-               {9, 13, 5, 6, QStringLiteral("Water meter")},
-               {10, 14, 0, 1, QStringLiteral("Key contact")},
-               {11, 7, 0, 1, QStringLiteral("Relay")},
-               {RepeaterId, 30, 0, 1, QStringLiteral("Repeater")},
-               {13, 32, 6, 2, QStringLiteral("Glass")},
-               {14, 49, 0, 1, QStringLiteral("Repeater with battery")},
-               {15, 53, 7, 6, QStringLiteral("Leak\\basement")},
-               {16, 66, 7, 6, QStringLiteral("Кран")},
-               {17, 17, 8, 2, QStringLiteral("Curtain")},
-               {18, 24, 9, 3, QStringLiteral("Vibration")},
-               {19, 33, 10, 4, QStringLiteral("Motion 33")},
-               {20, 15, 0, 1, QStringLiteral("Siren")},
-               {21, 57, 0, 1, QStringLiteral("Power relay")},
-               {22, 55, 11, 6, QString()},
-               {23, 69, 0, 1, QStringLiteral("Siren outdoor")},
-               {24, 22, 12, 3, QStringLiteral("Beam 2")},
-               {25, 5, 13, 5, QStringLiteral("Heat")},
-               {26, 3, 14, 5, QStringLiteral("Smoke")},
-               {27, 18, 15, 2, QStringLiteral("Motion pet")},
-               {28, 26, 16, 4, QStringLiteral("Motion ceiling")},
-               {29, 4, 16, 3, QStringLiteral("Window ") + QString(60, QLatin1Char('x'))},
-               {30, 31, 1, 1, QStringLiteral("Climate")},
-               {31, 19, 2, 6, QStringLiteral("Pulse meter")},
-               {32, 65, 3, 1, QStringLiteral("Messenger")},
-               {33, 10, 4, 1, QStringLiteral("Climate 2")},
-               {34, 20, 0, 1, QStringLiteral("Табло")},
-               {35, 34, 9, 3, QStringLiteral("Shock")},
-               {36, 67, 10, 5, QStringLiteral("Heat 67")},
-               // One card look each (SimRadioStates).
-               {SimRadioStates::AlarmId, 6, 1, 3, QStringLiteral("Alarm hall")},
-               {SimRadioStates::FireId, 3, 1, 5, QStringLiteral("Smoke lounge")},
-               {SimRadioStates::CaseOpenId, 4, 1, 2, QStringLiteral("Back door")},
-               {SimRadioStates::FaultId, 7, 0, 1, QStringLiteral("Faulty relay")},
-               {SimRadioStates::LowMainId, 18, 1, 2, QStringLiteral("Low battery")},
-               {SimRadioStates::ReserveFailId, 2, 1, 5, QStringLiteral("Reserve low")},
-               {SimRadioStates::LostId, 26, 1, 4, QStringLiteral("Lost ceiling")},
-               {SimRadioStates::DisabledId, 16, 1, 2, QStringLiteral("Switched off")},
-               {SimRadioStates::CableBrokenId, 4, 1, 2, QStringLiteral("Cut cable")},
-           } +
-           SimFireContactDevices::devices();
+    const QList<Device> all{
+        {0, 4, 1, 2, QStringLiteral("Входная дверь")},
+        {1, 6, 1, 2, QStringLiteral("Коридор")},
+        {2, 2, 1, 5, QStringLiteral("Дым кухня")},
+        {3, 29, 2, 6, QStringLiteral("Протечка \"ванная\"")},
+        {4, 12, 2, 3, QString()},
+        {5, 16, 3, 4, QStringLiteral("Tilt gate")},
+        {6, 21, 3, 5, QStringLiteral("Beam")},
+        {7, 27, 4, 2, QStringLiteral("Outdoor IR")},
+        {8, 11, 4, 1, QStringLiteral("Keypad")},
+        {9, 13, 5, 6, QStringLiteral("Water meter")},
+        {10, 14, 0, 1, QStringLiteral("Key contact")},
+        {11, 7, 0, 1, QStringLiteral("Relay")},
+        {RepeaterId, 30, 0, 1, QStringLiteral("Repeater")},
+        {13, 32, 6, 2, QStringLiteral("Glass")},
+        {14, 49, 0, 1, QStringLiteral("Repeater with battery")},
+        {15, 53, 7, 6, QStringLiteral("Leak\\basement")},
+        {16, 66, 7, 6, QStringLiteral("Кран")},
+        {17, 17, 8, 2, QStringLiteral("Curtain")},
+        {18, 24, 9, 3, QStringLiteral("Vibration")},
+        {19, 33, 10, 4, QStringLiteral("Motion 33")},
+        {20, 15, 0, 1, QStringLiteral("Siren")},
+        {21, 57, 0, 1, QStringLiteral("Power relay")},
+        {22, 55, 11, 6, QString()},
+        {23, 69, 0, 1, QStringLiteral("Siren outdoor")},
+        {24, 22, 12, 3, QStringLiteral("Beam 2")},
+        {25, 5, 13, 5, QStringLiteral("Heat")},
+        {26, 3, 14, 5, QStringLiteral("Smoke")},
+        {27, 18, 15, 2, QStringLiteral("Motion pet")},
+        {28, 26, 16, 4, QStringLiteral("Motion ceiling")},
+        {29, 4, 16, 3, QStringLiteral("Window ") + QString(60, QLatin1Char('x'))},
+        {30, 31, 1, 1, QStringLiteral("Climate")},
+        {31, 19, 2, 6, QStringLiteral("Pulse meter")},
+        {32, 65, 3, 1, QStringLiteral("Messenger")},
+        {33, 10, 4, 1, QStringLiteral("Climate 2")},
+        {34, 20, 0, 1, QStringLiteral("Табло")},
+        {35, 34, 9, 3, QStringLiteral("Shock")},
+        {36, 67, 10, 5, QStringLiteral("Heat 67")},
+        // One card look each (SimRadioStates).
+        {SimRadioStates::AlarmId, 6, 1, 3, QStringLiteral("Alarm hall")},
+        {SimRadioStates::FireId, 3, 1, 5, QStringLiteral("Smoke lounge")},
+        {SimRadioStates::CaseOpenId, 4, 1, 2, QStringLiteral("Back door")},
+        {SimRadioStates::FaultId, 7, 0, 1, QStringLiteral("Faulty relay")},
+        {SimRadioStates::LowMainId, 18, 1, 2, QStringLiteral("Low battery")},
+        {SimRadioStates::ReserveFailId, 2, 1, 5, QStringLiteral("Reserve low")},
+        {SimRadioStates::LostId, 26, 1, 4, QStringLiteral("Lost ceiling")},
+        {SimRadioStates::DisabledId, 16, 1, 2, QStringLiteral("Switched off")},
+        {SimRadioStates::CableBrokenId, 4, 1, 2, QStringLiteral("Cut cable")},
+    };
+    return all + SimFireContactDevices::devices();
 }
 
 bool SimRadioConfiguration::holdsEnergySavingDevice(int partition)
@@ -332,8 +332,8 @@ s_SensorIntData SimRadioConfiguration::sensorStatus(const Device &device)
     // One device talks through the repeater: both report its hierarchy code.
     if (device.id == 13 || device.id == RepeaterId)
         status.hierarchy = 0x21;
-    SimFireContactDevices::applyStatus(device.id, device.type, status);
     SimOutputs::applyClimate(device.type, status);
+    SimFireContactDevices::applyStatus(device.id, device.type, status);
     SimRadioStates::apply(device.id, device.type, status);
     SimPowerValues::apply(device.type, status);
     return status;

@@ -127,39 +127,52 @@ QTreeWidget *treeOf(SensorPropertiesWidget *view)
     return view->browser()->findChild<QTreeWidget *>();
 }
 
-QTreeWidgetItem *rowOf(SensorPropertiesWidget *view, const QString &caption)
+// The tree row of the node with the tag; captions are translated, tags are not.
+QTreeWidgetItem *rowOf(SensorPropertiesWidget *view, const QString &tag)
 {
+    QtProperty *property = view->propertyForTag(tag);
+    if (!property)
+        return nullptr;
     QTreeWidgetItemIterator it(treeOf(view));
     for (; *it; ++it) {
-        if ((*it)->text(0) == caption)
+        if ((*it)->text(0) == property->propertyName())
             return *it;
     }
     return nullptr;
 }
 
-// Clicks the value cell of the row with the caption and returns the editor it opened.
-QWidget *openEditor(SensorPropertiesWidget *view, const QString &caption)
+// Clicks the value cell of the node's row and returns the editor it opened.
+QWidget *openEditor(SensorPropertiesWidget *view, const QString &tag)
 {
     QTreeWidget *tree = treeOf(view);
-    QTreeWidgetItem *row = rowOf(view, caption);
+    QTreeWidgetItem *row = rowOf(view, tag);
     if (!row)
         return nullptr;
     tree->scrollToItem(row);
+    // A view shown a moment ago may not have laid out its rows yet.
+    if (!QTest::qWaitFor([tree, row] { return tree->visualItemRect(row).isValid(); }, 5000))
+        return nullptr;
     const QRect cell = tree->visualItemRect(row);
     const int valueX = tree->header()->sectionViewportPosition(1) + 5;
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, QPoint(valueX, cell.center().y()));
-    const QList<QWidget *> editors =
-        tree->viewport()->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
-    for (QWidget *editor : editors) {
-        if (editor->isVisible())
-            return editor;
-    }
-    return nullptr;
+    QWidget *opened = nullptr;
+    const bool found = QTest::qWaitFor(
+        [tree, &opened] {
+            const QList<QWidget *> editors =
+                tree->viewport()->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+            for (QWidget *editor : editors) {
+                if (editor->isVisible())
+                    opened = editor;
+            }
+            return opened != nullptr;
+        },
+        5000);
+    return found ? opened : nullptr;
 }
 
-template <typename Widget> Widget *editorOf(SensorPropertiesWidget *view, const QString &caption)
+template <typename Widget> Widget *editorOf(SensorPropertiesWidget *view, const QString &tag)
 {
-    QWidget *editor = openEditor(view, caption);
+    QWidget *editor = openEditor(view, tag);
     if (!editor)
         return nullptr;
     if (auto *widget = qobject_cast<Widget *>(editor))
@@ -167,9 +180,9 @@ template <typename Widget> Widget *editorOf(SensorPropertiesWidget *view, const 
     return editor->findChild<Widget *>();
 }
 
-bool clickCheckBox(SensorPropertiesWidget *view, const QString &caption)
+bool clickCheckBox(SensorPropertiesWidget *view, const QString &tag)
 {
-    auto *box = editorOf<QCheckBox>(view, caption);
+    auto *box = editorOf<QCheckBox>(view, tag);
     if (!box)
         return false;
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
@@ -177,10 +190,10 @@ bool clickCheckBox(SensorPropertiesWidget *view, const QString &caption)
 }
 
 // A button row acts as soon as its value cell is clicked; it opens no editor.
-bool clickButton(SensorPropertiesWidget *view, const QString &caption)
+bool clickButton(SensorPropertiesWidget *view, const QString &tag)
 {
     QTreeWidget *tree = treeOf(view);
-    QTreeWidgetItem *row = rowOf(view, caption);
+    QTreeWidgetItem *row = rowOf(view, tag);
     if (!row)
         return false;
     tree->scrollToItem(row);
@@ -190,15 +203,9 @@ bool clickButton(SensorPropertiesWidget *view, const QString &caption)
     return true;
 }
 
-QString buttonTextOf(SensorPropertiesWidget *view, const QString &caption)
+QString buttonTextOf(SensorPropertiesWidget *view, const QString &tag)
 {
-    QtProperty *property = nullptr;
-    for (QtProperty *top : view->browser()->properties()) {
-        for (QtProperty *child : top->subProperties()) {
-            if (child->propertyName() == caption)
-                property = child;
-        }
-    }
+    QtProperty *property = view->propertyForTag(tag);
     return property ? property->buttonText() : QString();
 }
 
@@ -250,7 +257,7 @@ private slots:
         const QList<Edit> edits{
             {SimFireContactDevices::BoilerHeatId, "heat",
              [](SensorPropertiesWidget *view) {
-                 auto *spin = editorOf<QAbstractSpinBox>(view, "Max temp threshold");
+                 auto *spin = editorOf<QAbstractSpinBox>(view, "max_temperature_threshold");
                  if (!spin)
                      return false;
                  spin->selectAll();
@@ -260,11 +267,11 @@ private slots:
              },
              124, QByteArray::fromHex("9411")},
             {24, "flame",
-             [](SensorPropertiesWidget *view) { return clickCheckBox(view, "Active mode"); }, 120,
+             [](SensorPropertiesWidget *view) { return clickCheckBox(view, "active_mode"); }, 120,
              QByteArray::fromHex("22")},
             {1, "infrared",
              [](SensorPropertiesWidget *view) {
-                 auto *box = editorOf<QComboBox>(view, "Sensitivity");
+                 auto *box = editorOf<QComboBox>(view, "sensitivity");
                  if (!box)
                      return false;
                  QTest::keyClick(box, Qt::Key_End);
@@ -273,7 +280,7 @@ private slots:
              121, QByteArray::fromHex("04")},
             {SimFireContactDevices::YardPirId, "pir",
              [](SensorPropertiesWidget *view) {
-                 auto *box = editorOf<QComboBox>(view, "Near sensitivity");
+                 auto *box = editorOf<QComboBox>(view, "near_sensitivity");
                  if (!box)
                      return false;
                  QTest::keyClick(box, Qt::Key_End);
@@ -281,13 +288,13 @@ private slots:
              },
              124, QByteArray::fromHex("04")},
             {0, "contact",
-             [](SensorPropertiesWidget *view) { return clickCheckBox(view, "Sabotage detection"); },
+             [](SensorPropertiesWidget *view) { return clickCheckBox(view, "sabotage_detection"); },
              120, QByteArray::fromHex("02")},
             {5, "shift",
-             [](SensorPropertiesWidget *view) { return clickButton(view, "Fixate current state"); },
+             [](SensorPropertiesWidget *view) { return clickButton(view, "Fixate_current_state"); },
              120, QByteArray::fromHex("3b")},
             {SimFireContactDevices::DoorShiftId, "reed",
-             [](SensorPropertiesWidget *view) { return clickCheckBox(view, "Enable dry reed"); },
+             [](SensorPropertiesWidget *view) { return clickCheckBox(view, "Enable_dry_reed"); },
              120, QByteArray::fromHex("00")},
         };
         for (const Edit &edit : edits) {
@@ -309,13 +316,13 @@ private slots:
         SensorPropertiesWidget *view = session.show(acoustic);
         QVERIFY(view);
         session.device().clearCommands();
-        QCOMPARE(buttonTextOf(view, "test mode switch"), QStringLiteral("Enable"));
-        QVERIFY(clickButton(view, "test mode switch"));
+        QCOMPARE(buttonTextOf(view, "testModeSwitch"), Sensor::tr("Enable", "St"));
+        QVERIFY(clickButton(view, "testModeSwitch"));
         QTRY_COMPARE(session.device().commandsOf(OpAcousticTest).size(), 1);
         QCOMPARE(session.device().commandsOf(OpAcousticTest).first(),
                  QByteArray::fromHex("dc2300"));
-        QTRY_COMPARE(buttonTextOf(view, "test mode switch"), QStringLiteral("Wait"));
-        QTRY_COMPARE(buttonTextOf(view, "test mode switch"), QStringLiteral("Disable"));
+        QTRY_COMPARE(buttonTextOf(view, "testModeSwitch"), Sensor::tr("Wait", "St"));
+        QTRY_COMPARE(buttonTextOf(view, "testModeSwitch"), Sensor::tr("Disable", "St"));
         QVERIFY(session.writesOf(acoustic).isEmpty());
 
         // Reporting-only detectors follow the pushed statuses.
@@ -325,14 +332,14 @@ private slots:
         s_SensorIntData status = SimRadioStates::heldStatus(session.device(), smoke);
         status.flags |= SensorFlag::Fire;
         SimRadioStates::pushStatus(session.device(), smoke, status);
-        QTRY_COMPARE(view->propertyForTag("Fire")->valueText(), QStringLiteral("Fire"));
+        QTRY_COMPARE(view->propertyForTag("Fire")->valueText(), Sensor::tr("Fire", "dip state"));
         const quint16 callPoint = 26;
         view = session.show(callPoint);
         QVERIFY(view);
         status = SimRadioStates::heldStatus(session.device(), callPoint);
         status.flags |= SensorFlag::ManualFireAlarm;
         SimRadioStates::pushStatus(session.device(), callPoint, status);
-        QTRY_COMPARE(view->propertyForTag("button")->valueText(), QStringLiteral("Pressed"));
+        QTRY_COMPARE(view->propertyForTag("button")->valueText(), Sensor::tr("Pressed"));
         QVERIFY(session.writesOf(smoke).isEmpty() && session.writesOf(callPoint).isEmpty());
 
         // One device of each family as the view shows it, the common groups folded away.
