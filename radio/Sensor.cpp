@@ -126,6 +126,38 @@ std::vector<Sensor::SensorProperty> Sensor::buildTypeGroups()
         return {asrIsp1Group()};
     case DeviceType::ValveController:
         return {kpCountersGroup(), kpGroup(), kpTapsGroup()};
+    case 2:
+        return {ipGroup()};
+    case 3:
+    case 67:
+        return {iprGroup()};
+    case 4:
+        return {smkGroup()};
+    case 5:
+        return {dipGroup()};
+    case 6:
+    case 18:
+    case 26:
+        return {ikGroup()};
+    case 16:
+        return {shiftAccelerometerGroup(), shiftGerconGroup()};
+    case 22:
+        return {flarexGroup()};
+    case 24:
+        return {shiftIsp1AccelerometerGroup()};
+    case 25:
+        return {shiftGerconGroup()};
+    case 27:
+    case 28:
+        return {draskGroup()};
+    case 29:
+    case 53:
+    case 55:
+        return {dzGroup()};
+    case 32:
+        return {ktGroup()};
+    case 34:
+        return {stGroup()};
     default:
         // The groups of the other device types come with those types.
         return {};
@@ -776,15 +808,6 @@ void Sensor::refreshCaseOpenCheck(SensorProperty &root)
     setPropertyEnabled(root, QStringLiteral("min_case_Open_Check"), QStringLiteral("main"),
                        firmwareVersion() > QVersionNumber(1, 28));
 }
-
-// The groups these refresh come with the device types; until then there is nothing to do.
-void Sensor::refreshIpProperties(SensorProperty &, const s_ExtMemDataSensor &) {}
-void Sensor::refreshSmkProperties(SensorProperty &) {}
-void Sensor::refreshInfraredProperties(SensorProperty &) {}
-void Sensor::refreshShiftAccelerometer(SensorProperty &, const s_ExtMemDataSensor &) {}
-void Sensor::refreshShiftIsp1Accelerometer(SensorProperty &, const s_ExtMemDataSensor &) {}
-void Sensor::refreshDraskProperties(SensorProperty &, const s_ExtMemDataSensor &) {}
-void Sensor::refreshStProperties(SensorProperty &) {}
 
 void Sensor::moveToPartition(uchar partition)
 {

@@ -176,6 +176,25 @@ protected:
     // The groups of the device types, after the power group.
     std::vector<SensorProperty> buildTypeGroups();
 
+    // Groups of the fire, intrusion and contact detectors.
+    SensorProperty dipGroup();
+    SensorProperty iprGroup();
+    SensorProperty ipGroup();
+    SensorProperty flarexGroup();
+    SensorProperty ikGroup();
+    SensorProperty draskGroup();
+    SensorProperty stGroup();
+    SensorProperty dzGroup();
+    SensorProperty ktGroup();
+    SensorProperty smkGroup();
+    SensorProperty shiftAccelerometerGroup();
+    SensorProperty shiftIsp1AccelerometerGroup();
+    SensorProperty shiftGerconGroup();
+    SensorProperty shiftAccelerometerNodes(const QString &tag);
+    SensorProperty::Setter thresholdSetter(int offset);
+    void refreshShiftLimits(SensorProperty &root, const QString &groupTag,
+                            const s_ExtMemDataSensor &record);
+
     // Refreshers of the device types' groups.
     void refreshIpProperties(SensorProperty &root, const s_ExtMemDataSensor &record);
     void refreshSmkProperties(SensorProperty &root);

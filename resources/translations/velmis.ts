@@ -2840,6 +2840,724 @@ Do you really want to enable energy saving mode?
         <comment>KPValveState</comment>
         <translation>Отключен</translation>
     </message>
+    <message>
+        <source> Acoustic state</source>
+        <translation> Акустическое состояние</translation>
+    </message>
+    <message>
+        <source>-12 dB</source>
+        <translation>-12 дБ</translation>
+    </message>
+    <message>
+        <source>-6 dB</source>
+        <translation>-6 дБ</translation>
+    </message>
+    <message>
+        <source>1 and 2 gercon are closed</source>
+        <comment>smkState</comment>
+        <translation>Герконы 1 и 2 замкнуты</translation>
+    </message>
+    <message>
+        <source>1 gercon is closed</source>
+        <comment>smkState</comment>
+        <translation>Геркон 1 замкнут</translation>
+    </message>
+    <message>
+        <source>100 mg</source>
+        <translation>100 мг</translation>
+    </message>
+    <message>
+        <source>10°</source>
+        <translation>10°</translation>
+    </message>
+    <message>
+        <source>12m</source>
+        <translation>12 м</translation>
+    </message>
+    <message>
+        <source>150 mg</source>
+        <translation>150 мг</translation>
+    </message>
+    <message>
+        <source>15°</source>
+        <translation>15°</translation>
+    </message>
+    <message>
+        <source>2 gercon is closed</source>
+        <comment>smkState</comment>
+        <translation>Геркон 2 замкнут</translation>
+    </message>
+    <message>
+        <source>200 mg</source>
+        <translation>200 мг</translation>
+    </message>
+    <message>
+        <source>20°</source>
+        <translation>20°</translation>
+    </message>
+    <message>
+        <source>250 mg</source>
+        <translation>250 мг</translation>
+    </message>
+    <message>
+        <source>25m</source>
+        <translation>25 м</translation>
+    </message>
+    <message>
+        <source>25°</source>
+        <translation>25°</translation>
+    </message>
+    <message>
+        <source>300 mg</source>
+        <translation>300 мг</translation>
+    </message>
+    <message>
+        <source>30°</source>
+        <translation>30°</translation>
+    </message>
+    <message>
+        <source>3°</source>
+        <translation>3°</translation>
+    </message>
+    <message>
+        <source>450 mg</source>
+        <translation>450 мг</translation>
+    </message>
+    <message>
+        <source>45°</source>
+        <translation>45°</translation>
+    </message>
+    <message>
+        <source>50 mg</source>
+        <translation>50 мг</translation>
+    </message>
+    <message>
+        <source>500 mg</source>
+        <translation>500 мг</translation>
+    </message>
+    <message>
+        <source>5°</source>
+        <translation>5°</translation>
+    </message>
+    <message>
+        <source>A1 (60˚С)</source>
+        <comment>IP</comment>
+        <translation>A1 (60˚С)</translation>
+    </message>
+    <message>
+        <source>A1R (60˚С, diff)</source>
+        <comment>IP</comment>
+        <translation>A1R (60˚С, диф.)</translation>
+    </message>
+    <message>
+        <source>A2 (65˚С)</source>
+        <comment>IP</comment>
+        <translation>A2 (65˚С)</translation>
+    </message>
+    <message>
+        <source>A2R (65˚С, diff)</source>
+        <comment>IP</comment>
+        <translation>A2R (65˚С, диф.)</translation>
+    </message>
+    <message>
+        <source>A3 (70˚С)</source>
+        <comment>IP</comment>
+        <translation>A3 (70˚С)</translation>
+    </message>
+    <message>
+        <source>A3R (70˚С, diff)</source>
+        <comment>IP</comment>
+        <translation>A3R (70˚С, диф.)</translation>
+    </message>
+    <message>
+        <source>ADC capture failure</source>
+        <translation>Сбой захвата АЦП</translation>
+    </message>
+    <message>
+        <source>Active mode</source>
+        <translation>Активный режим</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <comment>Drask</comment>
+        <translation>Тревога</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <comment>ST</comment>
+        <translation>Тревога</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <comment>ik_sensor</comment>
+        <translation>Тревога</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <comment>kt</comment>
+        <translation>Тревога</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <comment>smk</comment>
+        <translation>Тревога</translation>
+    </message>
+    <message>
+        <source>Attention IK</source>
+        <translation>Внимание ИК</translation>
+    </message>
+    <message>
+        <source>Attention UV</source>
+        <translation>Внимание УФ</translation>
+    </message>
+    <message>
+        <source>Average illuminance exceeded threshold</source>
+        <translation>Средняя освещённость превысила порог</translation>
+    </message>
+    <message>
+        <source>B (80˚С)</source>
+        <comment>IP</comment>
+        <translation>B (80˚С)</translation>
+    </message>
+    <message>
+        <source>BR (80˚С, diff)</source>
+        <comment>IP</comment>
+        <translation>BR (80˚С, диф.)</translation>
+    </message>
+    <message>
+        <source>Backlight current mismatch</source>
+        <translation>Несоответствие тока подсветки</translation>
+    </message>
+    <message>
+        <source>Black body mod filter</source>
+        <translation>Фильтр модуляции чёрного тела</translation>
+    </message>
+    <message>
+        <source>Button</source>
+        <translation>Кнопка</translation>
+    </message>
+    <message>
+        <source>Button</source>
+        <comment>IPR</comment>
+        <translation>Кнопка</translation>
+    </message>
+    <message>
+        <source>Button</source>
+        <comment>kt</comment>
+        <translation>Кнопка</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>ShiftGercon</comment>
+        <translation>Замкнут</translation>
+    </message>
+    <message>
+        <source>Critical illuminance exceeded threshold</source>
+        <translation>Критическая освещённость превысила порог</translation>
+    </message>
+    <message>
+        <source>DIP</source>
+        <translation>ДИП</translation>
+    </message>
+    <message>
+        <source>DZ</source>
+        <translation>ДЗ</translation>
+    </message>
+    <message>
+        <source>Detected</source>
+        <translation>Обнаружена</translation>
+    </message>
+    <message>
+        <source>Detection range</source>
+        <translation>Дальность обнаружения</translation>
+    </message>
+    <message>
+        <source>Detection time </source>
+        <translation>Время обнаружения </translation>
+    </message>
+    <message>
+        <source>Detection time from 10 seconds</source>
+        <translation>Время обнаружения от 10 секунд</translation>
+    </message>
+    <message>
+        <source>Detection time from 5 seconds</source>
+        <translation>Время обнаружения от 5 секунд</translation>
+    </message>
+    <message>
+        <source>Detector class</source>
+        <translation>Класс извещателя</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <comment>ST</comment>
+        <translation>Отключен</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <comment>St</comment>
+        <translation>Выключить</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <comment>StSavemode</comment>
+        <translation>Выключено</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <comment>SMK Sabotage</comment>
+        <translation>Выключено</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <comment>ShiftGercon</comment>
+        <translation>Отключен</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <comment>ik_sensor</comment>
+        <translation>Отключен</translation>
+    </message>
+    <message>
+        <source>Drask sensor</source>
+        <translation>Датчик Drask</translation>
+    </message>
+    <message>
+        <source>Dry reed</source>
+        <translation>Геркон</translation>
+    </message>
+    <message>
+        <source>Dry reed &amp; ext</source>
+        <translation>Геркон и КЦ</translation>
+    </message>
+    <message>
+        <source>Dust</source>
+        <translation>Запылённость</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <comment>St</comment>
+        <translation>Включить</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <comment>StSavemode</comment>
+        <translation>Включено</translation>
+    </message>
+    <message>
+        <source>Enable accel</source>
+        <translation>Включить акселерометр</translation>
+    </message>
+    <message>
+        <source>Enable dry reed</source>
+        <translation>Включить геркон</translation>
+    </message>
+    <message>
+        <source>Enable tilt</source>
+        <translation>Контроль наклона</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <comment>SMK Sabotage</comment>
+        <translation>Включено</translation>
+    </message>
+    <message>
+        <source>Energy save mode</source>
+        <translation>Энергосбережение</translation>
+    </message>
+    <message>
+        <source>Energy saving</source>
+        <translation>Энергосбережение</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <comment>ik_sensor</comment>
+        <translation>Неисправность</translation>
+    </message>
+    <message>
+        <source>Failure</source>
+        <translation>Неисправность</translation>
+    </message>
+    <message>
+        <source>Far 1</source>
+        <translation>Дальний 1</translation>
+    </message>
+    <message>
+        <source>Far 2</source>
+        <translation>Дальний 2</translation>
+    </message>
+    <message>
+        <source>Far sensitivity</source>
+        <translation>Чувствительность дальней зоны</translation>
+    </message>
+    <message>
+        <source>Far zone</source>
+        <translation>Дальняя зона</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <comment>IPR</comment>
+        <translation>Пожар</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <comment>dip sensor</comment>
+        <translation>Пожар</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <comment>dip state</comment>
+        <translation>Пожар</translation>
+    </message>
+    <message>
+        <source>Fire Alarm threshold</source>
+        <translation>Порог пожарной тревоги</translation>
+    </message>
+    <message>
+        <source>Fix</source>
+        <translation>Зафиксировать</translation>
+    </message>
+    <message>
+        <source>Fix when taking</source>
+        <translation>Фиксировать при взятии</translation>
+    </message>
+    <message>
+        <source>Fixate current state</source>
+        <translation>Зафиксировать текущее положение</translation>
+    </message>
+    <message>
+        <source>Flarex609</source>
+        <translation>Flarex609</translation>
+    </message>
+    <message>
+        <source>Gercon status</source>
+        <translation>Состояние геркона</translation>
+    </message>
+    <message>
+        <source>H (Custom)</source>
+        <comment>IP</comment>
+        <translation>H (свой)</translation>
+    </message>
+    <message>
+        <source>HR (Custom, diff)</source>
+        <comment>IP</comment>
+        <translation>HR (свой, диф.)</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Высокая</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <comment>IK</comment>
+        <translation>Высокая</translation>
+    </message>
+    <message>
+        <source>High low temp event</source>
+        <translation>Высокая и низкая температура</translation>
+    </message>
+    <message>
+        <source>High reference resistor resistance</source>
+        <translation>Высокое сопротивление опорного резистора</translation>
+    </message>
+    <message>
+        <source>High resistance thermistor</source>
+        <translation>Высокое сопротивление термистора</translation>
+    </message>
+    <message>
+        <source>High temp event</source>
+        <translation>Высокая температура</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>ИП</translation>
+    </message>
+    <message>
+        <source>IR LED current and backlight current mismatch</source>
+        <translation>Несоответствие токов ИК-светодиода и подсветки</translation>
+    </message>
+    <message>
+        <source>IR LED current is out of range</source>
+        <translation>Ток ИК-светодиода вне диапазона</translation>
+    </message>
+    <message>
+        <source>IR Sensor</source>
+        <translation>ИК-датчик</translation>
+    </message>
+    <message>
+        <source>Invalid ambient temperature</source>
+        <translation>Недопустимая температура среды</translation>
+    </message>
+    <message>
+        <source>Invalid calibration for smoke density calculation</source>
+        <translation>Неверная калибровка расчёта плотности дыма</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Низкая</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <comment>IK</comment>
+        <translation>Низкая</translation>
+    </message>
+    <message>
+        <source>Low reference resistor resistance</source>
+        <translation>Низкое сопротивление опорного резистора</translation>
+    </message>
+    <message>
+        <source>Low resistance thermistor</source>
+        <translation>Низкое сопротивление термистора</translation>
+    </message>
+    <message>
+        <source>Low temp event</source>
+        <translation>Низкая температура</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Макс.</translation>
+    </message>
+    <message>
+        <source>Max accel</source>
+        <translation>Макс. ускорение</translation>
+    </message>
+    <message>
+        <source>Max angle</source>
+        <translation>Макс. угол</translation>
+    </message>
+    <message>
+        <source>Max.</source>
+        <comment>IK</comment>
+        <translation>Макс.</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <comment>St</comment>
+        <translation>Максимальная</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Мин.</translation>
+    </message>
+    <message>
+        <source>Min  temp threshold</source>
+        <translation>Нижний порог температуры</translation>
+    </message>
+    <message>
+        <source>Min.</source>
+        <comment>IK</comment>
+        <translation>Мин.</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Минимальная</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Режим</translation>
+    </message>
+    <message>
+        <source>Near</source>
+        <translation>Ближний</translation>
+    </message>
+    <message>
+        <source>Near sensitivity</source>
+        <translation>Чувствительность ближней зоны</translation>
+    </message>
+    <message>
+        <source>Near zone</source>
+        <translation>Ближняя зона</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <comment>no water leak</comment>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>No errors</source>
+        <translation>Нет ошибок</translation>
+    </message>
+    <message>
+        <source>No magnet</source>
+        <translation>Нет магнита</translation>
+    </message>
+    <message>
+        <source>No temp events</source>
+        <translation>Без температурных событий</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <comment>IPR</comment>
+        <translation>Норма</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <comment>ST</comment>
+        <translation>Норма</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <comment>dip</comment>
+        <translation>Норма</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <comment>kt</comment>
+        <translation>Норма</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <comment>status_accel</comment>
+        <translation>Норма</translation>
+    </message>
+    <message>
+        <source>Not pressed</source>
+        <translation>Не нажата</translation>
+    </message>
+    <message>
+        <source>Notification mode</source>
+        <translation>Режим оповещения</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Норма</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <comment>ik_sensor</comment>
+        <translation>Норма</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>ShiftGercon</comment>
+        <translation>Разомкнут</translation>
+    </message>
+    <message>
+        <source>Powersave mode</source>
+        <translation>Энергосбережение</translation>
+    </message>
+    <message>
+        <source>Pressed</source>
+        <translation>Нажата</translation>
+    </message>
+    <message>
+        <source>Sabotage</source>
+        <translation>Саботаж</translation>
+    </message>
+    <message>
+        <source>Sabotage detection</source>
+        <translation>Обнаружение саботажа</translation>
+    </message>
+    <message>
+        <source>Sensitivity</source>
+        <translation>Чувствительность</translation>
+    </message>
+    <message>
+        <source>Sensor</source>
+        <comment>St</comment>
+        <translation>Датчик</translation>
+    </message>
+    <message>
+        <source>Sensor</source>
+        <comment>smk</comment>
+        <translation>Датчик</translation>
+    </message>
+    <message>
+        <source>Sensor error</source>
+        <comment>dip sensor</comment>
+        <translation>Ошибка датчика</translation>
+    </message>
+    <message>
+        <source>Sensor error</source>
+        <comment>ip sensor</comment>
+        <translation>Ошибка датчика</translation>
+    </message>
+    <message>
+        <source>Sensors state</source>
+        <translation>Состояние сенсоров</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Сдвиг</translation>
+    </message>
+    <message>
+        <source>Shift gercon</source>
+        <translation>Геркон датчика сдвига</translation>
+    </message>
+    <message>
+        <source>Shift isp1 accelerometer</source>
+        <translation>Акселерометр датчика сдвига</translation>
+    </message>
+    <message>
+        <source>Smoke</source>
+        <translation>Задымлённость</translation>
+    </message>
+    <message>
+        <source>Smoke chamber illuminance is difference error</source>
+        <translation>Ошибка разности освещённости дымовой камеры</translation>
+    </message>
+    <message>
+        <source>Smoke chamber illuminance is out of range</source>
+        <translation>Освещённость дымовой камеры вне диапазона</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <comment>ik_sensor</comment>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <comment>IPR</comment>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <comment>kt</comment>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <comment>smk</comment>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <comment>status_accel</comment>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Status smk</source>
+        <comment>smk</comment>
+        <translation>Состояние герконов</translation>
+    </message>
+    <message>
+        <source>Temperature Hysteresis</source>
+        <translation>Гистерезис температуры</translation>
+    </message>
+    <message>
+        <source>Temperature measurement timeout</source>
+        <translation>Тайм-аут измерения температуры</translation>
+    </message>
+    <message>
+        <source>Tilt</source>
+        <translation>Наклон</translation>
+    </message>
+    <message>
+        <source>Tilt and shift</source>
+        <translation>Наклон и сдвиг</translation>
+    </message>
+    <message>
+        <source>Wait</source>
+        <comment>St</comment>
+        <translation>Ожидание</translation>
+    </message>
+    <message>
+        <source>ext</source>
+        <translation>КЦ</translation>
+    </message>
+    <message>
+        <source>test mode switch</source>
+        <translation>Режим теста</translation>
+    </message>
 </context>
 <context>
     <name>SensorItemDelegate</name>

@@ -109,9 +109,11 @@ private slots:
         QTest::addColumn<QStringList>("rootTags");
         QTest::addColumn<QStringList>("powerTags");
         const QStringList base{"general", "main", "pwrGroup"};
-        QTest::newRow("no reserve source") << 6 << base << QStringList{"pwrGroup", "main_voltage"};
+        QTest::newRow("no reserve source")
+            << 6 << base + QStringList{"ik_group"} << QStringList{"pwrGroup", "main_voltage"};
         QTest::newRow("with reserve source")
-            << 2 << base << QStringList{"pwrGroup", "main_voltage", "reserve_power_state"};
+            << 2 << base + QStringList{"ip_group"}
+            << QStringList{"pwrGroup", "main_voltage", "reserve_power_state"};
         QTest::newRow("unknown code falls back")
             << 12 << base << QStringList{"pwrGroup", "main_voltage"};
         QTest::newRow("key fob") << 11
@@ -281,12 +283,12 @@ private slots:
         QCOMPARE(int(R::settingsByte(*device, offset)), 0xF1); // only bit 0 changes
         QCOMPARE(check->getter().toBool(), true);
 
-        // A new status of type 5 re-reads the firmware; type 2 waits for its own refresh.
+        // A new status re-reads the firmware.
         Build older = build;
         older.firmware = enabled ? QVector<int>{1, 28} : QVector<int>{1, 29};
         const s_FullSensorData next = report(older);
         device->updateStatus(&next.status);
-        QCOMPARE(check->enabled, type == 5 ? int(!enabled) : int(enabled));
+        QCOMPARE(check->enabled, int(!enabled));
     }
 
     void powerGroupsAtTheirThresholds_data()

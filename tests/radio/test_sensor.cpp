@@ -468,6 +468,7 @@ private slots:
         fields.type = 6;
         fields.partition = quint16(partition);
         Sensor::SPtr sensor = device(fields);
+        sensor->settingsData()->settings.privateSettings.raw[0] = 1; // energy saving on
         ModalRecorder boxes;
         boxes.reply = [answer](const ModalAnswerer::Request &) { return answer; };
         sensor->setPartition(3);
@@ -535,7 +536,7 @@ private slots:
         overmind.storeMinimumTakeDelay(30);
         overmind.setTakeDelay(10);
         SensorReportFields fields;
-        fields.type = 6;
+        fields.type = 17;
         Sensor::SPtr sensor = device(fields);
         ModalRecorder boxes;
         boxes.reply = [](const ModalAnswerer::Request &) { return int(QMessageBox::No); };

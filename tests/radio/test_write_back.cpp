@@ -173,7 +173,8 @@ private slots:
         overmind.createSettingsObjects(true);
         overmind.storeMinimumTakeDelay(30);
         overmind.setTakeDelay(10);
-        const s_FullSensorData report = junkReport(6, 2);
+        s_FullSensorData report = junkReport(6, 2);
+        report.settings.privateSettings.raw[0] = 1; // energy saving on
         Sensor sensor(5, &report);
         ModalRecorder boxes;
         boxes.reply = [](const ModalAnswerer::Request &) { return int(QMessageBox::Yes); };

@@ -6,6 +6,7 @@
 #include "sim/SimCommunicator.h"
 #include "sim/SimControlDevices.h"
 #include "sim/SimCountersValve.h"
+#include "sim/SimFireContactDevices.h"
 #include "sim/SimOutputs.h"
 #include "sim/SimPanelDevices.h"
 #include "sim/SimPowerValues.h"
@@ -114,6 +115,7 @@ QList<SimRadioConfiguration::Device> SimRadioConfiguration::devices()
         {SimCountersValve::SmokeCaseOpenId, 5, 13, 5, QStringLiteral("Smoke hall")},
     };
     all += SimPanelDevices::devices();
+    all += SimFireContactDevices::devices();
     return all;
 }
 
@@ -170,6 +172,7 @@ s_ExtMemDataSensor SimRadioConfiguration::sensorBlock(const Device &device)
         s.common.flags &= 0x01;
     s.privateSettings = privateSettings(device.type);
     SimCountersValve::adjustSettings(device.id, device.type, s);
+    SimFireContactDevices::applySettings(device.id, device.type, s);
     if (device.type == 14) {
         s.common.inputOperatingMode = 2;
         s.common.mainPowerSupply = 1;
@@ -346,6 +349,7 @@ s_SensorIntData SimRadioConfiguration::sensorStatus(const Device &device)
         status.hierarchy = 0x21;
     SimOutputs::applyClimate(device.type, status);
     SimCountersValve::applyStatus(device.id, device.type, status);
+    SimFireContactDevices::applyStatus(device.id, device.type, status);
     SimRadioStates::apply(device.id, device.type, status);
     SimPowerValues::apply(device.type, status);
     SimControlDevices::applyStatus(device.id, device.type, status);
@@ -421,6 +425,7 @@ s_OutputStatus SimRadioConfiguration::outputStatus(int index)
 void SimRadioConfiguration::install(SimCommunicator &device)
 {
     SimRadioAnswers::attach(device);
+    SimFireContactDevices::attach(device);
     SimOutputs::attach(device);
     for (int i = 0; i < PartitionCount; ++i) {
         device.setRecord(0x25, quint16(i), bytesOf(partitionBlock(i)));

@@ -274,7 +274,7 @@ private slots:
     {
         QTest::addColumn<QString>("form");
         QTest::addColumn<QList<int>>("devices");
-        QTest::newRow("temperature") << "TemperatureMode" << QList<int>{255, 2, 30, 33, 42};
+        QTest::newRow("temperature") << "TemperatureMode" << QList<int>{255, 2, 30, 33, 42, 93};
         QTest::newRow("humidity") << "HumidityMode" << QList<int>{30, 33};
         QTest::newRow("CO") << "COMode" << QList<int>{30};
     }

@@ -121,7 +121,7 @@ private slots:
         node(*device, QStringLiteral("bell_mode"))->setter = nullptr;
         SensorPropertiesWidget view;
         view.setSensor(device);
-        QCOMPARE(view.browser()->properties().size(), 3); // general, main, power
+        QCOMPARE(view.browser()->properties().size(), 4); // general, main, power, contact
 
         QtVariantProperty *serial = variant(view, QStringLiteral("serial"));
         QCOMPARE(serial->value().toString(), device->serialNumberText());
