@@ -239,6 +239,8 @@ void PartitionModel::setSensorData(quint16 id, const s_ExtMemDataSensor &data)
         return;
     }
     device->updateData(&data);
+    // A move confirmed by the device: the held record already named the new partition.
+    fileByRecord(device);
 }
 
 void PartitionModel::refreshSensor(const Sensor::SPtr &device, const s_FullSensorData &data)
@@ -277,6 +279,7 @@ void PartitionModel::setFullSensorData(quint16 id, const s_FullSensorData &data)
     }
     if (device) {
         refreshSensor(device, data);
+        fileByRecord(device);
         setSensorStatus(id, data.status);
         return;
     }
@@ -313,9 +316,32 @@ void PartitionModel::setSensorStatus(quint16 id, const s_SensorIntData &status)
     device->updateStatus(&status);
 }
 
+void PartitionModel::takeOutForMove(Partition *from, const Sensor::SPtr &device)
+{
+    if (!from || !device)
+        return;
+    m_takingOut = true;
+    from->removeSensor(device, false);
+    m_takingOut = false;
+}
+
+void PartitionModel::fileByRecord(const Sensor::SPtr &device)
+{
+    if (!device || !m_sensors.contains(device))
+        return;
+    Partition *target = partition(device->partition());
+    for (const auto &other : m_partitions)
+        if (other.get() != target && other->sensors().contains(device))
+            takeOutForMove(other.get(), device);
+    if (target && !target->sensors().contains(device)) {
+        target->addSensor(device);
+        m_allDevices->addSensor(device);
+    }
+}
+
 void PartitionModel::removeSensor(Sensor::SPtr device)
 {
-    if (!device)
+    if (!device || m_takingOut)
         return;
     m_allDevices->removeSensor(device, false);
     Partition *owner = partition(device->partition());

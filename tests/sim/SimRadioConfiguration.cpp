@@ -5,6 +5,7 @@
 #include "radio/NameField.h"
 #include "sim/SimCommunicator.h"
 #include "sim/SimOutputs.h"
+#include "sim/SimPartitions.h"
 #include "sim/SimPowerValues.h"
 #include "sim/SimRadioAnswers.h"
 #include "sim/SimRadioStates.h"
@@ -405,6 +406,7 @@ void SimRadioConfiguration::install(SimCommunicator &device)
 {
     SimRadioAnswers::attach(device);
     SimOutputs::attach(device);
+    SimPartitions::attach(device);
     for (int i = 0; i < PartitionCount; ++i) {
         device.setRecord(0x25, quint16(i), bytesOf(partitionBlock(i)));
         device.setRecord(0x0B, quint16(i), bytesOf(partitionStatus(i)));

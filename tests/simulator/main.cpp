@@ -3,6 +3,7 @@
 #include "app/Logger.h"
 #include "app/StartUp.h"
 #include "sim/SimDirections.h"
+#include "sim/SimPartitions.h"
 #include "sim/SimRadioConfiguration.h"
 #include "sim/SimulatedSetup.h"
 
@@ -18,6 +19,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     SimulatedSetup simulator;
     SimRadioConfiguration::install(simulator.communicator());
+    SimPartitions::installShowcase(simulator.communicator());
     // Firmware files that fit the simulated device, for trying an update.
     QTemporaryDir firmwareFolder;
     if (firmwareFolder.isValid()) {
