@@ -1,5 +1,6 @@
 #include "radio/PartitionModel.h"
 
+#include "app/ConfigFile.h"
 #include "app/DeviceInfo.h"
 #include "app/Logger.h"
 #include "app/Overmind.h"
@@ -522,6 +523,19 @@ QJsonValue PartitionModel::toJson() const
     if (!outputs.isEmpty())
         object.insert(QStringLiteral("Output"), outputs);
     return object;
+}
+
+bool PartitionModel::storePartitionSection()
+{
+    Overmind *overmind = Overmind::instance();
+    if (!overmind)
+        return false;
+    QJsonArray partitions;
+    for (const auto &partition : m_partitions)
+        partitions.append(partition->toJson());
+    ConfigFile &document = overmind->configDocument();
+    document.setIfPresent(jsonKey(), partitions);
+    return document.save(document.path());
 }
 
 void PartitionModel::storeModelToFile()

@@ -56,6 +56,8 @@ public:
     void takeOutForMove(Partition *from, const Sensor::SPtr &device);
     // Files a radio device into the partition its record names and out of every other.
     void fileByRecord(const Sensor::SPtr &device);
+    // Viewing mode: rewrites the file's partition section alone.
+    bool storePartitionSection();
 
     // Sections of a format-2 configuration file.
     bool loadSensorsFromJson(const QJsonValue &value);

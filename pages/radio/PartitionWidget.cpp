@@ -599,6 +599,13 @@ void PartitionWidget::saveToPartition()
     updateButtonText();
     m_partition->setNumber(quint16(m_number->value()));
     m_partition->setControlPartitions(m_partitions->partitionsMask());
+    PartitionModel *partitions = model();
+    if (isViewing() && partitions) {
+        // A partition's own key is its name, which may name another section of the file.
+        partitions->storePartitionSection();
+        emit m_partition->updated();
+        return;
+    }
     m_partition->store();
 }
 

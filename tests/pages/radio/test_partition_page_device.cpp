@@ -405,6 +405,29 @@ private slots:
         QVERIFY(lists(session.page(-1), 4));
     }
 
+    // Yes in the leave question saves as Save does: without take delay the energy-saving
+    // devices of the partition are switched to normal mode first.
+    void leavingWithYesSwitchesEnergySavingOff()
+    {
+        Session session;
+        QVERIFY(session.logInAndLoad());
+        PartitionWidget *office = session.showPage(1);
+        QTRY_VERIFY_WITH_TIMEOUT(office->findChild<QPushButton *>("pbSave")->isEnabled(),
+                                 DeviceTimeout);
+        QVERIFY(quint8(session.device().record(0x24, 1).at(120)) != 0);
+        auto *delay = office->findChild<QCheckBox *>("cbTakeDelay");
+        QVERIFY(delay->isChecked());
+        delay->setChecked(false);
+        boxes->reply = [](const ModalAnswerer::Request &) { return int(QMessageBox::Yes); };
+        QVERIFY(office->confirmLeave());
+        QVERIFY(boxes->sawText(trIn("PartitionWidget", "Take delay changed") + ".\n" +
+                               trIn("PartitionWidget", "Save changes?")));
+        QTRY_COMPARE_WITH_TIMEOUT(int(quint8(session.device().record(0x24, 1).at(120))), 0,
+                                  DeviceTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(partitionRecord(session.device(), 1).settings.flags & 0x04, 0,
+                                  DeviceTimeout);
+    }
+
     void screenshotsOfTheOtherPages()
     {
         Session session;
