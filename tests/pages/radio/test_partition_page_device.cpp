@@ -295,6 +295,33 @@ private slots:
                        QStringLiteral("partition-tab-buttons.png"));
     }
 
+    // A user who may arm but not disarm, with partition 11 alone: the panel and the page
+    // offer arming there only, and nothing once it is armed.
+    void rightsDecideTheLockButtons()
+    {
+        Session session;
+        session.device().setCredentials(QString::fromLatin1(SimulatedSetup::Login),
+                                        QString::fromLatin1(SimulatedSetup::Password), 12, 2);
+        QVERIFY(session.logInAndLoad());
+        QTRY_VERIFY_WITH_TIMEOUT(statusRow(session.window(), 11), DeviceTimeout);
+        PartitionStatus *eleven = statusRow(session.window(), 11);
+        PartitionStatus *two = statusRow(session.window(), 2);
+        QVERIFY(eleven->lockButton()->isEnabled());
+        QCOMPARE(eleven->lockButton()->text(), trIn("PartitionStatus", "Lock"));
+        QVERIFY(!two->lockButton()->isEnabled());
+        QVERIFY(statusRow(session.window(), 0)->lockButton()->isHidden());
+        PartitionWidget *page = session.showPage(11);
+        auto *lock = page->findChild<QPushButton *>("pbLock");
+        QVERIFY(lock->isEnabled());
+        QVERIFY(!session.page(2)->findChild<QPushButton *>("pbLock")->isEnabled());
+        eleven->lockButton()->click();
+        QTRY_COMPARE_WITH_TIMEOUT(page->partition()->state(), quint16(16), DeviceTimeout);
+        QCOMPARE(eleven->lockButton()->text(), trIn("PartitionStatus", "Unlock"));
+        QVERIFY(!eleven->lockButton()->isEnabled());
+        QVERIFY(lock->isChecked());
+        QVERIFY(!lock->isEnabled());
+    }
+
     // Enrolment: the page points new devices at its partition, the list shows what joins,
     // Stop ends it on the device's word.
     void enrolmentListsNewDevices()
