@@ -537,8 +537,11 @@ void PartitionWidget::onPartitionUpdated()
         return;
     }
     updateButtonText();
-    if (!isRegular())
+    if (!isRegular()) {
+        if (m_partition->isExecutiveDevices() && m_partition->number() != 0)
+            m_number->setValue(m_partition->number());
         return;
+    }
     m_lastName = m_partition->jsonKey();
     m_name->setText(m_lastName);
     m_number->setLastValue(m_partition->number());

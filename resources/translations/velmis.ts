@@ -2246,7 +2246,7 @@ Do you really want to enable energy saving mode?
     </message>
     <message>
         <source>Remove group of radio devices</source>
-        <translation>Удалить группу радиоустройств</translation>
+        <translation>Удалить группу</translation>
     </message>
     <message>
         <source>From</source>
