@@ -455,6 +455,41 @@ private slots:
                                   DeviceTimeout);
     }
 
+    // Every icon state on the tab buttons; drops follow the state and compare partitions
+    // by index, so devices of "B" may go to "Hall. B".
+    void tabButtonsInEveryState()
+    {
+        Session session;
+        SimPartitions::installShowcase(session.device());
+        QVERIFY(session.logInAndLoad());
+        session.showPage(9);
+        QTRY_COMPARE_WITH_TIMEOUT(session.page(8)->button()->text(), QStringLiteral("42. Hall. B"),
+                                  DeviceTimeout);
+        QCOMPARE(session.page(9)->button()->text(), QStringLiteral("9. B"));
+        const struct
+        {
+            int index;
+            bool drops;
+        } expected[] = {{0, false}, {2, true},  {3, false}, {4, false},
+                        {5, false}, {6, false}, {7, false}, {16, true}};
+        for (const auto &row : expected)
+            QVERIFY2(session.page(row.index)->button()->acceptDrops() == row.drops,
+                     qPrintable(QString::number(row.index)));
+        QVERIFY(!session.page(-1)->button()->acceptDrops());
+        for (int index = 0; index < 17; ++index)
+            QVERIFY(!session.page(index)->button()->icon().isNull());
+
+        PartitionWidget *b = session.page(9);
+        QTRY_VERIFY_WITH_TIMEOUT(b->sensorModel()->rowCount() > 0, DeviceTimeout);
+        b->sensorView()->setCurrentIndex(b->sensorModel()->index(0, 0));
+        std::unique_ptr<QMimeData> payload(
+            b->sensorModel()->mimeData(b->sensorView()->selectionModel()->selectedIndexes()));
+        QVERIFY(session.page(8)->button()->acceptsDragFrom(payload.get(), b->sensorView()));
+        QVERIFY(!session.page(9)->button()->acceptsDragFrom(payload.get(), b->sensorView()));
+        saveScreenshot(session.window()->form()->lwPartitions,
+                       QStringLiteral("partition-tab-buttons-every-state.png"));
+    }
+
     void screenshotsOfTheOtherPages()
     {
         Session session;
