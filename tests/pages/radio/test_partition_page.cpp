@@ -11,7 +11,9 @@
 #include "support/ModalRecorder.h"
 
 #include <QDataStream>
+#include <QFocusEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
@@ -193,6 +195,36 @@ private slots:
         QCOMPARE(list.findChild<QLabel *>("lblTitle")->text(),
                  QStringLiteral("Add to executable devices"));
         QCOMPARE(list.findChild<QLabel *>("lblSensorsCount")->text(), QStringLiteral("0"));
+
+        // Announced in the order 5, 3, then 5 again: two rows, in arrival order.
+        for (int id : {5, 3, 5}) {
+            s_FullSensorData report{};
+            report.settings.bType = 4;
+            list.addSensor(std::make_shared<Sensor>(uchar(id), &report));
+        }
+        auto *table = list.findChild<QTableWidget *>("twList");
+        QCOMPARE(table->rowCount(), 2);
+        QCOMPARE(table->item(0, 0)->text(), QStringLiteral("6"));
+        QCOMPARE(table->item(1, 0)->text(), QStringLiteral("4"));
+        QCOMPARE(list.findChild<QLabel *>("lblSensorsCount")->text(), QStringLiteral("2"));
+        list.setPartitionTitle(QStringLiteral("2. Склад"));
+        QCOMPARE(table->rowCount(), 0);
+    }
+
+    // An emptied number field gets back the value it held when the user came to it.
+    void emptiedNumberComesBack()
+    {
+        CustomSpinBox box;
+        box.setRange(1, 99);
+        box.setValue(12);
+        QEvent enter(QEvent::Enter);
+        QCoreApplication::sendEvent(&box, &enter);
+        box.setValue(30);
+        box.findChild<QLineEdit *>()->clear();
+        QFocusEvent out(QEvent::FocusOut);
+        QCoreApplication::sendEvent(&box, &out);
+        QCOMPARE(box.value(), 12);
+        QCOMPARE(box.text(), QStringLiteral("12"));
     }
 
     void deleteByNumberRanges()
