@@ -1,5 +1,6 @@
 #include "radio/PartitionModel.h"
 
+#include "app/ConfigFile.h"
 #include "app/DeviceInfo.h"
 #include "app/Logger.h"
 #include "app/Overmind.h"
@@ -239,6 +240,8 @@ void PartitionModel::setSensorData(quint16 id, const s_ExtMemDataSensor &data)
         return;
     }
     device->updateData(&data);
+    // A move confirmed by the device: the held record already named the new partition.
+    fileByRecord(device);
 }
 
 void PartitionModel::refreshSensor(const Sensor::SPtr &device, const s_FullSensorData &data)
@@ -277,6 +280,7 @@ void PartitionModel::setFullSensorData(quint16 id, const s_FullSensorData &data)
     }
     if (device) {
         refreshSensor(device, data);
+        fileByRecord(device);
         setSensorStatus(id, data.status);
         return;
     }
@@ -313,9 +317,32 @@ void PartitionModel::setSensorStatus(quint16 id, const s_SensorIntData &status)
     device->updateStatus(&status);
 }
 
+void PartitionModel::takeOutForMove(Partition *from, const Sensor::SPtr &device)
+{
+    if (!from || !device)
+        return;
+    m_takingOut = true;
+    from->removeSensor(device, false);
+    m_takingOut = false;
+}
+
+void PartitionModel::fileByRecord(const Sensor::SPtr &device)
+{
+    if (!device || !m_sensors.contains(device))
+        return;
+    Partition *target = partition(device->partition());
+    for (const auto &other : m_partitions)
+        if (other.get() != target && other->sensors().contains(device))
+            takeOutForMove(other.get(), device);
+    if (target && !target->sensors().contains(device)) {
+        target->addSensor(device);
+        m_allDevices->addSensor(device);
+    }
+}
+
 void PartitionModel::removeSensor(Sensor::SPtr device)
 {
-    if (!device)
+    if (!device || m_takingOut)
         return;
     m_allDevices->removeSensor(device, false);
     Partition *owner = partition(device->partition());
@@ -496,6 +523,19 @@ QJsonValue PartitionModel::toJson() const
     if (!outputs.isEmpty())
         object.insert(QStringLiteral("Output"), outputs);
     return object;
+}
+
+bool PartitionModel::storePartitionSection()
+{
+    Overmind *overmind = Overmind::instance();
+    if (!overmind)
+        return false;
+    QJsonArray partitions;
+    for (const auto &partition : m_partitions)
+        partitions.append(partition->toJson());
+    ConfigFile &document = overmind->configDocument();
+    document.setIfPresent(jsonKey(), partitions);
+    return document.save(document.path());
 }
 
 void PartitionModel::storeModelToFile()

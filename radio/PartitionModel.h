@@ -51,6 +51,13 @@ public:
     QStringList partitionNames(bool skipFirst) const;
     // Files a listed device into a partition and All devices; it stays where it was too.
     void moveSensor(uchar partition, Sensor *device);
+    // Takes a device out of a partition's list for a move: pages drop its row, the model
+    // keeps the device (an announced removal is otherwise a deletion).
+    void takeOutForMove(Partition *from, const Sensor::SPtr &device);
+    // Files a radio device into the partition its record names and out of every other.
+    void fileByRecord(const Sensor::SPtr &device);
+    // Viewing mode: rewrites the file's partition section alone.
+    bool storePartitionSection();
 
     // Sections of a format-2 configuration file.
     bool loadSensorsFromJson(const QJsonValue &value);
@@ -124,4 +131,5 @@ private:
     std::array<std::shared_ptr<LocalOut>, 2> m_localOuts;
     // Ids whose deletion a write-in asked for; their answers find the new objects.
     QSet<int> m_pendingDeletions;
+    bool m_takingOut = false;
 };

@@ -1,14 +1,19 @@
 #pragma once
 
-#include <QCommandLinkButton>
-#include <QPointer>
+#include "radio/Sensor.h"
 
-class Partition;
+#include <QList>
+#include <QPointer>
+#include <QPushButton>
+
+#include "radio/Partition.h"
 class PartitionModel;
+class QMimeData;
 
 // The button of one partition in the partition list of the devices tab; at most one
-// of them is on.
-class PartitionCommandLinkButton : public QCommandLinkButton
+// of them is on. Radio devices dragged from a partition's card list onto the button of a
+// regular partition move there.
+class PartitionCommandLinkButton : public QPushButton
 {
     Q_OBJECT
 public:
@@ -16,10 +21,28 @@ public:
                                QWidget *parent = nullptr);
 
     Partition *partition() const { return m_partition; }
+    PartitionModel *model() const;
+
+    static QString partitionStateIconPath(quint16 state);
+    // The live devices a drop payload names; keys of no listed device are left out.
+    static QList<Sensor::SPtr> droppedDevices(const QMimeData *data, const PartitionModel *model);
+    // Moves the devices the payload names into this button's partition; how many moved.
+    int dropDevices(const QMimeData *data);
+    // Whether a drag of that payload from that list view would be taken here.
+    bool acceptsDragFrom(const QMimeData *data, const QObject *source) const;
+
+public slots:
+    void statusUpdated();
+
+protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dragLeaveEvent(QDragLeaveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
-    void refreshCaption();
+    bool isMoveTarget() const;
 
-    Partition *m_partition;
+    QPointer<Partition> m_partition;
     QPointer<PartitionModel> m_model;
 };

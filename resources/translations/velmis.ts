@@ -1218,6 +1218,142 @@
         <source>By name</source>
         <translation>По типу</translation>
     </message>
+    <message>
+        <source>Partition</source>
+        <translation>Раздел</translation>
+    </message>
+    <message>
+        <source>Sort type:</source>
+        <translation>Сортировка:</translation>
+    </message>
+    <message>
+        <source>Auto take from not take</source>
+        <translation>Автовзятие из невзятия</translation>
+    </message>
+    <message>
+        <source>Auto take from alarm</source>
+        <translation>Автовзятие из тревоги</translation>
+    </message>
+    <message>
+        <source>Take delay</source>
+        <translation>Задержка взятия</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Reset to default</source>
+        <translation>Сбросить по умолчанию</translation>
+    </message>
+    <message>
+        <source>(The settings are only available if the partition is not taken)</source>
+        <translation>(Настройки доступны, только если раздел не взят)</translation>
+    </message>
+    <message>
+        <source>Move to ...</source>
+        <translation>Переместить в ...</translation>
+    </message>
+    <message>
+        <source>part %1</source>
+        <translation>раздел %1</translation>
+    </message>
+    <message>
+        <source>A section with this index or name already exists.</source>
+        <translation>Раздел с таким номером или именем уже существует.</translation>
+    </message>
+    <message>
+        <source>Save settings</source>
+        <translation>Сохранение настроек</translation>
+    </message>
+    <message>
+        <source>Energy saving mode disabled. %1.%2</source>
+        <translation>Режим энергосбережения выключен. %1.%2</translation>
+    </message>
+    <message>
+        <source>Auto take from alarm changed</source>
+        <translation>Изменено автовзятие из тревоги</translation>
+    </message>
+    <message>
+        <source>Auto take from not take changed</source>
+        <translation>Изменено автовзятие из невзятия</translation>
+    </message>
+    <message>
+        <source>Take delay changed</source>
+        <translation>Изменена задержка взятия</translation>
+    </message>
+    <message>
+        <source>Illegal partition name can't be saved.</source>
+        <translation>Недопустимое имя раздела нельзя сохранить.</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Предупреждение</translation>
+    </message>
+    <message>
+        <source>Partition name changed</source>
+        <translation>Изменено имя раздела</translation>
+    </message>
+    <message>
+        <source>Partition number changed</source>
+        <translation>Изменён номер раздела</translation>
+    </message>
+    <message>
+        <source>Parent partitions changed</source>
+        <translation>Изменены управляемые разделы</translation>
+    </message>
+    <message>
+        <source>Save changes?</source>
+        <translation>Сохранить изменения?</translation>
+    </message>
+    <message>
+        <source>Partition settings changed</source>
+        <translation>Настройки раздела изменены</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the settings?</source>
+        <translation>Вы уверены, что хотите сбросить настройки?</translation>
+    </message>
+    <message>
+        <source>Reset settings</source>
+        <translation>Сброс настроек</translation>
+    </message>
+    <message>
+        <source>User information not ready</source>
+        <translation>Информация о пользователях не готова</translation>
+    </message>
+    <message>
+        <source>Warning!</source>
+        <translation>Внимание!</translation>
+    </message>
+    <message>
+        <source>Allow add RF devices</source>
+        <translation>Добавить РУ</translation>
+    </message>
+    <message>
+        <source>Max devices added</source>
+        <translation>Добавлено максимум устройств</translation>
+    </message>
+    <message>
+        <source>Add to executable devices</source>
+        <translation>Добавление исполнительных устройств</translation>
+    </message>
+    <message>
+        <source>Unknown partition number. Number will be set to "1"</source>
+        <translation>Неизвестный номер раздела. Будет установлен номер "1"</translation>
+    </message>
+    <message>
+        <source>Partition changing</source>
+        <translation>Смена раздела</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete %1 dev.?</source>
+        <translation>Вы уверены, что хотите удалить устройств: %1?</translation>
+    </message>
+    <message>
+        <source>Sensor delete</source>
+        <translation>Удаление устройств</translation>
+    </message>
 </context>
 <context>
     <name>Protocol</name>
@@ -4535,6 +4671,94 @@ and %1 more keys.
     <message>
         <source>Are you sure you want to delete key(s): %1</source>
         <translation>Вы уверены, что хотите удалить ключ(и): %1</translation>
+    </message>
+</context>
+<context>
+    <name>AddSensorsList</name>
+    <message>
+        <source>Add sensors</source>
+        <translation>Добавление устройств</translation>
+    </message>
+    <message>
+        <source>Add sensors to partition</source>
+        <translation>Добавление устройств в раздел</translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Sensors added:</source>
+        <translation>Добавлено:</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Add sensors to partition %1</source>
+        <translation>Добавление устройств в раздел %1</translation>
+    </message>
+</context>
+<context>
+    <name>DeleteById</name>
+    <message>
+        <source>Delete by number</source>
+        <translation>Удаление по номеру</translation>
+    </message>
+    <message>
+        <source>Remove one radio device by number</source>
+        <translation>Удалить одно радиоустройство по номеру</translation>
+    </message>
+    <message>
+        <source>Remove group of radio devices</source>
+        <translation>Удалить группу</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>С</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>По</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Удалить</translation>
+    </message>
+</context>
+<context>
+    <name>PartitionStatus</name>
+    <message>
+        <source>Lock</source>
+        <translation>Взять</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Снять</translation>
+    </message>
+    <message>
+        <source>User information not ready</source>
+        <translation>Информация о пользователях не готова</translation>
+    </message>
+    <message>
+        <source>Warning!</source>
+        <translation>Внимание!</translation>
+    </message>
+</context>
+<context>
+    <name>PartitionsStatusWidget</name>
+    <message>
+        <source>Partitions</source>
+        <translation>Разделы</translation>
     </message>
 </context>
 </TS>

@@ -628,6 +628,9 @@ def add():
     c = Canvas(32)
     c.line(16, 6, 16, 26, 5, GREEN)
     c.line(6, 16, 26, 16, 5, GREEN)
+    return c
+
+
 def hammer_and_wrench():
     c = Canvas(32)
     c.line(7, 25, 22, 10, 3, GREY)
@@ -767,6 +770,70 @@ def hint():  # a question mark in a blue disc
     return c
 
 
+def padlock(body, open_shackle):
+    def draw():
+        c = Canvas(32)
+        c.circle(16, 12, 8, body, inner=5)
+        c.rect(6, 12, 26, 15, (0, 0, 0, 0))
+        if open_shackle:
+            c.rect(21, 8, 26, 15, (0, 0, 0, 0))
+            c.rect(8, 12, 11, 15, body)
+        else:
+            c.rect(8, 12, 11, 15, body)
+            c.rect(21, 12, 24, 15, body)
+        c.rect(5, 15, 27, 29, body)
+        c.circle(16, 21, 2.5, WHITE)
+        c.rect(15, 21, 17, 25, WHITE)
+        return c
+    return draw
+
+
+def not_locked():
+    c = padlock(GOLD, False)()
+    c.line(22, 2, 30, 10, 3, RED)
+    c.line(30, 2, 22, 10, 3, RED)
+    return c
+
+
+def alarm():
+    c = Canvas(32)
+    c.fill(lambda x, y: y >= 3 and y <= 29 and abs(x - 16) <= (y - 3) * 0.52, RED)
+    c.rect(14.5, 10, 17.5, 21, WHITE)
+    c.rect(14.5, 24, 17.5, 27, WHITE)
+    return c
+
+
+def fire():
+    c = Canvas(32)
+    c.circle(16, 21, 9, RED)
+    c.fill(lambda x, y: y < 21 and abs(x - 16) <= (y - 3) * 0.5, RED)
+    c.circle(16, 23, 5, GOLD)
+    c.fill(lambda x, y: 12 < y < 23 and abs(x - 16) <= (y - 12) * 0.45, GOLD)
+    return c
+
+
+def siren():
+    c = Canvas(32)
+    c.circle(16, 18, 10, RED)
+    c.rect(4, 18, 28, 29, (0, 0, 0, 0))
+    c.rect(4, 24, 28, 29, GREY)
+    c.rect(8, 18, 24, 24, RED)
+    c.line(16, 2, 16, 5, 2, GOLD)
+    c.line(5, 7, 7, 9, 2, GOLD)
+    c.line(27, 7, 25, 9, 2, GOLD)
+    return c
+
+
+def clear():
+    c = Canvas(32)
+    c.rect(9, 9, 23, 29, GREY)
+    c.rect(6, 5, 26, 8, GREY)
+    c.rect(13, 2, 19, 5, GREY)
+    for x in (12, 16, 20):
+        c.rect(x - 0.8, 12, x + 0.8, 26, WHITE)
+    return c
+
+
 PICTURES = {
     "logo": logo,
     "copy": copy,
@@ -799,6 +866,13 @@ PICTURES = {
     "Add": add,
     "hammer_and_wrench": hammer_and_wrench,
     "stop": stop,
+    "locked": padlock(GREEN, False),
+    "unlocked": padlock(BLUE, True),
+    "not_locked": not_locked,
+    "alarm": alarm,
+    "fire": fire,
+    "siren": siren,
+    "clear": clear,
 }
 
 SIGNAL_PICTURES = {

@@ -681,13 +681,19 @@ private slots:
         overmind->deviceInfo().initForExecution(0, 0, 0, 0x0104);
         MainWindow window;
         PartitionModel model(nullptr);
+        // The loop and both outputs: the device count test passes with room for 100 more.
+        s_ExtMemDataOutput output{};
+        model.setOutData(0, output);
+        model.setOutData(1, output);
+        s_FullLoopData loop{};
+        model.setFullLoopData(loop);
         window.setPartitionModel(&model);
         overmind->setRadioState(RadioReady);
         for (QWidget *page : window.partitionPages())
-            QVERIFY(page->findChild<QPushButton *>("pbAllowAdd")->isEnabledTo(page));
+            QVERIFY(page->findChild<QPushButton *>("pbAllowAddSensors")->isEnabledTo(page));
         overmind->setRadioState(RadioUnknown);
         for (QWidget *page : window.partitionPages())
-            QVERIFY(!page->findChild<QPushButton *>("pbAllowAdd")->isEnabledTo(page));
+            QVERIFY(!page->findChild<QPushButton *>("pbAllowAddSensors")->isEnabledTo(page));
     }
 
     void objectSettingsBindCutsOtherListeners()

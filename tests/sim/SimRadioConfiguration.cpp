@@ -9,6 +9,7 @@
 #include "sim/SimFireContactDevices.h"
 #include "sim/SimOutputs.h"
 #include "sim/SimPanelDevices.h"
+#include "sim/SimPartitions.h"
 #include "sim/SimPowerValues.h"
 #include "sim/SimRadioAnswers.h"
 #include "sim/SimRadioStates.h"
@@ -427,6 +428,7 @@ void SimRadioConfiguration::install(SimCommunicator &device)
     SimRadioAnswers::attach(device);
     SimFireContactDevices::attach(device);
     SimOutputs::attach(device);
+    SimPartitions::attach(device);
     for (int i = 0; i < PartitionCount; ++i) {
         device.setRecord(0x25, quint16(i), bytesOf(partitionBlock(i)));
         device.setRecord(0x0B, quint16(i), bytesOf(partitionStatus(i)));

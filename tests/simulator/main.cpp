@@ -3,8 +3,9 @@
 #include "app/Logger.h"
 #include "app/StartUp.h"
 #include "sim/SimDirections.h"
-#include "sim/SimPanelDevices.h"
 #include "sim/SimKeys.h"
+#include "sim/SimPanelDevices.h"
+#include "sim/SimPartitions.h"
 #include "sim/SimRadioConfiguration.h"
 #include "sim/SimulatedSetup.h"
 
@@ -20,6 +21,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     SimulatedSetup simulator;
     SimRadioConfiguration::install(simulator.communicator());
+    SimPartitions::installShowcase(simulator.communicator());
     // Firmware files that fit the simulated device, for trying an update.
     QTemporaryDir firmwareFolder;
     if (firmwareFolder.isValid()) {

@@ -1,0 +1,99 @@
+// Drops arbitrary item-model payloads on a partition button. The first byte chooses
+// whether a live device's entry comes first; the rest is the payload as another program
+// could send it. Only devices this process lists may move, and only to the button's
+// partition.
+#include "app/DeviceTypeNames.h"
+#include "app/Logger.h"
+#include "app/ModalAnswerer.h"
+#include "app/Overmind.h"
+#include "pages/radio/PartitionCommandLinkButton.h"
+#include "pages/radio/SensorItemModel.h"
+#include "radio/Partition.h"
+#include "radio/PartitionModel.h"
+#include "sim/SimRadioConfiguration.h"
+
+#include <QApplication>
+#include <QDataStream>
+#include <QLoggingCategory>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QStandardPaths>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+constexpr int TargetIndex = 2;
+
+struct Harness
+{
+    Harness()
+    {
+        static int argc = 1;
+        static char name[] = "fuzz_partition_drop";
+        static char *argv[] = {name, nullptr};
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QStandardPaths::setTestModeEnabled(true);
+        QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
+        app = new QApplication(argc, argv);
+        logger = new Logger;
+        initDeviceTypeNames();
+        ModalAnswerer::setHandler(
+            [](const ModalAnswerer::Request &) { return int(QMessageBox::Ok); });
+        overmind = new Overmind;
+        overmind->deviceInfo().init(0, 0, 0, 0);
+    }
+
+    QApplication *app = nullptr;
+    Logger *logger = nullptr;
+    Overmind *overmind = nullptr;
+};
+
+QByteArray liveEntry(const Sensor::SPtr &device)
+{
+    QByteArray encoded;
+    QDataStream stream(&encoded, QIODevice::WriteOnly);
+    QMap<int, QVariant> roles;
+    roles.insert(Qt::UserRole,
+                 QVariant::fromValue<quintptr>(SensorItemModel::sensorKey(device.get())));
+    stream << 0 << 0 << roles;
+    return encoded;
+}
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    static Harness harness;
+    if (size < 1)
+        return 0;
+    PartitionModel model(nullptr);
+    for (int i = 0; i < SimRadioConfiguration::PartitionCount; ++i) {
+        model.setPartitionStatus(quint16(i), SimRadioConfiguration::partitionStatus(i));
+        model.setPartitionData(quint16(i), SimRadioConfiguration::partitionBlock(i));
+    }
+    for (const SimRadioConfiguration::Device &device : SimRadioConfiguration::devices())
+        if (device.id < 12)
+            model.setFullSensorData(quint16(device.id),
+                                    SimRadioConfiguration::sensorReport(device));
+    PartitionCommandLinkButton button(model.partition(TargetIndex), &model);
+    QByteArray payload(reinterpret_cast<const char *>(data + 1), int(size - 1));
+    const QList<Sensor::SPtr> devices = model.sensors();
+    if ((data[0] & 1) && !devices.isEmpty())
+        payload.prepend(liveEntry(devices.at(data[0] % devices.size())));
+    QMimeData mime;
+    mime.setData(QStringLiteral("application/x-qabstractitemmodeldatalist"), payload);
+    QMap<int, int> before;
+    for (const Sensor::SPtr &device : devices)
+        before.insert(device->id(), device->partition());
+    button.acceptsDragFrom(&mime, nullptr);
+    button.dropDevices(&mime);
+    for (const Sensor::SPtr &device : model.sensors()) {
+        const int was = before.value(device->id(), -1);
+        if (device->partition() != was && device->partition() != TargetIndex)
+            std::abort();
+        if (was == 0 && device->partition() != 0)
+            std::abort();
+    }
+    return 0;
+}
