@@ -336,7 +336,8 @@ void PartitionModel::fileByRecord(const Sensor::SPtr &device)
             takeOutForMove(other.get(), device);
     if (target && !target->sensors().contains(device)) {
         target->addSensor(device);
-        m_allDevices->addSensor(device);
+        if (!m_allDevices->sensors().contains(device))
+            m_allDevices->addSensor(device);
     }
 }
 

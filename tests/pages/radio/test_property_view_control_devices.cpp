@@ -89,6 +89,7 @@ struct Session
             const Sensor::SPtr device = overmind()->partitionModel()->sensor(id);
             const QModelIndex index = page->sensorModel()->indexOf(device.get());
             SensorListView *cards = page->sensorView();
+            cards->scrollTo(index); // a long partition list may hide the card
             QTest::mouseClick(cards->viewport(), Qt::LeftButton, {},
                               cards->visualRect(index).center());
             SensorPropertiesWidget *view = page->propertiesView();
