@@ -336,8 +336,7 @@ void PartitionModel::fileByRecord(const Sensor::SPtr &device)
             takeOutForMove(other.get(), device);
     if (target && !target->sensors().contains(device)) {
         target->addSensor(device);
-        if (!m_allDevices->sensors().contains(device))
-            m_allDevices->addSensor(device);
+        m_allDevices->addSensor(device);
     }
 }
 
