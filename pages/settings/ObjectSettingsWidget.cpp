@@ -320,9 +320,14 @@ void ObjectSettingsWidget::onTakeDelayUpdated(quint16 seconds)
 {
     if (!m_settings)
         return;
+    // A delay the record already holds is not written again: every write comes back from
+    // the device, and with two writes in flight the page and the controller would hand the
+    // two values back and forth for ever.
+    const bool changed = m_settings->takeDelay() != seconds;
     m_settings->setTakeDelay(seconds);
     m_takeDelay->setValue(seconds);
-    m_settings->store();
+    if (changed)
+        m_settings->store();
 }
 
 void ObjectSettingsWidget::onMinimumTakeDelayUpdated(int seconds)
