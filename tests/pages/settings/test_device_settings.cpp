@@ -1,4 +1,5 @@
 #include "SettingsBytes.h"
+#include "app/Overmind.h"
 #include "pages/settings/BeeperSettings.h"
 #include "pages/settings/DateTimeSettings.h"
 #include "pages/settings/DebugSettings.h"
@@ -166,6 +167,37 @@ private slots:
         s.setNtpServer(server);
         QCOMPARE(s.ntpServer(), stored);
         QVERIFY(!s.ntpServer().contains(QChar::ReplacementCharacter));
+    }
+
+    // Fault mended: a file's NTP server made the device block go to the device even when
+    // the file was only being viewed.
+    void viewedFileNeverWritesTheDevice_data()
+    {
+        QTest::addColumn<bool>("viewing");
+        QTest::newRow("viewing") << true;
+        QTest::newRow("connected") << false;
+    }
+
+    void viewedFileNeverWritesTheDevice()
+    {
+        QFETCH(bool, viewing);
+        Overmind overmind;
+        overmind.setViewingMode(viewing);
+        DeviceSettings device(nullptr);
+        DateTimeSettings dateTime(nullptr);
+        dateTime.setDeviceData(device.data());
+        connect(&dateTime, &DateTimeSettings::updateNtpServer, &device,
+                &DeviceSettings::setNtpServer);
+        LogCapture log;
+        QVERIFY(dateTime.fromJson(json(R"({"NTPServer":"ntp.example","timeSource":1})"), 2));
+        QCOMPARE(device.ntpServer(), QString("ntp.example"));
+        if (viewing) {
+            QTest::qWait(50);
+            QCOMPARE(log.count("DeviceSettings: Saving settings"), 0);
+            QCOMPARE(log.count("DateTimeSettings: Saving settings"), 0);
+        } else {
+            QTRY_COMPARE(log.count("DeviceSettings: Saving settings"), 1);
+        }
     }
 
     void clockWords_data()

@@ -85,7 +85,7 @@ private slots:
         QCOMPARE(child<QComboBox>(ui()->ibuttonConfigWidget, "cbIButtonLedMode")->currentIndex(),
                  2);
         QCOMPARE(child<QComboBox>(ui()->ledsSettingsWidget, "cbLed4Mode")->currentText(),
-                 QStringLiteral("Work"));
+                 QCoreApplication::translate("LedsSettingsWidget", "Work"));
         QTableWidget *table = ui()->outputGroupsWidget->table();
         QTRY_COMPARE(table->item(15, 2)->text(), SimDeviceSettings::groupName(15));
         QCOMPARE(table->item(3, 2)->text(), QStringLiteral("Насос полива"));
@@ -252,7 +252,8 @@ private slots:
             QCOMPARE(int(quint8(device().commandsOf(0x81).at(g).at(1))), g);
         QTRY_COMPARE(SimDeviceSettings::of(device())->group(4).left(62),
                      QString(31, QChar(0x0416)).toUtf8());
-        QCOMPARE(child<QLabel>(page, "lblStatus")->text(), QStringLiteral("Names saved"));
+        QCOMPARE(child<QLabel>(page, "lblStatus")->text(),
+                 QCoreApplication::translate("OutputGroupsSettingsWidget", "Names saved"));
 
         // Reset: local empty names written, the window locked and given back.
         m_boxes->reply = [](const ModalAnswerer::Request &) { return int(QMessageBox::Yes); };
