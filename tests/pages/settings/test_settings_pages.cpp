@@ -267,6 +267,22 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(session().window()->isEnabled(), 5000);
     }
 
+    void groupStatesOnlyFromFirmwareTwo()
+    {
+        OutputGroupsSettingsWidget *page = ui()->outputGroupsWidget;
+        QTRY_COMPARE(page->table()->item(15, 2)->text(), SimDeviceSettings::groupName(15));
+        QCOMPARE(device().commandsOf(0x41).size(), 0);
+        QCOMPARE(page->table()->item(2, 1)->text(),
+                 QCoreApplication::translate("OutputGroupsSettingsWidget", "Unknown"));
+        session().overmind()->deviceInfo().setVersion(0x0200);
+        emit session().overmind()->ready();
+        QTRY_COMPARE_WITH_TIMEOUT(device().commandsOf(0x41).size(), 16, DeviceTimeout);
+        QTRY_COMPARE(page->table()->item(2, 1)->text(),
+                     QCoreApplication::translate("OutputGroupsSettingsWidget", "Disabled"));
+        QCOMPARE(page->table()->item(3, 1)->text(),
+                 QCoreApplication::translate("OutputGroupsSettingsWidget", "Enabled"));
+    }
+
     // Fault mended: each ready connected the device handlers again, so a second read
     // handled every record twice.
     void aSecondReadHandlesEachRecordOnce()
