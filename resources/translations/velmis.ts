@@ -974,6 +974,50 @@
         <source>Minimum take delay updated: %1 sec</source>
         <translation>Минимальная задержка взятия обновлена: %1 с</translation>
     </message>
+    <message>
+        <source>Name:</source>
+        <translation>Название:</translation>
+    </message>
+    <message>
+        <source>№</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Alarm delay</source>
+        <translation>Задержка тревоги</translation>
+    </message>
+    <message>
+        <source>Auto take time</source>
+        <translation>Время автовзятия</translation>
+    </message>
+    <message>
+        <source>Alarm on sensor loss</source>
+        <translation>Тревога при потере датчика</translation>
+    </message>
+    <message>
+        <source>Take with lost sensors</source>
+        <translation>Взятие с потерянными датчиками</translation>
+    </message>
+    <message>
+        <source>Take with alarm sensors</source>
+        <translation>Взятие с датчиками в тревоге</translation>
+    </message>
+    <message>
+        <source>Take with failed sensors</source>
+        <translation>Взятие с неисправными датчиками</translation>
+    </message>
+    <message>
+        <source>Force take with alarm sensors</source>
+        <translation>Принудительное взятие с датчиками в тревоге</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Range: 5 to 65535 seconds.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Диапазон: от 5 до 65535 секунд.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
 </context>
 <context>
     <name>OnlineUpdateWidget</name>
@@ -4759,6 +4803,437 @@ and %1 more keys.
     <message>
         <source>Partitions</source>
         <translation>Разделы</translation>
+    <name>ObjectSettings</name>
+    <message>
+        <source>Since one of the sensors has power-saving mode enabled, the minimum arm delay should be equal to the sensor polling period. The value has been increased to %1 seconds.</source>
+        <translation>Так как у одного из датчиков включён режим энергосбережения, минимальная задержка взятия должна быть равна периоду опроса датчиков. Значение увеличено до %1 секунд.</translation>
+    </message>
+    <message>
+        <source>Object</source>
+        <translation>Объект</translation>
+    </message>
+    <message>
+        <source>Reset settings</source>
+        <translation>Сброс настроек</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the settings?</source>
+        <translation>Вы уверены, что хотите сбросить настройки?</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceSettingsWidget</name>
+    <message>
+        <source>Enable low power mode</source>
+        <translation>Включить режим низкого энергопотребления</translation>
+    </message>
+    <message>
+        <source>Allow configuration with closed case</source>
+        <translation>Разрешить настройку с закрытым корпусом</translation>
+    </message>
+    <message>
+        <source>Send repeated alarms for same partition</source>
+        <translation>Отправлять повторные тревоги по разделу</translation>
+    </message>
+    <message>
+        <source>Send repeated alarms for same sensor</source>
+        <translation>Отправлять повторные тревоги по датчику</translation>
+    </message>
+    <message>
+        <source>Send repeated fire alarms for same partition</source>
+        <translation>Отправлять повторные пожарные тревоги по разделу</translation>
+    </message>
+    <message>
+        <source>Send repeated fire alarms for same sensor</source>
+        <translation>Отправлять повторные пожарные тревоги по датчику</translation>
+    </message>
+    <message>
+        <source>Send repeated event for every take on and take off</source>
+        <translation>Отправлять событие при каждом взятии и снятии</translation>
+    </message>
+    <message>
+        <source>Send repeated event for every take on and take off to outputs</source>
+        <translation>Передавать каждое взятие и снятие на выходы</translation>
+    </message>
+    <message>
+        <source>Reset to default</source>
+        <translation>Сбросить настройки</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Reset settings</source>
+        <translation>Сброс настроек</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the settings?</source>
+        <translation>Вы уверены, что хотите сбросить настройки?</translation>
+    </message>
+</context>
+<context>
+    <name>DateTimeSettingsWidget</name>
+    <message>
+        <source>Current device time:</source>
+        <translation>Текущее время прибора:</translation>
+    </message>
+    <message>
+        <source>Use GSM Network time</source>
+        <translation>Время сети GSM</translation>
+    </message>
+    <message>
+        <source>Use GSM network timezone</source>
+        <translation>Часовой пояс сети GSM</translation>
+    </message>
+    <message>
+        <source>Daylight saving time</source>
+        <translation>Летнее время</translation>
+    </message>
+    <message>
+        <source>NTP / HTP synchronization</source>
+        <translation>Синхронизация NTP / HTP</translation>
+    </message>
+    <message>
+        <source>Server address:</source>
+        <translation>Адрес сервера:</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Вручную</translation>
+    </message>
+    <message>
+        <source>Date and time:</source>
+        <translation>Дата и время:</translation>
+    </message>
+    <message>
+        <source>Timezone:</source>
+        <translation>Часовой пояс:</translation>
+    </message>
+    <message>
+        <source>Reset to default</source>
+        <translation>Сбросить настройки</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Reset settings</source>
+        <translation>Сброс настроек</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the settings?</source>
+        <translation>Вы уверены, что хотите сбросить настройки?</translation>
+    </message>
+</context>
+<context>
+    <name>LedsSettingsWidget</name>
+    <message>
+        <source>Front panel LEDs</source>
+        <translation>Индикаторы передней панели</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Отключен</translation>
+    </message>
+    <message>
+        <source>Out1</source>
+        <translation>Выход 1</translation>
+    </message>
+    <message>
+        <source>Out2</source>
+        <translation>Выход 2</translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <translation>Работа</translation>
+    </message>
+    <message>
+        <source>Led %1</source>
+        <translation>Индикатор %1</translation>
+    </message>
+    <message>
+        <source>LED Mode</source>
+        <translation>Режим светодиодов</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Авто</translation>
+    </message>
+    <message>
+        <source>Global enable</source>
+        <translation>Включены все</translation>
+    </message>
+    <message>
+        <source>Global disable</source>
+        <translation>Отключены все</translation>
+    </message>
+    <message>
+        <source>Alarm sensors led mode:</source>
+        <translation>Светодиоды охранных датчиков:</translation>
+    </message>
+    <message>
+        <source>Fire sensors led mode:</source>
+        <translation>Светодиоды пожарных датчиков:</translation>
+    </message>
+    <message>
+        <source>Technology sensors led mode:</source>
+        <translation>Светодиоды технологических датчиков:</translation>
+    </message>
+    <message>
+        <source>Reset to default</source>
+        <translation>Сбросить настройки</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Reset settings</source>
+        <translation>Сброс настроек</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the settings?</source>
+        <translation>Вы уверены, что хотите сбросить настройки?</translation>
+    </message>
+</context>
+<context>
+    <name>BeeperSettingsWidget</name>
+    <message>
+        <source>Enable beeper</source>
+        <translation>Включить звук</translation>
+    </message>
+    <message>
+        <source>Beep time (sec)</source>
+        <translation>Длительность звука (с)</translation>
+    </message>
+    <message>
+        <source>Event volume</source>
+        <translation>Громкость событий</translation>
+    </message>
+    <message>
+        <source>Alarm volume</source>
+        <translation>Громкость тревог</translation>
+    </message>
+    <message>
+        <source>Linked events</source>
+        <translation>Связанные события</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Тревога</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation>Пожар</translation>
+    </message>
+    <message>
+        <source>Partition take</source>
+        <translation>Взятие раздела</translation>
+    </message>
+    <message>
+        <source>Partition take off</source>
+        <translation>Снятие раздела</translation>
+    </message>
+    <message>
+        <source>Take delay</source>
+        <translation>Задержка взятия</translation>
+    </message>
+    <message>
+        <source>Not taken</source>
+        <translation>Невзятие</translation>
+    </message>
+    <message>
+        <source>Partitions partly taken</source>
+        <translation>Частичное взятие</translation>
+    </message>
+    <message>
+        <source>Sensor added</source>
+        <translation>Подключение датчика</translation>
+    </message>
+    <message>
+        <source>Bell event</source>
+        <translation>Колокольчик</translation>
+    </message>
+    <message>
+        <source>Ticket received</source>
+        <translation>Квитанция получена</translation>
+    </message>
+    <message>
+        <source>Ticket waiting</source>
+        <translation>Ожидание квитанции</translation>
+    </message>
+    <message>
+        <source>Reset to default</source>
+        <translation>Сбросить настройки</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Reset settings</source>
+        <translation>Сброс настроек</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the settings?</source>
+        <translation>Вы уверены, что хотите сбросить настройки?</translation>
+    </message>
+</context>
+<context>
+    <name>IButtonConfigWidget</name>
+    <message>
+        <source>Card reader LEDs</source>
+        <translation>Светодиоды считывателя</translation>
+    </message>
+    <message>
+        <source>1 LED, First touch - status, next - arm/disarm</source>
+        <translation>1 светодиод, первое касание - статус, следующие - взятие/снятие</translation>
+    </message>
+    <message>
+        <source>1 LED, First touch - status, second - arm/disarm</source>
+        <translation>1 светодиод, первое касание - статус, второе - взятие/снятие</translation>
+    </message>
+    <message>
+        <source>2 LED, First touch - status, next - arm/disarm</source>
+        <translation>2 светодиода, первое касание - статус, следующие - взятие/снятие</translation>
+    </message>
+    <message>
+        <source>2 LED, First touch - status, second - arm/disarm</source>
+        <translation>2 светодиода, первое касание - статус, второе - взятие/снятие</translation>
+    </message>
+    <message>
+        <source>2 LEDs, Show status always, on touch - arm/disarm</source>
+        <translation>2 светодиода, статус всегда, касание - взятие/снятие</translation>
+    </message>
+    <message>
+        <source>Card reader LED Mode</source>
+        <translation>Режим светодиода считывателя</translation>
+    </message>
+    <message>
+        <source>Invert card reader led</source>
+        <translation>Инверсия светодиода считывателя</translation>
+    </message>
+    <message>
+        <source>Partitions for displaying status</source>
+        <translation>Разделы для отображения статуса</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сбросить</translation>
+    </message>
+</context>
+<context>
+    <name>IButtonConfig</name>
+    <message>
+        <source>Reset settings</source>
+        <translation>Сброс настроек</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the settings?</source>
+        <translation>Вы уверены, что хотите сбросить настройки?</translation>
+    </message>
+</context>
+<context>
+    <name>DebugSettingsWidget</name>
+    <message>
+        <source>Debug settings</source>
+        <translation>Отладочные настройки</translation>
+    </message>
+    <message>
+        <source>Test server</source>
+        <translation>Тестовый сервер</translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation>MAC-адрес</translation>
+    </message>
+    <message>
+        <source>Reset MAC to default</source>
+        <translation>Сбросить MAC-адрес</translation>
+    </message>
+    <message>
+        <source>Reset to default</source>
+        <translation>Сбросить настройки</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Reset settings</source>
+        <translation>Сброс настроек</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the settings?</source>
+        <translation>Вы уверены, что хотите сбросить настройки?</translation>
+    </message>
+</context>
+<context>
+    <name>OutputGroupsSettingsWidget</name>
+    <message>
+        <source>Output groups names</source>
+        <translation>Названия групп выходов</translation>
+    </message>
+    <message>
+        <source>Output group</source>
+        <translation>Группа выходов</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Group %1</source>
+        <translation>Группа %1</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Неизвестно</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Подтвердить</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сбросить</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Включена</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Отключена</translation>
+    </message>
+    <message>
+        <source>Names saved</source>
+        <translation>Названия сохранены</translation>
+    </message>
+</context>
+<context>
+    <name>OutputGroupsSettings</name>
+    <message>
+        <source>Reset settings</source>
+        <translation>Сброс настроек</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the settings?</source>
+        <translation>Вы уверены, что хотите сбросить настройки?</translation>
     </message>
 </context>
 </TS>
