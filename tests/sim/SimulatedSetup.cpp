@@ -2,6 +2,7 @@
 
 #include "sim/SimComms.h"
 #include "sim/SimDirections.h"
+#include "sim/SimJournal.h"
 #include "sim/SimUsers.h"
 
 namespace {
@@ -98,4 +99,5 @@ void SimulatedSetup::fillLargeConfiguration(SimCommunicator &communicator)
     SimUsers::install(communicator);
     SimComms::install(communicator);
     SimDirections::install(communicator);
+    SimJournal::install(communicator);
 }

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QObject>
+#include <QTimer>
+#include <QVector>
+
+class SimCommunicator;
+
+// The event journal of the simulated communicator: a ring of 16384 cells holding a large
+// realistic journal (every event source, transmission reports after their events, a few
+// entries with a broken seal, never-written cells). It answers the tail (0x35), the read
+// from an index (0x36: the ring from that index down, then 0x37), single cells (0x32) and
+// the erase (0xAA). A read can be made to stall.
+class SimJournal : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int RingSize = 0x4000;
+    static constexpr quint16 ErrEmptyCell = 0x4F;
+
+    struct Cell
+    {
+        QByteArray entry; // empty: never written
+    };
+
+    static SimJournal *install(SimCommunicator &device);
+    static SimJournal *of(SimCommunicator &device);
+
+    // A 256-byte entry sealed with its CRC.
+    static QByteArray entry(quint32 number, quint8 source, const QByteArray &body,
+                            const QDateTime &utc, const QByteArray &user = QByteArray());
+    static quint32 dateWord(const QDate &date);
+    static quint32 timeWord(const QTime &time);
+
+    // Fills the ring with `events` entries (reports included) from cell 0 up.
+    void fill(int events);
+    void setCell(int index, const QByteArray &entry);
+    const QVector<Cell> &cells() const { return m_cells; }
+    quint16 tail() const { return m_tail; }
+    void setTail(quint16 tail) { m_tail = tail; }
+    // Sealed entries in the ring, reports included, and the reports alone.
+    int sealedCount() const;
+    int reportCount() const;
+
+    // Cells sent per millisecond tick of a read.
+    void setPace(int cellsPerTick) { m_pace = qMax(1, cellsPerTick); }
+    // The next read sends this many cells and then falls silent.
+    void stallAfter(int cells) { m_stallAfter = cells; }
+    int reads() const { return m_reads; }
+
+private:
+    explicit SimJournal(SimCommunicator &device);
+    void onCommand(const QByteArray &command);
+    void startRead(quint16 from);
+    void sendSome();
+    void sendCell(int index);
+
+    SimCommunicator &m_device;
+    QVector<Cell> m_cells;
+    quint16 m_tail = 0;
+    QTimer m_timer;
+    int m_next = 0;
+    int m_left = 0;
+    int m_pace = 48;
+    int m_stallAfter = -1;
+    int m_reads = 0;
+};
