@@ -43,6 +43,7 @@ Journal::Journal(Protocol *protocol, QObject *parent) : QAbstractItemModel(paren
 {
     m_protocol = protocol;
     m_rows.reserve(65535);
+    m_delivered.resize(65536);
     m_readTimer.setSingleShot(true);
     connect(&m_readTimer, &QTimer::timeout, this, &Journal::onReadTimeout);
     if (m_protocol) {
@@ -284,6 +285,7 @@ void Journal::journalTail(EventIdx tail)
     m_lastIndex = EventIdx(tail - 1);
     logDebug(this, QStringLiteral("Journal tail received"));
     m_tail = tail;
+    m_delivered.fill(false);
     if (tail != 0)
         m_cursor = quint32(tail) - 1;
     m_stallRetries = 0;
@@ -312,6 +314,12 @@ void Journal::journalReadComplete(EventIdx)
 
 void Journal::eventLoaded(EventIdx idx, const s_FullJournalEventIsp2 &entry)
 {
+    // A cell asked for again after a stall may come twice: it counts and shows once.
+    if (m_delivered.testBit(idx)) {
+        logError(this, QStringLiteral("The message is duplicated id = %1").arg(idx));
+        return;
+    }
+    m_delivered.setBit(idx);
     const quint32 crc = crc32Stm(entry.body, CrcCovered);
     if (crc == entry.crc32) {
         logDebug(this, QStringLiteral("Journal event loaded.  idx=%1  EventId=%2")
@@ -460,6 +468,7 @@ void Journal::abortReading(const QString &message)
 
 void Journal::clearList()
 {
+    m_delivered.fill(false);
     if (!m_rows.isEmpty()) {
         beginRemoveRows(QModelIndex(), 0, m_rows.size() - 1);
         m_rows.clear();

@@ -3,6 +3,7 @@
 #include "link/Records.h"
 
 #include <QAbstractItemModel>
+#include <QBitArray>
 #include <QDate>
 #include <QDateTime>
 #include <QHash>
@@ -140,6 +141,8 @@ private:
     quint32 m_cursor = 0;
     EventIdx m_lastIndex = 0xFFFF;
     QTimer m_readTimer;
+    // Ring cells delivered since the tail arrived.
+    QBitArray m_delivered;
     bool m_reading = false;
     int m_stallTimeoutMs = TailWaitMs;
     int m_stallRetries = 0;

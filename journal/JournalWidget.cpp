@@ -116,8 +116,14 @@ JournalWidget::JournalWidget(QWidget *parent)
     connect(m_currentFilter, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &JournalWidget::onFilter);
     connect(m_caseSensitivity, &QCheckBox::toggled, this, &JournalWidget::onFilter);
-    if (Overmind *overmind = Overmind::instance())
+    if (Overmind *overmind = Overmind::instance()) {
         connect(overmind, &Overmind::connected, this, &JournalWidget::onConnected);
+        connect(overmind, &Overmind::disconnected, this, [this] {
+            if (m_journal)
+                m_journal->abortReading(
+                    tr("The device was disconnected; the journal read was not completed."));
+        });
+    }
     connect(m_view, &QTreeView::doubleClicked, this, &JournalWidget::onDoubleClicked);
 
     m_proxy = new TreeSortFilterProxyModel(nullptr);
@@ -156,6 +162,17 @@ void JournalWidget::setJournal(Journal *journal)
                 journal->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString());
     m_currentFilter->setCurrentIndex(0);
     onFilter();
+}
+
+// Room for a number, a date, a time and a source name: a new filter model resets the widths.
+void JournalWidget::sizeColumns()
+{
+    const QFontMetrics metrics(m_view->font());
+    const QString samples[] = {QStringLiteral("0000000"), QStringLiteral("00.00.00000"),
+                               QStringLiteral("00:00:000"),
+                               QStringLiteral("Удаленный веб интерфейс")};
+    for (int column = 0; column < 4; ++column)
+        m_view->header()->resizeSection(column, metrics.horizontalAdvance(samples[column]) + 24);
 }
 
 Journal *JournalWidget::journal() const
@@ -246,6 +263,7 @@ void JournalWidget::onFilter()
     // The view no longer shows the previous filter model; nothing else holds it.
     delete m_proxy;
     m_proxy = proxy;
+    sizeColumns();
 }
 
 QString JournalWidget::csvLine(const QStringList &fields)

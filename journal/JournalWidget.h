@@ -55,6 +55,7 @@ protected:
 
 private:
     void onLoadingFailed(const QString &message);
+    void sizeColumns();
 
     QPointer<Journal> m_journal;
     QTimer *m_clearTimer = nullptr;

@@ -2,8 +2,11 @@
 
 #include "link/Crc.h"
 #include "sim/SimCommunicator.h"
+#include "sim/SimDevice.h"
 
 #include <QtEndian>
+
+#include <iterator>
 
 namespace {
 constexpr quint8 OpReadJournal = 0x32;
@@ -30,6 +33,8 @@ quint16 idOf(const QByteArray &command)
     return quint16(quint8(command.at(1)) | (quint8(command.at(2)) << 8));
 }
 
+const quint16 PartitionEvents[] = {16, 8, 21, 11, 6, 24, 29, 10, 17, 33};
+const quint16 KeyEvents[] = {16, 8, 32, 6, 16, 8};
 const char *const UserNames[] = {"Администратор", "Ирина Волкова", "installer", "Охрана пост 2"};
 } // namespace
 
@@ -141,13 +146,14 @@ void SimJournal::fill(int events)
         case 21:
         case 22:
             put(body, 0, 0x3u, 4);
-            put(body, 4, quint16(1 + i % 12), 2);
+            put(body, 4, PartitionEvents[i % std::size(PartitionEvents)], 2);
             body[6] = char(i % 20);
+            body[8] = char(i % 6 == 0 ? 0x11 : 0); // failed radio devices 0 and 4
             break;
         case 3:
         case 18:
             put(body, 0, 0x1u, 4);
-            put(body, 4, quint16(1 + i % 4), 2);
+            put(body, 4, KeyEvents[i % std::size(KeyEvents)], 2);
             body[6] = char(i % 20); // key slots 0..19
             put(body, 24, 0x0100002A3F11ull + quint64(i % 20), 8);
             break;
@@ -256,7 +262,8 @@ void SimJournal::onCommand(const QByteArray &command)
         m_device.send(SimCommunicator::message(OpJournalTail, m_tail));
         break;
     case OpReadFromIndex:
-        startRead(idOf(command));
+        if (!m_silent)
+            startRead(idOf(command));
         break;
     case OpClearJournal: {
         m_timer.stop();
@@ -285,9 +292,16 @@ void SimJournal::startRead(quint16 from)
 
 void SimJournal::sendSome()
 {
+    // A device that lost its USB power forgets the read it was streaming.
+    if (!m_device.device()->isPlugged()) {
+        m_timer.stop();
+        m_left = 0;
+        return;
+    }
     for (int sent = 0; sent < m_pace && m_left > 0; ++sent) {
         if (m_stallAfter == 0) {
             m_stallAfter = -1;
+            m_silent = m_stallForever;
             m_timer.stop();
             return;
         }

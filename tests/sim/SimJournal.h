@@ -46,8 +46,20 @@ public:
 
     // Cells sent per millisecond tick of a read.
     void setPace(int cellsPerTick) { m_pace = qMax(1, cellsPerTick); }
-    // The next read sends this many cells and then falls silent.
-    void stallAfter(int cells) { m_stallAfter = cells; }
+    // The next read sends this many cells and then falls silent; for good when `permanently`,
+    // until resume().
+    void stallAfter(int cells, bool permanently = false)
+    {
+        m_stallAfter = cells;
+        m_stallForever = permanently;
+    }
+    void resume()
+    {
+        m_stallAfter = -1;
+        m_stallForever = false;
+        m_silent = false;
+    }
+    bool isReading() const { return m_timer.isActive(); }
     int reads() const { return m_reads; }
 
 private:
@@ -65,5 +77,7 @@ private:
     int m_left = 0;
     int m_pace = 48;
     int m_stallAfter = -1;
+    bool m_stallForever = false;
+    bool m_silent = false;
     int m_reads = 0;
 };
