@@ -14,6 +14,8 @@ constexpr quint8 OpJournalTail = 0x35;
 constexpr quint8 OpReadFromIndex = 0x36;
 constexpr quint8 OpReadComplete = 0x37;
 constexpr quint8 OpClearJournal = 0xAA;
+constexpr quint8 OpReadDebug = 0x04;
+constexpr quint8 OpClearDebug = 0xAB;
 constexpr int EntrySize = 256;
 constexpr int BodyAt = 112;
 
@@ -57,6 +59,76 @@ SimJournal::SimJournal(SimCommunicator &device)
     connect(&m_timer, &QTimer::timeout, this, &SimJournal::sendSome);
     connect(&device, &SimCommunicator::commandReceived, this, &SimJournal::onCommand);
     fill(3000);
+    fillDebug();
+}
+
+QByteArray SimJournal::debugEntry(quint16 number, quint16 fault, quint8 type, quint8 count,
+                                  const QByteArray &payload, const QDateTime &utc)
+{
+    QByteArray bytes(64, '\0');
+    put(bytes, 0, number, 2);
+    put(bytes, 2, fault, 2);
+    bytes[4] = char(type);
+    bytes[5] = char(count);
+    putText(bytes, 6, payload.left(46));
+    const QDateTime at = utc.toUTC();
+    put(bytes, 52, timeWord(at.time()), 4);
+    put(bytes, 56, dateWord(at.date()), 4);
+    put(bytes, 60, crc32Stm(bytes.constData(), 60), 4);
+    return bytes;
+}
+
+// Faults of every data type, as a device a few weeks in service has them.
+void SimJournal::fillDebug()
+{
+    m_debug.clear();
+    QDateTime at(QDate(2026, 10, 20), QTime(3, 15, 0), Qt::UTC);
+    for (int i = 0; i < 48; ++i) {
+        QByteArray payload(46, '\0');
+        const quint8 type = quint8(i % 6);
+        quint8 count = 0;
+        switch (type) {
+        case 0:
+            // The device's own code page: "Сбой модема" in Windows-1251.
+            payload = QByteArray::fromHex("d1e1eee920eceee4e5ece0");
+            break;
+        case 1:
+            count = 3;
+            payload[0] = char(31);
+            payload[1] = char(7);
+            payload[2] = char(i);
+            break;
+        case 2:
+            count = 2;
+            put(payload, 0, 512 + i, 2);
+            put(payload, 2, 0xBEEF, 2);
+            break;
+        case 3:
+            count = 2;
+            put(payload, 0, 0x20001F00u + quint32(i), 4);
+            put(payload, 4, 4096, 4);
+            break;
+        case 4:
+            count = 1;
+            put(payload, 0, quint32(i * 10), 4);
+            putText(payload, 4, "gsm_task");
+            break;
+        case 5: {
+            count = 2;
+            const float values[2] = {3.75f, -12.5f};
+            payload.replace(0, 8, reinterpret_cast<const char *>(values), 8);
+            break;
+        }
+        }
+        at = at.addSecs(3600 * 7 + i * 13);
+        m_debug.append(debugEntry(quint16(i), quint16((i * 17) % 141), type, count, payload, at));
+    }
+}
+
+void SimJournal::sendDebug()
+{
+    for (int index = 1; index < m_debug.size(); ++index)
+        m_device.send(SimCommunicator::message(OpReadDebug, quint16(index), m_debug.at(index)));
 }
 
 quint32 SimJournal::dateWord(const QDate &date)
@@ -264,6 +336,20 @@ void SimJournal::onCommand(const QByteArray &command)
     case OpReadFromIndex:
         if (!m_silent)
             startRead(idOf(command));
+        break;
+    case OpReadDebug:
+        // The first entry is answered as a held record; the rest follow it.
+        if (m_debug.isEmpty()) {
+            m_device.removeRecord(OpReadDebug, 0);
+            m_device.setRecord(OpReadDebug, 0, QByteArray());
+        } else {
+            m_device.setRecord(OpReadDebug, 0, m_debug.first());
+            QTimer::singleShot(0, this, &SimJournal::sendDebug);
+        }
+        break;
+    case OpClearDebug:
+        m_debug.clear();
+        m_device.send(SimCommunicator::message(OpClearDebug, 0, QByteArray(2, '\0')));
         break;
     case OpClearJournal: {
         m_timer.stop();

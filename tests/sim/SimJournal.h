@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QList>
 #include <QObject>
 #include <QTimer>
 #include <QVector>
@@ -44,6 +45,13 @@ public:
     int sealedCount() const;
     int reportCount() const;
 
+    // A sealed 64-byte debug journal entry.
+    static QByteArray debugEntry(quint16 number, quint16 fault, quint8 type, quint8 count,
+                                 const QByteArray &payload, const QDateTime &utc);
+    // The debug journal (answers of 0x04 from entry 0; erased by 0xAB).
+    const QList<QByteArray> &debugEntries() const { return m_debug; }
+    void setDebugEntries(const QList<QByteArray> &entries) { m_debug = entries; }
+
     // Cells sent per millisecond tick of a read.
     void setPace(int cellsPerTick) { m_pace = qMax(1, cellsPerTick); }
     // The next read sends this many cells and then falls silent; for good when `permanently`,
@@ -68,6 +76,8 @@ private:
     void startRead(quint16 from);
     void sendSome();
     void sendCell(int index);
+    void fillDebug();
+    void sendDebug();
 
     SimCommunicator &m_device;
     QVector<Cell> m_cells;
@@ -80,4 +90,5 @@ private:
     bool m_stallForever = false;
     bool m_silent = false;
     int m_reads = 0;
+    QList<QByteArray> m_debug;
 };
