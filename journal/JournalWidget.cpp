@@ -71,6 +71,7 @@ JournalWidget::JournalWidget(QWidget *parent)
     m_view->setObjectName(QStringLiteral("journalView"));
     m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_view->setUniformRowHeights(true);
 
     auto *grid = new QGridLayout(this);
     grid->setObjectName(QStringLiteral("gridLayout"));

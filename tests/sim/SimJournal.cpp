@@ -411,3 +411,67 @@ void SimJournal::sendCell(int index)
     else
         m_device.send(SimCommunicator::message(OpReadJournal, quint16(index), entry));
 }
+
+namespace {
+struct Parameter
+{
+    const char *title; // Windows-1251 where not ASCII
+    quint8 type;
+    float base;
+};
+const Parameter Parameters[] = {
+    {"Uin, V", 7, 12.4f},       {"Ubat, V", 7, 4.05f},         {"Icharge, mA", 6, 180.0f},
+    {"T board, C", 7, 31.5f},   {"GSM RSSI", 6, -71.0f},       {"Uptime, s", 4, 86400.0f},
+    {"Heap free", 4, 23552.0f}, {"Flags", 5, 48879.0f},        {"RF noise, dBm", 6, -104.0f},
+    {"RF packets", 4, 1200.0f}, {"\xd2\xe0\xea\xf2", 7, 0.5f}, {"Stack min", 4, 312.0f},
+    {"Tasks", 4, 14.0f},        {"Reboots", 4, 3.0f},          {"Last error", 5, 0x4F},
+    {"Load, %", 7, 37.5f},      {"Unknown kind", 9, 1.0f},
+};
+} // namespace
+
+QList<QByteArray> SimJournal::realtimeTitles()
+{
+    QList<QByteArray> messages;
+    for (int i = 0; i < int(std::size(Parameters)); ++i) {
+        QByteArray title(33, '\0');
+        title[0] = char(i);
+        putText(title, 1, QByteArray(Parameters[i].title).left(31));
+        messages.append(SimCommunicator::message(
+            0x3B, quint16(i == int(std::size(Parameters)) - 1 ? 63 : i), title));
+    }
+    return messages;
+}
+
+QByteArray SimJournal::realtimeTypes()
+{
+    QByteArray types(64, '\0');
+    for (int i = 0; i < int(std::size(Parameters)); ++i)
+        types[i] = char(Parameters[i].type);
+    return SimCommunicator::message(0x3C, 0, types);
+}
+
+QByteArray SimJournal::realtimeValues(int tick)
+{
+    QByteArray values(256, '\0');
+    for (int i = 0; i < int(std::size(Parameters)); ++i) {
+        float value = Parameters[i].base;
+        if (Parameters[i].type == 7)
+            value += float((tick * (i + 3)) % 10) / 20.0f;
+        else if (i == 5)
+            value += float(tick);
+        values.replace(4 * i, 4, reinterpret_cast<const char *>(&value), 4);
+    }
+    return SimCommunicator::message(0x3A, 0, values);
+}
+
+void SimJournal::startRealtime(int intervalMs)
+{
+    for (const QByteArray &title : realtimeTitles())
+        m_device.send(title);
+    m_device.send(realtimeTypes());
+    m_realtime.setInterval(intervalMs);
+    disconnect(&m_realtime, nullptr, this, nullptr);
+    connect(&m_realtime, &QTimer::timeout, this,
+            [this] { m_device.send(realtimeValues(m_realtimeTick++)); });
+    m_realtime.start();
+}

@@ -52,6 +52,14 @@ public:
     const QList<QByteArray> &debugEntries() const { return m_debug; }
     void setDebugEntries(const QList<QByteArray> &entries) { m_debug = entries; }
 
+    // The realtime parameters the device reports on its own: titles (0x3B), display types
+    // (0x3C) and values (0x3A), as messages.
+    static QList<QByteArray> realtimeTitles();
+    static QByteArray realtimeTypes();
+    static QByteArray realtimeValues(int tick);
+    // Pushes the titles and types once, then the values every `intervalMs`.
+    void startRealtime(int intervalMs);
+
     // Cells sent per millisecond tick of a read.
     void setPace(int cellsPerTick) { m_pace = qMax(1, cellsPerTick); }
     // The next read sends this many cells and then falls silent; for good when `permanently`,
@@ -91,4 +99,6 @@ private:
     bool m_silent = false;
     int m_reads = 0;
     QList<QByteArray> m_debug;
+    QTimer m_realtime;
+    int m_realtimeTick = 0;
 };
