@@ -30,6 +30,30 @@
         <source>Text (*.txt)</source>
         <translation>Текст (*.txt)</translation>
     </message>
+    <message>
+        <source>Read log</source>
+        <translation>Прочитать журнал</translation>
+    </message>
+    <message>
+        <source>Erase log</source>
+        <translation>Стереть журнал</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Unknown (%1)</source>
+        <translation>Неизвестно (%1)</translation>
+    </message>
+    <message>
+        <source>The debug journal could not be saved to %1: %2</source>
+        <translation>Не удалось сохранить отладочный журнал в %1: %2</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
 </context>
 <context>
     <name>DirectionSettings</name>
@@ -2767,6 +2791,318 @@ Do you really want to enable energy saving mode?
     <message>
         <source>Journal event</source>
         <translation>Событие журнала</translation>
+    </message>
+</context>
+<context>
+    <name>RealTime22bViewForm</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Значение</translation>
+    </message>
+</context>
+<context>
+    <name>PowerStatusWidgetIsp0</name>
+    <message>
+        <source>Power status</source>
+        <translation>Состояние питания</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Аккумулятор</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Состояние:</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation>Уровень:</translation>
+    </message>
+    <message>
+        <source>Current:</source>
+        <translation>Ток:</translation>
+    </message>
+    <message>
+        <source>0 A</source>
+        <translation>0 А</translation>
+    </message>
+    <message>
+        <source>Resistance:</source>
+        <translation>Сопротивление:</translation>
+    </message>
+    <message>
+        <source>0 Ohm</source>
+        <translation>0 Ом</translation>
+    </message>
+    <message>
+        <source>Voltage:</source>
+        <translation>Напряжение:</translation>
+    </message>
+    <message>
+        <source>0 V</source>
+        <translation>0 В</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>Сеть</translation>
+    </message>
+    <message>
+        <source>Power supply</source>
+        <translation>Источник питания</translation>
+    </message>
+    <message>
+        <source>Device status</source>
+        <translation>Состояние прибора</translation>
+    </message>
+    <message>
+        <source>Temperature:</source>
+        <translation>Температура:</translation>
+    </message>
+    <message>
+        <source>0 C</source>
+        <translation>0 C</translation>
+    </message>
+    <message>
+        <source>Case:</source>
+        <translation>Корпус:</translation>
+    </message>
+    <message>
+        <source>Time synchronized:</source>
+        <translation>Время синхронизировано:</translation>
+    </message>
+    <message>
+        <source>Cloud server:</source>
+        <translation>Облачный сервер:</translation>
+    </message>
+    <message>
+        <source>Ethernet connection:</source>
+        <translation>Подключение Ethernet:</translation>
+    </message>
+    <message>
+        <source>Serial number:</source>
+        <translation>Серийный номер:</translation>
+    </message>
+    <message>
+        <source>%1 mA</source>
+        <translation>%1 мА</translation>
+    </message>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 В</translation>
+    </message>
+    <message>
+        <source>%1 mOhm</source>
+        <translation>%1 мОм</translation>
+    </message>
+    <message>
+        <source>Invalid</source>
+        <translation>Недостоверно</translation>
+    </message>
+    <message>
+        <source>Opened</source>
+        <translation>Открыт</translation>
+    </message>
+    <message>
+        <source>Closed</source>
+        <translation>Закрыт</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Подключено</translation>
+    </message>
+    <message>
+        <source>Unconnected</source>
+        <translation>Не подключено</translation>
+    </message>
+    <message>
+        <source>Unconnected in the device settings</source>
+        <translation>Отключено в настройках прибора</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Неизвестно</translation>
+    </message>
+</context>
+<context>
+    <name>PowerStatusWidgetIsp1</name>
+    <message>
+        <source>Power status</source>
+        <translation>Состояние питания</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Аккумулятор</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Состояние:</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation>Уровень:</translation>
+    </message>
+    <message>
+        <source>Unbalance:</source>
+        <translation>Разбаланс:</translation>
+    </message>
+    <message>
+        <source>Resistance:</source>
+        <translation>Сопротивление:</translation>
+    </message>
+    <message>
+        <source>0 Ohm</source>
+        <translation>0 Ом</translation>
+    </message>
+    <message>
+        <source>Current:</source>
+        <translation>Ток:</translation>
+    </message>
+    <message>
+        <source>0 A</source>
+        <translation>0 А</translation>
+    </message>
+    <message>
+        <source>Voltage:</source>
+        <translation>Напряжение:</translation>
+    </message>
+    <message>
+        <source>0 V</source>
+        <translation>0 В</translation>
+    </message>
+    <message>
+        <source>External Battery</source>
+        <translation>Внешний аккумулятор</translation>
+    </message>
+    <message>
+        <source>External Power</source>
+        <translation>Внешнее питание</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Прочее</translation>
+    </message>
+    <message>
+        <source>Temperature:</source>
+        <translation>Температура:</translation>
+    </message>
+    <message>
+        <source>0 C</source>
+        <translation>0 C</translation>
+    </message>
+    <message>
+        <source>Time synchronized:</source>
+        <translation>Время синхронизировано:</translation>
+    </message>
+    <message>
+        <source>%1 mA</source>
+        <translation>%1 мА</translation>
+    </message>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 В</translation>
+    </message>
+    <message>
+        <source>%1 mOhm</source>
+        <translation>%1 мОм</translation>
+    </message>
+    <message>
+        <source>Invalid</source>
+        <translation>Недостоверно</translation>
+    </message>
+</context>
+<context>
+    <name>PowerStatusWidgetIsp2</name>
+    <message>
+        <source>Power status</source>
+        <translation>Состояние питания</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Аккумулятор</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Состояние:</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation>Уровень:</translation>
+    </message>
+    <message>
+        <source>Unbalance:</source>
+        <translation>Разбаланс:</translation>
+    </message>
+    <message>
+        <source>0 V</source>
+        <translation>0 В</translation>
+    </message>
+    <message>
+        <source>Battery 1</source>
+        <translation>Батарея 1</translation>
+    </message>
+    <message>
+        <source>Resistance:</source>
+        <translation>Сопротивление:</translation>
+    </message>
+    <message>
+        <source>0 Ohm</source>
+        <translation>0 Ом</translation>
+    </message>
+    <message>
+        <source>Charge level:</source>
+        <translation>Уровень заряда:</translation>
+    </message>
+    <message>
+        <source>Voltage:</source>
+        <translation>Напряжение:</translation>
+    </message>
+    <message>
+        <source>Battery 2</source>
+        <translation>Батарея 2</translation>
+    </message>
+    <message>
+        <source>Power supply</source>
+        <translation>Источник питания</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Прочее</translation>
+    </message>
+    <message>
+        <source>Temperature:</source>
+        <translation>Температура:</translation>
+    </message>
+    <message>
+        <source>0 C</source>
+        <translation>0 C</translation>
+    </message>
+    <message>
+        <source>Time synchronized:</source>
+        <translation>Время синхронизировано:</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 В</translation>
+    </message>
+    <message>
+        <source>%1 mOhm</source>
+        <translation>%1 мОм</translation>
+    </message>
+    <message>
+        <source>Invalid</source>
+        <translation>Недостоверно</translation>
     </message>
 </context>
 </TS>
