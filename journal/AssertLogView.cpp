@@ -222,6 +222,8 @@ void AssertLogView::rebind()
 
 void AssertLogView::readLog()
 {
+    // The controller builds its protocol after the window: bind to the one in use now.
+    rebind();
     m_pane->clear();
     Overmind *overmind = Overmind::instance();
     if (overmind && overmind->protocol())

@@ -1,24 +1,34 @@
 #include "JournalFixtures.h"
 
+#include "app/FileChooser.h"
 #include "app/Intervals.h"
 #include "app/LoginWidget.h"
 #include "app/MainWindow.h"
 #include "app/Overmind.h"
 #include "app/StartUp.h"
 #include "app/Ui_MainWindow.h"
+#include "journal/AssertLogView.h"
 #include "journal/JournalWidget.h"
+#include "journal/PowerStatusWidgetIsp0.h"
+#include "journal/RealTime22bViewForm.h"
 #include "link/Crc.h"
 #include "link/Protocol.h"
 #include "sim/SimulatedSetup.h"
 #include "support/ModalRecorder.h"
 #include "update/OnlineUpdateWidget.h"
 
+#include <QAction>
 #include <QDir>
+#include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTreeView>
 
 using namespace journaltest;
@@ -169,6 +179,26 @@ private slots:
         QCOMPARE(boxes->seen.size(), 0);
         view->expand(view->model()->index(1, 0));
         saveScreenshot(session.startUp.window(), QStringLiteral("journal_read"));
+    }
+
+    // The diagnostics the device sends by itself.
+    void diagnostics()
+    {
+        Session session;
+        QVERIFY(session.logInAndLoad());
+        Ui_MainWindow *ui = session.ui();
+        session.ring()->startDiagnostics(100);
+        QTRY_COMPARE_WITH_TIMEOUT(ui->powerStatusWidgetIsp0->label("lblCaseValue")->text(),
+                                  PowerStatusWidgetIsp0::tr("Closed"), DeviceTimeout);
+        QTRY_VERIFY(ui->powerStatusWidgetIsp0->label("lblBatteryChargeLevel")->text() != "0%");
+        QCOMPARE(ui->powerStatusWidgetIsp0->label("lblBatteryVoltage")->text(),
+                 PowerStatusWidgetIsp0::tr("%1 V").arg("4.11"));
+        QVERIFY(ui->powerStatusWidgetIsp0->label("lblTimeSync")->text().startsWith("04.11.2026"));
+        auto *params = ui->RealTime22bViewForm1->findChild<QTableWidget *>("twParams");
+        QTRY_COMPARE_WITH_TIMEOUT(params->item(0, 0)->text(), QStringLiteral("Uin, V"),
+                                  DeviceTimeout);
+        QTRY_VERIFY(!params->item(0, 1)->text().isEmpty());
+        saveScreenshot(ui->powerStatusWidgetIsp0, QStringLiteral("power_panel_device"));
     }
 
     void stalledStreams_data()

@@ -475,3 +475,45 @@ void SimJournal::startRealtime(int intervalMs)
             [this] { m_device.send(realtimeValues(m_realtimeTick++)); });
     m_realtime.start();
 }
+
+QByteArray SimJournal::supplyStatus(int tick)
+{
+    QByteArray record(48, '\0');
+    const float values[7] = {86.0f + float(tick % 5),  0.048f, 0.21f, 4.11f, 12.4f,
+                             229.0f + float(tick % 3), 29.5f};
+    record.replace(0, int(sizeof values), reinterpret_cast<const char *>(values),
+                   int(sizeof values));
+    put(record, 32, 19, 2); // battery charging
+    put(record, 36, 4, 2);  // mains normal
+    put(record, 38, 8, 2);  // external supply normal
+    put(record, 40, 3, 2);  // powered from the external source
+    return SimCommunicator::message(0x0E, 0, record);
+}
+
+QByteArray SimJournal::deviceStatus(int tick)
+{
+    QByteArray record(40, '\0');
+    const QDateTime now = QDateTime(QDate(2026, 11, 4), QTime(21, 0, 0), Qt::UTC).addSecs(tick * 2);
+    put(record, 4, timeWord(now.time()), 4);
+    put(record, 8, dateWord(now.date()), 4);
+    record[32] = char(0x30); // case closed, Ethernet and cloud server connected
+    return SimCommunicator::message(0x0F, 0, record);
+}
+
+void SimJournal::startDiagnostics(int intervalMs)
+{
+    m_realtime.setInterval(intervalMs);
+    disconnect(&m_realtime, nullptr, this, nullptr);
+    connect(&m_realtime, &QTimer::timeout, this, [this] {
+        if (m_realtimeTick % 10 == 0) {
+            for (const QByteArray &title : realtimeTitles())
+                m_device.send(title);
+            m_device.send(realtimeTypes());
+        }
+        m_device.send(realtimeValues(m_realtimeTick));
+        m_device.send(supplyStatus(m_realtimeTick));
+        m_device.send(deviceStatus(m_realtimeTick));
+        ++m_realtimeTick;
+    });
+    m_realtime.start();
+}

@@ -60,6 +60,13 @@ public:
     // Pushes the titles and types once, then the values every `intervalMs`.
     void startRealtime(int intervalMs);
 
+    // Supply status of execution 0 (0x0E) and device status (0x0F) as the device pushes them.
+    static QByteArray supplyStatus(int tick);
+    static QByteArray deviceStatus(int tick);
+    // Every `intervalMs`: realtime values, supply and device status; titles and types now
+    // and then, so a program that logs in later gets them too.
+    void startDiagnostics(int intervalMs);
+
     // Cells sent per millisecond tick of a read.
     void setPace(int cellsPerTick) { m_pace = qMax(1, cellsPerTick); }
     // The next read sends this many cells and then falls silent; for good when `permanently`,

@@ -3,6 +3,7 @@
 #include "app/Logger.h"
 #include "app/StartUp.h"
 #include "sim/SimDirections.h"
+#include "sim/SimJournal.h"
 #include "sim/SimRadioConfiguration.h"
 #include "sim/SimulatedSetup.h"
 
@@ -26,6 +27,8 @@ int main(int argc, char *argv[])
     }
     // Delivery lamps that live while the program runs.
     SimDirections::of(simulator.communicator())->startDelivery(1500);
+    // Realtime values, supply and device status, as the device sends them on its own.
+    SimJournal::of(simulator.communicator())->startDiagnostics(2000);
     StartUp startUp;
     if (!startUp.begin(QCoreApplication::arguments().mid(1)))
         return 1;
