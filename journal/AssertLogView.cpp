@@ -315,6 +315,8 @@ void AssertLogView::debugEntryReceived(quint16 index, const s_FullDebugJournalEv
     // The last entry of an export still belongs in its file.
     if (m_exportFile.isOpen()) {
         m_exportFile.write(line.toUtf8() + "\r\n");
+        // The export stays open for later entries; what has arrived is on disk meanwhile.
+        m_exportFile.flush();
         if (last)
             m_exportFile.close();
     }

@@ -141,6 +141,10 @@ private slots:
         QCOMPARE(view.saveDebugJournal(), path + ".txt");
         QVERIFY(view.isExporting());
         view.debugEntryReceived(1022, debugEntry(1022, 1, 1, 1, QByteArray("\x05", 1)));
+        // Entries are on disk while the export still waits for more.
+        QFile early(path + ".txt");
+        QVERIFY(early.open(QIODevice::ReadOnly));
+        QVERIFY(early.readAll().startsWith("1022. "));
         s_FullDebugJournalEvent broken = debugEntry(5, 1, 1, 1, QByteArray("\x05", 1));
         broken.crc32 ^= 1;
         view.debugEntryReceived(5, broken);

@@ -181,7 +181,7 @@ private slots:
         saveScreenshot(session.startUp.window(), QStringLiteral("journal_read"));
     }
 
-    // The diagnostics the device sends by itself.
+    // The diagnostics the device sends by itself, and its debug journal.
     void diagnostics()
     {
         Session session;
@@ -199,6 +199,28 @@ private slots:
                                   DeviceTimeout);
         QTRY_VERIFY(!params->item(0, 1)->text().isEmpty());
         saveScreenshot(ui->powerStatusWidgetIsp0, QStringLiteral("power_panel_device"));
+
+        // The debug journal, exported through the dialog hook (its tab is for debug mode
+        // only, so the window's command starts it), then erased.
+        auto *debugView = ui->assertLogView;
+        auto *pane = debugView->findChild<QPlainTextEdit *>("ptLog");
+        const int entries = session.ring()->debugEntries().size();
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("debug.txt"));
+        FileChooser::setHandler([&](const FileChooser::Request &) { return QStringList{path}; });
+        ui->actionReadDebugLog->trigger();
+        FileChooser::clearHandler();
+        QCOMPARE(boxes->count(QStringLiteral("information")), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(pane->blockCount(), entries, DeviceTimeout);
+        QVERIFY(pane->toPlainText().contains(QStringLiteral("Сбой модема")));
+        debugView->resize(700, 400);
+        saveScreenshot(debugView, QStringLiteral("debug_journal"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll().count("\r\n"), entries);
+        debugView->eraseLog();
+        QVERIFY(pane->toPlainText().isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(session.ring()->debugEntries().isEmpty(), DeviceTimeout);
     }
 
     void stalledStreams_data()
