@@ -3,6 +3,7 @@
 #include "sim/SimComms.h"
 #include "sim/SimDeviceSettings.h"
 #include "sim/SimDirections.h"
+#include "sim/SimJournal.h"
 #include "sim/SimKeys.h"
 #include "sim/SimUsers.h"
 
@@ -100,4 +101,5 @@ void SimulatedSetup::fillLargeConfiguration(SimCommunicator &communicator)
     SimComms::install(communicator);
     SimDirections::install(communicator);
     SimDeviceSettings::install(communicator);
+    SimJournal::install(communicator);
 }
