@@ -519,8 +519,8 @@
         <translation>Передача события №%1 управляющему пользователю: %2 (попытка %3). %4</translation>
     </message>
     <message>
-        <source>Transmitting event #%1 using channel &quot;%2&quot; (direction: #%3, retry: %5). %4</source>
-        <translation>Передача события №%1 по каналу &quot;%2&quot; (направление: №%3, попытка: %5). %4</translation>
+        <source>Transmitting event #%1 using channel "%2" (direction: #%3, retry: %5). %4</source>
+        <translation>Передача события №%1 по каналу "%2" (направление: №%3, попытка: %5). %4</translation>
     </message>
     <message>
         <source>Ok</source>
@@ -5339,7 +5339,6 @@ Do you really want to enable energy saving mode?
         <source>Ok</source>
         <translation>Ок</translation>
     </message>
-    <name>JournalInfoDialog</name>
     <message>
         <source>Close</source>
         <translation>Закрыть</translation>
@@ -5515,6 +5514,9 @@ and %1 more keys.
     <message>
         <source>Partitions</source>
         <translation>Разделы</translation>
+    </message>
+</context>
+<context>
     <name>ObjectSettings</name>
     <message>
         <source>Since one of the sensors has power-saving mode enabled, the minimum arm delay should be equal to the sensor polling period. The value has been increased to %1 seconds.</source>
@@ -5899,6 +5901,61 @@ and %1 more keys.
     <message>
         <source>Status</source>
         <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Group %1</source>
+        <translation>Группа %1</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Неизвестно</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Подтвердить</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сбросить</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Включена</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Отключена</translation>
+    </message>
+    <message>
+        <source>Names saved</source>
+        <translation>Названия сохранены</translation>
+    </message>
+</context>
+<context>
+    <name>OutputGroupsSettings</name>
+    <message>
+        <source>Reset settings</source>
+        <translation>Сброс настроек</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the settings?</source>
+        <translation>Вы уверены, что хотите сбросить настройки?</translation>
+    </message>
+</context>
+<context>
+    <name>JournalInfoDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
     <message>
         <source>Copy to buffer</source>
         <translation>Копировать в буфер</translation>
@@ -5919,8 +5976,6 @@ and %1 more keys.
         <translation>Название</translation>
     </message>
     <message>
-        <source>Group %1</source>
-        <translation>Группа %1</translation>
         <source>Value</source>
         <translation>Значение</translation>
     </message>
@@ -6047,40 +6102,6 @@ and %1 more keys.
         <source>Unknown</source>
         <translation>Неизвестно</translation>
     </message>
-    <message>
-        <source>Confirm</source>
-        <translation>Подтвердить</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Сохранить</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>Сбросить</translation>
-    </message>
-    <message>
-        <source>Enabled</source>
-        <translation>Включена</translation>
-    </message>
-    <message>
-        <source>Disabled</source>
-        <translation>Отключена</translation>
-    </message>
-    <message>
-        <source>Names saved</source>
-        <translation>Названия сохранены</translation>
-    </message>
-</context>
-<context>
-    <name>OutputGroupsSettings</name>
-    <message>
-        <source>Reset settings</source>
-        <translation>Сброс настроек</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to reset the settings?</source>
-        <translation>Вы уверены, что хотите сбросить настройки?</translation>
 </context>
 <context>
     <name>PowerStatusWidgetIsp1</name>
