@@ -125,7 +125,7 @@ private slots:
     {
         QFETCH(int, offset);
         QFETCH(int, fault);
-        qToLittleEndian(qint32(offset), overmind->deviceSettings()->data() + 32);
+        overmind->deviceSettings()->setTzOffset(offset);
         const auto entry = debugEntry(7, quint16(fault), 1, 2, QByteArray("\x1f\x07", 2));
         QTEST(AssertLogView::entryLine(entry), "line");
     }

@@ -21,7 +21,7 @@ QStringList numbers(const Journal &journal, const QModelIndex &parent = QModelIn
 
 void setOffset(Overmind &overmind, qint32 seconds)
 {
-    qToLittleEndian(seconds, overmind.deviceSettings()->data() + 32);
+    overmind.deviceSettings()->setTzOffset(seconds);
 }
 } // namespace
 

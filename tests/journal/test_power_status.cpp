@@ -104,7 +104,7 @@ private slots:
 
     void execution1And2()
     {
-        qToLittleEndian(qint32(3 * 3600), overmind->deviceSettings()->data() + 32);
+        overmind->deviceSettings()->setTzOffset(3 * 3600);
         PowerStatusIsp1 one;
         one.statusReceived(Isp1()
                                .f(52, 12.9f)

@@ -493,7 +493,7 @@ QByteArray SimJournal::supplyStatus(int tick)
 QByteArray SimJournal::deviceStatus(int tick)
 {
     QByteArray record(40, '\0');
-    const QDateTime now = QDateTime(QDate(2026, 11, 4), QTime(21, 0, 0), Qt::UTC).addSecs(tick * 2);
+    const QDateTime now = QDateTime(QDate(2026, 11, 4), QTime(9, 0, 0), Qt::UTC).addSecs(tick * 2);
     put(record, 4, timeWord(now.time()), 4);
     put(record, 8, dateWord(now.date()), 4);
     record[32] = char(0x30); // case closed, Ethernet and cloud server connected
