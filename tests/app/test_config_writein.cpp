@@ -22,7 +22,8 @@
 #include <QTest>
 
 namespace {
-constexpr int DeviceTimeout = 30000;
+// Generous: a write-in queues every section, and the sanitizers under a full test run are slow.
+constexpr int DeviceTimeout = 90000;
 
 quint16 idOf(const QByteArray &command)
 {
