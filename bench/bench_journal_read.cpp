@@ -60,17 +60,24 @@ int main(int argc, char *argv[])
     // The GUI thread's pauses: gaps between ticks of a zero-interval timer.
     QElapsedTimer gap;
     qint64 longestPause = 0;
+    qint64 longestPauseAt = 0;
+    int longPauses = 0;
+    QElapsedTimer clock;
     QTimer ticker;
     ticker.setInterval(0);
     QObject::connect(&ticker, &QTimer::timeout, [&] {
-        if (gap.isValid())
-            longestPause = qMax(longestPause, gap.restart());
-        else
+        if (gap.isValid()) {
+            const qint64 pause = gap.restart();
+            longPauses += pause > 16;
+            if (pause > longestPause) {
+                longestPause = pause;
+                longestPauseAt = clock.elapsed();
+            }
+        } else
             gap.start();
     });
     const int hostAtStart = sim.device().hostReports().size();
     const int deviceAtStart = sim.bus().reportsToHost();
-    QElapsedTimer clock;
     clock.start();
     ticker.start();
     auto *button = startUp.window()->form()->journalWidget->findChild<QPushButton *>("pbReadAll");
@@ -90,5 +97,7 @@ int main(int argc, char *argv[])
     std::printf("link floor ms: %d\n", floorMs);
     std::printf("floor ratio: %.3f\n", floorMs > 0 ? double(elapsed) / floorMs : 0.0);
     std::printf("longest GUI pause ms: %lld\n", static_cast<long long>(longestPause));
+    std::printf("longest pause ended at ms: %lld\n", static_cast<long long>(longestPauseAt));
+    std::printf("pauses over 16 ms: %d\n", longPauses);
     return 0;
 }
