@@ -13,6 +13,7 @@
 #include "journal/RealTime22bViewForm.h"
 #include "link/Crc.h"
 #include "link/Protocol.h"
+#include "sim/SimRadioConfiguration.h"
 #include "sim/SimulatedSetup.h"
 #include "support/ModalRecorder.h"
 #include "update/OnlineUpdateWidget.h"
@@ -48,7 +49,11 @@ struct Session
     SimulatedSetup sim;
     StartUp startUp;
 
-    Session() { startUp.begin({}); }
+    Session()
+    {
+        SimRadioConfiguration::install(sim.communicator());
+        startUp.begin({});
+    }
     Overmind *overmind() { return startUp.overmind(); }
     Ui_MainWindow *ui() { return startUp.window()->form(); }
     SimJournal *ring() { return SimJournal::of(sim.communicator()); }

@@ -11,10 +11,10 @@
 #include "support/ModalRecorder.h"
 
 #include <QDataStream>
+#include <QDropEvent>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QDropEvent>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
@@ -187,7 +187,8 @@ private slots:
         // variant list claiming 1.9 billion entries, which the decoder would try to allocate.
         std::unique_ptr<QMimeData> hostile(new QMimeData);
         hostile->setData(QStringLiteral("application/x-qabstractitemmodeldatalist"),
-                         QByteArray::fromHex("000000000000000000000001000000000000000900" "73730a00"));
+                         QByteArray::fromHex("000000000000000000000001000000000000000900"
+                                             "73730a00"));
         QDropEvent drop(QPointF(1, 1), Qt::MoveAction, hostile.get(), Qt::LeftButton,
                         Qt::NoModifier);
         QApplication::sendEvent(&target, &drop);

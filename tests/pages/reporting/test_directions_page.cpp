@@ -147,7 +147,8 @@ private slots:
         const quint32 number = delivery->currentEventNumber();
         session.overmind()->journal()->eventLoaded(sending, journaltest::entryOf(number));
         delivery->repeatStatus();
-        QTRY_VERIFY(eventLine->text().startsWith(QStringLiteral("№%1 [14.03.2026 ").arg(number + 1)));
+        QTRY_VERIFY(
+            eventLine->text().startsWith(QStringLiteral("№%1 [14.03.2026 ").arg(number + 1)));
         QVERIFY(table->item(6, 4));
         QCOMPARE(table->item(6, 4)->text(), QStringLiteral("---"));
         // The direction being served is bold and names the event it delivers.
