@@ -52,3 +52,23 @@ QString FileChooser::saveFileName(QWidget *parent, const QString &caption, const
         return answer(SaveFile, caption, directory, filter).value(0);
     return QFileDialog::getSaveFileName(parent, caption, directory, filter);
 }
+
+QString FileChooser::saveFileName(QWidget *parent, const QString &caption, const QString &directory,
+                                  const QString &filter, const QString &defaultSuffix)
+{
+    if (handler()) {
+        Request request;
+        request.kind = SaveFile;
+        request.caption = caption;
+        request.directory = directory;
+        request.filter = filter;
+        request.defaultSuffix = defaultSuffix;
+        return handler()(request).value(0);
+    }
+    QFileDialog dialog(parent, caption, directory, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return dialog.selectedFiles().value(0);
+}

@@ -23,6 +23,8 @@ public:
         QString caption;
         QString directory;
         QString filter;
+        // Added by the dialog itself, so its overwrite question sees the real name.
+        QString defaultSuffix;
     };
     // Returns the chosen paths; an empty list when the dialog was cancelled.
     using Handler = std::function<QStringList(const Request &)>;
@@ -36,6 +38,8 @@ public:
                                      const QString &directory, const QString &filter);
     static QString saveFileName(QWidget *parent, const QString &caption, const QString &directory,
                                 const QString &filter);
+    static QString saveFileName(QWidget *parent, const QString &caption, const QString &directory,
+                                const QString &filter, const QString &defaultSuffix);
 
 private:
     static Handler &handler();

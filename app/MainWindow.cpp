@@ -219,18 +219,7 @@ void MainWindow::setBeeperSettings(BeeperSettings *settings)
 
 void MainWindow::setObjectSettings(ObjectSettings *settings)
 {
-    ObjectSettingsWidget *page = ui->objectSettingsWidget;
-    page->setSettingsObject(settings);
-    if (!settings)
-        return;
-    // The page is the only listener the object may have.
-    disconnect(settings, nullptr, nullptr, nullptr);
-    connect(settings, &ObjectSettings::settingsUpdated, page,
-            &ObjectSettingsWidget::objectSettingsUpdated);
-    connect(settings, &ObjectSettings::updateMinimumTakeDelay, page,
-            &ObjectSettingsWidget::onMinimumTakeDelay);
-    connect(settings, &ObjectSettings::updateTakeDelay, page, &ObjectSettingsWidget::onTakeDelay);
-    connect(page->resetButton(), &QPushButton::clicked, settings, &ObjectSettings::resetToDefault);
+    ui->objectSettingsWidget->setSettings(settings);
 }
 
 void MainWindow::setEthernetSettings(EthernetSettings *settings)

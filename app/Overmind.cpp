@@ -339,7 +339,7 @@ void Overmind::createSettingsObjects(bool withPartitionModel)
         window->setPowerStatusIsp2(m_powerStatusIsp2);
         window->setRealtimeProtocol(m_protocol);
     }
-    replace(m_journal, new Journal(nullptr));
+    replace(m_journal, new Journal(m_protocol, nullptr));
     if (window)
         window->setJournal(m_journal);
     m_debugMode = false;

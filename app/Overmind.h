@@ -76,6 +76,8 @@ public:
     UserModel *userModel() const { return m_userModel; }
     IButtonModel *iButtonModel() const { return m_iButtonModel; }
     Journal *journal() const { return m_journal; }
+    DeviceSettings *deviceSettings() const { return m_deviceSettings; }
+    EthernetSettings *ethernetSettings() const { return m_ethernetSettings; }
     DirectionSettings *directionSettings() const { return m_directionSettings; }
     MainWindow *mainWindow() const { return m_mainWindow; }
     DeviceInfo &deviceInfo() { return m_deviceInfo; }

@@ -1,7 +1,6 @@
-// Drops arbitrary item-model payloads on a partition button. The first byte chooses
-// whether a live device's entry comes first; the rest is the payload as another program
-// could send it. Only devices this process lists may move, and only to the button's
-// partition.
+// Drops arbitrary item-model payloads on a partition button, as another program could
+// send them, and entries of live devices as our own card lists do (when the first byte is
+// odd). Only devices this process lists may move, and only to the button's partition.
 #include "app/DeviceTypeNames.h"
 #include "app/Logger.h"
 #include "app/ModalAnswerer.h"
@@ -14,6 +13,7 @@
 
 #include <QApplication>
 #include <QDataStream>
+#include <QDropEvent>
 #include <QLoggingCategory>
 #include <QMessageBox>
 #include <QMimeData>
@@ -77,17 +77,29 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             model.setFullSensorData(quint16(device.id),
                                     SimRadioConfiguration::sensorReport(device));
     PartitionCommandLinkButton button(model.partition(TargetIndex), &model);
-    QByteArray payload(reinterpret_cast<const char *>(data + 1), int(size - 1));
     const QList<Sensor::SPtr> devices = model.sensors();
-    if ((data[0] & 1) && !devices.isEmpty())
-        payload.prepend(liveEntry(devices.at(data[0] % devices.size())));
-    QMimeData mime;
-    mime.setData(QStringLiteral("application/x-qabstractitemmodeldatalist"), payload);
     QMap<int, int> before;
     for (const Sensor::SPtr &device : devices)
         before.insert(device->id(), device->partition());
-    button.acceptsDragFrom(&mime, nullptr);
-    button.dropDevices(&mime);
+
+    // The bytes as another program would drop them: refused before anything is decoded.
+    QMimeData foreign;
+    foreign.setData(QStringLiteral("application/x-qabstractitemmodeldatalist"),
+                    QByteArray(reinterpret_cast<const char *>(data + 1), int(size - 1)));
+    QDropEvent drop(QPointF(1, 1), Qt::MoveAction, &foreign, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&button, &drop);
+    if (drop.isAccepted())
+        std::abort();
+
+    // Entries of our own lists, chosen by the bytes, as a drag from a card list brings them.
+    if ((data[0] & 1) && !devices.isEmpty()) {
+        QByteArray payload;
+        for (size_t i = 1; i < size && i < 8; ++i)
+            payload.append(liveEntry(devices.at(data[i] % devices.size())));
+        QMimeData own;
+        own.setData(QStringLiteral("application/x-qabstractitemmodeldatalist"), payload);
+        button.dropDevices(&own);
+    }
     for (const Sensor::SPtr &device : model.sensors()) {
         const int was = before.value(device->id(), -1);
         if (device->partition() != was && device->partition() != TargetIndex)

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "link/Records.h"
+
+#include <QHash>
 #include <QPointer>
 #include <QWidget>
 
 class PowerStatusIsp1;
+class QLabel;
 
 // The power panel of hardware variant 1.
 class PowerStatusWidgetIsp1 : public QWidget
@@ -14,9 +18,16 @@ public:
 
     void setPowerStatus(PowerStatusIsp1 *status);
     PowerStatusIsp1 *powerStatus() const;
+    // A value label by its object name.
+    QLabel *label(const char *name) const;
+
+public slots:
+    void onConnected();
+    void statusUpdated();
 
 private:
-    void refresh();
+    void build();
 
     QPointer<PowerStatusIsp1> m_status;
+    QHash<QString, QLabel *> m_labels;
 };

@@ -10,7 +10,7 @@ struct ErrorText
 };
 
 // Filled once, in the order the device firmware lists its codes.
-const ErrorText errorTexts[] = {
+const ErrorText errorCodeTexts[] = {
     {0, "Ошибок нет."},
     {1, "ERR1"},
     {2, "ERR2"},
@@ -171,12 +171,12 @@ const ErrorText errorTexts[] = {
     {4014, "CHANNEL_GSM_TRANSMIT_NONE"},
     {4015, "CHANNEL_GSM_CALL_NO_ANSWER"},
 };
-static_assert(std::size(errorTexts) == 151, "151 device error texts");
+static_assert(std::size(errorCodeTexts) == 151, "151 device error texts");
 } // namespace
 
 QString deviceErrorText(e_m_err code)
 {
-    for (const ErrorText &entry : errorTexts) {
+    for (const ErrorText &entry : errorCodeTexts) {
         if (entry.code == code)
             return QString::fromUtf8(entry.text);
     }

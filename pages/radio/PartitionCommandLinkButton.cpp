@@ -150,7 +150,9 @@ int PartitionCommandLinkButton::dropDevices(const QMimeData *data)
 
 void PartitionCommandLinkButton::dropEvent(QDropEvent *event)
 {
-    if (!event->mimeData()->hasFormat(QLatin1String(ModelDragFormat))) {
+    // Only our own device lists' payloads are decoded: another program's could make the
+    // item-data decoder allocate without bound.
+    if (!acceptsDragFrom(event->mimeData(), event->source())) {
         event->ignore();
         return;
     }

@@ -26,7 +26,8 @@ public:
     static QString partitionStateIconPath(quint16 state);
     // The live devices a drop payload names; keys of no listed device are left out.
     static QList<Sensor::SPtr> droppedDevices(const QMimeData *data, const PartitionModel *model);
-    // Moves the devices the payload names into this button's partition; how many moved.
+    // Moves the devices a payload of our own device lists names into this button's
+    // partition; how many moved.
     int dropDevices(const QMimeData *data);
     // Whether a drag of that payload from that list view would be taken here.
     bool acceptsDragFrom(const QMimeData *data, const QObject *source) const;

@@ -976,7 +976,6 @@ void PartitionWidget::currentSensorChanged(const QItemSelection &selected,
     if (!device)
         return;
     m_savedSensorRow = row.row();
-    m_currentSensor = device;
     m_properties->setSensor(device);
     m_selectedSensorPartition = device->partition();
     if (now.size() == 1) {

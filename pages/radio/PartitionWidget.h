@@ -123,7 +123,6 @@ private:
     Partition *m_partition;
     QPointer<PartitionCommandLinkButton> m_button;
     SensorItemModel *m_sensorModel = nullptr;
-    Sensor::SPtr m_currentSensor;
     QPointer<AddSensorsList> m_addList;
     QMenu *m_menu = nullptr;
     QMenu *m_moveMenu = nullptr;

@@ -5,9 +5,11 @@
 #include <QPointer>
 
 class DebugSettings;
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
 
-// The page of the device's debug block. It shows its settings object again whenever the object
-// changes.
+// The debug page: the test-server switch and the MAC address.
 class DebugSettingsWidget : public BaseSettingsWidget
 {
     Q_OBJECT
@@ -17,6 +19,19 @@ public:
     void setSettings(DebugSettings *settings);
     DebugSettings *settings() const;
 
+    bool hasChanges() override;
+    void updateWidget() override;
+    void saveSettings() override;
+
 private:
+    void connected();
+    void askReset();
+    void resetMac();
+
     QPointer<DebugSettings> m_settings;
+    QCheckBox *m_testServer;
+    QLineEdit *m_mac;
+    QPushButton *m_resetMac;
+    QPushButton *m_save;
+    QPushButton *m_reset;
 };

@@ -5,8 +5,11 @@
 #include <QPointer>
 
 class LedsSettings;
+class QComboBox;
+class QGroupBox;
+class QPushButton;
 
-// The page of the light indication. It shows its settings object again whenever the object changes.
+// The page of the light indication: front-panel indicators and detector LED modes.
 class LedsSettingsWidget : public BaseSettingsWidget
 {
     Q_OBJECT
@@ -16,6 +19,26 @@ public:
     void setSettings(LedsSettings *settings);
     LedsSettings *settings() const;
 
+    bool hasChanges() override;
+    void updateWidget() override { settingsUpdated(); }
+
+public slots:
+    void settingsUpdated();
+    void onEnableChanged(bool on);
+    void saveSettings() override;
+    void connected();
+    void disconnected();
+    void settingsReset();
+
 private:
+    void fillLedFunctions();
+
     QPointer<LedsSettings> m_settings;
+    QGroupBox *m_front;
+    QComboBox *m_leds[4];
+    QComboBox *m_alarmMode;
+    QComboBox *m_fireMode;
+    QComboBox *m_technologyMode;
+    QPushButton *m_save;
+    QPushButton *m_reset;
 };

@@ -30,6 +30,30 @@
         <source>Text (*.txt)</source>
         <translation>Текст (*.txt)</translation>
     </message>
+    <message>
+        <source>Read log</source>
+        <translation>Прочитать журнал</translation>
+    </message>
+    <message>
+        <source>Erase log</source>
+        <translation>Стереть журнал</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Unknown (%1)</source>
+        <translation>Неизвестно (%1)</translation>
+    </message>
+    <message>
+        <source>The debug journal could not be saved to %1: %2</source>
+        <translation>Не удалось сохранить отладочный журнал в %1: %2</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
 </context>
 <context>
     <name>DirectionSettings</name>
@@ -136,12 +160,699 @@
         <source>Unknown external power state</source>
         <translation>Неизвестное состояние внешнего питания</translation>
     </message>
+    <message>
+        <source>Num</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Источник</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Описание</translation>
+    </message>
+    <message>
+        <source>Data </source>
+        <translation>Дата </translation>
+    </message>
+    <message>
+        <source>The device stopped sending the journal; the journal read was not completed. Please read it again.</source>
+        <translation>Прибор перестал передавать журнал; чтение журнала не завершено. Прочитайте его ещё раз.</translation>
+    </message>
+    <message>
+        <source>Main</source>
+        <translation>Основной</translation>
+    </message>
+    <message>
+        <source>Reserve 1</source>
+        <translation>Резерв 1</translation>
+    </message>
+    <message>
+        <source>Reserve 2</source>
+        <translation>Резерв 2</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Выключен</translation>
+    </message>
+    <message>
+        <source>User SMS</source>
+        <translation>SMS пользователю</translation>
+    </message>
+    <message>
+        <source>Quenor SMS</source>
+        <translation>SMS Quenor</translation>
+    </message>
+    <message>
+        <source>Phone number</source>
+        <translation>Звонок на номер</translation>
+    </message>
+    <message>
+        <source>DC09</source>
+        <translation>DC09</translation>
+    </message>
+    <message>
+        <source>SurGard</source>
+        <translation>SurGard</translation>
+    </message>
+    <message>
+        <source>Auto take</source>
+        <translation>Автовзятие</translation>
+    </message>
+    <message>
+        <source>Deleted keychain</source>
+        <translation>Удалённый брелок</translation>
+    </message>
+    <message>
+        <source>Unknown event source: %1</source>
+        <translation>Неизвестный источник события: %1</translation>
+    </message>
+    <message>
+        <source>Executive devices</source>
+        <translation>Исполнительные устройства</translation>
+    </message>
+    <message>
+        <source>Partition #%1</source>
+        <translation>Раздел №%1</translation>
+    </message>
+    <message>
+        <source>Unknown or deleted sensor #%1</source>
+        <translation>Неизвестный или удалённый датчик №%1</translation>
+    </message>
+    <message>
+        <source>Unknown or deleted sensor. Serial number #%1</source>
+        <translation>Неизвестный или удалённый датчик. Серийный номер №%1</translation>
+    </message>
+    <message>
+        <source>User #%1</source>
+        <translation>Пользователь №%1</translation>
+    </message>
+    <message>
+        <source>Unknown system event: %1</source>
+        <translation>Неизвестное системное событие: %1</translation>
+    </message>
+    <message>
+        <source>Sensor/Counter %1. Normal</source>
+        <translation>Датчик/счётчик %1. Норма</translation>
+    </message>
+    <message>
+        <source>Counter %1. </source>
+        <translation>Счётчик %1. </translation>
+    </message>
+    <message>
+        <source>eliminated</source>
+        <comment>jornal</comment>
+        <translation>устранено</translation>
+    </message>
+    <message>
+        <source>Leak</source>
+        <translation>Протечка</translation>
+    </message>
+    <message>
+        <source>Leak has been eliminated</source>
+        <translation>Протечка устранена</translation>
+    </message>
+    <message>
+        <source>Sensor %1. </source>
+        <translation>Датчик %1. </translation>
+    </message>
+    <message>
+        <source>%1. %2. %3 %4℃</source>
+        <translation>%1. %2. %3 %4℃</translation>
+    </message>
+    <message>
+        <source>Temperature: </source>
+        <translation>Температура: </translation>
+    </message>
+    <message>
+        <source>%1. %2. %3 %4%</source>
+        <translation>%1. %2. %3 %4%</translation>
+    </message>
+    <message>
+        <source>Humidity: </source>
+        <translation>Влажность: </translation>
+    </message>
+    <message>
+        <source>%1. %2. %3 %4 ppm</source>
+        <translation>%1. %2. %3 %4 ppm</translation>
+    </message>
+    <message>
+        <source>Valve %1. </source>
+        <translation>Кран %1. </translation>
+    </message>
+    <message>
+        <source>Wet cleaning mode is %1</source>
+        <translation>Режим влажной уборки %1</translation>
+    </message>
+    <message>
+        <source>enabled</source>
+        <translation>включен</translation>
+    </message>
+    <message>
+        <source>disabled</source>
+        <translation>выключен</translation>
+    </message>
+    <message>
+        <source>User: %1</source>
+        <translation>Пользователь: %1</translation>
+    </message>
+    <message>
+        <source>Sensor: %1</source>
+        <translation>Датчик: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2. Sensor: %3</source>
+        <comment>Zentia</comment>
+        <translation>%1: %2. Датчик: %3</translation>
+    </message>
+    <message>
+        <source>%1: %2. %3. Failed sensors: %4</source>
+        <translation>%1: %2. %3. Неисправные датчики: %4</translation>
+    </message>
+    <message>
+        <source>%1: %2. %3</source>
+        <translation>%1: %2. %3</translation>
+    </message>
+    <message>
+        <source>Unknown user</source>
+        <translation>Неизвестный пользователь</translation>
+    </message>
+    <message>
+        <source>No sensors</source>
+        <translation>Нет датчиков</translation>
+    </message>
+    <message>
+        <source>%4 Key #%1 (%3) : %2 %5. Failed sensors: %6</source>
+        <translation>%4 Ключ №%1 (%3) : %2 %5. Неисправные датчики: %6</translation>
+    </message>
+    <message>
+        <source>%4 Key #%1 (%3) : %2</source>
+        <translation>%4 Ключ №%1 (%3) : %2</translation>
+    </message>
+    <message>
+        <source>%4 Key #%1 (%3) : %2 %5</source>
+        <translation>%4 Ключ №%1 (%3) : %2 %5</translation>
+    </message>
+    <message>
+        <source>%1 Key #%2 (%3) : %4</source>
+        <translation>%1 Ключ №%2 (%3) : %4</translation>
+    </message>
+    <message>
+        <source>%1 Key #%2 (%3) : %4 %5</source>
+        <translation>%1 Ключ №%2 (%3) : %4 %5</translation>
+    </message>
+    <message>
+        <source>External management</source>
+        <translation>Внешнее управление</translation>
+    </message>
+    <message>
+        <source>Event by temperature</source>
+        <translation>Событие по температуре</translation>
+    </message>
+    <message>
+        <source>Event by humidity</source>
+        <translation>Событие по влажности</translation>
+    </message>
+    <message>
+        <source>Event by CO level</source>
+        <translation>Событие по уровню CO</translation>
+    </message>
+    <message>
+        <source>%1. Executive devices. </source>
+        <translation>%1. Исполнительные устройства. </translation>
+    </message>
+    <message>
+        <source>Out: %1</source>
+        <translation>Выход: %1</translation>
+    </message>
+    <message>
+        <source>Out #%1</source>
+        <translation>Выход №%1</translation>
+    </message>
+    <message>
+        <source>Device: %1. Out #%2</source>
+        <translation>Устройство: %1. Выход №%2</translation>
+    </message>
+    <message>
+        <source>Device #%1</source>
+        <translation>Устройство №%1</translation>
+    </message>
+    <message>
+        <source>. User: </source>
+        <translation>. Пользователь: </translation>
+    </message>
+    <message>
+        <source>%1 #%2 (%3)</source>
+        <translation>%1 №%2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 id: %2</source>
+        <translation>%1 id: %2</translation>
+    </message>
+    <message>
+        <source>%1: Changing direction settings %2, Main: %3, Reserve 1: %4, Reserve 2: %5</source>
+        <translation>%1: Изменение настроек направления %2, основной: %3, резерв 1: %4, резерв 2: %5</translation>
+    </message>
+    <message>
+        <source>Case opened. Alarm</source>
+        <translation>Корпус открыт. Тревога</translation>
+    </message>
+    <message>
+        <source>Case opened</source>
+        <translation>Корпус открыт</translation>
+    </message>
+    <message>
+        <source>Case closed</source>
+        <translation>Корпус закрыт</translation>
+    </message>
+    <message>
+        <source>Reducing the balance on the SIM card %1. Balance: %2</source>
+        <translation>Снижение баланса SIM-карты %1. Баланс: %2</translation>
+    </message>
+    <message>
+        <source>User: %1. User added: %2</source>
+        <translation>Пользователь: %1. Добавлен пользователь: %2</translation>
+    </message>
+    <message>
+        <source>User: %1. User data changed: %2: %3</source>
+        <translation>Пользователь: %1. Изменены данные пользователя %2: %3</translation>
+    </message>
+    <message>
+        <source>User: %1. Deleted user: %2</source>
+        <translation>Пользователь: %1. Удалён пользователь: %2</translation>
+    </message>
+    <message>
+        <source>SIM-card</source>
+        <translation>SIM-карта</translation>
+    </message>
+    <message>
+        <source>Used SIM2</source>
+        <translation>Используется SIM2</translation>
+    </message>
+    <message>
+        <source>Used SIM1</source>
+        <translation>Используется SIM1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Downloader firmware updated successfully completed. Version changed from %1 to %2. User: %3.</source>
+        <translation>ПО загрузчика успешно обновлено. Версия изменена с %1 на %2. Пользователь: %3.</translation>
+    </message>
+    <message>
+        <source>Unknown: %1</source>
+        <translation>Неизвестно: %1</translation>
+    </message>
+    <message>
+        <source>User logged in: %1</source>
+        <translation>Пользователь вошёл: %1</translation>
+    </message>
+    <message>
+        <source>User logged out: %1</source>
+        <translation>Пользователь вышел: %1</translation>
+    </message>
+    <message>
+        <source>User auto log out due to inactivity: %1</source>
+        <translation>Автоматический выход пользователя по бездействию: %1</translation>
+    </message>
+    <message>
+        <source>Login failed. Login: %1</source>
+        <translation>Ошибка входа. Логин: %1</translation>
+    </message>
+    <message>
+        <source>Login status broken: event.LogInStatus=%1</source>
+        <translation>Неверное состояние входа: event.LogInStatus=%1</translation>
+    </message>
+    <message>
+        <source>Device firmware %1 successfully updated</source>
+        <translation>ПО устройства %1 успешно обновлено</translation>
+    </message>
+    <message>
+        <source>Unknown FW event e_FW_event = %1</source>
+        <translation>Неизвестное событие ПО e_FW_event = %1</translation>
+    </message>
+    <message>
+        <source>. Version changed from %1 to %2. User: %3</source>
+        <translation>. Версия изменена с %1 на %2. Пользователь: %3</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Успешно</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Transmitting event #%1 to managing user: %2 (retry %3). %4</source>
+        <translation>Передача события №%1 управляющему пользователю: %2 (попытка %3). %4</translation>
+    </message>
+    <message>
+        <source>Transmitting event #%1 using channel "%2" (direction: #%3, retry: %5). %4</source>
+        <translation>Передача события №%1 по каналу "%2" (направление: №%3, попытка: %5). %4</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Выполнено</translation>
+    </message>
+    <message>
+        <source>Format error</source>
+        <translation>Ошибка формата</translation>
+    </message>
+    <message>
+        <source>Parameter error</source>
+        <translation>Ошибка параметра</translation>
+    </message>
+    <message>
+        <source>Unsupported command</source>
+        <translation>Команда не поддерживается</translation>
+    </message>
+    <message>
+        <source>Command can't be executed</source>
+        <translation>Команда не может быть выполнена</translation>
+    </message>
+    <message>
+        <source>Wrong password</source>
+        <translation>Неверный пароль</translation>
+    </message>
+    <message>
+        <source>Control command help requested</source>
+        <translation>Запрошена справка по командам</translation>
+    </message>
+    <message>
+        <source>Access denied</source>
+        <translation>Доступ запрещён</translation>
+    </message>
+    <message>
+        <source>Unknown state: %1</source>
+        <translation>Неизвестное состояние: %1</translation>
+    </message>
+    <message>
+        <source>NITZ synchronization succeeded</source>
+        <comment>sync</comment>
+        <translation>Синхронизация NITZ выполнена</translation>
+    </message>
+    <message>
+        <source>NTP synchronization succeeded</source>
+        <translation>Синхронизация NTP выполнена</translation>
+    </message>
+    <message>
+        <source>HTP synchronization succeeded</source>
+        <translation>Синхронизация HTP выполнена</translation>
+    </message>
+    <message>
+        <source>TZ synchronization succeeded</source>
+        <translation>Синхронизация часового пояса выполнена</translation>
+    </message>
+    <message>
+        <source>Daylight synchronization succeeded</source>
+        <translation>Синхронизация летнего времени выполнена</translation>
+    </message>
+    <message>
+        <source>Time synchronization failed</source>
+        <translation>Ошибка синхронизации времени</translation>
+    </message>
+    <message>
+        <source>NITZ synchronization failed</source>
+        <translation>Ошибка синхронизации NITZ</translation>
+    </message>
+    <message>
+        <source>NTP synchronization failed</source>
+        <translation>Ошибка синхронизации NTP</translation>
+    </message>
+    <message>
+        <source>HTP synchronization failed</source>
+        <translation>Ошибка синхронизации HTP</translation>
+    </message>
+    <message>
+        <source>TZ synchronization failed</source>
+        <translation>Ошибка синхронизации часового пояса</translation>
+    </message>
+    <message>
+        <source>Daylight synchronization failed</source>
+        <translation>Ошибка синхронизации летнего времени</translation>
+    </message>
+    <message>
+        <source>Time synchronization (PSUTTZ) succeeded</source>
+        <translation>Синхронизация времени (PSUTTZ) выполнена</translation>
+    </message>
+    <message>
+        <source>Time synchronization (PSUTTZ) failed</source>
+        <translation>Ошибка синхронизации времени (PSUTTZ)</translation>
+    </message>
+    <message>
+        <source>Unknown time synchronization error</source>
+        <translation>Неизвестная ошибка синхронизации времени</translation>
+    </message>
+    <message>
+        <source>Test event. Direction: %1, channel: %2. Result: %3</source>
+        <translation>Тестовое событие. Направление: %1, канал: %2. Результат: %3</translation>
+    </message>
+    <message>
+        <source>Event type is not esetChannelStatus</source>
+        <translation>Тип события не esetChannelStatus</translation>
+    </message>
+    <message>
+        <source>Request partitions status</source>
+        <translation>Запрос состояния разделов</translation>
+    </message>
+    <message>
+        <source>Take on</source>
+        <translation>Взятие на охрану</translation>
+    </message>
+    <message>
+        <source>Forced take on</source>
+        <translation>Принудительное взятие</translation>
+    </message>
+    <message>
+        <source>Take off</source>
+        <translation>Снятие с охраны</translation>
+    </message>
+    <message>
+        <source>Time set</source>
+        <translation>Установка времени</translation>
+    </message>
+    <message>
+        <source>Date time set</source>
+        <translation>Установка даты и времени</translation>
+    </message>
+    <message>
+        <source>User USSD request</source>
+        <translation>USSD-запрос пользователя</translation>
+    </message>
+    <message>
+        <source>SIM Card balance request</source>
+        <translation>Запрос баланса SIM-карты</translation>
+    </message>
+    <message>
+        <source>Object num set</source>
+        <translation>Установка номера объекта</translation>
+    </message>
+    <message>
+        <source>Change phone number</source>
+        <translation>Смена номера телефона</translation>
+    </message>
+    <message>
+        <source>Change user phone number</source>
+        <translation>Смена номера телефона пользователя</translation>
+    </message>
+    <message>
+        <source>Enable new sensor add</source>
+        <translation>Разрешить добавление датчиков</translation>
+    </message>
+    <message>
+        <source>Remove sensor</source>
+        <translation>Удаление датчика</translation>
+    </message>
+    <message>
+        <source>Move sensor</source>
+        <translation>Перенос датчика</translation>
+    </message>
+    <message>
+        <source>Request device state</source>
+        <translation>Запрос состояния прибора</translation>
+    </message>
+    <message>
+        <source>Request command list</source>
+        <translation>Запрос списка команд</translation>
+    </message>
+    <message>
+        <source>Request number partitions</source>
+        <translation>Запрос номеров разделов</translation>
+    </message>
+    <message>
+        <source>Disable new sensor add</source>
+        <translation>Запретить добавление датчиков</translation>
+    </message>
+    <message>
+        <source>Enable output</source>
+        <translation>Включение выхода</translation>
+    </message>
+    <message>
+        <source>Disable output</source>
+        <translation>Выключение выхода</translation>
+    </message>
+    <message>
+        <source>Unknown command</source>
+        <translation>Неизвестная команда</translation>
+    </message>
+    <message>
+        <source>Sensor #%1</source>
+        <translation>Датчик №%1</translation>
+    </message>
+    <message>
+        <source>Sensor №%1</source>
+        <translation>Датчик №%1</translation>
+    </message>
+    <message>
+        <source>login</source>
+        <translation>логин</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>имя</translation>
+    </message>
+    <message>
+        <source>partitions</source>
+        <translation>разделы</translation>
+    </message>
+    <message>
+        <source>password</source>
+        <translation>пароль</translation>
+    </message>
+    <message>
+        <source>phone number</source>
+        <translation>номер телефона</translation>
+    </message>
+    <message>
+        <source>sms password</source>
+        <translation>пароль SMS</translation>
+    </message>
+    <message>
+        <source>settings</source>
+        <translation>настройки</translation>
+    </message>
+    <message>
+        <source>Manual firmware restoring to a backup successfully completed. Version changed from %1 to %2. User: %3.</source>
+        <translation>Ручное восстановление ПО из резервной копии выполнено. Версия изменена с %1 на %2. Пользователь: %3.</translation>
+    </message>
+    <message>
+        <source>Manual firmware restoring to a base version successfully completed. Version changed from %1 to %2. User: %3.</source>
+        <translation>Ручное восстановление базовой версии ПО выполнено. Версия изменена с %1 на %2. Пользователь: %3.</translation>
+    </message>
+    <message>
+        <source>Firmware updated successfully completed. Version changed from %1 to %2. User: %3.</source>
+        <translation>ПО успешно обновлено. Версия изменена с %1 на %2. Пользователь: %3.</translation>
+    </message>
+    <message>
+        <source>Firmware restoring to a backup successfully completed. Version changed from %1 to %2. User: %3.</source>
+        <translation>Восстановление ПО из резервной копии выполнено. Версия изменена с %1 на %2. Пользователь: %3.</translation>
+    </message>
+    <message>
+        <source>Firmware restoring to a base version successfully completed. Version changed from %1 to %2. User: %3.</source>
+        <translation>Восстановление базовой версии ПО выполнено. Версия изменена с %1 на %2. Пользователь: %3.</translation>
+    </message>
+    <message>
+        <source>Bootloader firmware updated successfully completed. Version changed from %1 to %2. User: %3.</source>
+        <translation>ПО загрузчика успешно обновлено. Версия изменена с %1 на %2. Пользователь: %3.</translation>
+    </message>
 </context>
 <context>
     <name>JournalWidget</name>
     <message>
         <source>Read all</source>
         <translation>Прочитать все</translation>
+    </message>
+    <message>
+        <source>Case sensitivity</source>
+        <translation>Учитывать регистр</translation>
+    </message>
+    <message>
+        <source>ReadlAll</source>
+        <translation>Прочитать всё</translation>
+    </message>
+    <message>
+        <source>Save to file</source>
+        <translation>Сохранить в файл</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>Clear filter</source>
+        <translation>Очистить фильтр</translation>
+    </message>
+    <message>
+        <source>Filter:</source>
+        <translation>Фильтр:</translation>
+    </message>
+    <message>
+        <source>The device was disconnected; the journal read was not completed.</source>
+        <translation>Прибор отключён; чтение журнала не завершено.</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Все</translation>
+    </message>
+    <message>
+        <source>Journal</source>
+        <translation>Журнал</translation>
+    </message>
+    <message>
+        <source> #</source>
+        <translation> №</translation>
+    </message>
+    <message>
+        <source> Date</source>
+        <translation> Дата</translation>
+    </message>
+    <message>
+        <source> Time</source>
+        <translation> Время</translation>
+    </message>
+    <message>
+        <source> Source</source>
+        <translation> Источник</translation>
+    </message>
+    <message>
+        <source> Event</source>
+        <translation> Событие</translation>
+    </message>
+    <message>
+        <source>Save journal as</source>
+        <translation>Сохранить журнал как</translation>
+    </message>
+    <message>
+        <source>The journal could not be saved to %1: %2</source>
+        <translation>Не удалось сохранить журнал в %1: %2</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Cleaning takes about 30 seconds, possible loss of events! Are you sure you want to clear the journal?</source>
+        <translation>Очистка занимает около 30 секунд, возможна потеря событий! Вы уверены, что хотите очистить журнал?</translation>
+    </message>
+    <message>
+        <source>Jornal clearing</source>
+        <translation>Очистка журнала</translation>
+    </message>
+    <message>
+        <source>Clear journal process.</source>
+        <translation>Идёт очистка журнала.</translation>
     </message>
 </context>
 <context>
@@ -973,6 +1684,50 @@
     <message>
         <source>Minimum take delay updated: %1 sec</source>
         <translation>Минимальная задержка взятия обновлена: %1 с</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Название:</translation>
+    </message>
+    <message>
+        <source>№</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Alarm delay</source>
+        <translation>Задержка тревоги</translation>
+    </message>
+    <message>
+        <source>Auto take time</source>
+        <translation>Время автовзятия</translation>
+    </message>
+    <message>
+        <source>Alarm on sensor loss</source>
+        <translation>Тревога при потере датчика</translation>
+    </message>
+    <message>
+        <source>Take with lost sensors</source>
+        <translation>Взятие с потерянными датчиками</translation>
+    </message>
+    <message>
+        <source>Take with alarm sensors</source>
+        <translation>Взятие с датчиками в тревоге</translation>
+    </message>
+    <message>
+        <source>Take with failed sensors</source>
+        <translation>Взятие с неисправными датчиками</translation>
+    </message>
+    <message>
+        <source>Force take with alarm sensors</source>
+        <translation>Принудительное взятие с датчиками в тревоге</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Range: 5 to 65535 seconds.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Диапазон: от 5 до 65535 секунд.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
     </message>
 </context>
 <context>
@@ -4759,6 +5514,767 @@ and %1 more keys.
     <message>
         <source>Partitions</source>
         <translation>Разделы</translation>
+    </message>
+</context>
+<context>
+    <name>ObjectSettings</name>
+    <message>
+        <source>Since one of the sensors has power-saving mode enabled, the minimum arm delay should be equal to the sensor polling period. The value has been increased to %1 seconds.</source>
+        <translation>Так как у одного из датчиков включён режим энергосбережения, минимальная задержка взятия должна быть равна периоду опроса датчиков. Значение увеличено до %1 секунд.</translation>
+    </message>
+    <message>
+        <source>Object</source>
+        <translation>Объект</translation>
+    </message>
+    <message>
+        <source>Reset settings</source>
+        <translation>Сброс настроек</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the settings?</source>
+        <translation>Вы уверены, что хотите сбросить настройки?</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceSettingsWidget</name>
+    <message>
+        <source>Enable low power mode</source>
+        <translation>Включить режим низкого энергопотребления</translation>
+    </message>
+    <message>
+        <source>Allow configuration with closed case</source>
+        <translation>Разрешить настройку с закрытым корпусом</translation>
+    </message>
+    <message>
+        <source>Send repeated alarms for same partition</source>
+        <translation>Отправлять повторные тревоги по разделу</translation>
+    </message>
+    <message>
+        <source>Send repeated alarms for same sensor</source>
+        <translation>Отправлять повторные тревоги по датчику</translation>
+    </message>
+    <message>
+        <source>Send repeated fire alarms for same partition</source>
+        <translation>Отправлять повторные пожарные тревоги по разделу</translation>
+    </message>
+    <message>
+        <source>Send repeated fire alarms for same sensor</source>
+        <translation>Отправлять повторные пожарные тревоги по датчику</translation>
+    </message>
+    <message>
+        <source>Send repeated event for every take on and take off</source>
+        <translation>Отправлять событие при каждом взятии и снятии</translation>
+    </message>
+    <message>
+        <source>Send repeated event for every take on and take off to outputs</source>
+        <translation>Передавать каждое взятие и снятие на выходы</translation>
+    </message>
+    <message>
+        <source>Reset to default</source>
+        <translation>Сбросить настройки</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Reset settings</source>
+        <translation>Сброс настроек</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the settings?</source>
+        <translation>Вы уверены, что хотите сбросить настройки?</translation>
+    </message>
+</context>
+<context>
+    <name>DateTimeSettingsWidget</name>
+    <message>
+        <source>Current device time:</source>
+        <translation>Текущее время прибора:</translation>
+    </message>
+    <message>
+        <source>Use GSM Network time</source>
+        <translation>Время сети GSM</translation>
+    </message>
+    <message>
+        <source>Use GSM network timezone</source>
+        <translation>Часовой пояс сети GSM</translation>
+    </message>
+    <message>
+        <source>Daylight saving time</source>
+        <translation>Летнее время</translation>
+    </message>
+    <message>
+        <source>NTP / HTP synchronization</source>
+        <translation>Синхронизация NTP / HTP</translation>
+    </message>
+    <message>
+        <source>Server address:</source>
+        <translation>Адрес сервера:</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Вручную</translation>
+    </message>
+    <message>
+        <source>Date and time:</source>
+        <translation>Дата и время:</translation>
+    </message>
+    <message>
+        <source>Timezone:</source>
+        <translation>Часовой пояс:</translation>
+    </message>
+    <message>
+        <source>Reset to default</source>
+        <translation>Сбросить настройки</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Reset settings</source>
+        <translation>Сброс настроек</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the settings?</source>
+        <translation>Вы уверены, что хотите сбросить настройки?</translation>
+    </message>
+</context>
+<context>
+    <name>LedsSettingsWidget</name>
+    <message>
+        <source>Front panel LEDs</source>
+        <translation>Индикаторы передней панели</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Отключен</translation>
+    </message>
+    <message>
+        <source>Out1</source>
+        <translation>Выход 1</translation>
+    </message>
+    <message>
+        <source>Out2</source>
+        <translation>Выход 2</translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <translation>Работа</translation>
+    </message>
+    <message>
+        <source>Led %1</source>
+        <translation>Индикатор %1</translation>
+    </message>
+    <message>
+        <source>LED Mode</source>
+        <translation>Режим светодиодов</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Авто</translation>
+    </message>
+    <message>
+        <source>Global enable</source>
+        <translation>Включены все</translation>
+    </message>
+    <message>
+        <source>Global disable</source>
+        <translation>Отключены все</translation>
+    </message>
+    <message>
+        <source>Alarm sensors led mode:</source>
+        <translation>Светодиоды охранных датчиков:</translation>
+    </message>
+    <message>
+        <source>Fire sensors led mode:</source>
+        <translation>Светодиоды пожарных датчиков:</translation>
+    </message>
+    <message>
+        <source>Technology sensors led mode:</source>
+        <translation>Светодиоды технологических датчиков:</translation>
+    </message>
+    <message>
+        <source>Reset to default</source>
+        <translation>Сбросить настройки</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Reset settings</source>
+        <translation>Сброс настроек</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the settings?</source>
+        <translation>Вы уверены, что хотите сбросить настройки?</translation>
+    </message>
+</context>
+<context>
+    <name>BeeperSettingsWidget</name>
+    <message>
+        <source>Enable beeper</source>
+        <translation>Включить звук</translation>
+    </message>
+    <message>
+        <source>Beep time (sec)</source>
+        <translation>Длительность звука (с)</translation>
+    </message>
+    <message>
+        <source>Event volume</source>
+        <translation>Громкость событий</translation>
+    </message>
+    <message>
+        <source>Alarm volume</source>
+        <translation>Громкость тревог</translation>
+    </message>
+    <message>
+        <source>Linked events</source>
+        <translation>Связанные события</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Тревога</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation>Пожар</translation>
+    </message>
+    <message>
+        <source>Partition take</source>
+        <translation>Взятие раздела</translation>
+    </message>
+    <message>
+        <source>Partition take off</source>
+        <translation>Снятие раздела</translation>
+    </message>
+    <message>
+        <source>Take delay</source>
+        <translation>Задержка взятия</translation>
+    </message>
+    <message>
+        <source>Not taken</source>
+        <translation>Невзятие</translation>
+    </message>
+    <message>
+        <source>Partitions partly taken</source>
+        <translation>Частичное взятие</translation>
+    </message>
+    <message>
+        <source>Sensor added</source>
+        <translation>Подключение датчика</translation>
+    </message>
+    <message>
+        <source>Bell event</source>
+        <translation>Колокольчик</translation>
+    </message>
+    <message>
+        <source>Ticket received</source>
+        <translation>Квитанция получена</translation>
+    </message>
+    <message>
+        <source>Ticket waiting</source>
+        <translation>Ожидание квитанции</translation>
+    </message>
+    <message>
+        <source>Reset to default</source>
+        <translation>Сбросить настройки</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Reset settings</source>
+        <translation>Сброс настроек</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the settings?</source>
+        <translation>Вы уверены, что хотите сбросить настройки?</translation>
+    </message>
+</context>
+<context>
+    <name>IButtonConfigWidget</name>
+    <message>
+        <source>Card reader LEDs</source>
+        <translation>Светодиоды считывателя</translation>
+    </message>
+    <message>
+        <source>1 LED, First touch - status, next - arm/disarm</source>
+        <translation>1 светодиод, первое касание - статус, следующие - взятие/снятие</translation>
+    </message>
+    <message>
+        <source>1 LED, First touch - status, second - arm/disarm</source>
+        <translation>1 светодиод, первое касание - статус, второе - взятие/снятие</translation>
+    </message>
+    <message>
+        <source>2 LED, First touch - status, next - arm/disarm</source>
+        <translation>2 светодиода, первое касание - статус, следующие - взятие/снятие</translation>
+    </message>
+    <message>
+        <source>2 LED, First touch - status, second - arm/disarm</source>
+        <translation>2 светодиода, первое касание - статус, второе - взятие/снятие</translation>
+    </message>
+    <message>
+        <source>2 LEDs, Show status always, on touch - arm/disarm</source>
+        <translation>2 светодиода, статус всегда, касание - взятие/снятие</translation>
+    </message>
+    <message>
+        <source>Card reader LED Mode</source>
+        <translation>Режим светодиода считывателя</translation>
+    </message>
+    <message>
+        <source>Invert card reader led</source>
+        <translation>Инверсия светодиода считывателя</translation>
+    </message>
+    <message>
+        <source>Partitions for displaying status</source>
+        <translation>Разделы для отображения статуса</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сбросить</translation>
+    </message>
+</context>
+<context>
+    <name>IButtonConfig</name>
+    <message>
+        <source>Reset settings</source>
+        <translation>Сброс настроек</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the settings?</source>
+        <translation>Вы уверены, что хотите сбросить настройки?</translation>
+    </message>
+</context>
+<context>
+    <name>DebugSettingsWidget</name>
+    <message>
+        <source>Debug settings</source>
+        <translation>Отладочные настройки</translation>
+    </message>
+    <message>
+        <source>Test server</source>
+        <translation>Тестовый сервер</translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation>MAC-адрес</translation>
+    </message>
+    <message>
+        <source>Reset MAC to default</source>
+        <translation>Сбросить MAC-адрес</translation>
+    </message>
+    <message>
+        <source>Reset to default</source>
+        <translation>Сбросить настройки</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Reset settings</source>
+        <translation>Сброс настроек</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the settings?</source>
+        <translation>Вы уверены, что хотите сбросить настройки?</translation>
+    </message>
+</context>
+<context>
+    <name>OutputGroupsSettingsWidget</name>
+    <message>
+        <source>Output groups names</source>
+        <translation>Названия групп выходов</translation>
+    </message>
+    <message>
+        <source>Output group</source>
+        <translation>Группа выходов</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Group %1</source>
+        <translation>Группа %1</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Неизвестно</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Подтвердить</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сбросить</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Включена</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Отключена</translation>
+    </message>
+    <message>
+        <source>Names saved</source>
+        <translation>Названия сохранены</translation>
+    </message>
+</context>
+<context>
+    <name>OutputGroupsSettings</name>
+    <message>
+        <source>Reset settings</source>
+        <translation>Сброс настроек</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the settings?</source>
+        <translation>Вы уверены, что хотите сбросить настройки?</translation>
+    </message>
+</context>
+<context>
+    <name>JournalInfoDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Copy to buffer</source>
+        <translation>Копировать в буфер</translation>
+    </message>
+    <message>
+        <source>Journal event</source>
+        <translation>Событие журнала</translation>
+    </message>
+</context>
+<context>
+    <name>RealTime22bViewForm</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Значение</translation>
+    </message>
+</context>
+<context>
+    <name>PowerStatusWidgetIsp0</name>
+    <message>
+        <source>Power status</source>
+        <translation>Состояние питания</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Аккумулятор</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Состояние:</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation>Уровень:</translation>
+    </message>
+    <message>
+        <source>Current:</source>
+        <translation>Ток:</translation>
+    </message>
+    <message>
+        <source>0 A</source>
+        <translation>0 А</translation>
+    </message>
+    <message>
+        <source>Resistance:</source>
+        <translation>Сопротивление:</translation>
+    </message>
+    <message>
+        <source>0 Ohm</source>
+        <translation>0 Ом</translation>
+    </message>
+    <message>
+        <source>Voltage:</source>
+        <translation>Напряжение:</translation>
+    </message>
+    <message>
+        <source>0 V</source>
+        <translation>0 В</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>Сеть</translation>
+    </message>
+    <message>
+        <source>Power supply</source>
+        <translation>Источник питания</translation>
+    </message>
+    <message>
+        <source>Device status</source>
+        <translation>Состояние прибора</translation>
+    </message>
+    <message>
+        <source>Temperature:</source>
+        <translation>Температура:</translation>
+    </message>
+    <message>
+        <source>0 C</source>
+        <translation>0 C</translation>
+    </message>
+    <message>
+        <source>Case:</source>
+        <translation>Корпус:</translation>
+    </message>
+    <message>
+        <source>Time synchronized:</source>
+        <translation>Время синхронизировано:</translation>
+    </message>
+    <message>
+        <source>Cloud server:</source>
+        <translation>Облачный сервер:</translation>
+    </message>
+    <message>
+        <source>Ethernet connection:</source>
+        <translation>Подключение Ethernet:</translation>
+    </message>
+    <message>
+        <source>Serial number:</source>
+        <translation>Серийный номер:</translation>
+    </message>
+    <message>
+        <source>%1 mA</source>
+        <translation>%1 мА</translation>
+    </message>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 В</translation>
+    </message>
+    <message>
+        <source>%1 mOhm</source>
+        <translation>%1 мОм</translation>
+    </message>
+    <message>
+        <source>Invalid</source>
+        <translation>Недостоверно</translation>
+    </message>
+    <message>
+        <source>Opened</source>
+        <translation>Открыт</translation>
+    </message>
+    <message>
+        <source>Closed</source>
+        <translation>Закрыт</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Подключено</translation>
+    </message>
+    <message>
+        <source>Unconnected</source>
+        <translation>Не подключено</translation>
+    </message>
+    <message>
+        <source>Unconnected in the device settings</source>
+        <translation>Отключено в настройках прибора</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Неизвестно</translation>
+    </message>
+</context>
+<context>
+    <name>PowerStatusWidgetIsp1</name>
+    <message>
+        <source>Power status</source>
+        <translation>Состояние питания</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Аккумулятор</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Состояние:</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation>Уровень:</translation>
+    </message>
+    <message>
+        <source>Unbalance:</source>
+        <translation>Разбаланс:</translation>
+    </message>
+    <message>
+        <source>Resistance:</source>
+        <translation>Сопротивление:</translation>
+    </message>
+    <message>
+        <source>0 Ohm</source>
+        <translation>0 Ом</translation>
+    </message>
+    <message>
+        <source>Current:</source>
+        <translation>Ток:</translation>
+    </message>
+    <message>
+        <source>0 A</source>
+        <translation>0 А</translation>
+    </message>
+    <message>
+        <source>Voltage:</source>
+        <translation>Напряжение:</translation>
+    </message>
+    <message>
+        <source>0 V</source>
+        <translation>0 В</translation>
+    </message>
+    <message>
+        <source>External Battery</source>
+        <translation>Внешний аккумулятор</translation>
+    </message>
+    <message>
+        <source>External Power</source>
+        <translation>Внешнее питание</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Прочее</translation>
+    </message>
+    <message>
+        <source>Temperature:</source>
+        <translation>Температура:</translation>
+    </message>
+    <message>
+        <source>0 C</source>
+        <translation>0 C</translation>
+    </message>
+    <message>
+        <source>Time synchronized:</source>
+        <translation>Время синхронизировано:</translation>
+    </message>
+    <message>
+        <source>%1 mA</source>
+        <translation>%1 мА</translation>
+    </message>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 В</translation>
+    </message>
+    <message>
+        <source>%1 mOhm</source>
+        <translation>%1 мОм</translation>
+    </message>
+    <message>
+        <source>Invalid</source>
+        <translation>Недостоверно</translation>
+    </message>
+</context>
+<context>
+    <name>PowerStatusWidgetIsp2</name>
+    <message>
+        <source>Power status</source>
+        <translation>Состояние питания</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Аккумулятор</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Состояние:</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation>Уровень:</translation>
+    </message>
+    <message>
+        <source>Unbalance:</source>
+        <translation>Разбаланс:</translation>
+    </message>
+    <message>
+        <source>0 V</source>
+        <translation>0 В</translation>
+    </message>
+    <message>
+        <source>Battery 1</source>
+        <translation>Батарея 1</translation>
+    </message>
+    <message>
+        <source>Resistance:</source>
+        <translation>Сопротивление:</translation>
+    </message>
+    <message>
+        <source>0 Ohm</source>
+        <translation>0 Ом</translation>
+    </message>
+    <message>
+        <source>Charge level:</source>
+        <translation>Уровень заряда:</translation>
+    </message>
+    <message>
+        <source>Voltage:</source>
+        <translation>Напряжение:</translation>
+    </message>
+    <message>
+        <source>Battery 2</source>
+        <translation>Батарея 2</translation>
+    </message>
+    <message>
+        <source>Power supply</source>
+        <translation>Источник питания</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Прочее</translation>
+    </message>
+    <message>
+        <source>Temperature:</source>
+        <translation>Температура:</translation>
+    </message>
+    <message>
+        <source>0 C</source>
+        <translation>0 C</translation>
+    </message>
+    <message>
+        <source>Time synchronized:</source>
+        <translation>Время синхронизировано:</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 В</translation>
+    </message>
+    <message>
+        <source>%1 mOhm</source>
+        <translation>%1 мОм</translation>
+    </message>
+    <message>
+        <source>Invalid</source>
+        <translation>Недостоверно</translation>
     </message>
 </context>
 </TS>

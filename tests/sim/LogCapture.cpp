@@ -1,18 +1,19 @@
 #include "sim/LogCapture.h"
 
+#include <QCoreApplication>
+
 LogCapture::LogCapture(QObject *parent) : QObject(parent)
 {
     Logger::registerMetaType();
+    // The logger it starts stays for the whole run: a link's reader thread may still log
+    // after this capture is gone.
     if (!Logger::instance())
-        m_ownLogger = new Logger;
+        new Logger(QCoreApplication::instance());
     connect(Logger::instance(), &Logger::message, this, &LogCapture::onMessage,
             Qt::QueuedConnection);
 }
 
-LogCapture::~LogCapture()
-{
-    delete m_ownLogger;
-}
+LogCapture::~LogCapture() = default;
 
 int LogCapture::count(const QString &text) const
 {

@@ -25,6 +25,5 @@ private slots:
     void onMessage(const QString &name, logLevel_t level, const QString &text);
 
 private:
-    Logger *m_ownLogger = nullptr;
     QStringList m_lines;
 };

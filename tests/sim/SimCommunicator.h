@@ -62,6 +62,7 @@ public:
 
     // How long the device stays away after a reboot command.
     void setRebootDowntime(int milliseconds) { m_rebootDowntime = milliseconds; }
+    SimDevice *device() const { return m_device; }
     int reboots() const { return m_reboots; }
 
     // ---- what the host sent ----

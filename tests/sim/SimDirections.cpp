@@ -335,7 +335,7 @@ QByteArray SimDirections::statusRecord() const
         }
         put(bytes, d * entry + 6, m_positions[d], 2);
     }
-    const quint16 index = m_active >= 0 ? quint16(m_eventNumber % JournalRing) : quint16(0xFFFF);
+    const quint16 index = currentEventIndex();
     const quint8 active = m_active >= 0 ? quint8(m_active) : quint8(255);
     if (old) {
         put(bytes, trailer, index, 2);
@@ -356,7 +356,17 @@ QByteArray SimDirections::statusRecord() const
 void SimDirections::pushStatus()
 {
     step();
+    repeatStatus();
+}
+
+void SimDirections::repeatStatus()
+{
     m_device.send(SimCommunicator::message(OpChannelStatus, 0, statusRecord()));
+}
+
+quint16 SimDirections::currentEventIndex() const
+{
+    return m_active >= 0 ? quint16(m_eventNumber % JournalRing) : quint16(0xFFFF);
 }
 
 void SimDirections::startDelivery(int intervalMs)

@@ -38,6 +38,11 @@ public:
     // One delivery step, then the state is sent.
     void pushStatus();
     void startDelivery(int intervalMs);
+    // The status sent again without a step: the same event still being delivered.
+    void repeatStatus();
+    // The journal index of the event being delivered, 0xFFFF when none is.
+    quint16 currentEventIndex() const;
+    quint32 currentEventNumber() const { return m_eventNumber; }
 
 private:
     explicit SimDirections(SimCommunicator &device);

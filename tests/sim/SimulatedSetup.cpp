@@ -1,7 +1,9 @@
 #include "sim/SimulatedSetup.h"
 
 #include "sim/SimComms.h"
+#include "sim/SimDeviceSettings.h"
 #include "sim/SimDirections.h"
+#include "sim/SimJournal.h"
 #include "sim/SimKeys.h"
 #include "sim/SimUsers.h"
 
@@ -30,7 +32,6 @@ const BlockSet LargeConfiguration[] = {
     {0x2E, 1024, 1},  // GSM
     {0x3D, 1024, 1},  // Ethernet
     {0x3E, 256, 1},   // debug
-    {0x3F, 256, 1},   // output groups
     {0x33, 256, 1},   // card-reader indication
     {0x25, 512, 17},  // partitions
     {0x24, 512, 100}, // radio devices
@@ -99,4 +100,6 @@ void SimulatedSetup::fillLargeConfiguration(SimCommunicator &communicator)
     SimKeys::install(communicator);
     SimComms::install(communicator);
     SimDirections::install(communicator);
+    SimDeviceSettings::install(communicator);
+    SimJournal::install(communicator);
 }

@@ -3,6 +3,7 @@
 #include "app/Logger.h"
 #include "app/StartUp.h"
 #include "sim/SimDirections.h"
+#include "sim/SimJournal.h"
 #include "sim/SimKeys.h"
 #include "sim/SimPanelDevices.h"
 #include "sim/SimPartitions.h"
@@ -33,6 +34,8 @@ int main(int argc, char *argv[])
     SimPanelDevices::startClimateDrift(simulator.communicator(), 5000, &app);
     // A key touched to the reader a few seconds after "Add via reader".
     SimKeys::of(simulator.communicator())->setPresentAfter(4000);
+    // Realtime values, supply and device status, as the device sends them on its own.
+    SimJournal::of(simulator.communicator())->startDiagnostics(2000);
     StartUp startUp;
     if (!startUp.begin(QCoreApplication::arguments().mid(1)))
         return 1;

@@ -66,7 +66,7 @@ struct Session
     bool journalFree()
     {
         // Its own state: a disconnected window disables the whole tab as well.
-        return !ui()->journalWidget->findChild<QPushButton *>("ReadlAll")
+        return !ui()->journalWidget->findChild<QPushButton *>("pbReadAll")
                     ->testAttribute(Qt::WA_ForceDisabled);
     }
     bool idle()

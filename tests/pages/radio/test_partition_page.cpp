@@ -11,6 +11,7 @@
 #include "support/ModalRecorder.h"
 
 #include <QDataStream>
+#include <QDropEvent>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -182,6 +183,16 @@ private slots:
         garbage->setData(QStringLiteral("application/x-qabstractitemmodeldatalist"),
                          QByteArray("\x00\x00\x00\x01\xff\xff", 6));
         QCOMPARE(target.dropDevices(garbage.get()), 0);
+        // Dropped by another program: not decoded at all. This payload's one role holds a
+        // variant list claiming 1.9 billion entries, which the decoder would try to allocate.
+        std::unique_ptr<QMimeData> hostile(new QMimeData);
+        hostile->setData(QStringLiteral("application/x-qabstractitemmodeldatalist"),
+                         QByteArray::fromHex("000000000000000000000001000000000000000900"
+                                             "73730a00"));
+        QDropEvent drop(QPointF(1, 1), Qt::MoveAction, hostile.get(), Qt::LeftButton,
+                        Qt::NoModifier);
+        QApplication::sendEvent(&target, &drop);
+        QVERIFY(!drop.isAccepted());
     }
 
     void enrolmentListRows()

@@ -5,6 +5,8 @@
 #include "app/Overmind.h"
 #include "app/StartUp.h"
 #include "app/Ui_MainWindow.h"
+#include "journal/Journal.h"
+#include "journal/JournalFixtures.h"
 #include "link/Crc.h"
 #include "pages/reporting/ChannelSettingsWidget.h"
 #include "pages/reporting/DirectionJson.h"
@@ -137,7 +139,16 @@ private slots:
         delivery->pushStatus();
         delivery->pushStatus();
         QTRY_VERIFY(table->item(0, 1) && !table->item(0, 1)->icon().isNull());
-        QTRY_VERIFY(!page->findChild<QLineEdit *>("leHandeledEvent")->text().isEmpty());
+        // The event being sent is shown by its journal line, so nothing until the journal holds it.
+        auto *eventLine = page->findChild<QLineEdit *>("leHandeledEvent");
+        const quint16 sending = delivery->currentEventIndex();
+        QVERIFY(sending != 0xFFFF);
+        QCOMPARE(eventLine->text(), QString());
+        const quint32 number = delivery->currentEventNumber();
+        session.overmind()->journal()->eventLoaded(sending, journaltest::entryOf(number));
+        delivery->repeatStatus();
+        QTRY_VERIFY(
+            eventLine->text().startsWith(QStringLiteral("№%1 [14.03.2026 ").arg(number + 1)));
         QVERIFY(table->item(6, 4));
         QCOMPARE(table->item(6, 4)->text(), QStringLiteral("---"));
         // The direction being served is bold and names the event it delivers.

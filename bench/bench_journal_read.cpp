@@ -1,0 +1,103 @@
+// The whole simulated journal read through the real transport, paced like a full-speed USB
+// interrupt endpoint (one report per millisecond each way). Prints the time, the ratio to
+// the link floor and the longest pause of the GUI thread during the read.
+#include "app/Intervals.h"
+#include "app/Logger.h"
+#include "app/LoginWidget.h"
+#include "app/MainWindow.h"
+#include "app/Overmind.h"
+#include "app/StartUp.h"
+#include "app/Ui_MainWindow.h"
+#include "journal/Journal.h"
+#include "journal/JournalWidget.h"
+#include "sim/SimJournal.h"
+#include "sim/SimulatedSetup.h"
+#include "support/ModalRecorder.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    Logger::registerMetaType();
+    QApplication app(argc, argv);
+    ModalRecorder boxes;
+    SimulatedSetup sim;
+    StartUp startUp;
+    startUp.begin({});
+    Overmind *overmind = startUp.overmind();
+    if (!QTest::qWaitFor(
+            [&] { return overmind->loginWidget() && overmind->loginWidget()->isVisible(); },
+            30000)) {
+        std::puts("error: no login dialog");
+        return 1;
+    }
+    Intervals::keepAliveMs = 600000;
+    LoginWidget *dialog = overmind->loginWidget();
+    dialog->findChild<QLineEdit *>("leLogin")->setText(SimulatedSetup::Login);
+    dialog->findChild<QLineEdit *>("lePassword")->setText(SimulatedSetup::Password);
+    bool ready = false;
+    QObject::connect(overmind, &Overmind::ready, [&] { ready = true; });
+    QTest::mouseClick(dialog->findChild<QPushButton *>("pbLogin"), Qt::LeftButton);
+    if (!QTest::qWaitFor([&] { return ready && overmind->isSettingsLoaded(); }, 600000)) {
+        std::puts("error: no login");
+        return 1;
+    }
+    // The device streams as fast as the link takes it; the link sets the pace.
+    SimJournal::of(sim.communicator())->setPace(64);
+    sim.bus().setReportInterval(std::chrono::milliseconds(1));
+
+    Journal *journal = overmind->journal();
+    bool finished = false;
+    QObject::connect(journal, &Journal::loadingFinished, [&] { finished = true; });
+    // The GUI thread's pauses: gaps between ticks of a zero-interval timer.
+    QElapsedTimer gap;
+    qint64 longestPause = 0;
+    qint64 longestPauseAt = 0;
+    int longPauses = 0;
+    QElapsedTimer clock;
+    QTimer ticker;
+    ticker.setInterval(0);
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        if (gap.isValid()) {
+            const qint64 pause = gap.restart();
+            longPauses += pause > 16;
+            if (pause > longestPause) {
+                longestPause = pause;
+                longestPauseAt = clock.elapsed();
+            }
+        } else
+            gap.start();
+    });
+    const int hostAtStart = sim.device().hostReports().size();
+    const int deviceAtStart = sim.bus().reportsToHost();
+    clock.start();
+    ticker.start();
+    auto *button = startUp.window()->form()->journalWidget->findChild<QPushButton *>("pbReadAll");
+    button->click();
+    if (!QTest::qWaitFor([&] { return finished; }, 1200000)) {
+        std::puts("error: the read did not finish");
+        return 1;
+    }
+    const qint64 elapsed = clock.elapsed();
+    ticker.stop();
+    const int hostReports = sim.device().hostReports().size() - hostAtStart;
+    const int deviceReports = sim.bus().reportsToHost() - deviceAtStart;
+    const int floorMs = qMax(hostReports, deviceReports);
+    std::printf("journal rows: %d\n", journal->rowCount());
+    std::printf("journal read ms: %lld\n", static_cast<long long>(elapsed));
+    std::printf("reports from device: %d\n", deviceReports);
+    std::printf("link floor ms: %d\n", floorMs);
+    std::printf("floor ratio: %.3f\n", floorMs > 0 ? double(elapsed) / floorMs : 0.0);
+    std::printf("longest GUI pause ms: %lld\n", static_cast<long long>(longestPause));
+    std::printf("longest pause ended at ms: %lld\n", static_cast<long long>(longestPauseAt));
+    std::printf("pauses over 16 ms: %d\n", longPauses);
+    return 0;
+}
