@@ -17,6 +17,7 @@
 #include "sim/SimRadioStates.h"
 #include "sim/SimulatedSetup.h"
 #include "support/ModalRecorder.h"
+#include "support/RadioSession.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
@@ -51,75 +52,12 @@ int partitionOf(int id)
     return -1;
 }
 
-struct Session
+struct Session : RadioSession
 {
-    SimulatedSetup sim;
-    StartUp startUp;
-
-    Session()
-    {
-        SimRadioConfiguration::install(sim.communicator());
-        startUp.begin({});
-    }
-    Overmind *overmind() { return startUp.overmind(); }
-    MainWindow *window() { return startUp.window(); }
-    SimCommunicator &device() { return sim.communicator(); }
-
-    bool logInAndLoad()
-    {
-        window()->show();
-        if (!QTest::qWaitFor(
-                [this] {
-                    return overmind()->loginWidget() && overmind()->loginWidget()->isVisible();
-                },
-                DeviceTimeout))
-            return false;
-        LoginWidget *dialog = overmind()->loginWidget();
-        dialog->findChild<QLineEdit *>("leLogin")->setText(SimulatedSetup::Login);
-        dialog->findChild<QLineEdit *>("lePassword")->setText(SimulatedSetup::Password);
-        QSignalSpy ready(overmind(), &Overmind::ready);
-        QTest::mouseClick(dialog->findChild<QPushButton *>("pbLogin"), Qt::LeftButton);
-        return QTest::qWaitFor([&ready] { return ready.count() > 0; }, 120000) &&
-               QTest::qWaitFor([this] { return overmind()->isSettingsLoaded(); }, DeviceTimeout);
-    }
-
+    Session() : RadioSession(true) {}
     // Opens the device's partition page, clicks its card and returns the property view.
-    SensorPropertiesWidget *show(quint16 id)
-    {
-        const int partition = partitionOf(id);
-        window()->form()->twMain->setCurrentWidget(window()->form()->tabPartitions);
-        for (QWidget *widget : window()->partitionPages()) {
-            auto *page = qobject_cast<PartitionWidget *>(widget);
-            if (!page || !page->partition() || page->partition()->index() != partition)
-                continue;
-            if (page->button())
-                QTest::mouseClick(page->button(), Qt::LeftButton);
-            if (!QTest::qWaitFor([page] { return page->isVisible(); }, DeviceTimeout))
-                return nullptr;
-            const Sensor::SPtr device = overmind()->partitionModel()->sensor(id);
-            const QModelIndex index = page->sensorModel()->indexOf(device.get());
-            SensorListView *cards = page->sensorView();
-            QTest::mouseClick(cards->viewport(), Qt::LeftButton, {},
-                              cards->visualRect(index).center());
-            SensorPropertiesWidget *view = page->propertiesView();
-            if (!QTest::qWaitFor([view, device] { return view->sensor() == device; },
-                                 DeviceTimeout))
-                return nullptr;
-            return view;
-        }
-        return nullptr;
-    }
-
-    QList<QByteArray> writesOf(quint16 id)
-    {
-        QList<QByteArray> writes;
-        for (const QByteArray &command : device().commandsOf(OpWriteSensor)) {
-            if (command.size() > 3 &&
-                quint16(quint8(command.at(1)) | quint8(command.at(2)) << 8) == id)
-                writes << command.mid(3);
-        }
-        return writes;
-    }
+    SensorPropertiesWidget *show(quint16 id) { return pickDevice(partitionOf(id), id); }
+    QList<QByteArray> writesOf(quint16 id) { return payloadsOf(OpWriteSensor, id); }
 };
 
 QTreeWidget *treeOf(SensorPropertiesWidget *view)

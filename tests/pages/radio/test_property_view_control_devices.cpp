@@ -20,6 +20,7 @@
 #include "sim/SimRadioStates.h"
 #include "sim/SimulatedSetup.h"
 #include "support/ModalRecorder.h"
+#include "support/RadioSession.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -45,72 +46,14 @@ constexpr quint16 KeyFobId = 8;
 constexpr quint16 SocketId = 21;
 constexpr quint16 ClimateId = 30;
 
-struct Session
+struct Session : RadioSession
 {
-    SimulatedSetup sim;
-    StartUp startUp;
-
-    Session() { startUp.begin({}); }
-    Overmind *overmind() { return startUp.overmind(); }
-    MainWindow *window() { return startUp.window(); }
-    SimCommunicator &device() { return sim.communicator(); }
-
     bool logInAndLoad()
     {
         window()->resize(1280, 900);
-        window()->show();
-        if (!QTest::qWaitFor(
-                [this] {
-                    return overmind()->loginWidget() && overmind()->loginWidget()->isVisible();
-                },
-                DeviceTimeout))
-            return false;
-        LoginWidget *dialog = overmind()->loginWidget();
-        dialog->findChild<QLineEdit *>("leLogin")->setText(SimulatedSetup::Login);
-        dialog->findChild<QLineEdit *>("lePassword")->setText(SimulatedSetup::Password);
-        QSignalSpy ready(overmind(), &Overmind::ready);
-        QTest::mouseClick(dialog->findChild<QPushButton *>("pbLogin"), Qt::LeftButton);
-        return QTest::qWaitFor([&ready] { return ready.count() > 0; }, 120000) &&
-               QTest::qWaitFor([this] { return overmind()->isSettingsLoaded(); }, DeviceTimeout);
+        return RadioSession::logInAndLoad();
     }
-
-    // Opens the partition's page, clicks the device's card and waits for its rows.
-    SensorPropertiesWidget *pickDevice(int partition, quint16 id)
-    {
-        window()->form()->twMain->setCurrentWidget(window()->form()->tabPartitions);
-        for (QWidget *widget : window()->partitionPages()) {
-            auto *page = qobject_cast<PartitionWidget *>(widget);
-            if (!page || !page->partition() || page->partition()->index() != partition)
-                continue;
-            if (page->button())
-                QTest::mouseClick(page->button(), Qt::LeftButton);
-            if (!QTest::qWaitFor([page] { return page->isVisible(); }, DeviceTimeout))
-                return nullptr;
-            const Sensor::SPtr device = overmind()->partitionModel()->sensor(id);
-            const QModelIndex index = page->sensorModel()->indexOf(device.get());
-            SensorListView *cards = page->sensorView();
-            cards->scrollTo(index); // a long partition list may hide the card
-            QTest::mouseClick(cards->viewport(), Qt::LeftButton, {},
-                              cards->visualRect(index).center());
-            SensorPropertiesWidget *view = page->propertiesView();
-            if (!QTest::qWaitFor([view, device] { return view->sensor() == device; },
-                                 DeviceTimeout))
-                return nullptr;
-            return view;
-        }
-        return nullptr;
-    }
-
-    QList<QByteArray> writesOf(quint16 id)
-    {
-        QList<QByteArray> writes;
-        for (const QByteArray &command : sim.communicator().commandsOf(OpWriteSensor)) {
-            if (command.size() > 3 &&
-                quint16(quint8(command.at(1)) | quint8(command.at(2)) << 8) == id)
-                writes << command.mid(3);
-        }
-        return writes;
-    }
+    QList<QByteArray> writesOf(quint16 id) { return payloadsOf(OpWriteSensor, id); }
 };
 
 QTreeWidget *treeOf(SensorPropertiesWidget *view)

@@ -21,6 +21,7 @@
 #include "sim/SimRadioStates.h"
 #include "sim/SimulatedSetup.h"
 #include "support/ModalRecorder.h"
+#include "support/RadioSession.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -40,66 +41,9 @@ constexpr quint8 OpWriteSensor = 0x6E;
 constexpr quint8 OpReadSensor = 0x24;
 constexpr quint16 DoorId = 0; // a magnetic contact in partition 1
 
-struct Session
+struct Session : RadioSession
 {
-    SimulatedSetup sim;
-    StartUp startUp;
-
-    Session() { startUp.begin({}); }
-    Overmind *overmind() { return startUp.overmind(); }
-    MainWindow *window() { return startUp.window(); }
-    SimCommunicator &device() { return sim.communicator(); }
-
-    bool logInAndLoad()
-    {
-        window()->show();
-        if (!QTest::qWaitFor(
-                [this] {
-                    return overmind()->loginWidget() && overmind()->loginWidget()->isVisible();
-                },
-                DeviceTimeout))
-            return false;
-        LoginWidget *dialog = overmind()->loginWidget();
-        dialog->findChild<QLineEdit *>("leLogin")->setText(SimulatedSetup::Login);
-        dialog->findChild<QLineEdit *>("lePassword")->setText(SimulatedSetup::Password);
-        QSignalSpy ready(overmind(), &Overmind::ready);
-        QTest::mouseClick(dialog->findChild<QPushButton *>("pbLogin"), Qt::LeftButton);
-        return QTest::qWaitFor([&ready] { return ready.count() > 0; }, 120000) &&
-               QTest::qWaitFor([this] { return overmind()->isSettingsLoaded(); }, DeviceTimeout);
-    }
-
-    // Opens the partition's page and clicks the device's card.
-    PartitionWidget *pickDevice(int partition, quint16 id)
-    {
-        window()->form()->twMain->setCurrentWidget(window()->form()->tabPartitions);
-        for (QWidget *widget : window()->partitionPages()) {
-            auto *page = qobject_cast<PartitionWidget *>(widget);
-            if (!page || !page->partition() || page->partition()->index() != partition)
-                continue;
-            if (page->button())
-                QTest::mouseClick(page->button(), Qt::LeftButton);
-            if (!QTest::qWaitFor([page] { return page->isVisible(); }, DeviceTimeout))
-                return nullptr;
-            const Sensor::SPtr device = overmind()->partitionModel()->sensor(id);
-            const QModelIndex index = page->sensorModel()->indexOf(device.get());
-            SensorListView *cards = page->sensorView();
-            QTest::mouseClick(cards->viewport(), Qt::LeftButton, {},
-                              cards->visualRect(index).center());
-            return page;
-        }
-        return nullptr;
-    }
-
-    QList<QByteArray> writesOf(quint16 id)
-    {
-        QList<QByteArray> writes;
-        for (const QByteArray &command : sim.communicator().commandsOf(OpWriteSensor)) {
-            if (command.size() > 3 &&
-                quint16(quint8(command.at(1)) | quint8(command.at(2)) << 8) == id)
-                writes << command.mid(3);
-        }
-        return writes;
-    }
+    QList<QByteArray> writesOf(quint16 id) { return payloadsOf(OpWriteSensor, id); }
 };
 
 QTreeWidget *treeOf(SensorPropertiesWidget *view)
@@ -172,7 +116,7 @@ private slots:
         Session session;
         SimRadioConfiguration::install(session.device());
         QVERIFY(session.logInAndLoad());
-        PartitionWidget *page = session.pickDevice(1, DoorId);
+        PartitionWidget *page = session.clickDevice(1, DoorId);
         QVERIFY(page);
         SensorPropertiesWidget *view = page->propertiesView();
         const Sensor::SPtr door = session.overmind()->partitionModel()->sensor(DoorId);
@@ -260,7 +204,7 @@ private slots:
         QVERIFY(me);
         QCOMPARE(int(me->id()), session.overmind()->currentUserId());
         me->setAdmin(false);
-        PartitionWidget *page = session.pickDevice(1, DoorId);
+        PartitionWidget *page = session.clickDevice(1, DoorId);
         QVERIFY(page);
         SensorPropertiesWidget *view = page->propertiesView();
         QTRY_VERIFY(view->sensor());
