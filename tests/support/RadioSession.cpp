@@ -13,6 +13,7 @@
 #include "radio/PartitionModel.h"
 #include "sim/SimRadioConfiguration.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -30,7 +31,7 @@ RadioSession::RadioSession(bool realisticRadio)
     startUp.begin({});
 }
 
-bool RadioSession::logInAndLoad()
+bool RadioSession::logIn()
 {
     window()->show();
     if (!QTest::qWaitFor(
@@ -42,8 +43,33 @@ bool RadioSession::logInAndLoad()
     dialog->findChild<QLineEdit *>("lePassword")->setText(SimulatedSetup::Password);
     QSignalSpy ready(overmind(), &Overmind::ready);
     QTest::mouseClick(dialog->findChild<QPushButton *>("pbLogin"), Qt::LeftButton);
-    return QTest::qWaitFor([&ready] { return ready.count() > 0; }, LoginTimeout) &&
-           QTest::qWaitFor([this] { return overmind()->isSettingsLoaded(); }, Timeout);
+    return QTest::qWaitFor([&ready] { return ready.count() > 0; }, LoginTimeout);
+}
+
+bool RadioSession::logInAndLoad()
+{
+    return logIn() && QTest::qWaitFor([this] { return overmind()->isSettingsLoaded(); }, Timeout);
+}
+
+PartitionWidget *RadioSession::page(int index)
+{
+    return qobject_cast<PartitionWidget *>(window()->partitionPages().value(index + 1));
+}
+
+PartitionWidget *RadioSession::showPage(int index)
+{
+    window()->form()->twMain->setCurrentWidget(window()->form()->tabPartitions);
+    // Through the all-devices button, which alone hides the page shown at first.
+    if (PartitionWidget *all = page(-1))
+        all->button()->setChecked(true);
+    PartitionWidget *shown = page(index);
+    if (shown && shown->button())
+        shown->button()->setChecked(true);
+    QCoreApplication::processEvents();
+    // The view lays its cards out again a moment after a resize; now, for the pictures.
+    if (shown)
+        shown->sensorView()->doItemsLayout();
+    return shown;
 }
 
 PartitionWidget *RadioSession::clickDevice(int partition, quint16 id)

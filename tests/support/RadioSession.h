@@ -24,7 +24,13 @@ public:
     MainWindow *window() { return startUp.window(); }
     SimCommunicator &device() { return sim.communicator(); }
 
+    // Logs in and waits until the device is ready; logInAndLoad also waits for the settings.
+    bool logIn();
     bool logInAndLoad();
+    // The page of partition `index`, or of all devices for -1.
+    PartitionWidget *page(int index);
+    // That page shown on the Devices tab, its cards laid out.
+    PartitionWidget *showPage(int index);
     // Opens the partition's page and clicks the device's card.
     PartitionWidget *clickDevice(int partition, quint16 id);
     // As clickDevice, then waits until the property view shows the device.

@@ -19,6 +19,7 @@
 #include "sim/SimRadioStates.h"
 #include "sim/SimulatedSetup.h"
 #include "support/ModalRecorder.h"
+#include "support/RadioSession.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -45,54 +46,15 @@ void saveScreenshot(QWidget *widget, const QString &name)
 }
 
 // The program against the simulated communicator with its large radio configuration.
-struct Session
+struct Session : RadioSession
 {
-    SimulatedSetup sim;
-    StartUp startUp;
+    Session() : RadioSession(true) {}
 
-    Session()
-    {
-        Config::install(sim.communicator());
-        startUp.begin({});
-    }
-    Overmind *overmind() { return startUp.overmind(); }
-    MainWindow *window() { return startUp.window(); }
-    SimCommunicator &device() { return sim.communicator(); }
-
+    // The program sized as on a laptop, logged in; the settings may still be arriving.
     bool logInAndLoad()
     {
         window()->resize(1280, 800);
-        window()->show();
-        if (!QTest::qWaitFor(
-                [this] {
-                    return overmind()->loginWidget() && overmind()->loginWidget()->isVisible();
-                },
-                DeviceTimeout))
-            return false;
-        LoginWidget *dialog = overmind()->loginWidget();
-        dialog->findChild<QLineEdit *>("leLogin")->setText(SimulatedSetup::Login);
-        dialog->findChild<QLineEdit *>("lePassword")->setText(SimulatedSetup::Password);
-        QSignalSpy ready(overmind(), &Overmind::ready);
-        QTest::mouseClick(dialog->findChild<QPushButton *>("pbLogin"), Qt::LeftButton);
-        return QTest::qWaitFor([&ready] { return ready.count() > 0; }, 120000);
-    }
-
-    // The page of partition `number`, or of all devices for -1, shown on the Devices tab.
-    PartitionWidget *showPage(int number)
-    {
-        window()->form()->twMain->setCurrentWidget(window()->form()->tabPartitions);
-        const QList<QWidget *> pages = window()->partitionPages();
-        // Through the all-devices button, which alone hides the page shown at first.
-        if (auto *all = qobject_cast<PartitionWidget *>(pages.value(0)))
-            all->button()->setChecked(true);
-        auto *page = qobject_cast<PartitionWidget *>(pages.value(number + 1));
-        if (page && page->button())
-            page->button()->setChecked(true);
-        QCoreApplication::processEvents();
-        // The view lays its cards out again a moment after a resize; now, for the pictures.
-        if (page)
-            page->sensorView()->doItemsLayout();
-        return page;
+        return logIn();
     }
 
     int devicesOf(int partition) const

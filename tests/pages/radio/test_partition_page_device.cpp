@@ -23,6 +23,7 @@
 #include "sim/SimRadioConfiguration.h"
 #include "sim/SimulatedSetup.h"
 #include "support/ModalRecorder.h"
+#include "support/RadioSession.h"
 
 #include <QAction>
 #include <QApplication>
@@ -52,57 +53,16 @@ void saveScreenshot(QWidget *widget, const QString &name)
     QVERIFY(widget->grab().save(path, "PNG"));
 }
 
-struct Session
+struct Session : RadioSession
 {
-    SimulatedSetup sim;
-    StartUp startUp;
-
-    Session()
-    {
-        Config::install(sim.communicator());
-        startUp.begin({});
-    }
-    Overmind *overmind() { return startUp.overmind(); }
-    MainWindow *window() { return startUp.window(); }
-    SimCommunicator &device() { return sim.communicator(); }
+    Session() : RadioSession(true) {}
     SimPartitions *partitions() { return SimPartitions::of(sim.communicator()); }
 
+    // The program sized as on a laptop, logged in; the settings may still be arriving.
     bool logInAndLoad()
     {
         window()->resize(1280, 800);
-        window()->show();
-        if (!QTest::qWaitFor(
-                [this] {
-                    return overmind()->loginWidget() && overmind()->loginWidget()->isVisible();
-                },
-                DeviceTimeout))
-            return false;
-        LoginWidget *dialog = overmind()->loginWidget();
-        dialog->findChild<QLineEdit *>("leLogin")->setText(SimulatedSetup::Login);
-        dialog->findChild<QLineEdit *>("lePassword")->setText(SimulatedSetup::Password);
-        QSignalSpy ready(overmind(), &Overmind::ready);
-        QTest::mouseClick(dialog->findChild<QPushButton *>("pbLogin"), Qt::LeftButton);
-        return QTest::qWaitFor([&ready] { return ready.count() > 0; }, 120000);
-    }
-
-    PartitionWidget *page(int index)
-    {
-        return qobject_cast<PartitionWidget *>(window()->partitionPages().value(index + 1));
-    }
-
-    // The page of partition `index`, or of all devices for -1, shown on the Devices tab.
-    PartitionWidget *showPage(int index)
-    {
-        window()->form()->twMain->setCurrentWidget(window()->form()->tabPartitions);
-        if (PartitionWidget *all = page(-1))
-            all->button()->setChecked(true);
-        PartitionWidget *shown = page(index);
-        if (shown && shown->button())
-            shown->button()->setChecked(true);
-        QCoreApplication::processEvents();
-        if (shown)
-            shown->sensorView()->doItemsLayout();
-        return shown;
+        return logIn();
     }
 
     int devicesOf(int partition) const
