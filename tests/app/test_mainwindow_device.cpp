@@ -121,8 +121,6 @@ struct Session
         dialog->findChild<QLineEdit *>("lePassword")->setText(SimulatedSetup::Password);
         QSignalSpy ready(overmind(), &Overmind::ready);
         QTest::mouseClick(dialog->findChild<QPushButton *>("pbLogin"), Qt::LeftButton);
-        // Not QSignalSpy::wait: the previous session's end queued a quit that would end
-        // its event loop at once.
         return QTest::qWaitFor([&ready] { return ready.count() > 0; }, 120000);
     }
 
