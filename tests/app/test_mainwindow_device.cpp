@@ -233,6 +233,26 @@ private slots:
         session.ui()->twMain->setCurrentIndex(0);
     }
 
+    // Logged in and idle, the device hears nothing but the keep-alive: no record is
+    // written or read again on its own.
+    void idleSessionSendsOnlyTheKeepAlive()
+    {
+        Session session;
+        SimRadioConfiguration::install(session.device());
+        QVERIFY(session.logInAndLoad());
+        Ui_MainWindow *ui = session.ui();
+        QTRY_VERIFY_WITH_TIMEOUT(session.overmind()->isSettingsLoaded(), DeviceTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(ui->twMain->isTabEnabled(ui->twMain->count() - 1), DeviceTimeout);
+        session.device().clearCommands();
+        // The span of five default-name timers and more: what repeats shows within it.
+        QTest::qWait(5000);
+        QStringList others;
+        for (const QByteArray &command : session.device().commands())
+            if (quint8(command.at(0)) != 0x50)
+                others << QString::fromLatin1(command.left(3).toHex());
+        QVERIFY2(others.isEmpty(), qPrintable(others.join(QLatin1Char(' '))));
+    }
+
     void userWhoMayNotEditSeesStatusAndJournalOnly()
     {
         Session session;
