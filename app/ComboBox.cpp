@@ -3,6 +3,8 @@
 #include <QAbstractItemView>
 #include <QTimer>
 
+int ComboBox::minimumPopupMs = 250;
+
 ComboBox::ComboBox(QWidget *parent) : QComboBox(parent)
 {
     connect(view(), &QAbstractItemView::clicked, this, &ComboBox::clicked);
@@ -17,7 +19,7 @@ void ComboBox::showPopup()
 
 void ComboBox::hidePopup()
 {
-    if (m_popupShownAt.isValid() && m_popupShownAt.elapsed() < MinimumPopupMs)
+    if (m_popupShownAt.isValid() && m_popupShownAt.elapsed() < minimumPopupMs)
         return;
     QComboBox::hidePopup();
     QTimer::singleShot(0, this, [this] {

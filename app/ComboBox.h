@@ -9,7 +9,8 @@ class ComboBox : public QComboBox
 {
     Q_OBJECT
 public:
-    static constexpr int MinimumPopupMs = 250;
+    // How long after opening the popup stays open; tests set it.
+    static int minimumPopupMs;
 
     explicit ComboBox(QWidget *parent = nullptr);
 

@@ -68,6 +68,57 @@ template <typename W> void showDisconnectedState(W *window, long)
 {
     window->onDisconnect();
 }
+
+// Waits without blocking the window: pending events run, and the wait ends when the
+// condition holds, the device goes away or the limit passes. A wait the event loop could
+// not run, or that the program's quit ended, is told apart from a limit that passed.
+enum class WaitEnd
+{
+    Done,
+    LimitPassed,
+    DeviceLost,
+    Cut
+};
+
+WaitEnd waitWithoutBlocking(QObject *owner, HIDInterface *hid, const std::function<bool()> &done,
+                            int limitMs, const QString &what)
+{
+    if (done())
+        return WaitEnd::Done;
+    QEventLoop loop;
+    QTimer poll;
+    QTimer limit;
+    WaitEnd end = WaitEnd::Cut;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done())
+            loop.quit();
+    });
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, &loop, [&] {
+        end = WaitEnd::LimitPassed;
+        loop.quit();
+    });
+    QMetaObject::Connection gone;
+    if (hid)
+        gone = QObject::connect(hid, &HIDInterface::disconnected, &loop, [&] {
+            end = WaitEnd::DeviceLost;
+            loop.quit();
+        });
+    poll.start(10);
+    limit.start(limitMs);
+    loop.exec();
+    QObject::disconnect(gone);
+    if (done())
+        return WaitEnd::Done;
+    if (end == WaitEnd::LimitPassed)
+        logWarning(owner, QStringLiteral("Gave up waiting for %1").arg(what));
+    else if (end == WaitEnd::DeviceLost)
+        logWarning(owner, QStringLiteral("Device disconnected while waiting for %1").arg(what));
+    else
+        logWarning(owner,
+                   QStringLiteral("Could not wait for %1: the program is quitting").arg(what));
+    return end;
+}
 } // namespace
 
 Overmind::Overmind(QObject *parent) : QObject(parent)
@@ -807,37 +858,9 @@ bool Overmind::writeConfigSecondPass(const ConfigFile &document)
     return true;
 }
 
-// Waits without blocking the window: pending events run, and the wait ends when the
-// condition holds, the device goes away or the limit passes.
 bool Overmind::waitUntil(const std::function<bool()> &done, int limitMs, const QString &what)
 {
-    QEventLoop loop;
-    QTimer poll;
-    QTimer limit;
-    bool lost = false;
-    connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (done())
-            loop.quit();
-    });
-    limit.setSingleShot(true);
-    connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
-    QMetaObject::Connection gone;
-    if (m_hid)
-        gone = connect(m_hid, &HIDInterface::disconnected, &loop, [&] {
-            lost = true;
-            loop.quit();
-        });
-    if (!done()) {
-        poll.start(10);
-        limit.start(limitMs);
-        loop.exec();
-    }
-    disconnect(gone);
-    if (done())
-        return true;
-    logWarning(this, lost ? QStringLiteral("Device disconnected while waiting for %1").arg(what)
-                          : QStringLiteral("Gave up waiting for %1").arg(what));
-    return false;
+    return waitWithoutBlocking(this, m_hid, done, limitMs, what) == WaitEnd::Done;
 }
 
 void Overmind::waitFor(const std::function<void()> &action)
@@ -863,12 +886,17 @@ void Overmind::finishConfigWrite()
         endConfigWrite();
         return;
     }
-    const bool drained =
-        waitUntil([this] { return !m_hid || !m_hid->isWriterBusy(); },
-                  ConfigWriteTimes::drainLimitMs, QStringLiteral("the settings to be written"));
+    const WaitEnd drained = waitWithoutBlocking(
+        this, m_hid, [this] { return !m_hid || !m_hid->isWriterBusy(); },
+        ConfigWriteTimes::drainLimitMs, QStringLiteral("the settings to be written"));
     if (!m_configWriteRunning)
         return; // ended by a disconnection meanwhile
-    if (!drained) {
+    if (drained == WaitEnd::Cut) {
+        // The program is quitting: the device was neither restarted nor found at fault.
+        endConfigWrite();
+        return;
+    }
+    if (drained != WaitEnd::Done) {
         endConfigWrite();
         MessageBoxU::critical(tr("The device did not take the configuration. It was not "
                                  "restarted; check the settings after the next login."),

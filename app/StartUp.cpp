@@ -12,6 +12,10 @@ StartUp::StartUp() = default;
 
 StartUp::~StartUp()
 {
+    // The window is torn down here, outside the event loop: a quit queued now would end
+    // the next event loop of the thread at once, every nested one included.
+    if (m_window)
+        QObject::disconnect(m_window.get(), &QObject::destroyed, qApp, nullptr);
     m_window.reset();
     m_overmind.reset();
     QCoreApplication::removeTranslator(&m_appTranslator);

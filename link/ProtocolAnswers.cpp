@@ -572,7 +572,8 @@ bool Protocol::dispatchOther(quint8 type, quint16 id, const QByteArray &message)
         emit sensorDelete(id);
         return true;
     case _MenuConfigEnableSensorAdding:
-        emit addSensorsStatus(true);
+        // The answer repeats the request: 1 allowed the enrolment, 0 stopped it.
+        emit addSensorsStatus(id != 0);
         return true;
     case _UsbDeviceText:
         logDebug(this, textFrom(message, m_payloadOffset));

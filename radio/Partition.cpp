@@ -153,7 +153,9 @@ QString Partition::defaultName() const
 void Partition::setData(const s_ExtMemDataPartition *block)
 {
     m_settings = *block;
-    if (m_settings.name[0] == 0)
+    // Only a security area takes a name: for the others the default name would be refused
+    // and the unnamed record written again with every answer.
+    if (m_settings.name[0] == 0 && m_kind == 1)
         m_defaultNameTimer.start((m_index + 10) * 100);
     emit updated();
 }
@@ -161,9 +163,8 @@ void Partition::setData(const s_ExtMemDataPartition *block)
 void Partition::applyDefaultName()
 {
     // A name that arrived while the timer ran is the device's and stays.
-    if (m_settings.name[0] != 0)
+    if (m_settings.name[0] != 0 || !setName(defaultName()))
         return;
-    setName(defaultName());
     setNumber(quint16(m_index));
     store();
 }

@@ -342,19 +342,41 @@ void DateTimeSettingsWidget::saveSettings()
         m_dateTime->setDateTime(QDateTime(wall.date(), wall.time(), Qt::UTC).addSecs(-offset));
         m_dateTime->store();
     }
-    m_device->setTzOffset(offset);
-    m_device->setUseNetworkTz(m_networkTz->isChecked());
-    m_device->setUseNetworkDaylight(m_networkDst->isChecked());
-    m_device->setNtpServer(m_ntpServer->text());
-    m_device->setUseNtpTime(m_useNtp->isChecked());
-    m_device->setUseGsmTime(m_useGsm->isChecked());
-    m_device->setUseManualTime(m_useManual->isChecked());
+    const TimeChoices chosen = choices();
+    chosen.applyTo(*m_device);
     // The device takes the block a moment after the clock; the page is not held meanwhile.
+    // A record arriving meanwhile replaces the block, so the choices are applied again.
     QPointer<DeviceSettings> device = m_device;
-    QTimer::singleShot(100, this, [device] {
-        if (device)
-            device->store();
+    QTimer::singleShot(100, this, [device, chosen] {
+        if (!device)
+            return;
+        chosen.applyTo(*device);
+        device->store();
     });
+}
+
+DateTimeSettingsWidget::TimeChoices DateTimeSettingsWidget::choices() const
+{
+    TimeChoices chosen;
+    chosen.tzOffset = selectedOffset();
+    chosen.useNetworkTz = m_networkTz->isChecked();
+    chosen.useNetworkDaylight = m_networkDst->isChecked();
+    chosen.ntpServer = m_ntpServer->text();
+    chosen.useNtp = m_useNtp->isChecked();
+    chosen.useGsm = m_useGsm->isChecked();
+    chosen.useManual = m_useManual->isChecked();
+    return chosen;
+}
+
+void DateTimeSettingsWidget::TimeChoices::applyTo(DeviceSettings &device) const
+{
+    device.setTzOffset(tzOffset);
+    device.setUseNetworkTz(useNetworkTz);
+    device.setUseNetworkDaylight(useNetworkDaylight);
+    device.setNtpServer(ntpServer);
+    device.setUseNtpTime(useNtp);
+    device.setUseGsmTime(useGsm);
+    device.setUseManualTime(useManual);
 }
 
 bool DateTimeSettingsWidget::hasChanges()

@@ -44,6 +44,20 @@ public slots:
     void settingsReset();
 
 private:
+    // What the page holds at Save, to be written whatever record arrives before the store.
+    struct TimeChoices
+    {
+        int tzOffset = 0;
+        bool useNetworkTz = false;
+        bool useNetworkDaylight = false;
+        QString ntpServer;
+        bool useNtp = false;
+        bool useGsm = false;
+        bool useManual = false;
+        void applyTo(DeviceSettings &device) const;
+    };
+
+    TimeChoices choices() const;
     void selectZone(int offset);
     int selectedOffset() const;
 

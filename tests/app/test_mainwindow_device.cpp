@@ -9,10 +9,14 @@
 #include "app/StartUp.h"
 #include "app/Ui_MainWindow.h"
 #include "link/HIDInterface.h"
+#include "link/Protocol.h"
+#include "link/ProtocolTypes.h"
 #include "pages/radio/PartitionCommandLinkButton.h"
 #include "pages/users/UserModel.h"
 #include "pages/users/UsersWidget.h"
 #include "radio/Partition.h"
+#include "sim/LogCapture.h"
+#include "sim/SimCommunicator.h"
 #include "sim/SimRadioConfiguration.h"
 #include "sim/SimulatedSetup.h"
 #include "support/ModalRecorder.h"
@@ -121,9 +125,39 @@ struct Session
         dialog->findChild<QLineEdit *>("lePassword")->setText(SimulatedSetup::Password);
         QSignalSpy ready(overmind(), &Overmind::ready);
         QTest::mouseClick(dialog->findChild<QPushButton *>("pbLogin"), Qt::LeftButton);
-        // Not QSignalSpy::wait: the previous session's end queued a quit that would end
-        // its event loop at once.
         return QTest::qWaitFor([&ready] { return ready.count() > 0; }, 120000);
+    }
+
+    // What the login set going has been asked and answered: two rounds in turn in which
+    // the device heard nothing but a keep-alive sent through the link, each ended by a
+    // device text the program logged after every answer sent before it.
+    bool settle()
+    {
+        LogCapture log;
+        int quietRounds = 0;
+        for (int round = 0; quietRounds < 2 && round < 200; ++round) {
+            device().clearCommands();
+            overmind()->protocol()->sendToDevice(_SendRequestExtendLogout);
+            if (!QTest::qWaitFor([this] { return !device().commandsOf(0x50).isEmpty(); },
+                                 DeviceTimeout))
+                return false;
+            const QString mark = QStringLiteral("<settled %1>").arg(round);
+            device().send(SimCommunicator::message(0xC8, 0, mark.toLatin1() + '\0'));
+            if (!QTest::qWaitFor([&] { return log.contains(mark); }, DeviceTimeout))
+                return false;
+            quietRounds = requestsBesidesKeepAlive().isEmpty() ? quietRounds + 1 : 0;
+        }
+        return quietRounds == 2;
+    }
+
+    // Operation and identifier of every command but the keep-alive.
+    QStringList requestsBesidesKeepAlive()
+    {
+        QStringList requests;
+        for (const QByteArray &command : device().commands())
+            if (quint8(command.at(0)) != quint8(_SendRequestExtendLogout))
+                requests << QString::fromLatin1(command.left(3).toHex());
+        return requests;
     }
 
     void clickTab(QWidget *page)
@@ -233,6 +267,22 @@ private slots:
         session.ui()->twMain->setCurrentWidget(session.ui()->tabPartitions);
         saveScreenshot(session.window(), QStringLiteral("mainwindow-simulated-devices.png"));
         session.ui()->twMain->setCurrentIndex(0);
+    }
+
+    // Logged in and idle, the device hears nothing but the keep-alive: no record is
+    // written or read again on its own.
+    void idleSessionSendsOnlyTheKeepAlive()
+    {
+        Session session;
+        SimRadioConfiguration::install(session.device());
+        QVERIFY(session.logInAndLoad());
+        QTRY_VERIFY_WITH_TIMEOUT(session.overmind()->isSettingsLoaded(), DeviceTimeout);
+        QVERIFY(session.settle());
+        session.device().clearCommands();
+        // Longer than the timers of the partitions' default names.
+        QTest::qWait(5000);
+        const QStringList requests = session.requestsBesidesKeepAlive();
+        QVERIFY2(requests.isEmpty(), qPrintable(requests.join(QLatin1Char(' '))));
     }
 
     void userWhoMayNotEditSeesStatusAndJournalOnly()

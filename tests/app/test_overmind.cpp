@@ -6,6 +6,7 @@
 #include "support/ModalRecorder.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -13,6 +14,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 QString writeConfig(const QTemporaryDir &dir, const QString &name, const QJsonObject &object)
@@ -61,6 +63,20 @@ private slots:
     {
         QCOMPARE(StartUp::commandLinePath({"My", "configs", "a.cfg"}), QString("My configs a.cfg"));
         QCOMPARE(StartUp::commandLinePath({"one.cfg"}), QString("one.cfg"));
+    }
+
+    void tearingDownOutsideTheEventLoopLeavesNoQuit()
+    {
+        {
+            ModalRecorder boxes;
+            StartUp startUp;
+            QVERIFY(startUp.begin({}));
+        }
+        QCoreApplication::processEvents();
+        // A quit left behind would make this loop, and every nested one, return at once.
+        QEventLoop loop;
+        QTimer::singleShot(0, &loop, [&loop] { loop.exit(7); });
+        QCOMPARE(loop.exec(), 7);
     }
 
     void missingCommandLineFileWarnsOnceAndShowsNoWindow()

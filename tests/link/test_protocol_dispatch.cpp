@@ -228,6 +228,7 @@ private slots:
         row("journal erased", message(0xAA, 0, le16(0x0104)), {"journalErased(260)"});
         row("debug journal erased", message(0xAB, 0, le16(0)), {"debugJournalErased(0)"});
         row("enrolment allowed", message(0xB4, 1), {"addSensorsStatus(true)"});
+        row("enrolment stopped", message(0xB4, 0), {"addSensorsStatus(false)"});
         row("flash erased", message(0xC2, 0, le16(26)), {"flashErased(26)"});
         row("update status", message(0xC3, 0, QByteArray::fromHex("0400640000ff0000")),
             {"updateStatus(rec)"}, QByteArray::fromHex("0400640000ff0000"));

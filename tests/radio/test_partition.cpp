@@ -8,6 +8,7 @@
 
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <cstring>
 #include <memory>
 
@@ -29,6 +30,11 @@ quint32 wordAt(const QByteArray &bytes, int offset)
     quint32 value = 0;
     std::memcpy(&value, bytes.constData() + offset, sizeof(value));
     return value;
+}
+
+QTimer *defaultNameTimer(Partition &partition)
+{
+    return partition.findChild<QTimer *>();
 }
 
 QByteArray filledName(const QByteArray &utf8)
@@ -212,6 +218,29 @@ private slots:
         QTest::qWait(1500);
         QVERIFY(link.commands().isEmpty());
         QCOMPARE(partition.jsonKey(), QStringLiteral("Garage"));
+    }
+
+    void defaultNameOnlyWhereANameIsKept_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("aggregate");
+        QTest::addColumn<bool>("named");
+        QTest::newRow("partition") << 1 << 1 << 0 << true;
+        QTest::newRow("executive devices") << 0 << 0 << 0 << false;
+        QTest::newRow("all devices") << 17 << 0 << 1 << false;
+    }
+    void defaultNameOnlyWhereANameIsKept()
+    {
+        QFETCH(int, index);
+        QFETCH(int, kind);
+        QFETCH(int, aggregate);
+        QFETCH(bool, named);
+        Partition partition(m_link->protocol(), index, kind, aggregate);
+        s_ExtMemDataPartition block;
+        std::memset(&block, 0, sizeof(block));
+        partition.setData(&block);
+        QCOMPARE(defaultNameTimer(partition)->isActive(), named);
     }
 
     void names_data()

@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "app/Overmind.h"
 #include "app/Ui_MainWindow.h"
+#include "link/Crc.h"
 #include "link/Protocol.h"
 #include "pages/comms/ChangeChannelGroup.h"
 #include "pages/comms/EthernetSettings.h"
@@ -16,6 +17,7 @@
 #include "pages/comms/WirelessSettings.h"
 #include "pages/comms/WirelessSettingsWidget.h"
 #include "pages/users/UserModel.h"
+#include "pages/users/UserSettings.h"
 #include "support/ModalRecorder.h"
 
 #include <QApplication>
@@ -30,6 +32,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStackedWidget>
+#include <QtEndian>
 
 #include <memory>
 
@@ -790,14 +793,16 @@ private slots:
         QFETCH(int, userId);
         QFETCH(QString, phone);
         QFETCH(bool, kept);
-        if (!kept)
-            QSKIP("The merged user model numbers added users itself; this fixture needs its "
-                  "own way to make a user without a phone or without id 0");
         Overmind &overmind = m_controller->overmind();
         overmind.createSettingsObjects(false);
-        auto *user = new UserSettings(nullptr, quint8(userId));
-        user->setPhone(phone);
-        overmind.userModel()->addUser(user);
+        // The user arrives as the device's record, so it keeps its id.
+        UserSettings user(nullptr, quint8(userId));
+        user.setPhone(phone);
+        s_ExtMemDataUser record = user.record();
+        auto *bytes = reinterpret_cast<quint8 *>(&record);
+        qToLittleEndian<quint32>(crc32Stm(bytes, UserSettings::CrcAt), bytes + UserSettings::CrcAt);
+        overmind.userModel()->userSettings(quint8(userId), record);
+        QVERIFY(overmind.userModel()->userById(quint8(userId)));
         EthernetSettingsWidget page;
         auto *remote = page.findChild<QCheckBox *>("cbRemoteManag");
         remote->setChecked(true);

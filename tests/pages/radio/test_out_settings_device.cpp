@@ -211,7 +211,9 @@ private slots:
         QTRY_VERIFY(session.outputWindows() == 0);
         QTRY_VERIFY((window = session.openOutput(page, 1)) != nullptr);
         editor = window->editor();
-        QCOMPARE(window->findChild<QLineEdit *>("leName")->text(), QString::fromUtf8("Полив"));
+        // The window refills when the device's answer to the save arrives.
+        QTRY_COMPARE_WITH_TIMEOUT(window->findChild<QLineEdit *>("leName")->text(),
+                                  QString::fromUtf8("Полив"), DeviceTimeout);
         LogCapture log;
         device.failNext(0x70, SimCommunicator::ErrCrc);
         editor->modeCombo()->setCurrentIndex(1);

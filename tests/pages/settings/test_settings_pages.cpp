@@ -380,6 +380,24 @@ private slots:
                  0);
     }
 
+    // The device's answer to an earlier write may arrive between Save and the store.
+    void saveWritesTheChoiceWhateverArrivesMeanwhile()
+    {
+        DateTimeSettingsWidget *page = ui()->dateTimeSettingsWidget;
+        DeviceSettings *settings = page->deviceSettings();
+        QVERIFY(settings);
+        const s_ExtMemDataDevice before = settings->record();
+        auto *zones = child<QComboBox>(page, "cbTimezone");
+        QVERIFY(zones->currentIndex() != 0);
+        zones->setCurrentIndex(0);
+        device().clearCommands();
+        click(page, "pbSave");
+        settings->settings(before);
+        QTRY_COMPARE_WITH_TIMEOUT(device().commandsOf(0x75).size(), 1, DeviceTimeout);
+        QCOMPARE(qFromLittleEndian<qint32>(device().commandsOf(0x75).first().constData() + 3 + 32),
+                 0);
+    }
+
     // Fault mended: the running clock turned 23:59:59 into 00:00:00 of the same day.
     void runningClockTurnsTheDate()
     {
