@@ -37,8 +37,7 @@ constexpr int ImageSize = 1024 * 1024;
 bool logIn(Overmind *overmind)
 {
     if (!QTest::qWaitFor(
-            [&] { return overmind->loginWidget() && overmind->loginWidget()->isVisible(); },
-            30000))
+            [&] { return overmind->loginWidget() && overmind->loginWidget()->isVisible(); }, 30000))
         return false;
     LoginWidget *dialog = overmind->loginWidget();
     dialog->findChild<QLineEdit *>("leLogin")->setText(SimulatedSetup::Login);
