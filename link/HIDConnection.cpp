@@ -78,6 +78,7 @@ void HIDConnection::createWriter()
     if (m_writer || !m_device || m_state != Active)
         return;
     m_writer = new HIDWriter(m_device, this, m_nextWriterCounter);
+    m_writer->setPayloadSize(m_payloadSize);
     connect(m_writer, &HIDWriter::partTransmitted, this, &HIDConnection::partTransmitted);
 }
 
@@ -93,6 +94,13 @@ void HIDConnection::stopWriter()
 
 void HIDConnection::setPayloadSize(int size)
 {
+    if (size < 1 || size > HIDWriter::MaxPayloadSize) {
+        logWarning(this, QStringLiteral("Payload size %1 refused: it must be 1..%2")
+                             .arg(size)
+                             .arg(HIDWriter::MaxPayloadSize));
+        return;
+    }
+    m_payloadSize = size;
     if (m_writer)
         m_writer->setPayloadSize(size);
 }

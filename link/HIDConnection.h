@@ -46,7 +46,9 @@ public:
     bool isWriterBusy() const;
     void createWriter();
     void stopWriter();
+    // The payload per report belongs to the device: every writer of this connection uses it.
     void setPayloadSize(int size);
+    int payloadSize() const { return m_payloadSize; }
 
     QString serialNumber() const { return m_deviceInfo.serialNumber; }
     QString productName() const { return m_deviceInfo.product; }
@@ -96,6 +98,7 @@ private:
     HIDWriter *m_writer = nullptr;
     // Where a writer created by createWriter() starts counting messages.
     quint8 m_nextWriterCounter = 0;
+    int m_payloadSize = 60;
     // Tells the current probe's or reader's removal report from a replaced one's.
     quint64 m_watcherGeneration = 0;
     ReportQueue m_receivedReports;

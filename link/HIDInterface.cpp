@@ -2,6 +2,7 @@
 
 #include "link/HIDConnection.h"
 #include "link/HIDDeviceFinder.h"
+#include "link/HIDWriter.h"
 
 HIDInterface::HIDInterface(QObject *parent) : QObject(parent)
 {
@@ -128,6 +129,11 @@ void HIDInterface::setPayloadSize(int size)
 {
     if (m_current)
         m_current->setPayloadSize(size);
+}
+
+int HIDInterface::payloadSize() const
+{
+    return m_current ? m_current->payloadSize() : HIDWriter::DefaultPayloadSize;
 }
 
 void HIDInterface::onNewDeviceConnected(const HidDeviceInfo &device, ushort in_pid, ushort in_vid)

@@ -46,6 +46,8 @@ public:
     void stopWriter();
     void restartWriter();
     void setPayloadSize(int size);
+    // The current connection's payload per report (the default one without a connection).
+    int payloadSize() const;
 
     HIDConnection *currentConnection() const { return m_current; }
     QList<HIDConnection *> connections() const { return m_connections; }

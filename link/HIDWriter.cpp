@@ -52,13 +52,18 @@ bool HIDWriter::isBusy() const
     return !m_queue.isEmpty() && m_busy.load();
 }
 
+qint64 HIDWriter::reportCount(qint64 messageSize, int payloadSize)
+{
+    if (messageSize <= 0 || payloadSize < 1 || payloadSize > MaxPayloadSize)
+        return 0;
+    return (messageSize + payloadSize - 1) / payloadSize;
+}
+
 QList<QByteArray> HIDWriter::split(const QByteArray &message, quint8 counter, int payloadSize)
 {
     QList<QByteArray> reports;
-    if (message.isEmpty() || payloadSize < 1 || payloadSize > MaxPayloadSize)
-        return reports;
-    const qint64 parts = (qint64(message.size()) + payloadSize - 1) / payloadSize;
-    if (parts > MaxParts)
+    const qint64 parts = reportCount(message.size(), payloadSize);
+    if (parts < 1 || parts > MaxParts)
         return reports;
 
     int offset = 0;

@@ -51,6 +51,9 @@ public:
 
     // Cuts a message that already carries its CRC into reports (without the zero
     // filling up to ReportSize); empty when it needs more than MaxParts parts.
+    // Reports a message of this size (CRC included) takes; more than MaxParts means it
+    // cannot be sent.
+    static qint64 reportCount(qint64 messageSize, int payloadSize);
     static QList<QByteArray> split(const QByteArray &message, quint8 counter, int payloadSize);
 
 signals:

@@ -3,7 +3,7 @@
 # sanitizers, then runs every test where nothing left on the machine can make it pass.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/deps.sh"
+"$root/scripts/deps.sh" tinyproxy
 build="$root/build-test"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DKORVEL_WERROR=ON -DKORVEL_SANITIZE=ON \
       -DBUILD_TESTING=ON >/dev/null

@@ -155,22 +155,33 @@ void OnlineUpdateWidget::publishDeviceFirmware(const pDMIA &container)
         item->setEnabled(matches > 0);
 }
 
+// One rule for the list of fitting containers and for the firmware the communicator holds.
+bool OnlineUpdateWidget::deviceTakesFirmware(int deviceType, const QVersionNumber &deviceHardware,
+                                             int firmwareType,
+                                             const QVersionNumber &firmwareHardware,
+                                             const QVersionNumber &firmwareVersion)
+{
+    if (deviceType != firmwareType)
+        return false;
+    const bool majorsEqual = segment(deviceHardware, 0) == segment(firmwareHardware, 0);
+    if (deviceType == 13) {
+        const QVersionNumber v26(2, 6);
+        const bool deviceIs26 = deviceHardware == v26;
+        return deviceIs26 == (firmwareHardware == v26) && (deviceIs26 || majorsEqual);
+    }
+    if (deviceType == 30 && deviceHardware >= QVersionNumber(1, 2))
+        return firmwareVersion >= QVersionNumber(1, 3);
+    return majorsEqual;
+}
+
 bool OnlineUpdateWidget::matchDeviceFirmware(int row, const pDMIA &container)
 {
     const Sensor::SPtr sensor = sensorOfRow(row);
-    if (!sensor || sensor->type() != container->deviceType())
+    if (!sensor)
         return false;
-    const QVersionNumber device = sensor->hardwareVersion();
-    const QVersionNumber firmware = container->hardwareVersion();
-    const QVersionNumber v26(2, 6);
-    bool fits = segment(device, 0) == segment(firmware, 0);
-    if (sensor->type() == 13) {
-        const bool deviceIs26 = device == v26;
-        const bool firmwareIs26 = firmware == v26;
-        fits = deviceIs26 == firmwareIs26 && (deviceIs26 || fits);
-    } else if (sensor->type() == 30 && device >= QVersionNumber(1, 2)) {
-        fits = container->firmwareVersion() >= QVersionNumber(1, 3);
-    }
+    const bool fits =
+        deviceTakesFirmware(sensor->type(), sensor->hardwareVersion(), container->deviceType(),
+                            container->hardwareVersion(), container->firmwareVersion());
     if (!fits)
         return false;
     QStandardItem *check = m_deviceModel->item(row, DeviceColumn);

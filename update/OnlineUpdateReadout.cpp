@@ -130,8 +130,9 @@ void OnlineUpdateWidget::handleLoadedFirmware(const s_fw_info &info)
             QLocale::system().toString(built, QStringLiteral("dd.MM.yyyy [dddd] hh:mm")));
     ui->lblLoadedFirm->setText(text);
     ui->lblLoadedFirm->setProperty("swVer", version);
+    // The held firmware decides the next step; with nothing left to start the update ends.
     if (updating)
-        searchNext();
+        onUpdateFinished();
 }
 
 int OnlineUpdateWidget::partRow(const QString &name) const
@@ -236,12 +237,10 @@ void OnlineUpdateWidget::showDeviceInfo()
     const DeviceInfo &info = controller->deviceInfo();
     if (info.deviceType() == 47 || info.deviceType() == 48) {
         ui->lblType->setText(tr("Korvel LTE"));
-        m_payloadSize = 59;
         if (controller->hidInterface())
             controller->hidInterface()->setPayloadSize(59);
     } else {
         ui->lblType->setText(tr("Korvel GSM"));
-        m_payloadSize = 60;
     }
     const int hardware = info.hardwareVersion();
     ui->lblVersion->setText(tr("Version: <b>%1.%2</b>")

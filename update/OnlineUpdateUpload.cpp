@@ -5,6 +5,7 @@
 #include "app/MessageBoxU.h"
 #include "app/Overmind.h"
 #include "link/HIDInterface.h"
+#include "link/HIDWriter.h"
 #include "link/Protocol.h"
 #include "radio/PartitionModel.h"
 #include "update/OnlineUpdateWidget.h"
@@ -80,6 +81,7 @@ quint16 OnlineUpdateWidget::fwIdForDeviceType(quint8 deviceType)
 void OnlineUpdateWidget::onUpdateClicked()
 {
     setJournalBlocked(true);
+    m_loadedForDevice.clear();
     m_currentFirmware.reset();
     int eraseType = -1;
     const QList<Sensor::SPtr> devices = collectSelectedDevices();
@@ -92,6 +94,7 @@ void OnlineUpdateWidget::onUpdateClicked()
         send(tr("Will be updated %1 with address: %2")
                  .arg(devices.first()->typeName(), numbers.join(QStringLiteral(", "))));
         eraseType = devices.first()->type();
+        m_loadedForDevice.insert(qMakePair(int(devices.first()->id()), m_currentFirmware.get()));
     } else {
         int coreAndBoot = 0;
         for (int row = m_partsModel->rowCount() - 1; row >= 0; --row) {
@@ -124,9 +127,10 @@ void OnlineUpdateWidget::onUpdateClicked()
         return;
     }
     const int type = m_currentFirmware->deviceType();
-    if (type == 59 || type == 61 || type == 62)
-        startUpdate();
-    else
+    if (type == 59 || type == 61 || type == 62) {
+        if (currentImageFitsLink())
+            startUpdate();
+    } else
         eraseFlash(quint8(eraseType));
 }
 
@@ -156,6 +160,8 @@ bool OnlineUpdateWidget::startNextMainPart()
 
 void OnlineUpdateWidget::eraseFlash(quint8 deviceType)
 {
+    if (!currentImageFitsLink())
+        return;
     ui->pbUpdate->hide();
     ui->pbStop->show();
     ui->pbStop->setEnabled(false);
@@ -209,12 +215,10 @@ void OnlineUpdateWidget::startUpdate()
     if (!m_currentFirmware)
         return;
     const quint16 id = fwIdForDeviceType(m_currentFirmware->deviceType());
-    QByteArray data;
     if (id == 0 || id == 19) {
         setInProgress(id == 0 ? tr("Core") : tr("Bootloader"));
         logDebug(this,
                  QStringLiteral("OnlineUpdateWidget::startUpdate->writeCommand = %1").arg(id));
-        data = m_currentFirmware->image;
     } else if (id == 20) {
         setInProgress(tr("Web"));
         ui->pbUpdate->setEnabled(false);
@@ -222,13 +226,11 @@ void OnlineUpdateWidget::startUpdate()
         ui->pbStop->show();
         ui->pbOpen->setEnabled(false);
         ui->pbCheck->setEnabled(false);
-        data = buildWebImage();
-    } else {
-        if (id == 2)
-            setInProgress(tr("Radio"));
-        data = headerAndLines(m_currentFirmware);
+    } else if (id == 2) {
+        setInProgress(tr("Radio"));
     }
-    m_expectedReports = (data.size() + MessageOverhead + m_payloadSize - 1) / m_payloadSize;
+    const QByteArray data = uploadData();
+    m_expectedReports = int(uploadReportCount(data));
     if (id == 20) {
         // The device opens web writing on an empty write and takes the image a moment later.
         if (Protocol *link = protocol())
@@ -241,6 +243,42 @@ void OnlineUpdateWidget::startUpdate()
         link->writeFirmware(id, data);
     }
     setStatus(tr("Uploading firmware to Korvel-GSM"));
+}
+
+QByteArray OnlineUpdateWidget::uploadData() const
+{
+    if (!m_currentFirmware)
+        return QByteArray();
+    const quint16 id = fwIdForDeviceType(m_currentFirmware->deviceType());
+    if (id == 0 || id == 19)
+        return m_currentFirmware->image;
+    if (id == 20)
+        return buildWebImage();
+    return headerAndLines(m_currentFirmware);
+}
+
+// Counted with the connection's own payload size, as the writer cuts the message.
+qint64 OnlineUpdateWidget::uploadReportCount(const QByteArray &data) const
+{
+    const HIDInterface *hid = overmind() ? overmind()->hidInterface() : nullptr;
+    const int payload = hid ? hid->payloadSize() : HIDWriter::DefaultPayloadSize;
+    return HIDWriter::reportCount(data.size() + MessageOverhead, payload);
+}
+
+// An image the link cannot carry in one message is refused before the flash is erased.
+bool OnlineUpdateWidget::currentImageFitsLink()
+{
+    const QByteArray data = uploadData();
+    if (uploadReportCount(data) <= HIDWriter::MaxParts)
+        return true;
+    const QString text = tr("The firmware %1 (%2 bytes) is too large to be sent to the device.")
+                             .arg(firmwareDescription(m_currentFirmware))
+                             .arg(data.size());
+    send(text);
+    endUpdate();
+    ui->lblStatus->setText(text);
+    MessageBoxU::critical(text, tr("Error"));
+    return false;
 }
 
 QByteArray OnlineUpdateWidget::buildWebImage() const
@@ -444,15 +482,40 @@ bool OnlineUpdateWidget::searchNext()
     if (devices.isEmpty())
         return startNextMainPart();
     const Sensor::SPtr first = devices.first();
-    const QVersionNumber hardware = first->hardwareVersion();
-    const int major = hardware.segmentCount() > 0 ? hardware.segmentAt(0) : 0;
-    const bool fits = first->type() == m_loadedFirmwareInfo.deviceType &&
-                      major == (m_loadedFirmwareInfo.hardwareVersion >> 8);
-    if (fits && m_updateManager)
+    const s_fw_info &held = m_loadedFirmwareInfo;
+    const bool fits =
+        deviceTakesFirmware(first->type(), first->hardwareVersion(), held.deviceType,
+                            QVersionNumber(held.hardwareVersion >> 8, held.hardwareVersion & 0xFF),
+                            QVersionNumber(held.version >> 8, held.version & 0xFF));
+    if (fits && m_updateManager) {
         m_updateManager->start(devices);
-    else
-        eraseFlash(quint8(first->type()));
+        return true;
+    }
+    // The communicator already took this container for this device and still holds nothing
+    // that fits: erasing again would repeat the same upload for ever.
+    const auto loaded = qMakePair(int(first->id()), m_currentFirmware.get());
+    if (m_loadedForDevice.contains(loaded)) {
+        failDeviceWithoutFirmware(first);
+        return searchNext();
+    }
+    m_loadedForDevice.insert(loaded);
+    eraseFlash(quint8(first->type()));
     return true;
+}
+
+void OnlineUpdateWidget::failDeviceWithoutFirmware(const Sensor::SPtr &device)
+{
+    const QString text = tr("The device %1 does not take the firmware loaded into Korvel-GSM")
+                             .arg(device->displayName());
+    send(text);
+    logWarning(this, text);
+    const int row = rowForDevice(device->id());
+    if (QStandardItem *check = row >= 0 ? m_deviceModel->item(row, DeviceColumn) : nullptr) {
+        check->setEnabled(false);
+        if (QStandardItem *state = m_deviceModel->item(row, StateColumn))
+            state->setText(tr("Update failed"));
+        setRowColor(row, FailedColor);
+    }
 }
 
 void OnlineUpdateWidget::createUpdateManager()

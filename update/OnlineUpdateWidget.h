@@ -8,7 +8,10 @@
 #include <QBrush>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QPair>
+#include <QSet>
 #include <QTimer>
+#include <QVersionNumber>
 #include <QWidget>
 #include <memory>
 
@@ -64,6 +67,9 @@ public:
     void publishMainFirmware(const pDMIA &container);
     void publishDeviceFirmware(const pDMIA &container);
     bool matchDeviceFirmware(int row, const pDMIA &container);
+    static bool deviceTakesFirmware(int deviceType, const QVersionNumber &deviceHardware,
+                                    int firmwareType, const QVersionNumber &firmwareHardware,
+                                    const QVersionNumber &firmwareVersion);
     QStandardItem *addFirmwareLine(const QString &text);
     void onOnlyCompatible(bool checked);
 
@@ -75,6 +81,8 @@ public:
     void startUpdate();
     static quint16 fwIdForDeviceType(quint8 deviceType);
     QByteArray buildWebImage() const;
+    // The bytes the upload of the current container sends.
+    QByteArray uploadData() const;
 
     // Radio-device update.
     void createUpdateManager();
@@ -153,6 +161,8 @@ private:
     void onFlashErased(quint16 code);
     void onEraseTick();
     void finishTransfer();
+    qint64 uploadReportCount(const QByteArray &data) const;
+    bool currentImageFitsLink();
     void uploadBootloaderAfterCore();
     void startWebImageWrite();
     void finishWebUpdate();
@@ -164,6 +174,7 @@ private:
     void setJournalBlocked(bool blocked);
     Sensor::SPtr sensorOfRow(int row) const;
     void stopPendingSteps();
+    void failDeviceWithoutFirmware(const Sensor::SPtr &device);
 
     Ui_OnlineUpdateWidget *ui;
     std::shared_ptr<UpdateManager> m_updateManager;
@@ -185,7 +196,8 @@ private:
     bool m_coreWithBootloader = false;
     // Report count of the running upload message; -1 while none runs.
     int m_expectedReports = -1;
-    int m_payloadSize = 60;
+    // Containers loaded into the communicator for a device during this run.
+    QSet<QPair<int, const DMIA *>> m_loadedForDevice;
     int m_readoutRetries = 5;
     // Single-shot steps of the running update; a stop or a disconnection drops them.
     QObject *m_pendingSteps = nullptr;

@@ -36,6 +36,9 @@ UpdateManager::UpdateManager(const s_fw_info &loaded, QObject *parent)
     }
     m_retryTimer.setInterval(2000);
     connect(&m_retryTimer, &QTimer::timeout, this, &UpdateManager::onRetryTimerTimeout);
+    m_checkTimer.setSingleShot(true);
+    m_checkTimer.setInterval(CheckDelayMs);
+    connect(&m_checkTimer, &QTimer::timeout, this, &UpdateManager::checkSensorStatus);
 }
 
 void UpdateManager::setLoadedFirmware(const s_fw_info &loaded)
@@ -52,6 +55,7 @@ void UpdateManager::send(const QString &text) const
 bool UpdateManager::start(const QList<Sensor::SPtr> &devices)
 {
     m_queue.clear();
+    m_checkTimer.stop();
     logInfo(this, QStringLiteral("Starting update"));
     m_queue = devices;
     startNext();
@@ -88,6 +92,9 @@ void UpdateManager::onUpdateStatus(const s_FW_UPDATE_STATUS &status)
         send(tr("Sensor ID received! Expected: %1 received: %2").arg(head).arg(status.device));
         return;
     }
+    // The device may repeat its last report: the head's result is taken once.
+    if (m_checkTimer.isActive())
+        return;
     emit updateStatus(status.device, status.progress);
     if (status.progress == 100) {
         m_result = Succeeded;
@@ -102,11 +109,12 @@ void UpdateManager::waitSensorStatus()
 {
     if (!m_queue.isEmpty() && m_queue.first())
         send(tr("Checking device status ") + m_queue.first()->displayName());
-    QTimer::singleShot(5000, this, &UpdateManager::checkSensorStatus);
+    m_checkTimer.start();
 }
 
 void UpdateManager::checkSensorStatus()
 {
+    m_checkTimer.stop();
     if (m_queue.isEmpty()) {
         logWarning(this, QStringLiteral("Update queue is empty"));
         send(tr("Update queue is empty"));
@@ -186,6 +194,7 @@ void UpdateManager::onFirmwareUpdateError(quint16 code)
 void UpdateManager::abortBusy()
 {
     m_retryTimer.stop();
+    m_checkTimer.stop();
     if (!m_queue.isEmpty()) {
         if (m_queue.first())
             emit updateStatus(m_queue.first()->id(), Aborted);
@@ -208,6 +217,7 @@ void UpdateManager::onRetryTimerTimeout()
 void UpdateManager::stop()
 {
     m_retryTimer.stop();
+    m_checkTimer.stop();
     if (!m_queue.isEmpty()) {
         if (m_queue.first())
             emit updateStatus(m_queue.first()->id(), Aborted);

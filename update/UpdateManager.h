@@ -24,6 +24,8 @@ public:
         Succeeded = 103,
     };
     static constexpr quint16 BusyCode = 31;
+    // Pause between a device's last report and the check of its version.
+    static constexpr int CheckDelayMs = 5000;
 
     explicit UpdateManager(const s_fw_info &loaded, QObject *parent = nullptr);
 
@@ -61,5 +63,7 @@ private:
     uint m_result = Succeeded;
     int m_retriesLeft = 0;
     QTimer m_retryTimer;
+    // Runs between the head's last report and its version check.
+    QTimer m_checkTimer;
     SenderHolder *m_sender = nullptr;
 };

@@ -145,7 +145,7 @@ void SimFirmware::erase(quint16 id)
 void SimFirmware::write(quint16 id, const QByteArray &payload)
 {
     m_written[id] = payload;
-    if (id != 3 || payload.size() < 24)
+    if (id != 3 || payload.size() < 24 || m_keepsHeldFirmware)
         return;
     m_communicator.setRecord(OpReadFwHeader, 13,
                              partInfo(wordAt(payload, 0), wordAt(payload, 2), wordAt(payload, 4), 1,
@@ -157,6 +157,7 @@ void SimFirmware::install(quint16 id, const QByteArray &payload)
     ++m_installs[id];
     m_stopped = false;
     if (id == 9) {
+        ++m_radioUpdates[wordAt(payload, 0)];
         updateRadioDevice(wordAt(payload, 0));
         return;
     }
@@ -199,6 +200,8 @@ void SimFirmware::updateRadioDevice(quint16 number)
             status.firmwareMinor = quint8(wordAt(held, 62) & 0xFF);
             SimRadioStates::pushStatus(m_communicator, number, status);
             report(4, 100, number);
+            if (m_repeatsFinalReport)
+                report(4, 100, number);
         });
     }
 }

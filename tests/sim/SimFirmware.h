@@ -44,6 +44,12 @@ public:
     void setInstallFails(bool fails) { m_installFails = fails; }
     // The version a part reports after its install (identifier of its readout).
     void setInstalledVersion(quint16 readId, quint16 version) { m_nextVersions[readId] = version; }
+    // A radio device's final report (100 %) comes twice.
+    void setRepeatsFinalReport(bool repeats) { m_repeatsFinalReport = repeats; }
+    // Written radio-device firmware is stored but not reported as identifier 13.
+    void setKeepsHeldFirmware(bool keeps) { m_keepsHeldFirmware = keeps; }
+    // How many radio-device updates (0xC0, identifier 9) each device number was given.
+    int radioUpdates(quint16 number) const { return m_radioUpdates.value(number); }
 
 private:
     bool handle(quint8 operation, quint16 id, const QByteArray &payload);
@@ -61,5 +67,8 @@ private:
     QHash<quint16, quint16> m_nextVersions;
     quint16 m_eraseCode = 0;
     bool m_installFails = false;
+    bool m_repeatsFinalReport = false;
+    bool m_keepsHeldFirmware = false;
+    QHash<quint16, int> m_radioUpdates;
     bool m_stopped = false;
 };

@@ -34,6 +34,7 @@
 
 namespace {
 constexpr int DeviceTimeout = 60000;
+constexpr quint16 RepeaterId = 12; // type 30, hardware 1.2, in the simulated configuration
 
 void saveScreenshot(QWidget *widget, const QString &name)
 {
@@ -77,7 +78,7 @@ struct Session
                journalFree();
     }
 
-    bool logInAndLoad()
+    bool logInAndLoad(int partRows = 6)
     {
         startUp.window()->show();
         if (!QTest::qWaitFor(
@@ -97,7 +98,8 @@ struct Session
         QTest::mouseClick(bar, Qt::LeftButton, {},
                           bar->tabRect(ui()->twMain->indexOf(ui()->tabUpdate)).center());
         // The readout chain: Core first, then the other parts.
-        return QTest::qWaitFor([this] { return parts()->rowCount() >= 6; }, DeviceTimeout);
+        return QTest::qWaitFor([this, partRows] { return parts()->rowCount() >= partRows; },
+                               DeviceTimeout);
     }
 
     void openFiles(const QStringList &files)
@@ -145,6 +147,22 @@ QByteArray imageOf(const QString &file)
     return DMIA::readAll(file, false).first()->image;
 }
 
+// A radio-device container for devices of this type.
+QString radioContainer(const QString &name, quint16 type, quint16 hardware, quint16 version,
+                       int imageSize = 4 * 1024)
+{
+    DmiaWriter radio;
+    radio.deviceType = type;
+    radio.hardwareVersion = hardware;
+    radio.firmwareVersion = version;
+    radio.deviceLine =
+        QStringLiteral("Device: Tarvo, HW: %1.%2").arg(hardware >> 8).arg(hardware & 0xFF);
+    radio.blocks = DmiaWriter::image(0x2000, imageSize, 48, 5);
+    const QString folder = TestFolder::path(name);
+    QDir().mkpath(folder);
+    return DmiaWriter::write(folder + QStringLiteral("/radio.dmia"), {radio.container()});
+}
+
 QByteArray headerAndLinesOf(const QString &file)
 {
     const DMIA::SPtr dmia = DMIA::readAll(file, false).first();
@@ -180,6 +198,11 @@ private slots:
     void coreWithBootloaderUploadsBothImages();
     void radioDeviceIsUpdatedFromTheHeldFirmware();
     void failuresLeaveThePageIdle();
+    void repeaterTakesNewerHardwareFirmwareOnce();
+    void heldFirmwareThatNeverFitsEndsTheRun();
+    void lteUploadCompletesAfterStop();
+    void oversizeImageIsRefusedBeforeTheErase();
+    void repeatedFinalReportLeavesTheNextDeviceAlone();
 };
 
 void TestUpdatePageDevice::loadsAndUpdatesTheCore()
@@ -370,6 +393,141 @@ void TestUpdatePageDevice::failuresLeaveThePageIdle()
     QTRY_VERIFY_WITH_TIMEOUT(session.parts()->rowCount() == 0, DeviceTimeout);
     QVERIFY(!session.overmind()->isUpdating());
     QVERIFY(session.journalFree());
+}
+
+// A repeater of hardware 1.2 or later takes any firmware from 1.3 on: the firmware loaded for
+// it is the one it is updated from, not loaded again.
+void TestUpdatePageDevice::repeaterTakesNewerHardwareFirmwareOnce()
+{
+    Session session;
+    QVERIFY(session.logInAndLoad());
+    const int row = session.deviceRow(RepeaterId);
+    QVERIFY(row >= 0);
+    session.openFiles({radioContainer("repeater", 30, 0x0200, 0x0104)});
+    QVERIFY(session.devices()->item(row, 4)->isEnabled());
+    session.devices()->item(row, 0)->setCheckState(Qt::Checked);
+    session.update();
+    QTRY_COMPARE_WITH_TIMEOUT(session.devices()->item(row, 3)->text(),
+                              OnlineUpdateWidget::tr("Update completed successfully"),
+                              DeviceTimeout);
+    QTRY_COMPARE_WITH_TIMEOUT(session.status(), OnlineUpdateWidget::tr("Update complete"),
+                              DeviceTimeout);
+    QCOMPARE(session.sim.firmware().erases(3), 1);
+    QCOMPARE(session.sim.firmware().radioUpdates(RepeaterId), 1);
+    QVERIFY(session.idle());
+}
+
+// The communicator keeps reporting firmware the device cannot take: the device fails once the
+// container was loaded for it, and the run ends instead of loading it again.
+void TestUpdatePageDevice::heldFirmwareThatNeverFitsEndsTheRun()
+{
+    Session session;
+    session.sim.communicator().setRecord(0x34, 13, SimFirmware::partInfo(4, 0x0102, 0x0100, 1));
+    session.sim.firmware().setKeepsHeldFirmware(true);
+    QVERIFY(session.logInAndLoad());
+    const int row = session.deviceRow(SimFirmware::RadioDeviceId);
+    session.openFiles(fittingFiles("stale"));
+    session.devices()->item(row, 0)->setCheckState(Qt::Checked);
+    session.update();
+    QTRY_COMPARE_WITH_TIMEOUT(session.status(), OnlineUpdateWidget::tr("Update complete"),
+                              DeviceTimeout);
+    QCOMPARE(session.devices()->item(row, 3)->text(), OnlineUpdateWidget::tr("Update failed"));
+    QCOMPARE(session.sim.firmware().erases(3), 1);
+    QCOMPARE(session.sim.firmware().radioUpdates(SimFirmware::RadioDeviceId), 0);
+    QVERIFY(session.idle());
+}
+
+// The LTE communicator takes 59 payload bytes per report; a stop recreates the writer, which
+// keeps that size, so the next upload is counted and completed.
+void TestUpdatePageDevice::lteUploadCompletesAfterStop()
+{
+    Session session;
+    QByteArray board = session.sim.communicator().record(0x34, 16);
+    board[58] = char(47);
+    session.sim.communicator().setRecord(0x34, 16, board);
+    session.sim.device().setPayloadSize(59);
+    QVERIFY(session.logInAndLoad(3));
+    QTRY_COMPARE_WITH_TIMEOUT(session.child<QLabel>("lblType")->text(),
+                              OnlineUpdateWidget::tr("Korvel LTE"), DeviceTimeout);
+    const int row = session.deviceRow(SimFirmware::RadioDeviceId);
+    const QStringList files = fittingFiles("lte");
+    session.openFiles(files);
+
+    // The device stops acknowledging in the middle of the upload; Stop ends it.
+    SimDevice &device = session.sim.device();
+    auto guard = std::make_unique<QObject>();
+    connect(
+        &session.sim.communicator(), &SimCommunicator::commandReceived, guard.get(),
+        [&device](const QByteArray &command) {
+            if (quint8(command.at(0)) == 0xC2)
+                device.withholdAcks(1);
+        },
+        Qt::DirectConnection);
+    session.devices()->item(row, 0)->setCheckState(Qt::Checked);
+    session.update();
+    QTRY_VERIFY_WITH_TIMEOUT(session.child<QPushButton>("pbStop")->isEnabled(), DeviceTimeout);
+    guard.reset();
+    session.child<QPushButton>("pbStop")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(session.idle(), DeviceTimeout);
+
+    device.clearRecords();
+    session.openFiles(files);
+    session.devices()->item(row, 0)->setCheckState(Qt::Checked);
+    session.update();
+    QTRY_COMPARE_WITH_TIMEOUT(session.devices()->item(row, 3)->text(),
+                              OnlineUpdateWidget::tr("Update completed successfully"),
+                              DeviceTimeout);
+    QCOMPARE(session.sim.firmware().written(3), headerAndLinesOf(files.at(2)));
+    for (const QByteArray &report : device.hostReports())
+        QVERIFY(quint8(report.at(4)) <= 59);
+    QTRY_COMPARE_WITH_TIMEOUT(session.status(), OnlineUpdateWidget::tr("Update complete"),
+                              DeviceTimeout);
+    QVERIFY(session.idle());
+}
+
+// An image needing more reports than one message may have is refused with a box naming it,
+// before the flash is erased.
+void TestUpdatePageDevice::oversizeImageIsRefusedBeforeTheErase()
+{
+    Session session;
+    QVERIFY(session.logInAndLoad());
+    const int row = session.deviceRow(SimFirmware::RadioDeviceId);
+    const QString file = radioContainer("oversize", SimFirmware::RadioDeviceType,
+                                        SimFirmware::RadioDeviceHardware, 0x0116, 4 * 1024 * 1024);
+    session.openFiles({file});
+    session.devices()->item(row, 0)->setCheckState(Qt::Checked);
+    session.update();
+    QCOMPARE(boxes->count("critical"), 1);
+    const QString size = QString::number(headerAndLinesOf(file).size());
+    QVERIFY2(boxes->seen.last().text.contains(size), qPrintable(boxes->seen.last().text));
+    QCOMPARE(session.status(), boxes->seen.last().text);
+    QVERIFY(session.idle());
+    QCOMPARE(session.sim.firmware().erases(3), 0);
+}
+
+// A device repeating its final report is checked once; the next device is updated normally.
+void TestUpdatePageDevice::repeatedFinalReportLeavesTheNextDeviceAlone()
+{
+    Session session;
+    QVERIFY(session.logInAndLoad());
+    session.sim.firmware().setRepeatsFinalReport(true);
+    // Devices 0 and 29 are both of type 4 with hardware 1.2.
+    const int first = session.deviceRow(0);
+    const int second = session.deviceRow(29);
+    session.openFiles({radioContainer("repeat", 4, 0x0102, 0x0121)});
+    session.devices()->item(first, 0)->setCheckState(Qt::Checked);
+    session.devices()->item(second, 0)->setCheckState(Qt::Checked);
+    session.update();
+    QTRY_COMPARE_WITH_TIMEOUT(session.status(), OnlineUpdateWidget::tr("Update complete"),
+                              3 * DeviceTimeout);
+    QCOMPARE(session.devices()->item(first, 3)->text(),
+             OnlineUpdateWidget::tr("Update completed successfully"));
+    QCOMPARE(session.devices()->item(second, 3)->text(),
+             OnlineUpdateWidget::tr("Update completed successfully"));
+    QCOMPARE(session.sim.firmware().radioUpdates(0), 1);
+    QCOMPARE(session.sim.firmware().radioUpdates(29), 1);
+    QCOMPARE(session.sim.firmware().erases(3), 1);
+    QVERIFY(session.idle());
 }
 
 QTEST_MAIN(TestUpdatePageDevice)
