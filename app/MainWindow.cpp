@@ -853,7 +853,7 @@ bool MainWindow::confirmLeave()
     if (m_updateOnlyMode || ui->twMain->currentIndex() == 0)
         return true;
     // A user who may not edit has nothing to save.
-    if (m_overmind && !m_overmind->canEdit())
+    if (m_overmind && m_overmind->isLoggedIn() && !m_overmind->canEdit())
         return true;
     QListWidgetItem *item = ui->settingsList->item(m_currentSettingsRow);
     if (!item)
