@@ -368,6 +368,7 @@ private slots:
         DirectionSettings settings(nullptr);
         settings.setDirections({{4, previous}, {5, record}});
         DirectionSettingsWidget form;
+        emit m_overmind->setKorvelType();
         settings.setDataPointer(4);
         form.setSettings(&settings);
         QCOMPARE(counts.value(4), 2);
@@ -385,6 +386,7 @@ private slots:
         QCOMPARE(counts.value(5), oddity == QLatin1String("reserves") ? 2 : 1);
 
         auto *partitions = child<QListWidget>(&form, "lwPartitions");
+        QVERIFY(partitions->count() > 3);
         partitions->item(3)->setCheckState(
             partitions->item(3)->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
         QVERIFY(settings.isModified());

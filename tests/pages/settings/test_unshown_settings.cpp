@@ -1,6 +1,13 @@
 #include "app/BaseSettingsWidget.h"
 #include "app/MainWindow.h"
 #include "app/Ui_MainWindow.h"
+#include "pages/comms/WirelessSettings.h"
+#include "pages/comms/WirelessSettingsWidget.h"
+#include "pages/settings/DebugSettingsWidget.h"
+#include "pages/settings/IButtonConfig.h"
+#include "pages/settings/IButtonConfigWidget.h"
+#include "pages/settings/LedsSettings.h"
+#include "pages/settings/LedsSettingsWidget.h"
 #include "pages/settings/OutputGroupsSettingsWidget.h"
 #include "sim/SimDeviceSettings.h"
 #include "support/ModalRecorder.h"
@@ -16,6 +23,11 @@
 
 namespace {
 constexpr int Timeout = 60000;
+
+template <typename Record> QByteArray bytesOf(const Record &record)
+{
+    return QByteArray(reinterpret_cast<const char *>(&record), int(sizeof(record)));
+}
 
 QByteArray patchedBlock(QByteArray block, const QList<int> &patch)
 {
@@ -57,13 +69,25 @@ class TestUnshownSettings : public QObject
         return ui()->wirelessSettingsWidget;
     }
 
+    // The block the page's settings object holds.
+    QByteArray heldBlock(BaseSettingsWidget *widget)
+    {
+        if (auto *leds = qobject_cast<LedsSettingsWidget *>(widget))
+            return bytesOf(leds->settings()->data());
+        if (auto *reader = qobject_cast<IButtonConfigWidget *>(widget))
+            return bytesOf(reader->settings()->data());
+        if (auto *radio = qobject_cast<WirelessSettingsWidget *>(widget))
+            return bytesOf(radio->settings()->data());
+        return QByteArray();
+    }
+
     // Puts the block into the device and sends it to the program as a read answer would.
     void showBlock(BaseSettingsWidget *widget, quint8 readOperation, const QByteArray &block)
     {
         device().setRecord(readOperation, 0, block);
         device().send(SimCommunicator::message(readOperation, 0, block));
-        // The page has taken the block once nothing differs from it.
-        QTRY_VERIFY_WITH_TIMEOUT(!widget->hasChanges(), Timeout);
+        QTRY_COMPARE_WITH_TIMEOUT(heldBlock(widget).toHex(), block.toHex(), Timeout);
+        QVERIFY(!widget->hasChanges());
     }
 
     void saveAndWait(BaseSettingsWidget *widget, quint8 writeOperation)
