@@ -146,6 +146,9 @@ void DebugSettingsWidget::connected()
     const bool viewing = overmind && overmind->isViewingMode();
     setEnabled(true);
     m_testServer->setEnabled(edit);
+    // The MAC is written at once by its reset button: only for users who may edit.
+    m_mac->setEnabled(edit);
+    m_resetMac->setEnabled(edit && !viewing);
     m_save->setEnabled(edit && !viewing);
     m_reset->setEnabled(edit && !viewing);
 }

@@ -138,6 +138,9 @@ private slots:
         const QByteArray reader = SimDeviceSettings::cardReaderBlock();
         QTest::newRow("reader led mode 9") << "reader" << 0x33 << 0x7A << reader << QList<int>{4, 9}
                                            << "cbIButtonLedMode" << 1 << 4 << 1;
+        QTest::newRow("reader mask bit 0")
+            << "reader" << 0x33 << 0x7A << reader << QList<int>{0, 0x27} << "cbIButtonLedMode" << 3
+            << 4 << 3;
         QTest::newRow("reader partitions above the combo")
             << "reader" << 0x33 << 0x7A << reader << QList<int>{2, 0xF3, 3, 0xFF}
             << "cbIButtonLedMode" << 0 << 4 << 0;
