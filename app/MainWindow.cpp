@@ -49,6 +49,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
@@ -123,6 +124,7 @@ MainWindow::MainWindow(QWidget *parent)
     connect(ui->menufile, &QMenu::aboutToShow, this, &MainWindow::confirmLeave);
     connect(ui->menuDevice, &QMenu::aboutToShow, this, &MainWindow::confirmLeave);
     ui->twMain->tabBar()->setObjectName(QStringLiteral("tabBar"));
+    ui->twMain->tabBar()->installEventFilter(this);
 }
 
 MainWindow::~MainWindow()
@@ -850,6 +852,9 @@ bool MainWindow::confirmLeave()
         return true;
     if (m_updateOnlyMode || ui->twMain->currentIndex() == 0)
         return true;
+    // A user who may not edit has nothing to save.
+    if (m_overmind && m_overmind->isLoggedIn() && !m_overmind->canEdit())
+        return true;
     QListWidgetItem *item = ui->settingsList->item(m_currentSettingsRow);
     if (!item)
         return true;
@@ -883,22 +888,43 @@ bool MainWindow::confirmLeave()
 
 void MainWindow::onTabBarClicked(int index)
 {
-    QWidget *clicked = ui->twMain->widget(index);
-    bool remember = true;
-    if (m_clickedTabPage == ui->tabPartitions) {
-        if (m_currentPartitionPage)
-            m_currentPartitionPage->confirmLeave();
-    } else if (m_clickedTabPage == ui->tabChannels && !ui->directionsWidget->confirmLeave(-1, 0)) {
-        QTimer::singleShot(0, this, [this] { ui->twMain->setCurrentWidget(ui->tabChannels); });
-        remember = false;
-    } else if (m_clickedTabPage == ui->tabSettings && !confirmLeave()) {
-        QTimer::singleShot(0, this, [this] { ui->twMain->setCurrentWidget(ui->tabSettings); });
-        remember = false;
-    }
-    if (remember)
-        m_clickedTabPage = clicked;
+    m_clickedTabPage = ui->twMain->widget(index);
     if (!m_updateOnlyMode)
         sendKeepAlive();
+}
+
+// The leave question is asked before the tab bar acts on a press, so a refusal keeps the tab
+// and its page instead of switching away and back.
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != ui->twMain->tabBar() || event->type() != QEvent::MouseButtonPress)
+        return QMainWindow::eventFilter(watched, event);
+    const auto *press = static_cast<QMouseEvent *>(event);
+    const int index = ui->twMain->tabBar()->tabAt(press->pos());
+    if (press->button() != Qt::LeftButton || index < 0 || index == ui->twMain->currentIndex() ||
+        !ui->twMain->isTabEnabled(index))
+        return false;
+    if (mayLeaveShownTab())
+        return false;
+    if (!m_updateOnlyMode)
+        sendKeepAlive();
+    return true;
+}
+
+bool MainWindow::mayLeaveShownTab()
+{
+    QWidget *shown = ui->twMain->currentWidget();
+    if (shown == ui->tabPartitions) {
+        // The partition page keeps itself when it must; the tab changes anyway.
+        if (m_currentPartitionPage)
+            m_currentPartitionPage->confirmLeave();
+        return true;
+    }
+    if (shown == ui->tabChannels)
+        return ui->directionsWidget->confirmLeave(-1, 0);
+    if (shown == ui->tabSettings)
+        return confirmLeave();
+    return true;
 }
 
 void MainWindow::keyPressEvent(QKeyEvent *event)

@@ -142,6 +142,7 @@ public slots:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -151,6 +152,7 @@ private:
     void connectReactions();
     void setActionIcons();
     void onTabBarClicked(int index);
+    bool mayLeaveShownTab();
     void onSettingsRowChanged(int row);
     void connectSettingsList();
     void offerToOpenFile();

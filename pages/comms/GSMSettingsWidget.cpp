@@ -606,7 +606,11 @@ void GSMSettingsWidget::saveNewPinCode(int sim, const QString &pin)
 {
     if (!m_settings)
         return;
-    m_settings->setSimText(sim == 0 ? 0 : 1, GSMSettings::Pin, pin);
+    const int card = sim == 0 ? 0 : 1;
+    if (!m_settings->setSimText(card, GSMSettings::Pin, pin))
+        return;
+    // Only the PIN edit follows: other edits on the page stay the user's.
+    fieldEdit(card, GSMSettings::Pin)->setText(pin);
     m_settings->store();
 }
 

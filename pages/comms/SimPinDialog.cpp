@@ -257,9 +257,12 @@ void SimPinDialog::sendNewPinCode()
 void SimPinDialog::sendChangePinCode()
 {
     send(request(SetNewPin, m_sim, m_newPinSet->text()));
+    // The communicator unlocks the card with the PIN of its GSM block: it must follow.
+    emit saveNewPinCode(m_sim, m_newPinSet->text());
 }
 
 void SimPinDialog::sendPukCode()
 {
     send(request(UnlockWithPuk, m_sim, m_newPin->text(), m_puk->text()));
+    emit saveNewPinCode(m_sim, m_newPin->text());
 }

@@ -10,6 +10,7 @@
 #include "pages/comms/ChannelLoadAnalysis.h"
 #include "pages/comms/HintLabel.h"
 #include "pages/comms/WirelessSettings.h"
+#include "pages/radio/UnshownValues.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -120,7 +121,7 @@ void WirelessSettingsWidget::setupUi()
     m_interval = new QComboBox(this);
     m_interval->setObjectName(QStringLiteral("cbInterval"));
     for (const char *item : IntervalItems)
-        m_interval->addItem(QLatin1String(item));
+        m_interval->addItem(QLatin1String(item), intervalSeconds(QLatin1String(item)));
     grid->addWidget(m_interval, 5, 3);
 
     grid->addWidget(label(this, "lblConfigTime", tr("Config time")), 6, 0);
@@ -245,10 +246,9 @@ QString WirelessSettingsWidget::intervalText(int seconds)
     return text;
 }
 
-int WirelessSettingsWidget::intervalSeconds(bool truncate) const
+int WirelessSettingsWidget::intervalSeconds(const QString &text)
 {
-    const double seconds = m_interval->currentText().toDouble() * 60 / 3;
-    return truncate ? int(seconds) : qRound(seconds);
+    return int(text.toDouble() * 60 / 3);
 }
 
 bool WirelessSettingsWidget::isChannelInList(int channel) const
@@ -278,11 +278,16 @@ void WirelessSettingsWidget::settingsUpdated()
         qDebug() << "The search for the best radio channel is over. The best radio channel is"
                  << object.bestChannel() + 1;
     else {
-        m_group->setCurrentText(QString::number(object.channelGroup() + 1));
-        channelGroupChange(m_group->currentIndex());
-        m_channel->setCurrentText(QString::number(object.channel() + 1));
+        {
+            // Showing the stored group is no user's choice: nothing to ask.
+            const QSignalBlocker blocker(m_group);
+            UnshownValues::showIndex(m_group, object.channelGroup(),
+                                     QString::number(object.channelGroup() + 1));
+        }
+        showStoredChannel();
         m_configTime->setValue(object.configEnableTime());
-        m_interval->setCurrentText(intervalText(object.connectionInterval()));
+        UnshownValues::showData(m_interval, object.connectionInterval(),
+                                intervalText(object.connectionInterval()));
         m_autoSelect->setChecked(object.autoSwitch());
         if (object.useBestChannel()) {
             m_bestSelect->setChecked(true);
@@ -332,18 +337,28 @@ void WirelessSettingsWidget::channelGroupChange(int group)
 {
     m_channel->clear();
     for (int channel : WirelessSettings::groupChannels(group))
-        m_channel->addItem(QString::number(channel + 1));
+        m_channel->addItem(QString::number(channel + 1), channel);
 }
 
-void WirelessSettingsWidget::onChannelGroupChanged(int index)
+void WirelessSettingsWidget::showStoredChannel()
 {
-    if (m_channel->count() == 0) {
-        channelGroupChange(index);
+    channelGroupChange(m_settings->channelGroup());
+    UnshownValues::showData(m_channel, m_settings->channel(),
+                            QString::number(m_settings->channel() + 1));
+}
+
+void WirelessSettingsWidget::onChannelGroupChanged(int /*index*/)
+{
+    const int group = int(UnshownValues::pickedIndex(m_group));
+    if (m_channel->count() == 0 || !m_settings) {
+        channelGroupChange(group);
         return;
     }
-    if (!m_settings || m_settings->channelGroup() == index)
+    if (m_settings->channelGroup() == group) {
+        showStoredChannel();
         return;
-    askGroupChange(index);
+    }
+    askGroupChange(group);
 }
 
 void WirelessSettingsWidget::askGroupChange(int index)
@@ -354,7 +369,8 @@ void WirelessSettingsWidget::askGroupChange(int index)
             channelGroupChange(index);
         } else if (m_settings) {
             const QSignalBlocker blocker(m_group);
-            m_group->setCurrentIndex(m_settings->channelGroup());
+            UnshownValues::showIndex(m_group, m_settings->channelGroup(),
+                                     QString::number(m_settings->channelGroup() + 1));
         }
     });
     question->show();
@@ -365,10 +381,10 @@ bool WirelessSettingsWidget::hasChanges()
     if (!m_settings)
         return false;
     WirelessSettings &object = *m_settings;
-    return m_group->currentText().toInt() - 1 != object.channelGroup() ||
-           m_channel->currentText().toInt() - 1 != object.channel() ||
+    return UnshownValues::pickedIndex(m_group) != object.channelGroup() ||
+           UnshownValues::pickedData(m_channel) != object.channel() ||
            m_configTime->value() != object.configEnableTime() ||
-           m_interval->currentText().toDouble() * 60 / 3 != object.connectionInterval() ||
+           UnshownValues::pickedData(m_interval) != object.connectionInterval() ||
            m_autoSelect->isChecked() != object.autoSwitch() ||
            int(m_bestSelect->isChecked()) != object.useBestChannel();
 }
@@ -378,10 +394,11 @@ void WirelessSettingsWidget::saveSettings()
     if (!m_settings || m_group->currentIndex() < 0)
         return;
     WirelessSettings &object = *m_settings;
-    object.setChannelGroup(quint8(m_group->currentText().toInt() - 1));
-    object.setChannel(quint8(m_channel->currentText().toInt() - 1));
+    object.setChannelGroup(quint8(UnshownValues::pickedIndex(m_group)));
+    if (m_channel->currentIndex() >= 0)
+        object.setChannel(quint8(UnshownValues::pickedData(m_channel)));
     object.setConfigEnableTime(quint16(m_configTime->value()));
-    const int interval = intervalSeconds(true);
+    const int interval = int(UnshownValues::pickedData(m_interval));
     object.setConnectionInterval(quint16(interval));
     object.setUseBestChannel(m_bestSelect->isChecked());
     object.setAutoSwitch(m_autoSelect->isChecked());

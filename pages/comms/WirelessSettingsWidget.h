@@ -56,7 +56,8 @@ private:
     void onScanTimeout();
     void followChannelMode();
     void askGroupChange(int index);
-    int intervalSeconds(bool truncate) const;
+    static int intervalSeconds(const QString &text);
+    void showStoredChannel();
 
     QPointer<WirelessSettings> m_settings;
     QTimer m_scanTimer;

@@ -8,6 +8,7 @@
 #include "app/Logger.h"
 #include "app/Overmind.h"
 #include "app/SpinBoxWithValidator.h"
+#include "pages/radio/UnshownValues.h"
 #include "pages/reporting/ChannelSettings.h"
 #include "pages/users/UserModel.h"
 
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
+#include <QScopedValueRollback>
 #include <QSpinBox>
 #include <QStandardItemModel>
 
@@ -158,7 +160,7 @@ void ChannelSettingsWidget::buildWidgets()
     auto *dc09 = new QGridLayout(m_dc09);
     dc09->setContentsMargins(0, 0, 0, 0);
     m_leAddress = named(new HostEdit(m_dc09), QStringLiteral("leDC09ServerAddress"));
-    m_leAddress->setMaxLength(31);
+    m_leAddress->setMaxLength(32);
     m_leAddress->setHost(QString());
     m_sbPort = named(new SpinBoxWithValidator(m_dc09), QStringLiteral("sbDC09ServerPort"));
     m_sbPort->setRange(1, 65535);
@@ -281,7 +283,7 @@ void ChannelSettingsWidget::connectFields()
     using Self = ChannelSettingsWidget;
     auto bound = [this](auto store) {
         return [this, store](auto value) {
-            if (m_channel)
+            if (m_channel && !m_showing)
                 store(m_channel, value);
         };
     };
@@ -327,9 +329,9 @@ void ChannelSettingsWidget::connectFields()
     connect(m_cbTestWhen, qOverload<int>(&QComboBox::currentIndexChanged), this,
             bound([](ChannelSettings *c, int row) { c->setChannelsTestMode(row != 0); }));
     connect(m_cbTestType, qOverload<int>(&QComboBox::currentIndexChanged), this,
-            bound([](ChannelSettings *c, int row) {
+            bound([this](ChannelSettings *c, int row) {
                 if (row >= 0)
-                    c->setTestType(quint8(row));
+                    c->setTestType(quint8(UnshownValues::pickedIndex(m_cbTestType)));
             }));
     connect(m_cbTestSchedule, qOverload<int>(&QComboBox::currentIndexChanged), this,
             &Self::onScheduleChanged);
@@ -337,7 +339,7 @@ void ChannelSettingsWidget::connectFields()
             bound([](ChannelSettings *c, const QTime &t) { c->setTestInterval(t); }));
     connect(m_bfTestHours, &BitfieldWidget::bitsChanged, this, &Self::onTestHoursChanged);
     connect(m_bfTestDays, &BitfieldWidget::bitsChanged, this, [this](const QBitArray &) {
-        if (m_channel)
+        if (m_channel && !m_showing)
             m_channel->setTestWeekDays(quint8(m_bfTestDays->toUInt64() & 0xFF));
     });
 }
@@ -382,6 +384,8 @@ ContentAwareLineEdit *ChannelSettingsWidget::phoneEdit(quint8 type) const
 void ChannelSettingsWidget::setChannel(quint8 directionIndex, ChannelSettings *channel)
 {
     logTrace(this, QStringLiteral("Direction setting updated"));
+    // Showing a channel writes nothing into it.
+    const QScopedValueRollback<bool> showing(m_showing, true);
     m_directionIndex = directionIndex;
     m_channel = channel;
     if (!m_channel) {
@@ -391,8 +395,6 @@ void ChannelSettingsWidget::setChannel(quint8 directionIndex, ChannelSettings *c
         logWarning(this, QStringLiteral("Direction is nullptr"));
         return;
     }
-    if (m_channel->linkChannel() == 0)
-        m_channel->setLinkChannel(1);
     m_cbType->setEnabled(true);
     m_cbTestWhen->setCurrentIndex(m_channel->channelsTestMode() ? 1 : 0);
     const quint8 type = m_channel->type();
@@ -413,8 +415,6 @@ void ChannelSettingsWidget::setChannel(quint8 directionIndex, ChannelSettings *c
     m_leKey->setEchoMode(QLineEdit::Password);
     updateIpTypeRows();
     if (type == ChannelDc09 || type == ChannelSurGard) {
-        if (m_channel->port() == 0)
-            m_channel->setHost(m_channel->host(), quint16(m_sbPort->value()));
         const quint16 port = m_channel->port();
         const quint8 link = m_channel->linkChannel();
         const quint8 answerTimeout = m_channel->answerWaitTimeout();
@@ -423,13 +423,10 @@ void ChannelSettingsWidget::setChannel(quint8 directionIndex, ChannelSettings *c
         m_cbNetwork->setCurrentIndex(qMax(0, int(link) - m_networkBase));
         m_sbAnswerTimeout->setValue(answerTimeout);
         showIpTestLabel(type);
-        m_channel->setTestType(type == ChannelDc09 ? 3 : 4);
     } else {
         m_lblDc09TestType->hide();
         m_cbTestType->show();
-        if (m_channel->testType() == 3 || m_channel->testType() == 4)
-            m_channel->setTestType(0);
-        m_cbTestType->setCurrentIndex(m_channel->testType());
+        UnshownValues::showIndex(m_cbTestType, m_channel->testType());
     }
     m_cbTestSchedule->setCurrentIndex(m_channel->testPeriodMode() ? 1 : 0);
     onScheduleChanged(m_cbTestSchedule->currentIndex());
@@ -484,6 +481,12 @@ void ChannelSettingsWidget::setTypeEnabled(bool enabled)
         onTypeChanged(0);
 }
 
+void ChannelSettingsWidget::showTypeEnabled(bool enabled)
+{
+    const QScopedValueRollback<bool> showing(m_showing, true);
+    setTypeEnabled(enabled);
+}
+
 void ChannelSettingsWidget::countIpChannel(quint8 oldType, quint8 newType)
 {
     Overmind *controller = overmind();
@@ -517,10 +520,8 @@ void ChannelSettingsWidget::onTypeChanged(int row)
     }
     const bool noRow = row < 0;
     const quint8 type = noRow ? m_channel->type() : quint8(row);
-    if (!noRow) {
-        countIpChannel(m_channel->type(), type);
-        m_channel->setType(type);
-    }
+    if (!noRow && !m_showing)
+        storeType(type);
     auto showUserSection = [this](QWidget *section) {
         onFillUserCombo();
         m_userLabel->show();
@@ -565,6 +566,34 @@ void ChannelSettingsWidget::onTypeChanged(int row)
     emit typeChanged(channelGSMType_t(type));
 }
 
+// The user's choice of a type brings the fields that type needs into the channel.
+void ChannelSettingsWidget::storeType(quint8 type)
+{
+    const quint8 old = m_channel->type();
+    countIpChannel(old, type);
+    m_channel->setType(type);
+    if (m_channel->linkChannel() == 0)
+        m_channel->setLinkChannel(1);
+    if (type == ChannelDc09 || type == ChannelSurGard) {
+        if (old != ChannelDc09 && old != ChannelSurGard)
+            storeIpFields();
+        m_channel->setTestType(type == ChannelDc09 ? 3 : 4);
+    } else if (m_channel->testType() == 3 || m_channel->testType() == 4) {
+        m_channel->setTestType(0);
+        const QSignalBlocker blocker(m_cbTestType);
+        UnshownValues::showIndex(m_cbTestType, 0);
+    }
+}
+
+void ChannelSettingsWidget::storeIpFields()
+{
+    m_channel->setHost(m_leAddress->text(), quint16(m_sbPort->value()));
+    m_channel->setLinkChannel(quint8(qMax(0, m_cbNetwork->currentIndex()) + m_networkBase));
+    m_channel->setAnswerWaitTimeout(quint8(m_sbAnswerTimeout->value()));
+    m_channel->setEncrypt(m_gbEncryption->isChecked());
+    m_channel->setEncryptionKey(QByteArray::fromHex(m_leKey->text().toUtf8()));
+}
+
 void ChannelSettingsWidget::setSectionsEnabled(bool enabled)
 {
     for (QWidget *child : findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
@@ -575,7 +604,7 @@ void ChannelSettingsWidget::setSectionsEnabled(bool enabled)
 
 void ChannelSettingsWidget::onNetworkChannelChanged(int row)
 {
-    if (m_channel && row >= 0)
+    if (m_channel && row >= 0 && !m_showing)
         m_channel->setLinkChannel(quint8(row + m_networkBase));
     const QString text = m_cbNetwork->itemText(row);
     const bool slow = text == tr("Auto") || text == tr("GPRS");
@@ -584,7 +613,7 @@ void ChannelSettingsWidget::onNetworkChannelChanged(int row)
 
 void ChannelSettingsWidget::onScheduleChanged(int row)
 {
-    if (m_channel && row >= 0)
+    if (m_channel && row >= 0 && !m_showing)
         m_channel->setTestPeriodMode(row != 0);
     const bool schedule = row == 1;
     m_bfTestDays->setVisible(schedule);
@@ -595,7 +624,7 @@ void ChannelSettingsWidget::onScheduleChanged(int row)
 
 void ChannelSettingsWidget::onTestHoursChanged(const QBitArray &bits)
 {
-    if (!m_channel)
+    if (!m_channel || m_showing)
         return;
     if (bits.count(true) > m_channel->maxTestTimes()) {
         QBitArray stored(24);
@@ -613,6 +642,7 @@ void ChannelSettingsWidget::onTestHoursChanged(const QBitArray &bits)
 
 void ChannelSettingsWidget::resetIpFields()
 {
+    const QScopedValueRollback<bool> showing(m_showing, true);
     m_leAddress->setHost(QString());
     m_sbPort->setValue(1);
     m_cbNetwork->setCurrentIndex(0);
@@ -662,7 +692,8 @@ void ChannelSettingsWidget::onFillUserCombo()
 
 void ChannelSettingsWidget::onChangeUserIndex(int row)
 {
-    if (row < 0 || !m_userModel || !m_channel)
+    // A shown channel keeps its own number; only the user's pick copies a user's phone.
+    if (row < 0 || !m_userModel || !m_channel || m_showing)
         return;
     const QVariant data = m_cbUserList->itemData(row);
     QString number;

@@ -32,6 +32,8 @@ public:
 
     void setChannel(quint8 directionIndex, ChannelSettings *channel);
     void setTypeEnabled(bool enabled);
+    // The same for a channel being shown: the control follows, the channel keeps its type.
+    void showTypeEnabled(bool enabled);
     void updateIpTypeRows();
     void resetIpFields();
     int typeIndex() const;
@@ -63,6 +65,8 @@ private:
     void onNetworkChannelChanged(int row);
     void onScheduleChanged(int row);
     void countIpChannel(quint8 oldType, quint8 newType);
+    void storeType(quint8 type);
+    void storeIpFields();
     void showIpTestLabel(quint8 type);
     void setIpRowsEnabled(bool enabled);
     ContentAwareLineEdit *phoneEdit(quint8 type) const;
@@ -73,6 +77,7 @@ private:
     ChannelSettings *m_channel = nullptr;
     QPointer<UserModel> m_userModel;
     bool m_surGardHidden = false;
+    bool m_showing = false;
 
     QLabel *m_lblType = nullptr;
     QComboBox *m_cbType = nullptr;

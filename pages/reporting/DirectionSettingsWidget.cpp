@@ -23,6 +23,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -357,6 +358,8 @@ void DirectionSettingsWidget::setSettings(DirectionSettings *settings)
         return;
     }
     const quint8 index = settings->currentIndex();
+    // Binding shows the record: nothing the forms do on the way is the user's change.
+    const QScopedValueRollback<bool> binding(m_binding, true);
     settings->m_invalid = false;
     // A viewed file is saved only through the page's leave question.
     m_pbSave->setEnabled(!(overmind() && overmind()->isViewingMode()));
@@ -371,7 +374,7 @@ void DirectionSettingsWidget::setSettings(DirectionSettings *settings)
         if (i > 0 && !(channel && previous))
             continue;
         if (i > 0 && previous->type() == ChannelDisabled)
-            m_channelForms[i]->setTypeEnabled(false);
+            m_channelForms[i]->showTypeEnabled(false);
         if (isIp(channel))
             ++ipChannels;
         else if (channel)
@@ -395,7 +398,7 @@ void DirectionSettingsWidget::setSettings(DirectionSettings *settings)
     if (ChannelSettings *main = settings->channel(0)) {
         const auto type = channelGSMType_t(main->type());
         const bool on = type != ChannelDisabled;
-        m_channelForms[1]->setTypeEnabled(on);
+        m_channelForms[1]->showTypeEnabled(on);
         setFilterEnabled(on);
         updateEventItems(type);
     }
@@ -432,11 +435,13 @@ void DirectionSettingsWidget::filterChanged(QTreeWidgetItem *item, int column)
     if (!m_settings || !item || !item->parent())
         return;
     QTreeWidgetItem *top = item->parent();
-    const int group = m_twEvents->indexOfTopLevelItem(top);
-    const int code = item->data(0, CodeRole).toInt();
-    eventFilter_t filter = m_settings->eventFilter();
-    setGroupBit(filter, group, code, item->checkState(0) == Qt::Checked);
-    m_settings->setEventFilter(filter);
+    if (!m_binding) {
+        const int group = m_twEvents->indexOfTopLevelItem(top);
+        const int code = item->data(0, CodeRole).toInt();
+        eventFilter_t filter = m_settings->eventFilter();
+        setGroupBit(filter, group, code, item->checkState(0) == Qt::Checked);
+        m_settings->setEventFilter(filter);
+    }
     int visible = 0;
     int checked = 0;
     for (int i = 0; i < top->childCount(); ++i) {
@@ -453,7 +458,7 @@ void DirectionSettingsWidget::filterChanged(QTreeWidgetItem *item, int column)
 
 void DirectionSettingsWidget::partitionsChanged(QListWidgetItem *item)
 {
-    if (!m_settings || !item)
+    if (!m_settings || !item || m_binding)
         return;
     const int row = m_lwPartitions->row(item);
     const int bit = row == 0 ? partitionCount() : row;
@@ -490,7 +495,9 @@ void DirectionSettingsWidget::updateEventItems(channelGSMType_t type)
 void DirectionSettingsWidget::gsmChannelTypeChanged(channelGSMType_t type)
 {
     const bool on = type != ChannelDisabled;
-    m_channelForms[1]->setTypeEnabled(on);
+    // While binding, the next form still shows the previous direction.
+    if (!m_binding)
+        m_channelForms[1]->setTypeEnabled(on);
     setFilterEnabled(on);
     updateEventItems(type);
 }
@@ -498,7 +505,8 @@ void DirectionSettingsWidget::gsmChannelTypeChanged(channelGSMType_t type)
 void DirectionSettingsWidget::gsmReserve1ChannelTypeChanged(channelGSMType_t type)
 {
     updateEventItems(type);
-    m_channelForms[2]->setTypeEnabled(m_channelForms[1]->typeIndex() != 0);
+    if (!m_binding)
+        m_channelForms[2]->setTypeEnabled(m_channelForms[1]->typeIndex() != 0);
 }
 
 void DirectionSettingsWidget::onBlockDC09ItemsInBothReserves()

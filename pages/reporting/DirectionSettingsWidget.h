@@ -73,6 +73,7 @@ private:
     QPointer<PartitionModel> m_partitionModel;
     bool m_narrowScreen = false;
     bool m_initConnected = false;
+    bool m_binding = false;
 
     ContentAwareLineEdit *m_leDirName = nullptr;
     QPushButton *m_pbSettings = nullptr;

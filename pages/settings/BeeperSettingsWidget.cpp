@@ -222,7 +222,8 @@ void BeeperSettingsWidget::settingsUpdated()
 void BeeperSettingsWidget::enableChanged(bool on)
 {
     Overmind *overmind = Overmind::instance();
-    const bool usable = on && overmind && overmind->canEdit();
+    const bool edit = overmind && overmind->canEdit();
+    const bool usable = on && edit;
     for (QWidget *child : m_body->findChildren<QWidget *>()) {
         if (child == m_enable || child->objectName() == QLatin1String("lblEnableBeeper") ||
             child == m_save || child->isAncestorOf(m_enable))
@@ -230,8 +231,8 @@ void BeeperSettingsWidget::enableChanged(bool on)
         child->setEnabled(usable);
     }
     const bool viewing = overmind && overmind->isViewingMode();
-    m_save->setEnabled(!viewing);
-    m_reset->setEnabled(!viewing);
+    m_save->setEnabled(edit && !viewing);
+    m_reset->setEnabled(edit && !viewing);
 }
 
 void BeeperSettingsWidget::saveSettings()

@@ -89,6 +89,7 @@ void DebugSettingsWidget::updateWidget()
         return;
     m_testServer->setChecked(m_settings->testServer());
     m_mac->setText(m_settings->macAddress());
+    m_shownMac = m_mac->text();
 }
 
 void DebugSettingsWidget::saveSettings()
@@ -96,10 +97,23 @@ void DebugSettingsWidget::saveSettings()
     if (!m_settings)
         return;
     logDebug(this, QStringLiteral("Writing settings"));
-    const QString mac = m_mac->text();
     m_settings->setTestServer(m_testServer->isChecked());
-    m_settings->setMacAddress(mac);
     m_settings->store();
+    storeMacAddress();
+}
+
+// The MAC lives in the Ethernet block: it is written only when the user typed a whole one.
+void DebugSettingsWidget::storeMacAddress()
+{
+    const QString mac = m_mac->text();
+    if (mac == m_shownMac)
+        return;
+    if (!m_mac->hasAcceptableInput()) {
+        MessageBoxU::warning(tr("The MAC address is incomplete, it was not saved"),
+                             tr("MAC address"));
+        return;
+    }
+    m_settings->setMacAddress(mac);
     if (Overmind *overmind = Overmind::instance())
         overmind->storeMacAddress(mac);
 }
@@ -132,6 +146,9 @@ void DebugSettingsWidget::connected()
     const bool viewing = overmind && overmind->isViewingMode();
     setEnabled(true);
     m_testServer->setEnabled(edit);
+    // The MAC is written at once by its reset button: only for users who may edit.
+    m_mac->setEnabled(edit);
+    m_resetMac->setEnabled(edit && !viewing);
     m_save->setEnabled(edit && !viewing);
     m_reset->setEnabled(edit && !viewing);
 }

@@ -27,6 +27,7 @@ private:
     void connected();
     void askReset();
     void resetMac();
+    void storeMacAddress();
 
     QPointer<DebugSettings> m_settings;
     QCheckBox *m_testServer;
@@ -34,4 +35,5 @@ private:
     QPushButton *m_resetMac;
     QPushButton *m_save;
     QPushButton *m_reset;
+    QString m_shownMac;
 };

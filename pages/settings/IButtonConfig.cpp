@@ -59,7 +59,8 @@ quint32 IButtonConfig::indicationPartitions() const
 }
 void IButtonConfig::setIndicationPartitions(quint32 mask)
 {
-    putDword(bytes(), 0, mask << 1);
+    // Bit 0 is not a partition: it stays as stored.
+    putDword(bytes(), 0, (mask << 1) | (dword(bytes(), 0) & 1u));
 }
 
 QJsonValue IButtonConfig::toJson() const

@@ -3,6 +3,7 @@
 #include "app/Logger.h"
 #include "app/Overmind.h"
 #include "pages/comms/HintLabel.h"
+#include "pages/radio/UnshownValues.h"
 #include "pages/settings/IButtonConfig.h"
 
 #include <QCheckBox>
@@ -159,8 +160,7 @@ void IButtonConfigWidget::updateWidget()
         return;
     logDebug(this, QStringLiteral("Setting updated"));
     m_invert->setChecked(m_settings->ledInversion());
-    const quint8 mode = m_settings->ledMode();
-    m_mode->setCurrentIndex(mode < m_mode->count() ? mode : -1);
+    UnshownValues::showIndex(m_mode, m_settings->ledMode());
     if (Overmind *overmind = Overmind::instance())
         overmind->fillPartitionsCombo(m_partitions, m_settings->indicationPartitions());
 }
@@ -169,17 +169,27 @@ void IButtonConfigWidget::saveSettings()
 {
     if (!m_settings)
         return;
-    m_settings->setLedMode(quint8(m_mode->currentIndex()));
+    m_settings->setLedMode(quint8(UnshownValues::pickedIndex(m_mode)));
     m_settings->setLedInversion(m_invert->isChecked());
-    m_settings->setIndicationPartitions(Overmind::checkedMask(m_partitions));
+    m_settings->setIndicationPartitions(shownPartitions());
     m_settings->store();
 }
 
 bool IButtonConfigWidget::hasChanges()
 {
-    if (!m_settings || m_mode->currentIndex() < 0)
+    if (!m_settings)
         return false;
-    return quint8(m_mode->currentIndex()) != m_settings->ledMode() ||
+    return UnshownValues::pickedIndex(m_mode) != m_settings->ledMode() ||
            m_invert->isChecked() != m_settings->ledInversion() ||
-           Overmind::checkedMask(m_partitions) != m_settings->indicationPartitions();
+           shownPartitions() != m_settings->indicationPartitions();
+}
+
+// The combo shows only the device's partitions: the other bits of the mask stay as stored.
+quint32 IButtonConfigWidget::shownPartitions() const
+{
+    Overmind *overmind = Overmind::instance();
+    const int shown = qMin(qMin(m_partitions->count(), 16),
+                           overmind ? overmind->deviceInfo().partitionCount() : 0);
+    return UnshownValues::mergedMask(m_settings->indicationPartitions(),
+                                     Overmind::checkedMask(m_partitions), shown);
 }

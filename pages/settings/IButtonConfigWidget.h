@@ -28,6 +28,8 @@ public slots:
     void onReady();
 
 private:
+    quint32 shownPartitions() const;
+
     QPointer<IButtonConfig> m_settings;
     QGroupBox *m_group;
     QComboBox *m_mode;

@@ -4,6 +4,7 @@
 #include "app/MessageBoxU.h"
 #include "app/Overmind.h"
 #include "pages/comms/HintLabel.h"
+#include "pages/radio/UnshownValues.h"
 #include "pages/settings/LedsSettings.h"
 #include "radio/PartitionModel.h"
 
@@ -115,7 +116,8 @@ LedsSettingsWidget::LedsSettingsWidget(QWidget *parent) : BaseSettingsWidget(par
 
     connect(m_reset, &QPushButton::clicked, this, &LedsSettingsWidget::settingsReset);
     connect(m_save, &QPushButton::clicked, this, &LedsSettingsWidget::saveSettings);
-    connect(m_front, &QGroupBox::toggled, this, &LedsSettingsWidget::onEnableChanged);
+    // Only the user's tick is checked against the rights: showing the record must not untick it.
+    connect(m_front, &QGroupBox::clicked, this, &LedsSettingsWidget::onEnableChanged);
     if (Overmind *overmind = Overmind::instance()) {
         connect(overmind, &Overmind::ready, this, &LedsSettingsWidget::connected);
         connect(overmind, &Overmind::disconnected, this, &LedsSettingsWidget::disconnected);
@@ -145,7 +147,9 @@ void LedsSettingsWidget::fillLedFunctions()
         return;
     QStringList items = {tr("Disable")};
     items += overmind->partitionModel()->partitionNames(true);
-    items << tr("Out1") << tr("Out2") << tr("Work");
+    // Execution 1 has no outputs and no work indicator to show.
+    if (overmind->deviceInfo().execution() != 1)
+        items << tr("Out1") << tr("Out2") << tr("Work");
     for (QComboBox *combo : m_leds) {
         combo->clear();
         combo->addItems(items);
@@ -159,28 +163,15 @@ void LedsSettingsWidget::settingsUpdated()
     fillLedFunctions();
     logDebug(this, QStringLiteral("Setting updated"));
     Overmind *overmind = Overmind::instance();
-    const bool edit = overmind && overmind->canEdit();
+    const int execution = overmind ? overmind->deviceInfo().execution() : 3;
+    if (execution == 0)
+        m_front->hide();
     m_front->setChecked(m_settings->ledsEnabled());
     for (int led = 0; led < 4; ++led)
-        m_leds[led]->setCurrentIndex(m_settings->ledFunction(led + 1) < m_leds[led]->count()
-                                         ? m_settings->ledFunction(led + 1)
-                                         : -1);
-    m_alarmMode->setCurrentIndex(
-        m_settings->globalAlarmSensorsLedMode() < 3 ? m_settings->globalAlarmSensorsLedMode() : -1);
-    m_fireMode->setCurrentIndex(
-        m_settings->globalFireSensorsLedMode() < 3 ? m_settings->globalFireSensorsLedMode() : -1);
-    m_technologyMode->setCurrentIndex(m_settings->globalTechnologySensorsLedMode() < 3
-                                          ? m_settings->globalTechnologySensorsLedMode()
-                                          : -1);
-    m_front->setChecked(m_settings->ledsEnabled() && edit);
-    const int execution = overmind ? overmind->deviceInfo().execution() : 3;
-    if (execution == 1) {
-        for (QComboBox *combo : m_leds)
-            for (int i = 0; i < 3 && combo->count() > 0; ++i)
-                combo->removeItem(combo->count() - 1);
-    } else if (execution == 0) {
-        m_front->hide();
-    }
+        UnshownValues::showIndex(m_leds[led], m_settings->ledFunction(led + 1));
+    UnshownValues::showIndex(m_alarmMode, m_settings->globalAlarmSensorsLedMode());
+    UnshownValues::showIndex(m_fireMode, m_settings->globalFireSensorsLedMode());
+    UnshownValues::showIndex(m_technologyMode, m_settings->globalTechnologySensorsLedMode());
 }
 
 void LedsSettingsWidget::onEnableChanged(bool on)
@@ -198,10 +189,11 @@ void LedsSettingsWidget::saveSettings()
     logDebug(this, QStringLiteral("Saving settings"));
     m_settings->setLedsEnabled(m_front->isChecked());
     for (int led = 0; led < 4; ++led)
-        m_settings->setLedFunction(led + 1, quint8(m_leds[led]->currentIndex()));
-    m_settings->setGlobalAlarmSensorsLedMode(quint8(m_alarmMode->currentIndex()));
-    m_settings->setGlobalFireSensorsLedMode(quint8(m_fireMode->currentIndex()));
-    m_settings->setGlobalTechnologySensorsLedMode(quint8(m_technologyMode->currentIndex()));
+        m_settings->setLedFunction(led + 1, quint8(UnshownValues::pickedIndex(m_leds[led])));
+    m_settings->setGlobalAlarmSensorsLedMode(quint8(UnshownValues::pickedIndex(m_alarmMode)));
+    m_settings->setGlobalFireSensorsLedMode(quint8(UnshownValues::pickedIndex(m_fireMode)));
+    m_settings->setGlobalTechnologySensorsLedMode(
+        quint8(UnshownValues::pickedIndex(m_technologyMode)));
     m_settings->store();
 }
 
@@ -211,11 +203,11 @@ bool LedsSettingsWidget::hasChanges()
         return false;
     bool changed = m_front->isChecked() != m_settings->ledsEnabled();
     for (int led = 0; led < 4; ++led)
-        changed |= quint8(m_leds[led]->currentIndex()) != m_settings->ledFunction(led + 1);
-    changed |= quint8(m_alarmMode->currentIndex()) != m_settings->globalAlarmSensorsLedMode();
-    changed |= quint8(m_fireMode->currentIndex()) != m_settings->globalFireSensorsLedMode();
-    changed |=
-        quint8(m_technologyMode->currentIndex()) != m_settings->globalTechnologySensorsLedMode();
+        changed |= UnshownValues::pickedIndex(m_leds[led]) != m_settings->ledFunction(led + 1);
+    changed |= UnshownValues::pickedIndex(m_alarmMode) != m_settings->globalAlarmSensorsLedMode();
+    changed |= UnshownValues::pickedIndex(m_fireMode) != m_settings->globalFireSensorsLedMode();
+    changed |= UnshownValues::pickedIndex(m_technologyMode) !=
+               m_settings->globalTechnologySensorsLedMode();
     return changed;
 }
 

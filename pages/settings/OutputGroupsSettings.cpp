@@ -131,5 +131,7 @@ void OutputGroupsSettings::resetToDefault()
     }
     for (int group = 0; group < GroupCount; ++group)
         setName(group, QString());
+    // The page shows what was written, so a later save does not bring the old names back.
+    emit settingsUpdated();
     store();
 }

@@ -146,8 +146,9 @@ void OutputGroupsSettingsWidget::onReady()
         m_reset->setEnabled(false);
         return;
     }
-    m_save->setEnabled(true);
-    m_reset->setEnabled(true);
+    const bool edit = overmind->canEdit();
+    m_save->setEnabled(edit);
+    m_reset->setEnabled(edit);
     Protocol *protocol = overmind->protocol();
     // One set of connections per link, so a second login does not handle records twice.
     if (protocol && protocol != m_protocol) {
@@ -218,7 +219,7 @@ void OutputGroupsSettingsWidget::onCellDoubleClicked(int row, int column)
     if (column != NameColumn || !m_currentItem)
         return;
     Overmind *overmind = Overmind::instance();
-    if (overmind && overmind->isViewingMode())
+    if (overmind && (overmind->isViewingMode() || !overmind->canEdit()))
         return;
     m_editorIndex = m_table->model()->index(row, NameColumn);
     auto *editor = new QLineEdit(m_currentItem->text());

@@ -5887,6 +5887,10 @@ and %1 more keys.
         <source>Are you sure you want to reset the settings?</source>
         <translation>Вы уверены, что хотите сбросить настройки?</translation>
     </message>
+    <message>
+        <source>The MAC address is incomplete, it was not saved</source>
+        <translation>MAC-адрес введён не полностью и не сохранён</translation>
+    </message>
 </context>
 <context>
     <name>OutputGroupsSettingsWidget</name>

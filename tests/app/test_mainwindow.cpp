@@ -507,8 +507,25 @@ private slots:
         QVERIFY(window.confirmLeave());
     }
 
-    void tabClickOnAnEditedSettingsPageCanBeCancelled()
+    void tabClickOnAnEditedSettingsPage_data()
     {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("switches");
+        QTest::addColumn<int>("saves");
+        QTest::addColumn<int>("reloads");
+        QTest::newRow("Yes saves then switches") << int(QMessageBox::Yes) << true << 1 << 0;
+        QTest::newRow("No discards then switches") << int(QMessageBox::No) << true << 0 << 1;
+        QTest::newRow("Cancel keeps tab and page") << int(QMessageBox::Cancel) << false << 0 << 0;
+    }
+
+    // The question comes before the tab bar acts: Cancel never shows another tab, not even
+    // for a moment.
+    void tabClickOnAnEditedSettingsPage()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, switches);
+        QFETCH(int, saves);
+        QFETCH(int, reloads);
         MainWindow window;
         Ui_MainWindow *ui = window.form();
         window.buildSettingsList();
@@ -520,17 +537,26 @@ private slots:
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(settingsTab).center());
         QCOMPARE(ui->twMain->currentWidget(), ui->tabSettings);
         EditedPage *page = editedPageAt(window, 1);
+        QSignalSpy tabChanges(ui->twMain, &QTabWidget::currentChanged);
+        QSignalSpy pageChanges(ui->swSettings, &QStackedWidget::currentChanged);
 
-        boxes->reply = [](const ModalAnswerer::Request &) { return int(QMessageBox::Cancel); };
+        boxes->reply = [answer](const ModalAnswerer::Request &) { return answer; };
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(0).center());
-        QTRY_COMPARE(ui->twMain->currentWidget(), ui->tabSettings);
         QCOMPARE(boxes->seen.size(), 1);
-        QCOMPARE(page->saves + page->reloads, 0);
-
-        boxes->reply = [](const ModalAnswerer::Request &) { return int(QMessageBox::No); };
+        QCOMPARE(boxes->seen.first().text, QString("Do you want to save changes?"));
+        QCOMPARE(page->saves, saves);
+        QCOMPARE(page->reloads, reloads);
+        QCoreApplication::processEvents();
+        QCOMPARE(ui->twMain->currentIndex(), switches ? 0 : settingsTab);
+        QCOMPARE(tabChanges.count(), switches ? 1 : 0);
+        QCOMPARE(pageChanges.count(), 0);
+        QCOMPARE(ui->swSettings->currentWidget(), page);
+        if (switches)
+            return;
+        // Kept with its edits, the page asks again on the next click.
+        QVERIFY(page->hasChanges());
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(0).center());
-        QTRY_COMPARE(ui->twMain->currentIndex(), 0);
-        QCOMPARE(page->reloads, 1);
+        QCOMPARE(boxes->seen.size(), 2);
     }
 
     void closingIsRefusedWhileAnEditedPageIsKept()

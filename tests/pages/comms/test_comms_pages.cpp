@@ -445,6 +445,56 @@ private slots:
             QVERIFY2(!page.findChild<QPushButton *>(name)->isEnabledTo(&page), name);
     }
 
+    void newPinReachesTheGsmBlock_data()
+    {
+        QTest::addColumn<int>("event");
+        QTest::addColumn<int>("sim");
+        QTest::addColumn<QString>("button");
+        QTest::newRow("changed, SIM 2") << 18 << 1 << "pbSetNewPin";
+        QTest::newRow("set with the PUK, SIM 1") << 16 << 0 << "pbSendPuk";
+    }
+
+    // The dialog's new PIN is written into the GSM block and shown, so a later Save of the
+    // page does not bring the old one back; the page's other edits stay the user's.
+    void newPinReachesTheGsmBlock()
+    {
+        QFETCH(int, event);
+        QFETCH(int, sim);
+        QFETCH(QString, button);
+        GSMSettings settings(protocol());
+        settings.setSimText(0, GSMSettings::Pin, QStringLiteral("1111"));
+        settings.setSimText(1, GSMSettings::Pin, QStringLiteral("2222"));
+        GSMSettingsWidget page;
+        page.setSettings(&settings);
+        page.setEnabled(true);
+        page.settingsUpdated();
+        auto *apn = page.findChild<QLineEdit *>("leSim1USSD");
+        QVERIFY(apn);
+        apn->setText(QStringLiteral("*102#"));
+        const int writes = device().commandsOf(0x78).size();
+
+        page.simPinStatusUpdated(simStatus(quint8(event), quint8(sim), 0, 10));
+        SimPinDialog *dialog = visibleTopLevel<SimPinDialog>();
+        QVERIFY(dialog);
+        if (event == 18) {
+            QTest::keyClicks(dialog->findChild<QLineEdit *>("leNewPinCodeSet"), "4321");
+            QTest::keyClicks(dialog->findChild<QLineEdit *>("leNewPinCodeRepeat"), "4321");
+        } else {
+            QTest::keyClicks(dialog->findChild<QLineEdit *>("lePukCode"), "12345678");
+            QTest::keyClicks(dialog->findChild<QLineEdit *>("leNewPinCode"), "4321");
+        }
+        dialog->findChild<QPushButton *>(button)->click();
+
+        QCOMPARE(settings.simText(sim, GSMSettings::Pin), QStringLiteral("4321"));
+        QCOMPARE(settings.simText(1 - sim, GSMSettings::Pin),
+                 sim == 0 ? QStringLiteral("2222") : QStringLiteral("1111"));
+        QCOMPARE(page.findChild<QLineEdit *>(sim == 0 ? "leSim1PIN" : "leSim2PIN")->text(),
+                 QStringLiteral("4321"));
+        QCOMPARE(apn->text(), QStringLiteral("*102#"));
+        QTRY_COMPARE_WITH_TIMEOUT(device().commandsOf(0x78).size(), writes + 1, Timeout);
+        page.setSettings(nullptr);
+    }
+
     // A text that passes its pattern but does not fit its field refuses the save.
     void overLongPasswordIsMarkedAndNotSaved()
     {

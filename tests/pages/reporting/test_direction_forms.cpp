@@ -114,7 +114,8 @@ private slots:
             QCOMPARE(child<QLabel>(&form, "lblDC09TestType")->text(),
                      QLatin1String(type == 4 ? "DC-09" : "SurGard"));
             QCOMPARE(shown(&form, "gbEncryption"), type == 4);
-            QCOMPARE(int(block.test.testType), type == 4 ? 3 : 4);
+            // Showing leaves the stored test type; saving sets the receiver's own.
+            QCOMPARE(int(block.test.testType), int(channelOfType(type).test.testType));
             QCOMPARE(child<QLineEdit>(&form, "leDC09ServerAddress")->text(),
                      QStringLiteral("192.168.10.20"));
         }
@@ -162,9 +163,9 @@ private slots:
         form.setChannel(0, &channel);
         block.test.interval = 0;
         form.setChannel(0, &channel);
-        // Shown as the field's minimum, and that is what the channel now holds.
+        // Shown as the field's minimum; the channel keeps what it holds.
         QCOMPARE(child<FlowTimeEdit>(&form, "teTestingInterval")->time(), QTime(0, 5));
-        QCOMPARE(block.test.interval, quint32(300));
+        QCOMPARE(block.test.interval, quint32(0));
 
         auto *hours = child<BitfieldWidget>(&form, "bfTestHours");
         QBitArray three(24);
@@ -190,7 +191,7 @@ private slots:
         auto *port = child<SpinBoxWithValidator>(&form, "sbDC09ServerPort");
         port->setValue(3061);
         form.setChannel(0, &channel);
-        QCOMPARE(int(block.dc09.port), 3061); // a stored 0 takes the field's value
+        QCOMPARE(int(block.dc09.port), 0); // showing keeps a stored 0
 
         auto *network = child<QComboBox>(&form, "cbNetworkConnectionChannel");
         auto *timeout = child<SpinBoxWithValidator>(&form, "sbDC09AnswerTimeout");
@@ -307,6 +308,96 @@ private slots:
         QCOMPARE(form.channelForm(1)->typeIndex(), 0);
         QCOMPARE(form.channelForm(2)->typeIndex(), 0);
         QVERIFY(!child<QComboBox>(form.channelForm(1), "cbType")->isEnabled());
+    }
+
+    // Stored values the forms cannot show or would fill in: showing keeps the record as it
+    // is, and a change of one control changes that field alone.
+    void showingADirectionChangesNothing_data()
+    {
+        QTest::addColumn<QString>("oddity");
+        QTest::newRow("host of 32 bytes") << "host";
+        QTest::newRow("stored port 0") << "port";
+        QTest::newRow("link channel 0") << "link";
+        QTest::newRow("test interval 0") << "interval";
+        QTest::newRow("test type 3 on a phone channel") << "testType";
+        QTest::newRow("a number other than the linked user's") << "userPhone";
+        QTest::newRow("IP fields of a phone channel") << "ipFields";
+        QTest::newRow("reserve 2 DC-09 behind a disabled reserve 1") << "reserves";
+    }
+
+    void showingADirectionChangesNothing()
+    {
+        QFETCH(QString, oddity);
+        auto *owner = new UserSettings(nullptr, 3);
+        owner->setName(QStringLiteral("Owner"));
+        owner->setPhone(QStringLiteral("+79161234567"));
+        m_overmind->userModel()->addUser(owner);
+        s_ExtMemDataGSMDirection record = SimDirections::direction(5); // DC-09, call, SMS
+        s_channelGSMsett &main = record.settings.channels[0];
+        s_channelGSMsett &call = record.settings.channels[1];
+        if (oddity == QLatin1String("host")) {
+            const QByteArray host = "receiver-of-the-central-station1";
+            QCOMPARE(host.size(), int(sizeof(main.dc09.address)));
+            std::memcpy(main.dc09.address, host.constData(), sizeof(main.dc09.address));
+            main.dc09.options |= Dc09Option::HostName;
+        } else if (oddity == QLatin1String("port")) {
+            main.dc09.port = 0;
+        } else if (oddity == QLatin1String("link")) {
+            main.dc09.linkChannel = 0;
+        } else if (oddity == QLatin1String("interval")) {
+            call.test.interval = 0;
+        } else if (oddity == QLatin1String("testType")) {
+            call.test.testType = 3;
+        } else if (oddity == QLatin1String("userPhone")) {
+            call.channelUserId = quint8(owner->id());
+            call.call.phone = 112;
+        } else if (oddity == QLatin1String("ipFields")) {
+            call.dc09.port = 5000;
+            call.dc09.answerTimeout = 9;
+        } else {
+            call.type = ChannelDisabled;
+            record.settings.channels[2] = main;
+        }
+        DirectionSettings::seal(record);
+        // Shown before: a direction whose second reserve is an IP channel too.
+        s_ExtMemDataGSMDirection previous = SimDirections::direction(5);
+        previous.settings.channels[2] = previous.settings.channels[0];
+        DirectionSettings::putName(previous, QStringLiteral("Previous"));
+        DirectionSettings::seal(previous);
+        QMap<int, int> &counts = m_overmind->ipChannelCounts();
+        DirectionSettings settings(nullptr);
+        settings.setDirections({{4, previous}, {5, record}});
+        DirectionSettingsWidget form;
+        emit m_overmind->setKorvelType();
+        settings.setDataPointer(4);
+        form.setSettings(&settings);
+        QCOMPARE(counts.value(4), 2);
+        settings.setDataPointer(5);
+        form.setSettings(&settings);
+        form.show();
+
+        const auto bytes = [](const s_ExtMemDataGSMDirection &direction) {
+            return QByteArray(reinterpret_cast<const char *>(&direction), int(sizeof(direction)));
+        };
+        QCOMPARE(bytes(settings.currentRecord()).toHex(), bytes(record).toHex());
+        QVERIFY(!settings.isModified());
+        // The direction shown before keeps its count of IP channels.
+        QCOMPARE(counts.value(4), 2);
+        QCOMPARE(counts.value(5), oddity == QLatin1String("reserves") ? 2 : 1);
+
+        auto *partitions = child<QListWidget>(&form, "lwPartitions");
+        QVERIFY(partitions->count() > 3);
+        partitions->item(3)->setCheckState(
+            partitions->item(3)->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+        QVERIFY(settings.isModified());
+        const QByteArray before = bytes(record);
+        const QByteArray after = bytes(settings.currentRecord());
+        const int filterAt =
+            int(reinterpret_cast<const char *>(&record.settings.filter.partitions) -
+                reinterpret_cast<const char *>(&record));
+        for (int i = 0; i < before.size(); ++i)
+            if (before.at(i) != after.at(i))
+                QVERIFY2(i >= filterAt && i < filterAt + 4, qPrintable(QString::number(i)));
     }
 
     // A phone channel without a number stops the save; nothing runs in the middle of it.
