@@ -204,257 +204,258 @@
     <name>ChangeChannelGroup</name>
     <message>
         <source>Channel group changing</source>
-        <translation type="unfinished"></translation>
+        <translation>Смена группы каналов</translation>
     </message>
     <message>
         <source>Are you sure you want to change the channel group?
 All devices will be lost and will require reconfiguration.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы уверены, что хотите сменить группу каналов?
+Все устройства будут потеряны, их потребуется подключить заново.</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished">Да</translation>
+        <translation>Да</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished">Нет</translation>
+        <translation>Нет</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Отмена</translation>
+        <translation>Отмена</translation>
     </message>
 </context>
 <context>
     <name>ChannelLoadAnalysis</name>
     <message>
         <source>Radio channel load analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Анализ загрузки радиоканала</translation>
     </message>
     <message>
         <source>Run</source>
-        <translation type="unfinished"></translation>
+        <translation>Запуск</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished">Стоп</translation>
+        <translation>Стоп</translation>
     </message>
     <message>
         <source>Radio channel load analysis launched</source>
-        <translation type="unfinished"></translation>
+        <translation>Анализ загрузки радиоканала запущен</translation>
     </message>
     <message>
         <source>Radio channel load analysis stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Анализ загрузки радиоканала остановлен</translation>
     </message>
     <message>
         <source>Finished at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Завершено в %1</translation>
     </message>
     <message>
         <source>Wrong addr = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Неверный адрес = %1</translation>
     </message>
     <message>
         <source>A noise answer claims %1 samples; only %2 are read</source>
-        <translation type="unfinished"></translation>
+        <translation>Ответ об уровне шума заявляет %1 отсчётов; прочитано только %2</translation>
     </message>
     <message>
         <source>Noise measuring going on. Updated at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Идёт измерение шума. Обновлено в %1</translation>
     </message>
 </context>
 <context>
     <name>ChannelSettingsWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Форма</translation>
     </message>
     <message>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Отключен</translation>
     </message>
     <message>
         <source>User SMS</source>
-        <translation type="unfinished">SMS пользователю</translation>
+        <translation>SMS пользователю</translation>
     </message>
     <message>
         <source>Quenor SMS</source>
-        <translation type="unfinished">SMS Quenor</translation>
+        <translation>SMS Quenor</translation>
     </message>
     <message>
         <source>Phone call</source>
-        <translation type="unfinished"></translation>
+        <translation>Звонок</translation>
     </message>
     <message>
         <source>DC-09</source>
-        <translation type="unfinished"></translation>
+        <translation>DC-09</translation>
     </message>
     <message>
         <source>SurGard</source>
-        <translation type="unfinished">SurGard</translation>
+        <translation>SurGard</translation>
     </message>
     <message>
         <source>Notification type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип оповещения:</translation>
     </message>
     <message>
         <source>Current user:</source>
-        <translation type="unfinished"></translation>
+        <translation>Пользователь:</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Русский</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Английский</translation>
     </message>
     <message>
         <source>Send event time</source>
-        <translation type="unfinished"></translation>
+        <translation>Передавать время события</translation>
     </message>
     <message>
         <source>Send event date</source>
-        <translation type="unfinished"></translation>
+        <translation>Передавать дату события</translation>
     </message>
     <message>
         <source>Phone number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Номер телефона:</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Язык:</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished">Авто</translation>
+        <translation>Авто</translation>
     </message>
     <message>
         <source>Ethernet</source>
-        <translation type="unfinished">Ethernet</translation>
+        <translation>Ethernet</translation>
     </message>
     <message>
         <source>GPRS</source>
-        <translation type="unfinished"></translation>
+        <translation>GPRS</translation>
     </message>
     <message>
         <source>Encryption</source>
-        <translation type="unfinished"></translation>
+        <translation>Шифрование</translation>
     </message>
     <message>
         <source>Key:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ключ:</translation>
     </message>
     <message>
         <source>Address (IP or URL):</source>
-        <translation type="unfinished"></translation>
+        <translation>Адрес (IP или URL):</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Порт:</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Канал связи</translation>
     </message>
     <message>
         <source>Answer timeout, sec:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ожидание ответа, с:</translation>
     </message>
     <message>
         <source>Retries count:</source>
-        <translation type="unfinished"></translation>
+        <translation>Число попыток:</translation>
     </message>
     <message>
         <source>Timeout on error (hh:mm):</source>
-        <translation type="unfinished"></translation>
+        <translation>Пауза после ошибки (чч:мм):</translation>
     </message>
     <message>
         <source>Channel testing</source>
-        <translation type="unfinished"></translation>
+        <translation>Тестирование канала</translation>
     </message>
     <message>
         <source>Always</source>
-        <translation type="unfinished"></translation>
+        <translation>Всегда</translation>
     </message>
     <message>
         <source>Channel is active</source>
-        <translation type="unfinished"></translation>
+        <translation>Канал активен</translation>
     </message>
     <message>
         <source>SMS</source>
-        <translation type="unfinished"></translation>
+        <translation>SMS</translation>
     </message>
     <message>
         <source>Call</source>
-        <translation type="unfinished"></translation>
+        <translation>Звонок</translation>
     </message>
     <message>
         <source>SMS Quenor</source>
-        <translation type="unfinished"></translation>
+        <translation>SMS Quenor</translation>
     </message>
     <message>
         <source>Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Интервал</translation>
     </message>
     <message>
         <source>Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Расписание</translation>
     </message>
     <message>
         <source>Testing interval (hh:mm):</source>
-        <translation type="unfinished"></translation>
+        <translation>Интервал тестирования (чч:мм):</translation>
     </message>
     <message>
         <source>Mon</source>
-        <translation type="unfinished"></translation>
+        <translation>Пн</translation>
     </message>
     <message>
         <source>Tue</source>
-        <translation type="unfinished"></translation>
+        <translation>Вт</translation>
     </message>
     <message>
         <source>Wed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ср</translation>
     </message>
     <message>
         <source>Thu</source>
-        <translation type="unfinished"></translation>
+        <translation>Чт</translation>
     </message>
     <message>
         <source>Fri</source>
-        <translation type="unfinished"></translation>
+        <translation>Пт</translation>
     </message>
     <message>
         <source>Sat</source>
-        <translation type="unfinished"></translation>
+        <translation>Сб</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Вс</translation>
     </message>
     <message>
         <source>Test when:</source>
-        <translation type="unfinished"></translation>
+        <translation>Тестировать:</translation>
     </message>
     <message>
         <source>Testing mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Режим тестирования:</translation>
     </message>
     <message>
         <source>Test schedule:</source>
-        <translation type="unfinished"></translation>
+        <translation>Расписание тестов:</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Нет</translation>
+        <translation>Нет</translation>
     </message>
 </context>
 <context>
     <name>CustomSpinBox</name>
     <message>
         <source>^(?:[1-9]|[1-9][0-9]){0,1}$</source>
-        <translation type="unfinished"></translation>
+        <translation>^(?:[1-9]|[1-9][0-9]){0,1}$</translation>
     </message>
 </context>
 <context>
@@ -633,343 +634,347 @@ All devices will be lost and will require reconfiguration.</source>
     <name>DirectionSettings</name>
     <message>
         <source>Direction #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Направление №%1</translation>
     </message>
     <message>
         <source>%1 directions updated from JSON</source>
-        <translation type="unfinished"></translation>
+        <translation>Направлений обновлено из JSON: %1</translation>
     </message>
 </context>
 <context>
     <name>DirectionSettingsWidget</name>
     <message>
         <source>Direction settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки направления</translation>
     </message>
     <message>
         <source>Direction name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Название направления:</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished">Настройки</translation>
+        <translation>Настройки</translation>
     </message>
     <message>
         <source>Partitions and events</source>
-        <translation type="unfinished"></translation>
+        <translation>Разделы и события</translation>
     </message>
     <message>
         <source>Main</source>
-        <translation type="unfinished"></translation>
+        <translation>Основной</translation>
     </message>
     <message>
         <source>Reserve 1</source>
-        <translation type="unfinished">Резерв 1</translation>
+        <translation>Резерв 1</translation>
     </message>
     <message>
         <source>Reserve 2</source>
-        <translation type="unfinished">Резерв 2</translation>
+        <translation>Резерв 2</translation>
     </message>
     <message>
         <source>Partitions</source>
-        <translation type="unfinished">Разделы</translation>
+        <translation>Разделы</translation>
     </message>
     <message>
         <source>Events that would be sent through this Notifier</source>
-        <translation type="unfinished"></translation>
+        <translation>События, передаваемые по этому направлению</translation>
     </message>
     <message>
         <source>New Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Событие</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">Сохранить</translation>
+        <translation>Сохранить</translation>
     </message>
     <message>
         <source>Reset to default</source>
-        <translation type="unfinished"></translation>
+        <translation>Сбросить по умолчанию</translation>
     </message>
     <message>
         <source>Partition events</source>
-        <translation type="unfinished"></translation>
+        <translation>События разделов</translation>
     </message>
     <message>
         <source>Sensor events</source>
-        <translation type="unfinished"></translation>
+        <translation>События датчиков</translation>
     </message>
     <message>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Питание</translation>
     </message>
     <message>
         <source>System events</source>
-        <translation type="unfinished"></translation>
+        <translation>Системные события</translation>
     </message>
     <message>
         <source>Out events</source>
-        <translation type="unfinished"></translation>
+        <translation>События выходов</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузка...</translation>
     </message>
     <message>
         <source>Phone number is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не указан номер телефона.</translation>
     </message>
     <message>
         <source>Phone number is empty. (Reserve %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Не указан номер телефона. (Резерв %1)</translation>
     </message>
     <message>
         <source>Settings saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранение настроек</translation>
     </message>
     <message>
         <source>Are you sure you want to reset the settings?</source>
-        <translation type="unfinished">Вы уверены, что хотите сбросить настройки?</translation>
+        <translation>Вы уверены, что хотите сбросить настройки?</translation>
     </message>
     <message>
         <source>Reset settings</source>
-        <translation type="unfinished">Сброс настроек</translation>
+        <translation>Сброс настроек</translation>
     </message>
     <message>
         <source>Executive devices</source>
-        <translation type="unfinished">Исполнительные устройства</translation>
+        <translation>Исполнительные устройства</translation>
     </message>
 </context>
 <context>
     <name>DirectionsWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Форма</translation>
     </message>
     <message>
         <source>Handled event:</source>
-        <translation type="unfinished"></translation>
+        <translation>Событие:</translation>
     </message>
     <message>
         <source>Reset translations</source>
-        <translation type="unfinished"></translation>
+        <translation>Сбросить трансляцию</translation>
     </message>
     <message>
         <source>Direction name</source>
-        <translation type="unfinished"></translation>
+        <translation>Название направления</translation>
     </message>
     <message>
         <source>Main</source>
-        <translation type="unfinished"></translation>
+        <translation>Основной</translation>
     </message>
     <message>
         <source>Reserve 1</source>
-        <translation type="unfinished">Резерв 1</translation>
+        <translation>Резерв 1</translation>
     </message>
     <message>
         <source>Reserve 2</source>
-        <translation type="unfinished">Резерв 2</translation>
+        <translation>Резерв 2</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Событие</translation>
     </message>
     <message>
         <source>Direction was modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Направление изменено</translation>
     </message>
     <message>
         <source>Direction &quot;%1&quot; was modified.
 Illegal settings can&apos;t be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Направление &quot;%1&quot; изменено.
+Недопустимые настройки нельзя сохранить.</translation>
     </message>
     <message>
         <source>Direction &quot;%1&quot; was modified.
 Do you want to save changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Направление &quot;%1&quot; изменено.
+Сохранить изменения?</translation>
     </message>
     <message>
         <source>The phone number field is empty!
 Settings &quot;%1&quot; cannot be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не указан номер телефона!
+Настройки &quot;%1&quot; нельзя сохранить.</translation>
     </message>
     <message>
         <source>Waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>Ожидание</translation>
     </message>
     <message>
         <source>All events have been sent. Waiting for new events</source>
-        <translation type="unfinished"></translation>
+        <translation>Все события переданы. Ожидание новых событий</translation>
     </message>
     <message>
         <source>Changing settings is only available when all sections are untaken</source>
-        <translation type="unfinished">Изменение настроек доступно, только когда все разделы сняты с охраны</translation>
+        <translation>Изменение настроек доступно, только когда все разделы сняты с охраны</translation>
     </message>
     <message>
         <source>Do you really want to clear all tranlations?</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы действительно хотите сбросить всю трансляцию событий?</translation>
     </message>
     <message>
         <source>Attention</source>
-        <translation type="unfinished">Внимание</translation>
+        <translation>Внимание</translation>
     </message>
 </context>
 <context>
     <name>EthernetSettings</name>
     <message>
         <source>The section &quot;%1&quot; is not an object; nothing is read from it</source>
-        <translation type="unfinished"></translation>
+        <translation>Секция &quot;%1&quot; не является объектом; из неё ничего не прочитано</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: &quot;%2&quot; is not an IPv6 address; &quot;::&quot; is stored instead</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot;: &quot;%2&quot; не является адресом IPv6; вместо него сохранён &quot;::&quot;</translation>
     </message>
 </context>
 <context>
     <name>EthernetSettingsWidget</name>
     <message>
         <source>Save</source>
-        <translation type="unfinished">Сохранить</translation>
+        <translation>Сохранить</translation>
     </message>
     <message>
         <source>Reset to default</source>
-        <translation type="unfinished"></translation>
+        <translation>Сбросить по умолчанию</translation>
     </message>
     <message>
         <source>MAC address</source>
-        <translation type="unfinished">MAC-адрес</translation>
+        <translation>MAC-адрес</translation>
     </message>
     <message>
         <source>Changed to</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменён на</translation>
     </message>
     <message>
         <source>Get verify code</source>
-        <translation type="unfinished"></translation>
+        <translation>Получить код подтверждения</translation>
     </message>
     <message>
         <source>Device domain name</source>
-        <translation type="unfinished"></translation>
+        <translation>Доменное имя прибора</translation>
     </message>
     <message>
         <source>Network connection channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Канал подключения к сети</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished">Авто</translation>
+        <translation>Авто</translation>
     </message>
     <message>
         <source>Ethernet</source>
-        <translation type="unfinished">Ethernet</translation>
+        <translation>Ethernet</translation>
     </message>
     <message>
         <source>GPRS</source>
-        <translation type="unfinished"></translation>
+        <translation>GPRS</translation>
     </message>
     <message>
         <source>The most important settings in the world</source>
-        <translation type="unfinished"></translation>
+        <translation>Самые важные настройки в мире</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Название</translation>
+        <translation>Название</translation>
     </message>
     <message>
         <source>The magic word</source>
-        <translation type="unfinished"></translation>
+        <translation>Волшебное слово</translation>
     </message>
     <message>
         <source>Data saving mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Режим экономии трафика</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished">Подключить</translation>
+        <translation>Подключить</translation>
     </message>
     <message>
         <source>Get settings automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>Получать настройки автоматически</translation>
     </message>
     <message>
         <source>Use as a server</source>
-        <translation type="unfinished"></translation>
+        <translation>Использовать как сервер</translation>
     </message>
     <message>
         <source>Manual setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Ручная настройка</translation>
     </message>
     <message>
         <source>IPv4 address</source>
-        <translation type="unfinished"></translation>
+        <translation>Адрес IPv4</translation>
     </message>
     <message>
         <source>Subnet mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Маска подсети</translation>
     </message>
     <message>
         <source>Default gateway</source>
-        <translation type="unfinished"></translation>
+        <translation>Основной шлюз</translation>
     </message>
     <message>
         <source>Preferred DNS server</source>
-        <translation type="unfinished"></translation>
+        <translation>Предпочитаемый DNS-сервер</translation>
     </message>
     <message>
         <source>Alternative DNS server</source>
-        <translation type="unfinished"></translation>
+        <translation>Альтернативный DNS-сервер</translation>
     </message>
     <message>
         <source>Local IPv6 server</source>
-        <translation type="unfinished"></translation>
+        <translation>Локальный адрес IPv6</translation>
     </message>
     <message>
         <source>Global IPv6 server</source>
-        <translation type="unfinished"></translation>
+        <translation>Глобальный адрес IPv6</translation>
     </message>
     <message>
         <source>Preferred DNS IPv6</source>
-        <translation type="unfinished"></translation>
+        <translation>Предпочитаемый DNS IPv6</translation>
     </message>
     <message>
         <source>Alternative DNS IPv6</source>
-        <translation type="unfinished"></translation>
+        <translation>Альтернативный DNS IPv6</translation>
     </message>
     <message>
         <source>Remote control needs the administrator&apos;s contact phone number. Please add it to the administrator&apos;s profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Для удалённого управления нужен контактный номер телефона администратора. Укажите его в профиле администратора.</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Предупреждение</translation>
+        <translation>Предупреждение</translation>
     </message>
     <message>
         <source>The data is incorrect in this settings:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Неверные данные в настройках:
+%1</translation>
     </message>
     <message>
         <source>Data is not correct</source>
-        <translation type="unfinished"></translation>
+        <translation>Неверные данные</translation>
     </message>
     <message>
         <source>A reboot is required to apply the settings. Do you want to reload?</source>
-        <translation type="unfinished"></translation>
+        <translation>Для применения настроек нужна перезагрузка. Перезагрузить прибор?</translation>
     </message>
     <message>
         <source>Settings was modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки изменены</translation>
     </message>
     <message>
         <source>Are you sure you want to reset the settings?</source>
-        <translation type="unfinished">Вы уверены, что хотите сбросить настройки?</translation>
+        <translation>Вы уверены, что хотите сбросить настройки?</translation>
     </message>
     <message>
         <source>Reset settings</source>
-        <translation type="unfinished">Сброс настроек</translation>
+        <translation>Сброс настроек</translation>
     </message>
     <message>
         <source>Verify code</source>
-        <translation type="unfinished"></translation>
+        <translation>Код подтверждения</translation>
     </message>
 </context>
 <context>
@@ -1003,15 +1008,15 @@ Settings &quot;%1&quot; cannot be saved.</source>
     <name>GSMSettings</name>
     <message>
         <source>SIM %1 &quot;%2&quot;: the text is longer than %3 bytes and is not read</source>
-        <translation type="unfinished"></translation>
+        <translation>SIM %1 &quot;%2&quot;: текст длиннее %3 байт и не прочитан</translation>
     </message>
     <message>
         <source>The section &quot;%1&quot; is not an object; nothing is read from it</source>
-        <translation type="unfinished"></translation>
+        <translation>Секция &quot;%1&quot; не является объектом; из неё ничего не прочитано</translation>
     </message>
     <message>
         <source>&quot;BalanceBelow&quot;: %1 is out of range; %2 is stored instead</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;BalanceBelow&quot;: %1 вне диапазона; вместо него сохранено %2</translation>
     </message>
 </context>
 <context>
@@ -1022,100 +1027,101 @@ Settings &quot;%1&quot; cannot be saved.</source>
     </message>
     <message>
         <source>Reset to default</source>
-        <translation type="unfinished"></translation>
+        <translation>Сбросить по умолчанию</translation>
     </message>
     <message>
         <source>Enable GSM</source>
-        <translation type="unfinished"></translation>
+        <translation>Включить GSM</translation>
     </message>
     <message>
         <source>Enable GPRS</source>
-        <translation type="unfinished"></translation>
+        <translation>Включить GPRS</translation>
     </message>
     <message>
         <source>Enable reserve SIM-card</source>
-        <translation type="unfinished"></translation>
+        <translation>Включить резервную SIM-карту</translation>
     </message>
     <message>
         <source>Redirect USSD</source>
-        <translation type="unfinished"></translation>
+        <translation>Пересылать ответы USSD</translation>
     </message>
     <message>
         <source>Balance notification threshold</source>
-        <translation type="unfinished"></translation>
+        <translation>Порог оповещения о балансе</translation>
     </message>
     <message>
         <source>Enable Transmit</source>
-        <translation type="unfinished"></translation>
+        <translation>Разрешить трансляцию событий</translation>
     </message>
     <message>
         <source>SIM %1</source>
-        <translation type="unfinished"></translation>
+        <translation>SIM %1</translation>
     </message>
     <message>
         <source>Disable PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Отключить PIN</translation>
     </message>
     <message>
         <source>PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN</translation>
     </message>
     <message>
         <source>Change...</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить...</translation>
     </message>
     <message>
         <source>USSD for balance check</source>
-        <translation type="unfinished"></translation>
+        <translation>USSD запроса баланса</translation>
     </message>
     <message>
         <source>Advanced settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Дополнительные настройки</translation>
     </message>
     <message>
         <source>APN</source>
-        <translation type="unfinished"></translation>
+        <translation>APN</translation>
     </message>
     <message>
         <source>Username</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя пользователя</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль</translation>
     </message>
     <message>
         <source>SIM %1: %2 (at most %3 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>SIM %1: %2 (не более %3 байт)</translation>
     </message>
     <message>
         <source>These texts are too long and nothing was saved:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Эти тексты слишком длинные, ничего не сохранено:
+%1</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Предупреждение</translation>
+        <translation>Предупреждение</translation>
     </message>
     <message>
         <source>Unable to save PIN with invalid value</source>
-        <translation type="unfinished"></translation>
+        <translation>Нельзя сохранить неверный PIN</translation>
     </message>
     <message>
         <source>Settings was changed</source>
-        <translation type="unfinished">Настройки были изменены</translation>
+        <translation>Настройки были изменены</translation>
     </message>
     <message>
         <source>Are you sure you want to reset the settings?</source>
-        <translation type="unfinished">Вы уверены, что хотите сбросить настройки?</translation>
+        <translation>Вы уверены, что хотите сбросить настройки?</translation>
     </message>
     <message>
         <source>Reset settings</source>
-        <translation type="unfinished">Сброс настроек</translation>
+        <translation>Сброс настроек</translation>
     </message>
     <message>
         <source>Enable PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Включить PIN</translation>
     </message>
 </context>
 <context>
@@ -1134,67 +1140,67 @@ Settings &quot;%1&quot; cannot be saved.</source>
     </message>
     <message>
         <source>GSM module status</source>
-        <translation type="unfinished"></translation>
+        <translation>Состояние GSM-модуля</translation>
     </message>
     <message>
         <source>Power:</source>
-        <translation type="unfinished"></translation>
+        <translation>Питание:</translation>
     </message>
     <message>
         <source>Active:</source>
-        <translation type="unfinished"></translation>
+        <translation>Активна:</translation>
     </message>
     <message>
         <source>IMEI:</source>
-        <translation type="unfinished"></translation>
+        <translation>IMEI:</translation>
     </message>
     <message>
         <source>SIM %1</source>
-        <translation type="unfinished"></translation>
+        <translation>SIM %1</translation>
     </message>
     <message>
         <source>Operator:</source>
-        <translation type="unfinished"></translation>
+        <translation>Оператор:</translation>
     </message>
     <message>
         <source>Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Баланс:</translation>
     </message>
     <message>
         <source>Network state:</source>
-        <translation type="unfinished"></translation>
+        <translation>Сеть:</translation>
     </message>
     <message>
         <source>GPRS state:</source>
-        <translation type="unfinished"></translation>
+        <translation>GPRS:</translation>
     </message>
     <message>
         <source>Signal level:</source>
-        <translation type="unfinished"></translation>
+        <translation>Уровень сигнала:</translation>
     </message>
     <message>
         <source>Set active</source>
-        <translation type="unfinished"></translation>
+        <translation>Сделать активной</translation>
     </message>
     <message>
         <source>Request balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Запросить баланс</translation>
     </message>
     <message>
         <source>No signal</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет сигнала</translation>
     </message>
     <message>
         <source>%1 dBm</source>
-        <translation type="unfinished">%1 дБм</translation>
+        <translation>%1 дБм</translation>
     </message>
     <message>
         <source>Expenses:</source>
-        <translation type="unfinished"></translation>
+        <translation>Расход:</translation>
     </message>
     <message>
         <source>Test SMS has been send.</source>
-        <translation type="unfinished"></translation>
+        <translation>Тестовое SMS отправлено.</translation>
     </message>
 </context>
 <context>
@@ -2155,7 +2161,7 @@ and %1 more keys.
     <message>
         <source>&quot;%1&quot;;&quot;%2&quot;;&quot;%3&quot;;&quot;%4&quot;;&quot;%5&quot;<byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot;;&quot;%2&quot;;&quot;%3&quot;;&quot;%4&quot;;&quot;%5&quot;</translation>
     </message>
 </context>
 <context>
@@ -2213,7 +2219,7 @@ and %1 more keys.
     </message>
     <message>
         <source>Version:</source>
-        <translation type="unfinished">Версия:</translation>
+        <translation>Версия:</translation>
     </message>
     <message>
         <source>Execution:</source>
@@ -2407,7 +2413,7 @@ and %1 more keys.
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Предупреждение</translation>
+        <translation>Предупреждение</translation>
     </message>
     <message>
         <source>You must select at least one administrator to apply the settings.</source>
@@ -2942,7 +2948,7 @@ and %1 more keys.
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished">О программе</translation>
+        <translation>О программе</translation>
     </message>
     <message>
         <source>Authorize</source>
@@ -3018,7 +3024,7 @@ and %1 more keys.
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Предупреждение</translation>
+        <translation>Предупреждение</translation>
     </message>
     <message>
         <source>Trace</source>
@@ -3065,27 +3071,27 @@ and %1 more keys.
     <name>MaskEditWidget</name>
     <message>
         <source>Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Время:</translation>
     </message>
     <message>
         <source>Volume:</source>
-        <translation type="unfinished"></translation>
+        <translation>Громкость:</translation>
     </message>
     <message>
         <source>End state</source>
-        <translation type="unfinished"></translation>
+        <translation>Конечное состояние</translation>
     </message>
     <message>
         <source>Modulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Модуляция</translation>
     </message>
     <message>
         <source>Mask:</source>
-        <translation type="unfinished"></translation>
+        <translation>Маска:</translation>
     </message>
     <message>
         <source>Raw data:</source>
-        <translation type="unfinished"></translation>
+        <translation>Исходные данные:</translation>
     </message>
 </context>
 <context>
@@ -3107,7 +3113,7 @@ and %1 more keys.
     <name>NetworkManager</name>
     <message>
         <source>Reply is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>Ответ слишком большой</translation>
     </message>
 </context>
 <context>
@@ -3192,445 +3198,445 @@ and %1 more keys.
     <name>OnlineUpdateSetup</name>
     <message>
         <source>Defaultp proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>Прокси по умолчанию</translation>
     </message>
     <message>
         <source>Socks5 proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>Прокси SOCKS5</translation>
     </message>
     <message>
         <source>No proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>Без прокси</translation>
     </message>
     <message>
         <source>Http proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>Прокси HTTP</translation>
     </message>
     <message>
         <source>Http caching proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>Кэширующий прокси HTTP</translation>
     </message>
     <message>
         <source>FtpCaching proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>Кэширующий прокси FTP</translation>
     </message>
     <message>
         <source>Online update setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройка онлайн-обновления</translation>
     </message>
     <message>
         <source>Server:</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер:</translation>
     </message>
     <message>
         <source>Proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>Прокси</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип:</translation>
     </message>
     <message>
         <source>Host name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя хоста:</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Порт:</translation>
     </message>
     <message>
         <source>User:</source>
-        <translation type="unfinished"></translation>
+        <translation>Пользователь:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished">Пароль:</translation>
+        <translation>Пароль:</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>По умолчанию</translation>
     </message>
     <message>
         <source>Are you sure you want to reset the settings?</source>
-        <translation type="unfinished">Вы уверены, что хотите сбросить настройки?</translation>
+        <translation>Вы уверены, что хотите сбросить настройки?</translation>
     </message>
     <message>
         <source>Reset settings</source>
-        <translation type="unfinished">Сброс настроек</translation>
+        <translation>Сброс настроек</translation>
     </message>
 </context>
 <context>
     <name>OnlineUpdateWidget</name>
     <message>
         <source>Proxy ON</source>
-        <translation type="unfinished"></translation>
+        <translation>Прокси включен</translation>
     </message>
     <message>
         <source>No proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>Без прокси</translation>
     </message>
     <message>
         <source>Request completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Запрос выполнен</translation>
     </message>
     <message>
         <source>Reply not running</source>
-        <translation type="unfinished"></translation>
+        <translation>Ответ не выполняется</translation>
     </message>
     <message>
         <source>Reply recieved</source>
-        <translation type="unfinished"></translation>
+        <translation>Ответ получен</translation>
     </message>
     <message>
         <source>%1 firmwares found in online</source>
-        <translation type="unfinished"></translation>
+        <translation>Найдено прошивок на сервере: %1</translation>
     </message>
     <message>
         <source>Firmware request completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Запрос прошивок выполнен</translation>
     </message>
     <message>
         <source>%1: hw: %2, fw: %3 (%4 %5)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: оборудование: %2, прошивка: %3 (%4 %5)</translation>
     </message>
     <message>
         <source>SSL error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка SSL: %1</translation>
     </message>
     <message>
         <source>Reply parsing error: NOT_DOCUMENT</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка разбора ответа: NOT_DOCUMENT</translation>
     </message>
     <message>
         <source>Reply parsing error: NOT_ARRAY</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка разбора ответа: NOT_ARRAY</translation>
     </message>
     <message>
         <source>Reply parsing error: NO_FIRMWARES</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка разбора ответа: NO_FIRMWARES</translation>
     </message>
     <message>
         <source>Reply error: ERROR_OCURRED</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка ответа: ERROR_OCURRED</translation>
     </message>
     <message>
         <source>Parsing error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка разбора</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Failed to open file</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось открыть файл</translation>
     </message>
     <message>
         <source>File downloaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл загружен</translation>
     </message>
     <message>
         <source>File loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузка файла...</translation>
     </message>
     <message>
         <source>%1 firmwares downloaded from online service</source>
-        <translation type="unfinished"></translation>
+        <translation>Загружено прошивок с сервера: %1</translation>
     </message>
     <message>
         <source>Failed to read dmia file</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось прочитать файл dmia</translation>
     </message>
     <message>
         <source>Proxy installed. Try again</source>
-        <translation type="unfinished"></translation>
+        <translation>Прокси настроен. Повторите попытку</translation>
     </message>
     <message>
         <source>fw %1.%2 (%3 %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>прошивка %1.%2 (%3 %4)</translation>
     </message>
     <message>
         <source>hw %1.%2, </source>
-        <translation type="unfinished"></translation>
+        <translation>оборудование %1.%2, </translation>
     </message>
     <message>
         <source>Unknown execution.</source>
-        <translation type="unfinished"></translation>
+        <translation>Неизвестное исполнение.</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Предупреждение</translation>
+        <translation>Предупреждение</translation>
     </message>
     <message>
         <source>Core: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ядро: %1</translation>
     </message>
     <message>
         <source>Radio: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Радио: %1</translation>
     </message>
     <message>
         <source>Bootloader: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузчик: %1</translation>
     </message>
     <message>
         <source>Flash: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Flash: %1</translation>
     </message>
     <message>
         <source>Web: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Web: %1</translation>
     </message>
     <message>
         <source>Locked</source>
-        <translation type="unfinished"></translation>
+        <translation>Заблокировано</translation>
     </message>
     <message>
         <source>Core</source>
-        <translation type="unfinished"></translation>
+        <translation>Ядро</translation>
     </message>
     <message>
         <source>Radio</source>
-        <translation type="unfinished">Радио</translation>
+        <translation>Радио</translation>
     </message>
     <message>
         <source>Web</source>
-        <translation type="unfinished"></translation>
+        <translation>Web</translation>
     </message>
     <message>
         <source>Core base</source>
-        <translation type="unfinished"></translation>
+        <translation>Ядро (базовое)</translation>
     </message>
     <message>
         <source>Radio base</source>
-        <translation type="unfinished"></translation>
+        <translation>Радио (базовое)</translation>
     </message>
     <message>
         <source>Bootloader</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузчик</translation>
     </message>
     <message>
         <source>Firmware not loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Прошивка не загружена</translation>
     </message>
     <message>
         <source>%1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2</translation>
     </message>
     <message>
         <source>base</source>
-        <translation type="unfinished"></translation>
+        <translation>базовое</translation>
     </message>
     <message>
         <source>No information</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет данных</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Korvel LTE</source>
-        <translation type="unfinished"></translation>
+        <translation>Korvel LTE</translation>
     </message>
     <message>
         <source>Korvel GSM</source>
-        <translation type="unfinished"></translation>
+        <translation>Korvel GSM</translation>
     </message>
     <message>
         <source>Version: &lt;b&gt;%1.%2&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия: &lt;b&gt;%1.%2&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Execution: &lt;b&gt;%1&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Исполнение: &lt;b&gt;%1&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Modification: &lt;b&gt;%1&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Модификация: &lt;b&gt;%1&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Will be updated %1 with address: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Будет обновлено: %1 с адресом %2</translation>
     </message>
     <message>
         <source>Will be updated: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Будет обновлено: %1</translation>
     </message>
     <message>
         <source>Current firmware not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Текущая прошивка не найдена</translation>
     </message>
     <message>
         <source>Flash erase failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка стирания flash</translation>
     </message>
     <message>
         <source> Code: %1</source>
-        <translation type="unfinished"></translation>
+        <translation> Код: %1</translation>
     </message>
     <message>
         <source>Flash erasing complete successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Стирание flash успешно завершено</translation>
     </message>
     <message>
         <source>Please wait. Uploading firmware file to device...</source>
-        <translation type="unfinished"></translation>
+        <translation>Подождите. Загрузка файла прошивки в прибор...</translation>
     </message>
     <message>
         <source>Uploading firmware to Korvel-GSM</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузка прошивки в Korvel-GSM</translation>
     </message>
     <message>
         <source>Firmware uploaded. Ready to update sensors</source>
-        <translation type="unfinished"></translation>
+        <translation>Прошивка загружена. Можно обновлять датчики</translation>
     </message>
     <message>
         <source>Please wait. Updating core.</source>
-        <translation type="unfinished"></translation>
+        <translation>Подождите. Обновление ядра.</translation>
     </message>
     <message>
         <source>Core software updating</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновление ПО ядра</translation>
     </message>
     <message>
         <source>Please wait. Updating radio...</source>
-        <translation type="unfinished"></translation>
+        <translation>Подождите. Обновление радио...</translation>
     </message>
     <message>
         <source>Please wait. Updating bootloader...</source>
-        <translation type="unfinished"></translation>
+        <translation>Подождите. Обновление загрузчика...</translation>
     </message>
     <message>
         <source>Web updating</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновление Web</translation>
     </message>
     <message>
         <source>Update failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка обновления</translation>
     </message>
     <message>
         <source>Update status</source>
-        <translation type="unfinished"></translation>
+        <translation>Состояние обновления</translation>
     </message>
     <message>
         <source>Firmware updated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Прошивка обновлена.</translation>
     </message>
     <message>
         <source>Update complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновление завершено</translation>
     </message>
     <message>
         <source>Updating interrupted</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновление прервано</translation>
     </message>
     <message>
         <source>%1 updating</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновление: %1</translation>
     </message>
     <message>
         <source>Progress: %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Выполнено: %1%</translation>
     </message>
     <message>
         <source>Update stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновление остановлено</translation>
     </message>
     <message>
         <source>Update completed successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновление успешно завершено</translation>
     </message>
     <message>
         <source>Error occurred: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Произошла ошибка: %1</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Ошибка</translation>
+        <translation>Ошибка</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished">Устройство</translation>
+        <translation>Устройство</translation>
     </message>
     <message>
         <source>hw</source>
-        <translation type="unfinished"></translation>
+        <translation>Оборудование</translation>
     </message>
     <message>
         <source>fw</source>
-        <translation type="unfinished"></translation>
+        <translation>Прошивка</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished">Состояние</translation>
+        <translation>Состояние</translation>
     </message>
     <message>
         <source>Loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Загружена</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished">Тип</translation>
+        <translation>Тип</translation>
     </message>
     <message>
         <source>Current version</source>
-        <translation type="unfinished"></translation>
+        <translation>Текущая версия</translation>
     </message>
     <message>
         <source>Build</source>
-        <translation type="unfinished"></translation>
+        <translation>Сборка</translation>
     </message>
     <message>
         <source>Serial number: &lt;b&gt;%1&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Серийный номер: &lt;b&gt;%1&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Changing settings is only available when all sections are untaken</source>
-        <translation type="unfinished">Изменение настроек доступно, только когда все разделы сняты с охраны</translation>
+        <translation>Изменение настроек доступно, только когда все разделы сняты с охраны</translation>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished">Подключено</translation>
+        <translation>Подключен</translation>
     </message>
     <message>
         <source>Disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>Отключен</translation>
     </message>
     <message>
         <source>Please, select firmware file</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите файл прошивки</translation>
     </message>
     <message>
         <source>%1 firmwares loaded from file</source>
-        <translation type="unfinished"></translation>
+        <translation>Загружено прошивок из файла: %1</translation>
     </message>
 </context>
 <context>
     <name>OutSettingsWidget</name>
     <message>
         <source>Output settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки выхода</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished">Название:</translation>
+        <translation>Название:</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">Сохранить</translation>
+        <translation>Сохранить</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Отмена</translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>The output name is too long: at most %1 bytes in UTF-8 fit. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Название выхода слишком длинное: помещается не более %1 байт в UTF-8. Ничего не записано.</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Предупреждение</translation>
+        <translation>Предупреждение</translation>
     </message>
 </context>
 <context>
@@ -3699,160 +3705,160 @@ and %1 more keys.
     <name>OutputSettingsWidget</name>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Выключен</translation>
     </message>
     <message>
         <source>Standard control</source>
-        <translation type="unfinished"></translation>
+        <translation>Стандартное управление</translation>
     </message>
     <message>
         <source>Ext control</source>
-        <translation type="unfinished"></translation>
+        <translation>Внешнее управление</translation>
     </message>
     <message>
         <source>Temp control</source>
-        <translation type="unfinished">Управление по температуре</translation>
+        <translation>Управление по температуре</translation>
     </message>
     <message>
         <source>Humidity control</source>
-        <translation type="unfinished">Управление по влажности</translation>
+        <translation>Управление по влажности</translation>
     </message>
     <message>
         <source>CO control</source>
-        <translation type="unfinished">Управление по CO</translation>
+        <translation>Управление по CO</translation>
     </message>
     <message>
         <source>Mode:</source>
-        <translation type="unfinished">Режим:</translation>
+        <translation>Режим:</translation>
     </message>
     <message>
         <source>Log events to journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Записывать события в журнал</translation>
     </message>
     <message>
         <source>Presets (Output control tactics)</source>
-        <translation type="unfinished"></translation>
+        <translation>Шаблоны (тактики управления выходом)</translation>
     </message>
     <message>
         <source>Default tactic</source>
-        <translation type="unfinished"></translation>
+        <translation>Тактика по умолчанию</translation>
     </message>
     <message>
         <source>Lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Лампа</translation>
     </message>
     <message>
         <source>Battery lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Лампа на батарее</translation>
     </message>
     <message>
         <source>Siren</source>
-        <translation type="unfinished">Сирена</translation>
+        <translation>Сирена</translation>
     </message>
     <message>
         <source>Discrete</source>
-        <translation type="unfinished"></translation>
+        <translation>Дискретный</translation>
     </message>
     <message>
         <source>Tactic is not defined</source>
-        <translation type="unfinished"></translation>
+        <translation>Тактика не задана</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Предупреждение</translation>
+        <translation>Предупреждение</translation>
     </message>
 </context>
 <context>
     <name>OutputSettingsWidgetControlled</name>
     <message>
         <source>Enable mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Маска включения</translation>
     </message>
     <message>
         <source>Disable mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Маска выключения</translation>
     </message>
     <message>
         <source>Out group number</source>
-        <translation type="unfinished"></translation>
+        <translation>Номер группы выходов</translation>
     </message>
     <message>
         <source>Allow SMS and WEB control </source>
-        <translation type="unfinished"></translation>
+        <translation>Разрешить управление по SMS и WEB </translation>
     </message>
     <message>
         <source>Allow call control</source>
-        <translation type="unfinished"></translation>
+        <translation>Разрешить управление звонком</translation>
     </message>
     <message>
         <source>Allow keychain control</source>
-        <translation type="unfinished"></translation>
+        <translation>Разрешить управление брелоком</translation>
     </message>
 </context>
 <context>
     <name>OutputSettingsWidgetEvents</name>
     <message>
         <source>Partitions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Разделы:</translation>
     </message>
     <message>
         <source>Take on</source>
-        <translation type="unfinished"></translation>
+        <translation>Взятие</translation>
     </message>
     <message>
         <source>Take off</source>
-        <translation type="unfinished"></translation>
+        <translation>Снятие</translation>
     </message>
     <message>
         <source>Not taken</source>
-        <translation type="unfinished">Невзятие</translation>
+        <translation>Невзятие</translation>
     </message>
     <message>
         <source>Fire</source>
-        <translation type="unfinished"></translation>
+        <translation>Пожар</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Тревога</translation>
     </message>
     <message>
         <source>Leak</source>
-        <translation type="unfinished">Протечка</translation>
+        <translation>Протечка</translation>
     </message>
 </context>
 <context>
     <name>OutputSettingsWidgetGeneral</name>
     <message>
         <source>Time and volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Время и громкость</translation>
     </message>
     <message>
         <source>Invert control</source>
-        <translation type="unfinished"></translation>
+        <translation>Инверсия управления</translation>
     </message>
     <message>
         <source>Feedback sensor:</source>
-        <translation type="unfinished"></translation>
+        <translation>Датчик обратной связи:</translation>
     </message>
     <message>
         <source>Reference value:</source>
-        <translation type="unfinished"></translation>
+        <translation>Заданное значение:</translation>
     </message>
     <message>
         <source>Hysteresis:</source>
-        <translation type="unfinished"></translation>
+        <translation>Гистерезис:</translation>
     </message>
     <message>
         <source>Feedback value:</source>
-        <translation type="unfinished"></translation>
+        <translation>Текущее значение:</translation>
     </message>
     <message>
         <source>Korvel GSM R int sens</source>
-        <translation type="unfinished"></translation>
+        <translation>Встроенный датчик Korvel GSM R</translation>
     </message>
     <message>
         <source>Please connect Pellan to the system</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключите Pellan к системе</translation>
     </message>
 </context>
 <context>
@@ -4062,15 +4068,15 @@ and %1 more keys.
     <name>PartitionSelectionWidget</name>
     <message>
         <source>Control partitions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Управляемые разделы:</translation>
     </message>
     <message>
         <source>Partition %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Раздел %1</translation>
     </message>
     <message>
         <source>Not selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Не выбраны</translation>
     </message>
 </context>
 <context>
@@ -4693,71 +4699,71 @@ and %1 more keys.
     </message>
     <message>
         <source>No carrier</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет связи</translation>
     </message>
     <message>
         <source>Home network</source>
-        <translation type="unfinished"></translation>
+        <translation>Домашняя сеть</translation>
     </message>
     <message>
         <source>Searching</source>
-        <translation type="unfinished"></translation>
+        <translation>Поиск сети</translation>
     </message>
     <message>
         <source>Network registration denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Регистрация в сети отклонена</translation>
     </message>
     <message>
         <source>No SIM-card</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет SIM-карты</translation>
     </message>
     <message>
         <source>Roaming</source>
-        <translation type="unfinished"></translation>
+        <translation>Роуминг</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished">Неизвестно</translation>
+        <translation>Неизвестно</translation>
     </message>
     <message>
         <source>Disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>Отключено</translation>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished">Подключено</translation>
+        <translation>Подключено</translation>
     </message>
     <message>
         <source>Connecting</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключение</translation>
     </message>
     <message>
         <source>Connection denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключение отклонено</translation>
     </message>
     <message>
         <source>(GSM)</source>
-        <translation type="unfinished"></translation>
+        <translation>(GSM)</translation>
     </message>
     <message>
         <source>(GPRS)</source>
-        <translation type="unfinished"></translation>
+        <translation>(GPRS)</translation>
     </message>
     <message>
         <source>(EDGE)</source>
-        <translation type="unfinished"></translation>
+        <translation>(EDGE)</translation>
     </message>
     <message>
         <source>(3G)</source>
-        <translation type="unfinished"></translation>
+        <translation>(3G)</translation>
     </message>
     <message>
         <source>(LTE)</source>
-        <translation type="unfinished"></translation>
+        <translation>(LTE)</translation>
     </message>
     <message>
         <source>(Unknown)</source>
-        <translation type="unfinished"></translation>
+        <translation>(неизвестно)</translation>
     </message>
 </context>
 <context>
@@ -5186,27 +5192,27 @@ and %1 more keys.
     <name>SendSMSDialog</name>
     <message>
         <source>Phone number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Номер телефона:</translation>
     </message>
     <message>
         <source>Message:</source>
-        <translation type="unfinished"></translation>
+        <translation>Сообщение:</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Отправить</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть</translation>
     </message>
     <message>
         <source>Maximum message length reached</source>
-        <translation type="unfinished"></translation>
+        <translation>Достигнута максимальная длина сообщения</translation>
     </message>
     <message>
         <source>Invalid phone number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Неверный номер телефона.</translation>
     </message>
 </context>
 <context>
@@ -6797,80 +6803,80 @@ Do you really want to enable energy saving mode?
     </message>
     <message>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Не найден</translation>
     </message>
     <message>
         <source>Low voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Низкое напряжение</translation>
     </message>
     <message>
         <source>Norm voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Напряжение в норме</translation>
     </message>
     <message>
         <source>Charging norm voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Заряд, напряжение в норме</translation>
     </message>
     <message>
         <source>Power undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>Питание не определено</translation>
     </message>
     <message>
         <source>Power norm</source>
-        <translation type="unfinished"></translation>
+        <translation>Питание в норме</translation>
     </message>
     <message>
         <source>Power low</source>
-        <translation type="unfinished"></translation>
+        <translation>Низкое питание</translation>
     </message>
     <message>
         <source>Power high</source>
-        <translation type="unfinished"></translation>
+        <translation>Высокое питание</translation>
     </message>
     <message>
         <source>Power error</source>
-        <translation type="unfinished"></translation>
+        <translation>Неисправность питания</translation>
     </message>
     <message>
         <source>Unsupported</source>
-        <translation type="unfinished"></translation>
+        <translation>Не поддерживается</translation>
     </message>
     <message>
         <source>Unsupported</source>
         <comment>RM</comment>
-        <translation type="unfinished"></translation>
+        <translation>Не поддерживается</translation>
     </message>
     <message>
         <source>Power battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Питание от батареи</translation>
     </message>
     <message>
         <source>Power external</source>
-        <translation type="unfinished"></translation>
+        <translation>Внешнее питание</translation>
     </message>
     <message>
         <source>Global</source>
-        <translation type="unfinished"></translation>
+        <translation>Общая</translation>
     </message>
     <message>
         <source>Security</source>
-        <translation type="unfinished">Охранная</translation>
+        <translation>Охранная</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Тревожная</translation>
     </message>
     <message>
         <source>Enter</source>
-        <translation type="unfinished">Входная</translation>
+        <translation>Входная</translation>
     </message>
     <message>
         <source>Fire</source>
-        <translation type="unfinished"></translation>
+        <translation>Пожарная</translation>
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished">Протечка воды</translation>
+        <translation>Протечка воды</translation>
     </message>
 </context>
 <context>
@@ -7235,72 +7241,72 @@ Do you really want to enable energy saving mode?
     <name>SensorPowerGroups</name>
     <message>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Питание</translation>
     </message>
     <message>
         <source>Main voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Основное напряжение</translation>
     </message>
     <message>
         <source>Absence</source>
-        <translation type="unfinished">Отсутствует</translation>
+        <translation>Отсутствует</translation>
     </message>
     <message>
         <source>Fail</source>
-        <translation type="unfinished"></translation>
+        <translation>Неисправность</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>Норма</translation>
     </message>
     <message>
         <source>Reserve power state</source>
-        <translation type="unfinished"></translation>
+        <translation>Резервное питание</translation>
     </message>
     <message>
         <source>Absent</source>
-        <translation type="unfinished"></translation>
+        <translation>Отсутствует</translation>
     </message>
     <message>
         <source>Main power supply</source>
-        <translation type="unfinished"></translation>
+        <translation>Основное питание</translation>
     </message>
     <message>
         <source>Main power state</source>
         <comment>RM</comment>
-        <translation type="unfinished"></translation>
+        <translation>Основное питание</translation>
     </message>
     <message>
         <source>Reserve power state</source>
         <comment>RM</comment>
-        <translation type="unfinished"></translation>
+        <translation>Резервное питание</translation>
     </message>
     <message>
         <source>Main power state</source>
         <comment>RM220</comment>
-        <translation type="unfinished"></translation>
+        <translation>Основное питание</translation>
     </message>
     <message>
         <source>Reserve power state</source>
         <comment>RM220</comment>
-        <translation type="unfinished"></translation>
+        <translation>Резервное питание</translation>
     </message>
     <message>
         <source>Accum state</source>
-        <translation type="unfinished"></translation>
+        <translation>Аккумулятор</translation>
     </message>
     <message>
         <source>Reserve power state</source>
         <comment>rr</comment>
-        <translation type="unfinished"></translation>
+        <translation>Резервное питание</translation>
     </message>
     <message>
         <source>Accum voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Напряжение аккумулятора</translation>
     </message>
     <message>
         <source>%1 V</source>
-        <translation type="unfinished">%1 В</translation>
+        <translation>%1 В</translation>
     </message>
 </context>
 <context>
@@ -7334,119 +7340,119 @@ Do you really want to enable energy saving mode?
     <name>SensorRootTree</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Название</translation>
+        <translation>Название</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished">Общие</translation>
+        <translation>Общие</translation>
     </message>
     <message>
         <source>Partition</source>
-        <translation type="unfinished">Раздел</translation>
+        <translation>Раздел</translation>
     </message>
     <message>
         <source>Parent</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключен через</translation>
     </message>
     <message>
         <source>Set retranslator</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбрать ретранслятор</translation>
     </message>
     <message>
         <source>To configure</source>
-        <translation type="unfinished">Настроить</translation>
+        <translation>Настроить</translation>
     </message>
     <message>
         <source>Serial</source>
-        <translation type="unfinished"></translation>
+        <translation>Серийный номер</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished">Тип</translation>
+        <translation>Тип</translation>
     </message>
     <message>
         <source>RSSI</source>
-        <translation type="unfinished"></translation>
+        <translation>RSSI</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Включен</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished">Нет</translation>
+        <translation>Нет</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished">Да</translation>
+        <translation>Да</translation>
     </message>
     <message>
         <source>Main</source>
-        <translation type="unfinished"></translation>
+        <translation>Основные</translation>
     </message>
     <message>
         <source>Bell</source>
-        <translation type="unfinished">Звонок</translation>
+        <translation>Звонок</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Выключен</translation>
     </message>
     <message>
         <source>Zone type</source>
-        <translation type="unfinished">Тип зоны</translation>
+        <translation>Тип зоны</translation>
     </message>
     <message>
         <source>Case open check</source>
-        <translation type="unfinished">Контроль вскрытия корпуса</translation>
+        <translation>Контроль вскрытия корпуса</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Выкл</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Вкл</translation>
     </message>
     <message>
         <source>Wall control</source>
-        <translation type="unfinished"></translation>
+        <translation>Контроль отрыва от стены</translation>
     </message>
     <message>
         <source>Wall and case status</source>
-        <translation type="unfinished"></translation>
+        <translation>Отрыв и вскрытие</translation>
     </message>
     <message>
         <source>Case closed, no detach</source>
-        <translation type="unfinished"></translation>
+        <translation>Корпус закрыт, не оторван</translation>
     </message>
     <message>
         <source>Case opened, no detach</source>
-        <translation type="unfinished"></translation>
+        <translation>Корпус открыт, не оторван</translation>
     </message>
     <message>
         <source>Wall detached, case closed</source>
-        <translation type="unfinished"></translation>
+        <translation>Оторван от стены, корпус закрыт</translation>
     </message>
     <message>
         <source>Wall detached, case opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Оторван от стены, корпус открыт</translation>
     </message>
     <message>
         <source>Hull status</source>
-        <translation type="unfinished"></translation>
+        <translation>Состояние корпуса</translation>
     </message>
     <message>
         <source>Case is close</source>
-        <translation type="unfinished"></translation>
+        <translation>Корпус закрыт</translation>
     </message>
     <message>
         <source>Case is open</source>
-        <translation type="unfinished"></translation>
+        <translation>Корпус открыт</translation>
     </message>
     <message>
         <source>Indication</source>
-        <translation type="unfinished"></translation>
+        <translation>Индикация</translation>
     </message>
 </context>
 <context>
@@ -7685,124 +7691,124 @@ Do you really want to enable energy saving mode?
     <name>SensorValueRoutines</name>
     <message>
         <source>No fault</source>
-        <translation type="unfinished">Исправен</translation>
+        <translation>Исправен</translation>
     </message>
     <message>
         <source>Fault overload</source>
-        <translation type="unfinished">Перегрузка</translation>
+        <translation>Перегрузка</translation>
     </message>
     <message>
         <source>Fault short circuit</source>
-        <translation type="unfinished">Короткое замыкание</translation>
+        <translation>Короткое замыкание</translation>
     </message>
     <message>
         <source>Fault low voltage</source>
-        <translation type="unfinished">Низкое напряжение</translation>
+        <translation>Низкое напряжение</translation>
     </message>
     <message>
         <source>Fault open circuit</source>
-        <translation type="unfinished">Обрыв цепи</translation>
+        <translation>Обрыв цепи</translation>
     </message>
     <message>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Отключен</translation>
     </message>
     <message>
         <source>Standard Events Handle</source>
-        <translation type="unfinished">Обработка стандартных событий</translation>
+        <translation>Обработка стандартных событий</translation>
     </message>
     <message>
         <source>Ext Control</source>
-        <translation type="unfinished">Внешнее управление</translation>
+        <translation>Внешнее управление</translation>
     </message>
     <message>
         <source>Temp Control</source>
-        <translation type="unfinished">Управление по температуре</translation>
+        <translation>Управление по температуре</translation>
     </message>
     <message>
         <source>Humidity Control</source>
-        <translation type="unfinished">Управление по влажности</translation>
+        <translation>Управление по влажности</translation>
     </message>
     <message>
         <source>CO Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Управление по уровню CO</translation>
     </message>
     <message>
         <source>Short circuit</source>
-        <translation type="unfinished">Короткое замыкание</translation>
+        <translation>Короткое замыкание</translation>
     </message>
     <message>
         <source>Small resistance</source>
-        <translation type="unfinished">Малое сопротивление</translation>
+        <translation>Малое сопротивление</translation>
     </message>
     <message>
         <source>Normal</source>
         <comment>smk</comment>
-        <translation type="unfinished">Норма</translation>
+        <translation>Норма</translation>
     </message>
     <message>
         <source>High resistnace</source>
-        <translation type="unfinished">Большое сопротивление</translation>
+        <translation>Большое сопротивление</translation>
     </message>
     <message>
         <source>Break cable</source>
-        <translation type="unfinished">Обрыв</translation>
+        <translation>Обрыв</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished">Неизвестно</translation>
+        <translation>Неизвестно</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Выкл</translation>
     </message>
     <message>
         <source>Not active</source>
-        <translation type="unfinished">Не активен</translation>
+        <translation>Не активен</translation>
     </message>
     <message>
         <source>Off</source>
         <comment>RM_kc</comment>
-        <translation type="unfinished"></translation>
+        <translation>Выкл</translation>
     </message>
     <message>
         <source>Button mode</source>
         <comment>RM_kc</comment>
-        <translation type="unfinished">Режим кнопки</translation>
+        <translation>Режим кнопки</translation>
     </message>
     <message>
         <source>Kc mode</source>
         <comment>RM_kc</comment>
-        <translation type="unfinished">Режим КЦ</translation>
+        <translation>Режим КЦ</translation>
     </message>
     <message>
         <source>Unknown</source>
         <comment>RM_kc</comment>
-        <translation type="unfinished">Неизвестно</translation>
+        <translation>Неизвестно</translation>
     </message>
     <message>
         <source>Executive devices</source>
-        <translation type="unfinished">Исполнительные устройства</translation>
+        <translation>Исполнительные устройства</translation>
     </message>
     <message>
         <source>SecurityZoneType</source>
-        <translation type="unfinished">Охранная</translation>
+        <translation>Охранная</translation>
     </message>
     <message>
         <source>AlarmingZoneType</source>
-        <translation type="unfinished">Тревожная</translation>
+        <translation>Тревожная</translation>
     </message>
     <message>
         <source>EnterZoneType</source>
-        <translation type="unfinished">Входная</translation>
+        <translation>Входная</translation>
     </message>
     <message>
         <source>FireZoneType</source>
-        <translation type="unfinished">Пожарная</translation>
+        <translation>Пожарная</translation>
     </message>
     <message>
         <source>WaterLeakage</source>
-        <translation type="unfinished">Протечка</translation>
+        <translation>Протечка</translation>
     </message>
 </context>
 <context>
@@ -7832,71 +7838,71 @@ Do you really want to enable energy saving mode?
     <name>SimPinDialog</name>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Отправить</translation>
     </message>
     <message>
         <source>SIM-card PIN-code incorrect</source>
-        <translation type="unfinished"></translation>
+        <translation>Неверный PIN-код SIM-карты</translation>
     </message>
     <message>
         <source>SIM num</source>
-        <translation type="unfinished"></translation>
+        <translation>Номер SIM</translation>
     </message>
     <message>
         <source>Pin changed successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN-код успешно изменён</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>ОК</translation>
     </message>
     <message>
         <source>SIM-card PIN-code is incorrect. Please enter new PIN-code</source>
-        <translation type="unfinished"></translation>
+        <translation>Неверный PIN-код SIM-карты. Введите новый PIN-код</translation>
     </message>
     <message>
         <source>Tries left:</source>
-        <translation type="unfinished"></translation>
+        <translation>Осталось попыток:</translation>
     </message>
     <message>
         <source>PIN-Code</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN-код</translation>
     </message>
     <message>
         <source>Set new PIN-Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Новый PIN-код</translation>
     </message>
     <message>
         <source>New PIN-Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Новый PIN-код</translation>
     </message>
     <message>
         <source>Repeat:</source>
-        <translation type="unfinished"></translation>
+        <translation>Повтор:</translation>
     </message>
     <message>
         <source>SIM-card is locked. Please enter PUK-code to unlock SIM-card</source>
-        <translation type="unfinished"></translation>
+        <translation>SIM-карта заблокирована. Введите PUK-код для разблокировки</translation>
     </message>
     <message>
         <source>Retries left:</source>
-        <translation type="unfinished"></translation>
+        <translation>Осталось попыток:</translation>
     </message>
     <message>
         <source>PUK-Code</source>
-        <translation type="unfinished"></translation>
+        <translation>PUK-код</translation>
     </message>
     <message>
         <source>SIM card %1</source>
-        <translation type="unfinished"></translation>
+        <translation>SIM-карта %1</translation>
     </message>
     <message>
         <source>PIN-code accepted!</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN-код принят!</translation>
     </message>
     <message>
         <source>PIN-code changed successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN-код успешно изменён!</translation>
     </message>
 </context>
 <context>
@@ -7936,398 +7942,400 @@ Do you really want to enable energy saving mode?
     <name>Ui_OnlineUpdateWidget</name>
     <message>
         <source>Only compatible</source>
-        <translation type="unfinished"></translation>
+        <translation>Только совместимые</translation>
     </message>
     <message>
         <source>Firmwares:</source>
-        <translation type="unfinished"></translation>
+        <translation>Прошивки:</translation>
     </message>
     <message>
         <source>Open file</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть файл</translation>
     </message>
     <message>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверить</translation>
     </message>
     <message>
         <source>No information</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет данных</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished">Стоп</translation>
+        <translation>Стоп</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished">Обновление</translation>
+        <translation>Обновление</translation>
     </message>
     <message>
         <source>Select all</source>
-        <translation type="unfinished">Выбрать все</translation>
+        <translation>Выбрать все</translation>
     </message>
     <message>
         <source>Deselect all</source>
-        <translation type="unfinished">Снять выделение</translation>
+        <translation>Снять выделение</translation>
     </message>
     <message>
         <source>Only deprecated</source>
-        <translation type="unfinished"></translation>
+        <translation>Только устаревшие</translation>
     </message>
     <message>
         <source>Korvel GSM</source>
-        <translation type="unfinished"></translation>
+        <translation>Korvel GSM</translation>
     </message>
     <message>
         <source>Version:</source>
-        <translation type="unfinished">Версия:</translation>
+        <translation>Версия:</translation>
     </message>
     <message>
         <source>Execution:</source>
-        <translation type="unfinished">Исполнение:</translation>
+        <translation>Исполнение:</translation>
     </message>
     <message>
         <source>Modification:</source>
-        <translation type="unfinished">Модификация:</translation>
+        <translation>Модификация:</translation>
     </message>
     <message>
         <source>Serial number:</source>
-        <translation type="unfinished">Серийный номер:</translation>
+        <translation>Серийный номер:</translation>
     </message>
 </context>
 <context>
     <name>UpdateManager</name>
     <message>
         <source>Starting device update </source>
-        <translation type="unfinished"></translation>
+        <translation>Запуск обновления устройства </translation>
     </message>
     <message>
         <source>Sensor ID received! Expected: %1 received: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Получен ID датчика! Ожидался: %1, получен: %2</translation>
     </message>
     <message>
         <source>Checking device status </source>
-        <translation type="unfinished"></translation>
+        <translation>Проверка состояния устройства </translation>
     </message>
     <message>
         <source>Update queue is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Очередь обновления пуста</translation>
     </message>
     <message>
         <source>Unknown sensor status</source>
-        <translation type="unfinished"></translation>
+        <translation>Неизвестное состояние датчика</translation>
     </message>
     <message>
         <source>Firmware version incorrect. Expected: %1   Got: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Неверная версия прошивки. Ожидалась: %1   Получена: %2</translation>
     </message>
     <message>
         <source>Starting next update </source>
-        <translation type="unfinished"></translation>
+        <translation>Запуск следующего обновления </translation>
     </message>
     <message>
         <source>Update failed </source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка обновления </translation>
     </message>
     <message>
         <source>Successful update </source>
-        <translation type="unfinished"></translation>
+        <translation>Успешное обновление </translation>
     </message>
     <message>
         <source>Attempt %1 to start the update</source>
-        <translation type="unfinished"></translation>
+        <translation>Попытка %1 запустить обновление</translation>
     </message>
 </context>
 <context>
     <name>UserAddDialog</name>
     <message>
         <source>Not selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Не выбраны</translation>
     </message>
     <message>
         <source>Input of illegal characters is blocked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ввод недопустимых символов заблокирован.</translation>
     </message>
     <message>
         <source>Modify/add user</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменение/добавление пользователя</translation>
     </message>
     <message>
         <source>New user details:</source>
-        <translation type="unfinished"></translation>
+        <translation>Данные нового пользователя:</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Готово</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Отмена</translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>Common settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Общие настройки</translation>
     </message>
     <message>
         <source>Admin</source>
-        <translation type="unfinished"></translation>
+        <translation>Администратор</translation>
     </message>
     <message>
         <source>Quenor3</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenor3</translation>
     </message>
     <message>
         <source>Redirect operator messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Пересылать сообщения оператора</translation>
     </message>
     <message>
         <source>Allow extra notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Разрешить доп. оповещения</translation>
     </message>
     <message>
         <source>User name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя пользователя</translation>
     </message>
     <message>
         <source>Login</source>
-        <translation type="unfinished">Войти</translation>
+        <translation>Логин</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль</translation>
     </message>
     <message>
         <source>Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Повтор</translation>
     </message>
     <message>
         <source>Phone number</source>
-        <translation type="unfinished">Звонок на номер</translation>
+        <translation>Номер телефона</translation>
     </message>
     <message>
         <source>Control through SMS</source>
-        <translation type="unfinished"></translation>
+        <translation>Управление по SMS</translation>
     </message>
     <message>
         <source>Can take on</source>
-        <translation type="unfinished"></translation>
+        <translation>Может ставить на охрану</translation>
     </message>
     <message>
         <source>Can take off</source>
-        <translation type="unfinished"></translation>
+        <translation>Может снимать с охраны</translation>
     </message>
     <message>
         <source>Allow WEB control</source>
-        <translation type="unfinished"></translation>
+        <translation>Разрешить управление через WEB</translation>
     </message>
     <message>
         <source>Controlled partitions</source>
-        <translation type="unfinished">Управляемые разделы</translation>
+        <translation>Управляемые разделы</translation>
     </message>
     <message>
         <source>SMS Password (5 digits)</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль SMS (5 цифр)</translation>
     </message>
     <message>
         <source>Repeat password</source>
-        <translation type="unfinished"></translation>
+        <translation>Повтор пароля</translation>
     </message>
     <message>
         <source>Outputs</source>
-        <translation type="unfinished"></translation>
+        <translation>Выходы</translation>
     </message>
     <message>
         <source>SMS and WEB control groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Группы управления по SMS и WEB</translation>
     </message>
     <message>
         <source>Call Control group</source>
-        <translation type="unfinished"></translation>
+        <translation>Группа управления звонком</translation>
     </message>
     <message>
         <source>Modify user</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить пользователя</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">Сохранить</translation>
+        <translation>Сохранить</translation>
     </message>
     <message>
         <source>Edit user</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменение пользователя</translation>
     </message>
     <message>
         <source>User information</source>
-        <translation type="unfinished"></translation>
+        <translation>Сведения о пользователе</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть</translation>
     </message>
     <message>
         <source>View user</source>
-        <translation type="unfinished"></translation>
+        <translation>Просмотр пользователя</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Выкл.</translation>
     </message>
     <message>
         <source>The Username field must not be empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Поле &quot;Имя пользователя&quot; не должно быть пустым</translation>
     </message>
     <message>
         <source>The entered name is already taken.</source>
-        <translation type="unfinished"></translation>
+        <translation>Введённое имя уже занято.</translation>
     </message>
     <message>
         <source>For a user with administrator rights, the login field is required.</source>
-        <translation type="unfinished"></translation>
+        <translation>Для пользователя с правами администратора логин обязателен.</translation>
     </message>
     <message>
         <source>Login must be unique.</source>
-        <translation type="unfinished"></translation>
+        <translation>Логин должен быть уникальным.</translation>
     </message>
     <message>
         <source>Login must be longer than 4 symbols.</source>
-        <translation type="unfinished"></translation>
+        <translation>Логин должен быть длиннее 4 символов.</translation>
     </message>
     <message>
         <source>You must enter a password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите пароль.</translation>
     </message>
     <message>
         <source>Password must be longer than 4 symbols.</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль должен быть длиннее 4 символов.</translation>
     </message>
     <message>
         <source>Repeat password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Повторите пароль.</translation>
     </message>
     <message>
         <source>Password mismatch.</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароли не совпадают.</translation>
     </message>
     <message>
         <source>For a user with administrator rights, the phone number field is required.</source>
-        <translation type="unfinished"></translation>
+        <translation>Для пользователя с правами администратора номер телефона обязателен.</translation>
     </message>
     <message>
         <source>The phone number field is required for the selected settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Для выбранных настроек нужен номер телефона.</translation>
     </message>
     <message>
         <source>The phone number field is required for the Quenor3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Для Quenor3 нужен номер телефона.</translation>
     </message>
     <message>
         <source>The phone number field is required for control through SMS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Для управления по SMS нужен номер телефона.</translation>
     </message>
     <message>
         <source>This phone number is already in use by another user.
 Enter another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Этот номер телефона уже указан у другого пользователя.
+Введите другой.</translation>
     </message>
     <message>
         <source>Invalid phone number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Неверный номер телефона.</translation>
     </message>
     <message>
         <source>SMS password must be longer than 5 symbols.</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль SMS должен быть длиннее 5 символов.</translation>
     </message>
     <message>
         <source>username</source>
-        <translation type="unfinished"></translation>
+        <translation>имя пользователя</translation>
     </message>
     <message>
         <source>password</source>
-        <translation type="unfinished">пароль</translation>
+        <translation>пароль</translation>
     </message>
     <message>
         <source>SMS password</source>
-        <translation type="unfinished"></translation>
+        <translation>пароль SMS</translation>
     </message>
     <message>
         <source>The %1 cannot be less than 4 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Поле &quot;%1&quot; не может быть короче 4 символов.</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Предупреждение</translation>
+        <translation>Предупреждение</translation>
     </message>
     <message>
         <source>Quenor mode can&apos;t be enabled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Режим Quenor нельзя включить.</translation>
     </message>
     <message>
         <source>Redirect operator messages can&apos;t be enabled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Пересылку сообщений оператора нельзя включить.</translation>
     </message>
     <message>
         <source>Allow extra notifications can&apos;t be enabled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Доп. оповещения нельзя включить.</translation>
     </message>
     <message>
         <source>SMS password can&apos;t be apply.</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль SMS нельзя применить.</translation>
     </message>
     <message>
         <source>
 You must enter a phone number.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Введите номер телефона.</translation>
     </message>
     <message>
         <source>To apply the parameters, you must enter an SMS password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Для применения параметров введите пароль SMS.</translation>
     </message>
     <message>
         <source>Administrator must have a login.</source>
-        <translation type="unfinished"></translation>
+        <translation>У администратора должен быть логин.</translation>
     </message>
     <message>
         <source>Administrator must have a phone number.</source>
-        <translation type="unfinished"></translation>
+        <translation>У администратора должен быть номер телефона.</translation>
     </message>
 </context>
 <context>
     <name>UserModel</name>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>№</translation>
     </message>
     <message>
         <source>Username</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя пользователя</translation>
     </message>
     <message>
         <source>Login</source>
-        <translation type="unfinished">Войти</translation>
+        <translation>Логин</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Телефон</translation>
     </message>
     <message>
         <source>Keychains</source>
-        <translation type="unfinished"></translation>
+        <translation>Брелоки</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Ключи</translation>
     </message>
     <message>
         <source>User deleted %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалён пользователь %1</translation>
     </message>
     <message>
         <source>%1 users added from JSON</source>
-        <translation type="unfinished"></translation>
+        <translation>Пользователей добавлено из JSON: %1</translation>
     </message>
 </context>
 <context>
@@ -8346,62 +8354,66 @@ You must enter a phone number.</source>
     </message>
     <message>
         <source>No keychains assigned</source>
-        <translation type="unfinished"></translation>
+        <translation>Брелоки не назначены</translation>
     </message>
     <message>
         <source>Keychains ##: </source>
-        <translation type="unfinished"></translation>
+        <translation>Брелоки №: </translation>
     </message>
 </context>
 <context>
     <name>UsersWidget</name>
     <message>
         <source>Add user</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить пользователя</translation>
     </message>
     <message>
         <source>Delete user</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить пользователя</translation>
     </message>
     <message>
         <source>Changing settings is only available when all sections are untaken</source>
-        <translation type="unfinished">Изменение настроек доступно, только когда все разделы сняты с охраны</translation>
+        <translation>Изменение настроек доступно, только когда все разделы сняты с охраны</translation>
     </message>
     <message>
         <source>Do you really want to delete user: 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Вы действительно хотите удалить пользователя: 
+</translation>
     </message>
     <message>
         <source>
 and %1 more users?
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+и ещё пользователей: %1?
+</translation>
     </message>
     <message>
         <source>
 The keys and keychains assigned to this user will also be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Ключи и брелоки этого пользователя тоже будут удалены.</translation>
     </message>
     <message>
         <source>User is about to be deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Удаление пользователя</translation>
     </message>
     <message>
         <source>You must select the user you want to delete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите пользователя, которого нужно удалить.</translation>
     </message>
     <message>
         <source>Can not delete all admins</source>
-        <translation type="unfinished"></translation>
+        <translation>Нельзя удалить всех администраторов</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Ошибка</translation>
+        <translation>Ошибка</translation>
     </message>
     <message>
         <source>It&apos;s not recommended to delete connected user (%1). Proceed?</source>
-        <translation type="unfinished"></translation>
+        <translation>Не рекомендуется удалять подключённого пользователя (%1). Продолжить?</translation>
     </message>
 </context>
 <context>
@@ -8423,126 +8435,126 @@ The keys and keychains assigned to this user will also be deleted.</source>
     <name>WirelessSettings</name>
     <message>
         <source>Are you sure you want to reset the settings?</source>
-        <translation type="unfinished">Вы уверены, что хотите сбросить настройки?</translation>
+        <translation>Вы уверены, что хотите сбросить настройки?</translation>
     </message>
     <message>
         <source>Reset settings</source>
-        <translation type="unfinished">Сброс настроек</translation>
+        <translation>Сброс настроек</translation>
     </message>
     <message>
         <source>The section &quot;%1&quot; is not an object; nothing is read from it</source>
-        <translation type="unfinished"></translation>
+        <translation>Секция &quot;%1&quot; не является объектом; из неё ничего не прочитано</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: channel %2 does not exist; the current channel is kept</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot;: канала %2 нет; текущий канал сохранён</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: %2 is out of range; %3 is stored instead</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot;: %2 вне диапазона; вместо него сохранено %3</translation>
     </message>
     <message>
         <source>&quot;ChannelsGroup&quot;: group %1 does not exist; the current group is kept</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;ChannelsGroup&quot;: группы %1 нет; текущая группа сохранена</translation>
     </message>
     <message>
         <source>&quot;bestChannel&quot;: %1 is out of range; the current value is kept</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;bestChannel&quot;: %1 вне диапазона; текущее значение сохранено</translation>
     </message>
 </context>
 <context>
     <name>WirelessSettingsWidget</name>
     <message>
         <source>Current radio channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Текущий радиоканал</translation>
     </message>
     <message>
         <source>No information</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет данных</translation>
     </message>
     <message>
         <source>Channels group</source>
-        <translation type="unfinished"></translation>
+        <translation>Группа каналов</translation>
     </message>
     <message>
         <source>Auto select channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Автовыбор канала</translation>
     </message>
     <message>
         <source>Use the best radio channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Использовать лучший радиоканал</translation>
     </message>
     <message>
         <source>Best channel :</source>
-        <translation type="unfinished"></translation>
+        <translation>Лучший канал:</translation>
     </message>
     <message>
         <source>Undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>Не определён</translation>
     </message>
     <message>
         <source>Choose the best channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбрать лучший канал</translation>
     </message>
     <message>
         <source>Manual installation channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ручной выбор канала</translation>
     </message>
     <message>
         <source>Sensor loss detection time (minutes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Время фиксации потери датчика (мин)</translation>
     </message>
     <message>
         <source>Config time</source>
-        <translation type="unfinished"></translation>
+        <translation>Время настройки</translation>
     </message>
     <message>
         <source>Radio channel load analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Анализ загрузки радиоканала</translation>
     </message>
     <message>
         <source>Launch</source>
-        <translation type="unfinished"></translation>
+        <translation>Запустить</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">Сохранить</translation>
+        <translation>Сохранить</translation>
     </message>
     <message>
         <source>Reset to default</source>
-        <translation type="unfinished"></translation>
+        <translation>Сбросить по умолчанию</translation>
     </message>
     <message>
         <source>Take delay less than work interval. For correct device work take delay will be updated</source>
-        <translation type="unfinished"></translation>
+        <translation>Задержка взятия меньше интервала работы. Для корректной работы устройства задержка взятия будет изменена</translation>
     </message>
     <message>
         <source>Wireless settings saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранение настроек радиоканала</translation>
     </message>
     <message>
         <source>Channel Scan :</source>
-        <translation type="unfinished"></translation>
+        <translation>Сканирование каналов:</translation>
     </message>
     <message>
         <source>Radio mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Режим радиоканала</translation>
     </message>
     <message>
         <source>The &apos;Use best radio channel&apos; mode is selected. For correct operation it is necessary to perform a channel scan.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбран режим &quot;Использовать лучший радиоканал&quot;. Для корректной работы нужно выполнить сканирование каналов.</translation>
     </message>
     <message>
         <source>Should I start scanning now or change the mode to manual?</source>
-        <translation type="unfinished"></translation>
+        <translation>Запустить сканирование сейчас или перейти на ручной выбор канала?</translation>
     </message>
     <message>
         <source>Start scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Начать сканирование</translation>
     </message>
     <message>
         <source>Change mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Сменить режим</translation>
     </message>
 </context>
 <context>
