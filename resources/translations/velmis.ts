@@ -300,7 +300,7 @@ All devices will be lost and will require reconfiguration.</source>
     </message>
     <message>
         <source>Current user:</source>
-        <translation>Пользователь:</translation>
+        <translation>Текущий пользователь:</translation>
     </message>
     <message>
         <source>Russian</source>
@@ -681,7 +681,7 @@ All devices will be lost and will require reconfiguration.</source>
     </message>
     <message>
         <source>New Column</source>
-        <translation>Событие</translation>
+        <translation>События</translation>
     </message>
     <message>
         <source>Save</source>
@@ -748,7 +748,7 @@ All devices will be lost and will require reconfiguration.</source>
     </message>
     <message>
         <source>Handled event:</source>
-        <translation>Событие:</translation>
+        <translation>Обрабатываемое событие:</translation>
     </message>
     <message>
         <source>Reset translations</source>
@@ -7245,7 +7245,7 @@ Do you really want to enable energy saving mode?
     </message>
     <message>
         <source>Main voltage</source>
-        <translation>Основное напряжение</translation>
+        <translation>Напряжение основного питания</translation>
     </message>
     <message>
         <source>Absence</source>
@@ -7293,7 +7293,7 @@ Do you really want to enable energy saving mode?
     </message>
     <message>
         <source>Accum state</source>
-        <translation>Аккумулятор</translation>
+        <translation>Состояние аккумулятора</translation>
     </message>
     <message>
         <source>Reserve power state</source>
@@ -7420,7 +7420,7 @@ Do you really want to enable energy saving mode?
     </message>
     <message>
         <source>Wall and case status</source>
-        <translation>Отрыв и вскрытие</translation>
+        <translation>Состояние корпуса и отрыва</translation>
     </message>
     <message>
         <source>Case closed, no detach</source>
