@@ -3597,11 +3597,11 @@ and %1 more keys.
     </message>
     <message>
         <source>Connected</source>
-        <translation>Подключен</translation>
+        <translation>Подключено</translation>
     </message>
     <message>
         <source>Disconnected</source>
-        <translation>Отключен</translation>
+        <translation>Отключено</translation>
     </message>
     <message>
         <source>Please, select firmware file</source>

@@ -67,7 +67,7 @@ Messages readMessages(const QString &path, QString *error)
             if (name == QLatin1String("name"))
                 context = xml.readElementText();
             else if (name == QLatin1String("message"))
-                source.clear(), comment.clear(), message = {};
+                comment.clear(); // a message without one has no disambiguation
             else if (name == QLatin1String("source"))
                 source = xml.readElementText();
             else if (name == QLatin1String("comment"))
