@@ -23,4 +23,4 @@ find_lupdate() {
 
 lupdate=$(find_lupdate)
 cd "$root"
-"$lupdate" -locations none -no-obsolete app link radio propertyeditor pages journal update -ts "$ts"
+"$lupdate" -I . -locations none -no-obsolete app link radio propertyeditor pages journal update -ts "$ts"

@@ -2161,7 +2161,8 @@ and %1 more keys.
     <message>
         <source>&quot;%1&quot;;&quot;%2&quot;;&quot;%3&quot;;&quot;%4&quot;;&quot;%5&quot;<byte value="xd"/>
 </source>
-        <translation>&quot;%1&quot;;&quot;%2&quot;;&quot;%3&quot;;&quot;%4&quot;;&quot;%5&quot;</translation>
+        <translation>&quot;%1&quot;;&quot;%2&quot;;&quot;%3&quot;;&quot;%4&quot;;&quot;%5&quot;<byte value="xd"/>
+</translation>
     </message>
 </context>
 <context>
@@ -3610,6 +3611,58 @@ and %1 more keys.
     <message>
         <source>%1 firmwares loaded from file</source>
         <translation>Загружено прошивок из файла: %1</translation>
+    </message>
+    <message>
+        <source>Only compatible</source>
+        <translation>Только совместимые</translation>
+    </message>
+    <message>
+        <source>Firmwares:</source>
+        <translation>Прошивки:</translation>
+    </message>
+    <message>
+        <source>Open file</source>
+        <translation>Открыть файл</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Проверить</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Выбрать все</translation>
+    </message>
+    <message>
+        <source>Deselect all</source>
+        <translation>Снять выделение</translation>
+    </message>
+    <message>
+        <source>Only deprecated</source>
+        <translation>Только устаревшие</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Версия:</translation>
+    </message>
+    <message>
+        <source>Execution:</source>
+        <translation>Исполнение:</translation>
+    </message>
+    <message>
+        <source>Modification:</source>
+        <translation>Модификация:</translation>
+    </message>
+    <message>
+        <source>Serial number:</source>
+        <translation>Серийный номер:</translation>
     </message>
 </context>
 <context>
@@ -6878,6 +6931,228 @@ Do you really want to enable energy saving mode?
         <source>Water</source>
         <translation>Протечка воды</translation>
     </message>
+    <message>
+        <source>Power</source>
+        <translation>Питание</translation>
+    </message>
+    <message>
+        <source>Main voltage</source>
+        <translation>Напряжение основного питания</translation>
+    </message>
+    <message>
+        <source>Reserve power state</source>
+        <translation>Резервное питание</translation>
+    </message>
+    <message>
+        <source>Absent</source>
+        <translation>Отсутствует</translation>
+    </message>
+    <message>
+        <source>Main power supply</source>
+        <translation>Основное питание</translation>
+    </message>
+    <message>
+        <source>Main power state</source>
+        <comment>RM</comment>
+        <translation>Основное питание</translation>
+    </message>
+    <message>
+        <source>Reserve power state</source>
+        <comment>RM</comment>
+        <translation>Резервное питание</translation>
+    </message>
+    <message>
+        <source>Main power state</source>
+        <comment>RM220</comment>
+        <translation>Основное питание</translation>
+    </message>
+    <message>
+        <source>Reserve power state</source>
+        <comment>RM220</comment>
+        <translation>Резервное питание</translation>
+    </message>
+    <message>
+        <source>Accum state</source>
+        <translation>Состояние аккумулятора</translation>
+    </message>
+    <message>
+        <source>Reserve power state</source>
+        <comment>rr</comment>
+        <translation>Резервное питание</translation>
+    </message>
+    <message>
+        <source>Accum voltage</source>
+        <translation>Напряжение аккумулятора</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Общие</translation>
+    </message>
+    <message>
+        <source>Partition</source>
+        <translation>Раздел</translation>
+    </message>
+    <message>
+        <source>Parent</source>
+        <translation>Подключен через</translation>
+    </message>
+    <message>
+        <source>Set retranslator</source>
+        <translation>Выбрать ретранслятор</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Серийный номер</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Включен</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>Main</source>
+        <translation>Основные</translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <translation>Звонок</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Выключен</translation>
+    </message>
+    <message>
+        <source>Case open check</source>
+        <translation>Контроль вскрытия корпуса</translation>
+    </message>
+    <message>
+        <source>Wall control</source>
+        <translation>Контроль отрыва от стены</translation>
+    </message>
+    <message>
+        <source>Wall and case status</source>
+        <translation>Состояние корпуса и отрыва</translation>
+    </message>
+    <message>
+        <source>Case closed, no detach</source>
+        <translation>Корпус закрыт, не оторван</translation>
+    </message>
+    <message>
+        <source>Case opened, no detach</source>
+        <translation>Корпус открыт, не оторван</translation>
+    </message>
+    <message>
+        <source>Wall detached, case closed</source>
+        <translation>Оторван от стены, корпус закрыт</translation>
+    </message>
+    <message>
+        <source>Wall detached, case opened</source>
+        <translation>Оторван от стены, корпус открыт</translation>
+    </message>
+    <message>
+        <source>Hull status</source>
+        <translation>Состояние корпуса</translation>
+    </message>
+    <message>
+        <source>Case is close</source>
+        <translation>Корпус закрыт</translation>
+    </message>
+    <message>
+        <source>Case is open</source>
+        <translation>Корпус открыт</translation>
+    </message>
+    <message>
+        <source>Indication</source>
+        <translation>Индикация</translation>
+    </message>
+    <message>
+        <source>Standard Events Handle</source>
+        <translation>Обработка стандартных событий</translation>
+    </message>
+    <message>
+        <source>Ext Control</source>
+        <translation>Внешнее управление</translation>
+    </message>
+    <message>
+        <source>Temp Control</source>
+        <translation>Управление по температуре</translation>
+    </message>
+    <message>
+        <source>Humidity Control</source>
+        <translation>Управление по влажности</translation>
+    </message>
+    <message>
+        <source>CO Control</source>
+        <translation>Управление по уровню CO</translation>
+    </message>
+    <message>
+        <source>Short circuit</source>
+        <translation>Короткое замыкание</translation>
+    </message>
+    <message>
+        <source>Small resistance</source>
+        <translation>Малое сопротивление</translation>
+    </message>
+    <message>
+        <source>High resistnace</source>
+        <translation>Большое сопротивление</translation>
+    </message>
+    <message>
+        <source>Break cable</source>
+        <translation>Обрыв</translation>
+    </message>
+    <message>
+        <source>Not active</source>
+        <translation>Не активен</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <comment>RM_kc</comment>
+        <translation>Неизвестно</translation>
+    </message>
+    <message>
+        <source>Executive devices</source>
+        <translation>Исполнительные устройства</translation>
+    </message>
+    <message>
+        <source>SecurityZoneType</source>
+        <translation>Охранная</translation>
+    </message>
+    <message>
+        <source>AlarmingZoneType</source>
+        <translation>Тревожная</translation>
+    </message>
+    <message>
+        <source>EnterZoneType</source>
+        <translation>Входная</translation>
+    </message>
+    <message>
+        <source>FireZoneType</source>
+        <translation>Пожарная</translation>
+    </message>
+    <message>
+        <source>WaterLeakage</source>
+        <translation>Протечка</translation>
+    </message>
 </context>
 <context>
     <name>SensorASRSettingsWidget</name>
@@ -7238,78 +7513,6 @@ Do you really want to enable energy saving mode?
     </message>
 </context>
 <context>
-    <name>SensorPowerGroups</name>
-    <message>
-        <source>Power</source>
-        <translation>Питание</translation>
-    </message>
-    <message>
-        <source>Main voltage</source>
-        <translation>Напряжение основного питания</translation>
-    </message>
-    <message>
-        <source>Absence</source>
-        <translation>Отсутствует</translation>
-    </message>
-    <message>
-        <source>Fail</source>
-        <translation>Неисправность</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>Норма</translation>
-    </message>
-    <message>
-        <source>Reserve power state</source>
-        <translation>Резервное питание</translation>
-    </message>
-    <message>
-        <source>Absent</source>
-        <translation>Отсутствует</translation>
-    </message>
-    <message>
-        <source>Main power supply</source>
-        <translation>Основное питание</translation>
-    </message>
-    <message>
-        <source>Main power state</source>
-        <comment>RM</comment>
-        <translation>Основное питание</translation>
-    </message>
-    <message>
-        <source>Reserve power state</source>
-        <comment>RM</comment>
-        <translation>Резервное питание</translation>
-    </message>
-    <message>
-        <source>Main power state</source>
-        <comment>RM220</comment>
-        <translation>Основное питание</translation>
-    </message>
-    <message>
-        <source>Reserve power state</source>
-        <comment>RM220</comment>
-        <translation>Резервное питание</translation>
-    </message>
-    <message>
-        <source>Accum state</source>
-        <translation>Состояние аккумулятора</translation>
-    </message>
-    <message>
-        <source>Reserve power state</source>
-        <comment>rr</comment>
-        <translation>Резервное питание</translation>
-    </message>
-    <message>
-        <source>Accum voltage</source>
-        <translation>Напряжение аккумулятора</translation>
-    </message>
-    <message>
-        <source>%1 V</source>
-        <translation>%1 В</translation>
-    </message>
-</context>
-<context>
     <name>SensorRelaySettingsWidget</name>
     <message>
         <source>Tab 1</source>
@@ -7334,125 +7537,6 @@ Do you really want to enable energy saving mode?
     <message>
         <source>Form</source>
         <translation>Форма</translation>
-    </message>
-</context>
-<context>
-    <name>SensorRootTree</name>
-    <message>
-        <source>Name</source>
-        <translation>Название</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>Общие</translation>
-    </message>
-    <message>
-        <source>Partition</source>
-        <translation>Раздел</translation>
-    </message>
-    <message>
-        <source>Parent</source>
-        <translation>Подключен через</translation>
-    </message>
-    <message>
-        <source>Set retranslator</source>
-        <translation>Выбрать ретранслятор</translation>
-    </message>
-    <message>
-        <source>To configure</source>
-        <translation>Настроить</translation>
-    </message>
-    <message>
-        <source>Serial</source>
-        <translation>Серийный номер</translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation>Тип</translation>
-    </message>
-    <message>
-        <source>RSSI</source>
-        <translation>RSSI</translation>
-    </message>
-    <message>
-        <source>Enabled</source>
-        <translation>Включен</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Нет</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Да</translation>
-    </message>
-    <message>
-        <source>Main</source>
-        <translation>Основные</translation>
-    </message>
-    <message>
-        <source>Bell</source>
-        <translation>Звонок</translation>
-    </message>
-    <message>
-        <source>Disabled</source>
-        <translation>Выключен</translation>
-    </message>
-    <message>
-        <source>Zone type</source>
-        <translation>Тип зоны</translation>
-    </message>
-    <message>
-        <source>Case open check</source>
-        <translation>Контроль вскрытия корпуса</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <translation>Выкл</translation>
-    </message>
-    <message>
-        <source>On</source>
-        <translation>Вкл</translation>
-    </message>
-    <message>
-        <source>Wall control</source>
-        <translation>Контроль отрыва от стены</translation>
-    </message>
-    <message>
-        <source>Wall and case status</source>
-        <translation>Состояние корпуса и отрыва</translation>
-    </message>
-    <message>
-        <source>Case closed, no detach</source>
-        <translation>Корпус закрыт, не оторван</translation>
-    </message>
-    <message>
-        <source>Case opened, no detach</source>
-        <translation>Корпус открыт, не оторван</translation>
-    </message>
-    <message>
-        <source>Wall detached, case closed</source>
-        <translation>Оторван от стены, корпус закрыт</translation>
-    </message>
-    <message>
-        <source>Wall detached, case opened</source>
-        <translation>Оторван от стены, корпус открыт</translation>
-    </message>
-    <message>
-        <source>Hull status</source>
-        <translation>Состояние корпуса</translation>
-    </message>
-    <message>
-        <source>Case is close</source>
-        <translation>Корпус закрыт</translation>
-    </message>
-    <message>
-        <source>Case is open</source>
-        <translation>Корпус открыт</translation>
-    </message>
-    <message>
-        <source>Indication</source>
-        <translation>Индикация</translation>
     </message>
 </context>
 <context>
@@ -7688,130 +7772,6 @@ Do you really want to enable energy saving mode?
     </message>
 </context>
 <context>
-    <name>SensorValueRoutines</name>
-    <message>
-        <source>No fault</source>
-        <translation>Исправен</translation>
-    </message>
-    <message>
-        <source>Fault overload</source>
-        <translation>Перегрузка</translation>
-    </message>
-    <message>
-        <source>Fault short circuit</source>
-        <translation>Короткое замыкание</translation>
-    </message>
-    <message>
-        <source>Fault low voltage</source>
-        <translation>Низкое напряжение</translation>
-    </message>
-    <message>
-        <source>Fault open circuit</source>
-        <translation>Обрыв цепи</translation>
-    </message>
-    <message>
-        <source>Disable</source>
-        <translation>Отключен</translation>
-    </message>
-    <message>
-        <source>Standard Events Handle</source>
-        <translation>Обработка стандартных событий</translation>
-    </message>
-    <message>
-        <source>Ext Control</source>
-        <translation>Внешнее управление</translation>
-    </message>
-    <message>
-        <source>Temp Control</source>
-        <translation>Управление по температуре</translation>
-    </message>
-    <message>
-        <source>Humidity Control</source>
-        <translation>Управление по влажности</translation>
-    </message>
-    <message>
-        <source>CO Control</source>
-        <translation>Управление по уровню CO</translation>
-    </message>
-    <message>
-        <source>Short circuit</source>
-        <translation>Короткое замыкание</translation>
-    </message>
-    <message>
-        <source>Small resistance</source>
-        <translation>Малое сопротивление</translation>
-    </message>
-    <message>
-        <source>Normal</source>
-        <comment>smk</comment>
-        <translation>Норма</translation>
-    </message>
-    <message>
-        <source>High resistnace</source>
-        <translation>Большое сопротивление</translation>
-    </message>
-    <message>
-        <source>Break cable</source>
-        <translation>Обрыв</translation>
-    </message>
-    <message>
-        <source>Unknown</source>
-        <translation>Неизвестно</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <translation>Выкл</translation>
-    </message>
-    <message>
-        <source>Not active</source>
-        <translation>Не активен</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <comment>RM_kc</comment>
-        <translation>Выкл</translation>
-    </message>
-    <message>
-        <source>Button mode</source>
-        <comment>RM_kc</comment>
-        <translation>Режим кнопки</translation>
-    </message>
-    <message>
-        <source>Kc mode</source>
-        <comment>RM_kc</comment>
-        <translation>Режим КЦ</translation>
-    </message>
-    <message>
-        <source>Unknown</source>
-        <comment>RM_kc</comment>
-        <translation>Неизвестно</translation>
-    </message>
-    <message>
-        <source>Executive devices</source>
-        <translation>Исполнительные устройства</translation>
-    </message>
-    <message>
-        <source>SecurityZoneType</source>
-        <translation>Охранная</translation>
-    </message>
-    <message>
-        <source>AlarmingZoneType</source>
-        <translation>Тревожная</translation>
-    </message>
-    <message>
-        <source>EnterZoneType</source>
-        <translation>Входная</translation>
-    </message>
-    <message>
-        <source>FireZoneType</source>
-        <translation>Пожарная</translation>
-    </message>
-    <message>
-        <source>WaterLeakage</source>
-        <translation>Протечка</translation>
-    </message>
-</context>
-<context>
     <name>SetKPValvesServiceTime</name>
     <message>
         <source>Service time</source>
@@ -7936,69 +7896,6 @@ Do you really want to enable energy saving mode?
     <message>
         <source>Ignored &quot;message&quot; from %1</source>
         <translation>Проигнорирован пакет &quot;message&quot; от %1</translation>
-    </message>
-</context>
-<context>
-    <name>Ui_OnlineUpdateWidget</name>
-    <message>
-        <source>Only compatible</source>
-        <translation>Только совместимые</translation>
-    </message>
-    <message>
-        <source>Firmwares:</source>
-        <translation>Прошивки:</translation>
-    </message>
-    <message>
-        <source>Open file</source>
-        <translation>Открыть файл</translation>
-    </message>
-    <message>
-        <source>Check</source>
-        <translation>Проверить</translation>
-    </message>
-    <message>
-        <source>No information</source>
-        <translation>Нет данных</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Стоп</translation>
-    </message>
-    <message>
-        <source>Update</source>
-        <translation>Обновление</translation>
-    </message>
-    <message>
-        <source>Select all</source>
-        <translation>Выбрать все</translation>
-    </message>
-    <message>
-        <source>Deselect all</source>
-        <translation>Снять выделение</translation>
-    </message>
-    <message>
-        <source>Only deprecated</source>
-        <translation>Только устаревшие</translation>
-    </message>
-    <message>
-        <source>Korvel GSM</source>
-        <translation>Korvel GSM</translation>
-    </message>
-    <message>
-        <source>Version:</source>
-        <translation>Версия:</translation>
-    </message>
-    <message>
-        <source>Execution:</source>
-        <translation>Исполнение:</translation>
-    </message>
-    <message>
-        <source>Modification:</source>
-        <translation>Модификация:</translation>
-    </message>
-    <message>
-        <source>Serial number:</source>
-        <translation>Серийный номер:</translation>
     </message>
 </context>
 <context>

@@ -32,18 +32,37 @@ MessageKey keyOf(const QString &context, const QString &source, const QString &c
     return key;
 }
 
+// The text of the current element, with the control characters lupdate writes as
+// <byte value="xd"/>; a <numerusform> child ends up in `forms`.
+QString readText(QXmlStreamReader &xml, QStringList *forms = nullptr)
+{
+    QString text;
+    int depth = 1;
+    while (depth > 0 && !xml.atEnd()) {
+        xml.readNext();
+        if (xml.isCharacters()) {
+            text += xml.text();
+        } else if (xml.isStartElement() && xml.name() == QLatin1String("byte")) {
+            const QString value = xml.attributes().value(QLatin1String("value")).toString();
+            const bool hex = value.startsWith(QLatin1Char('x'));
+            text += QChar(value.mid(hex ? 1 : 0).toUInt(nullptr, hex ? 16 : 10));
+            ++depth;
+        } else if (xml.isStartElement() && forms && xml.name() == QLatin1String("numerusform")) {
+            *forms << readText(xml);
+        } else if (xml.isStartElement()) {
+            ++depth;
+        } else if (xml.isEndElement()) {
+            --depth;
+        }
+    }
+    return text;
+}
+
 Message readTranslation(QXmlStreamReader &xml)
 {
     Message message;
     message.finished = xml.attributes().value(QLatin1String("type")).isEmpty();
-    QString text;
-    while (!xml.atEnd() && !(xml.readNext() == QXmlStreamReader::EndElement &&
-                             xml.name() == QLatin1String("translation"))) {
-        if (xml.isCharacters())
-            text += xml.text();
-        else if (xml.isStartElement() && xml.name() == QLatin1String("numerusform"))
-            message.forms << xml.readElementText();
-    }
+    const QString text = readText(xml, &message.forms);
     if (message.forms.isEmpty())
         message.forms << text;
     return message;
@@ -65,13 +84,13 @@ Messages readMessages(const QString &path, QString *error)
         const auto name = xml.name();
         if (xml.isStartElement()) {
             if (name == QLatin1String("name"))
-                context = xml.readElementText();
+                context = readText(xml);
             else if (name == QLatin1String("message"))
                 comment.clear(); // a message without one has no disambiguation
             else if (name == QLatin1String("source"))
-                source = xml.readElementText();
+                source = readText(xml);
             else if (name == QLatin1String("comment"))
-                comment = xml.readElementText();
+                comment = readText(xml);
             else if (name == QLatin1String("translation"))
                 message = readTranslation(xml);
         } else if (xml.isEndElement() && name == QLatin1String("message")) {

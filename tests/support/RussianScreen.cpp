@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QTabBar>
+#include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QTreeView>
 
@@ -33,7 +34,8 @@ const QStringList keptWords{
     QStringLiteral("dmia"),       QStringLiteral("Flash"),    QStringLiteral("CO"),
     QStringLiteral("ppm"),        QStringLiteral("ID"),       QStringLiteral("id"),
     QStringLiteral("iButton"),    QStringLiteral("UTF"),      QStringLiteral("HTTP"),
-    QStringLiteral("FTP"),        QStringLiteral("SOCKS"),    QStringLiteral("OK")};
+    QStringLiteral("FTP"),        QStringLiteral("SOCKS"),    QStringLiteral("OK"),
+    QStringLiteral("Cloud")};
 
 QString plain(const QString &text)
 {
@@ -110,7 +112,9 @@ RussianScreen::~RussianScreen()
 
 QStringList RussianScreen::englishTexts(const QWidget *root, const QStringList &allowed)
 {
-    static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
+    // A word with a digit is a model, code or login (T24, IPv4, SIM1), not English.
+    static const QRegularExpression word(QStringLiteral("[A-Za-z][A-Za-z0-9]+"));
+    static const QRegularExpression digit(QStringLiteral("[0-9]"));
     QList<const QWidget *> widgets{root};
     for (const QWidget *child : root->findChildren<QWidget *>())
         if (child->isVisibleTo(root))
@@ -121,7 +125,8 @@ QStringList RussianScreen::englishTexts(const QWidget *root, const QStringList &
             auto words = word.globalMatch(text);
             while (words.hasNext()) {
                 const QString found = words.next().captured();
-                if (!keptWords.contains(found) && !allowed.contains(found)) {
+                if (!found.contains(digit) && !keptWords.contains(found) &&
+                    !allowed.contains(found)) {
                     english << widget->objectName() + QStringLiteral(": ") + text;
                     break;
                 }

@@ -216,11 +216,17 @@ void TestUpdatePageDevice::loadsAndUpdatesTheCore()
     const int vibration = session.deviceRow(SimFirmware::RadioDeviceId);
     QVERIFY(vibration >= 0);
     QVERIFY(session.devices()->item(vibration, 4)->isEnabled());
-    QVERIFY(session.devices()->item(vibration, 4)->text().startsWith(
-        pageText("hw %1.%2, ").arg("1", "02") +
-        pageText("fw %1.%2 (%3 %4)").arg("1", "21").section(" (", 0, 0))));
+    QVERIFY(session.devices()
+                ->item(vibration, 4)
+                ->text()
+                .startsWith(pageText("hw %1.%2, ").arg("1", "02") +
+                            pageText("fw %1.%2 (%3 %4)").arg("1", "21").section(" (", 0, 0)));
     saveScreenshot(session.page(), "update_page_loaded.png");
-    VERIFY_RUSSIAN_ONLY(session.page());
+    // Build dates name the weekday in the system's language.
+    QStringList weekdays;
+    for (int day = 1; day <= 7; ++day)
+        weekdays << QLocale::system().dayName(day);
+    VERIFY_RUSSIAN_ONLY(session.page(), weekdays);
 
     session.sim.firmware().setInstalledVersion(15, 0x0105);
     session.tickPart(pageText("Core"));

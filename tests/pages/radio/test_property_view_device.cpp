@@ -126,7 +126,7 @@ private slots:
         QVERIFY(view->grab().save(
             QDir(QCoreApplication::applicationDirPath()).filePath("property_view_door.png"),
             "PNG"));
-        VERIFY_RUSSIAN_ONLY(view, door->name().split(' '));
+        VERIFY_RUSSIAN_ONLY(view, door->displayName().split(' '));
         session.device().clearCommands();
 
         // Name: typed into its line edit.
@@ -179,8 +179,7 @@ private slots:
         status.rssi = -77;
         SimRadioStates::pushStatus(session.device(), DoorId, status);
         QtProperty *hull = view->propertyForTag(QStringLiteral("Hull_status"));
-        QTRY_COMPARE(hull->valueText(),
-                     QCoreApplication::translate("SensorRootTree", "Case is open"));
+        QTRY_COMPARE(hull->valueText(), QCoreApplication::translate("Sensor", "Case is open"));
         QCOMPARE(view->browser()->backgroundColor(view->browser()->items(hull).value(0)),
                  QColor(SensorValueRoutines::AlarmColour));
         QVERIFY(door->colourFlags().red);
