@@ -296,7 +296,7 @@ All devices will be lost and will require reconfiguration.</source>
     </message>
     <message>
         <source>Notification type:</source>
-        <translation>Тип оповещения:</translation>
+        <translation>Тип канала:</translation>
     </message>
     <message>
         <source>Current user:</source>
@@ -404,7 +404,7 @@ All devices will be lost and will require reconfiguration.</source>
     </message>
     <message>
         <source>Testing interval (hh:mm):</source>
-        <translation>Интервал тестирования (чч:мм):</translation>
+        <translation>Интервал (чч:мм):</translation>
     </message>
     <message>
         <source>Mon</source>
@@ -677,7 +677,7 @@ All devices will be lost and will require reconfiguration.</source>
     </message>
     <message>
         <source>Events that would be sent through this Notifier</source>
-        <translation>События, передаваемые по этому направлению</translation>
+        <translation>Передаваемые события</translation>
     </message>
     <message>
         <source>New Column</source>
