@@ -154,9 +154,6 @@ void Ui_OnlineUpdateWidget::setupUi(QWidget *page)
 
 void Ui_OnlineUpdateWidget::retranslateUi(QWidget *)
 {
-    const auto tr = [](const char *text) {
-        return QCoreApplication::translate("OnlineUpdateWidget", text);
-    };
     pbOnlyCompatible->setText(tr("Only compatible"));
     label->setText(tr("Firmwares:"));
     pbOpen->setText(tr("Open file"));

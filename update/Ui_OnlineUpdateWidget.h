@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 class QGridLayout;
 class QHBoxLayout;
 class QLabel;
@@ -13,6 +14,9 @@ class QWidget;
 // The controls of the firmware update page.
 class Ui_OnlineUpdateWidget
 {
+    // The page's texts, in the page's context, so the extraction files them there.
+    Q_DECLARE_TR_FUNCTIONS(OnlineUpdateWidget)
+
 public:
     void setupUi(QWidget *page);
     void retranslateUi(QWidget *page);

@@ -13,11 +13,6 @@
 namespace {
 using R = SensorValueRoutines;
 
-QString tr(const char *text, const char *disambiguation = nullptr)
-{
-    return QCoreApplication::translate("Sensor", text, disambiguation);
-}
-
 bool isOneOf(int type, std::initializer_list<int> types)
 {
     for (int candidate : types) {

@@ -15,11 +15,6 @@ const QColor SensorValueRoutines::BlueColour = QColor(200, 200, 250);
 const QColor SensorValueRoutines::NoColour = QColor(Qt::transparent);
 
 namespace {
-QString tr(const char *text, const char *disambiguation = nullptr)
-{
-    return QCoreApplication::translate("Sensor", text, disambiguation);
-}
-
 constexpr int SettingsSize = int(sizeof(s_ExtMemDataSensor));
 constexpr int StatusSize = int(sizeof(s_SensorIntData));
 

@@ -12,10 +12,12 @@
 #include "sim/SimRadioConfiguration.h"
 #include "sim/SimulatedSetup.h"
 #include "support/ModalRecorder.h"
+#include "support/RussianScreen.h"
 #include "support/TestFolder.h"
 #include "update/DMIA.h"
 #include "update/OnlineUpdateSetup.h"
 #include "update/OnlineUpdateWidget.h"
+#include "update/UpdateManager.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -130,6 +132,18 @@ struct Session
     void update() { child<QPushButton>("pbUpdate")->click(); }
 };
 
+// The page's texts as the program shows them, translated.
+QString pageText(const char *text)
+{
+    return OnlineUpdateWidget::tr(text);
+}
+
+// What a text shows before its first argument.
+QString leading(const QString &text)
+{
+    return text.section(QStringLiteral("%1"), 0, 0);
+}
+
 QStringList fittingFiles(const QString &name)
 {
     return SimFirmware::writeFittingContainers(TestFolder::path(name));
@@ -210,13 +224,13 @@ void TestUpdatePageDevice::loadsAndUpdatesTheCore()
     Session session;
     QVERIFY(session.logInAndLoad());
     // The bootloader answers the login's own readout first, the core is put on top.
-    QCOMPARE(session.parts()->item(0, 1)->text(), QStringLiteral("Core"));
-    QCOMPARE(session.parts()->item(1, 1)->text(), QStringLiteral("Bootloader"));
+    QCOMPARE(session.parts()->item(0, 1)->text(), pageText("Core"));
+    QCOMPARE(session.parts()->item(1, 1)->text(), pageText("Bootloader"));
     QCOMPARE(session.parts()->item(0, 2)->text().left(4), QStringLiteral("1.04"));
 
     const QStringList files = fittingFiles("core");
     session.openFiles(files);
-    QCOMPARE(session.status(), QStringLiteral("3 firmwares loaded from file"));
+    QCOMPARE(session.status(), pageText("%1 firmwares loaded from file").arg(3));
     const auto coreLoaded = session.parts()->item(0, 4)->data(Qt::UserRole + 1).value<pDMIA>();
     QVERIFY(coreLoaded);
     QCOMPARE(coreLoaded->deviceType(), quint8(SimFirmware::CoreType));
@@ -225,15 +239,24 @@ void TestUpdatePageDevice::loadsAndUpdatesTheCore()
     const int vibration = session.deviceRow(SimFirmware::RadioDeviceId);
     QVERIFY(vibration >= 0);
     QVERIFY(session.devices()->item(vibration, 4)->isEnabled());
-    QVERIFY(session.devices()->item(vibration, 4)->text().startsWith("hw 1.02, fw 1.21"));
+    QVERIFY(session.devices()
+                ->item(vibration, 4)
+                ->text()
+                .startsWith(pageText("hw %1.%2, ").arg("1", "02") +
+                            pageText("fw %1.%2 (%3 %4)").arg("1", "21").section(" (", 0, 0)));
     saveScreenshot(session.page(), "update_page_loaded.png");
+    // Build dates name the weekday in the system's language.
+    QStringList weekdays;
+    for (int day = 1; day <= 7; ++day)
+        weekdays << QLocale::system().dayName(day);
+    VERIFY_RUSSIAN_ONLY(session.page(), weekdays);
 
     session.sim.firmware().setInstalledVersion(15, 0x0105);
-    session.tickPart("Core");
+    session.tickPart(pageText("Core"));
     QVERIFY(session.child<QPushButton>("pbUpdate")->isEnabled());
     session.update();
     QVERIFY(!session.journalFree());
-    QTRY_COMPARE_WITH_TIMEOUT(session.status(), QStringLiteral("Update complete"), DeviceTimeout);
+    QTRY_COMPARE_WITH_TIMEOUT(session.status(), pageText("Update complete"), DeviceTimeout);
     QCOMPARE(session.sim.firmware().erases(0), 1);
     QCOMPARE(session.sim.firmware().written(0), imageOf(files.at(0)));
     QCOMPARE(session.sim.firmware().installs(4), 1);
@@ -258,14 +281,14 @@ void TestUpdatePageDevice::coreWithBootloaderUploadsBothImages()
     session.page()->onFwVersionUpdated(15, infoOf(session.sim.communicator().record(0x34, 15)));
     QTRY_VERIFY_WITH_TIMEOUT(session.parts()->rowCount() >= 5, DeviceTimeout);
     session.page()->onFwVersionUpdated(16, infoOf(session.sim.communicator().record(0x34, 16)));
-    QCOMPARE(session.parts()->item(1, 1)->text(), QStringLiteral("Radio"));
-    QCOMPARE(session.partRow("Bootloader"), 5);
+    QCOMPARE(session.parts()->item(1, 1)->text(), pageText("Radio"));
+    QCOMPARE(session.partRow(pageText("Bootloader")), 5);
     const QStringList files = fittingFiles("both");
     session.openFiles(files);
-    session.tickPart("Core");
-    session.tickPart("Bootloader");
+    session.tickPart(pageText("Core"));
+    session.tickPart(pageText("Bootloader"));
     session.update();
-    QTRY_COMPARE_WITH_TIMEOUT(session.status(), QStringLiteral("Update complete"), DeviceTimeout);
+    QTRY_COMPARE_WITH_TIMEOUT(session.status(), pageText("Update complete"), DeviceTimeout);
     QCOMPARE(session.sim.firmware().written(0), imageOf(files.at(0)));
     QCOMPARE(session.sim.firmware().written(19), imageOf(files.at(1)));
     QVERIFY(session.sim.firmware().written(2).isEmpty());
@@ -298,15 +321,16 @@ void TestUpdatePageDevice::radioDeviceIsUpdatedFromTheHeldFirmware()
     // The device first takes the firmware as identifier 3, then reads it back as 13.
     QTRY_VERIFY_WITH_TIMEOUT(!session.sim.firmware().written(3).isEmpty(), DeviceTimeout);
     QCOMPARE(session.sim.firmware().written(3), headerAndLinesOf(files.at(2)));
-    QTRY_VERIFY_WITH_TIMEOUT(session.devices()->item(row, 3)->text().startsWith("Progress"),
-                             DeviceTimeout);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        session.devices()->item(row, 3)->text().startsWith(leading(pageText("Progress: %1%"))),
+        DeviceTimeout);
     saveScreenshot(session.page(), "update_page_mid_upload.png");
     QTRY_COMPARE_WITH_TIMEOUT(session.devices()->item(row, 3)->text(),
-                              QStringLiteral("Update completed successfully"), DeviceTimeout);
+                              pageText("Update completed successfully"), DeviceTimeout);
     QCOMPARE(session.devices()->item(row, 2)->text(), QStringLiteral("1.21"));
     QCOMPARE(session.devices()->item(row, 0)->background().color(),
              OnlineUpdateWidget::SucceededColor);
-    QTRY_COMPARE_WITH_TIMEOUT(session.status(), QStringLiteral("Update complete"), DeviceTimeout);
+    QTRY_COMPARE_WITH_TIMEOUT(session.status(), pageText("Update complete"), DeviceTimeout);
     QVERIFY(session.idle());
     QVERIFY(session.child<QLabel>("lblLoadedFirm")->text().contains("1.21"));
     saveScreenshot(session.page(), "update_page_radio_device_updated.png");
@@ -323,16 +347,15 @@ void TestUpdatePageDevice::failuresLeaveThePageIdle()
 
     // Nothing ticked: nothing is sent and the journal stays free.
     session.page()->onUpdateClicked();
-    QCOMPARE(session.status(), QStringLiteral("Current firmware not found"));
+    QCOMPARE(session.status(), pageText("Current firmware not found"));
     QVERIFY(session.idle());
 
     // A refused erase writes nothing.
     session.openFiles(files);
     firmware.setEraseCode(26);
-    session.tickPart("Core");
+    session.tickPart(pageText("Core"));
     session.update();
-    QTRY_COMPARE_WITH_TIMEOUT(session.status(), QStringLiteral("Flash erase failed"),
-                              DeviceTimeout);
+    QTRY_COMPARE_WITH_TIMEOUT(session.status(), pageText("Flash erase failed"), DeviceTimeout);
     QVERIFY(firmware.written(0).isEmpty());
     QVERIFY(session.idle());
     firmware.setEraseCode(0);
@@ -340,10 +363,10 @@ void TestUpdatePageDevice::failuresLeaveThePageIdle()
     // The device reports the install as failed.
     session.openFiles(files);
     firmware.setInstallFails(true);
-    session.tickPart("Core");
+    session.tickPart(pageText("Core"));
     session.update();
     QTRY_COMPARE_WITH_TIMEOUT(boxes->count("warning"), 1, DeviceTimeout);
-    QCOMPARE(boxes->seen.last().text, QStringLiteral("Update failed"));
+    QCOMPARE(boxes->seen.last().text, pageText("Update failed"));
     QVERIFY(session.idle());
     firmware.setInstallFails(false);
 
@@ -353,9 +376,10 @@ void TestUpdatePageDevice::failuresLeaveThePageIdle()
     const int row = session.deviceRow(SimFirmware::RadioDeviceId);
     session.devices()->item(row, 0)->setCheckState(Qt::Checked);
     session.update();
-    QTRY_VERIFY_WITH_TIMEOUT(session.devices()->item(row, 3)->text().startsWith("Error occurred"),
-                             DeviceTimeout);
-    QCOMPARE(session.log().count("Attempt "), 3);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        session.devices()->item(row, 3)->text().startsWith(leading(pageText("Error occurred: %1"))),
+        DeviceTimeout);
+    QCOMPARE(session.log().count(leading(UpdateManager::tr("Attempt %1 to start the update"))), 3);
     QTRY_VERIFY_WITH_TIMEOUT(!session.sim.communicator().commandsOf(0xC1).isEmpty(), DeviceTimeout);
     QVERIFY(session.idle());
 
@@ -370,7 +394,7 @@ void TestUpdatePageDevice::failuresLeaveThePageIdle()
                 device.withholdAcks(1);
         },
         Qt::DirectConnection);
-    session.tickPart("Core");
+    session.tickPart(pageText("Core"));
     session.update();
     QTRY_VERIFY_WITH_TIMEOUT(session.child<QPushButton>("pbStop")->isEnabled(), DeviceTimeout);
     guard.reset();
@@ -380,14 +404,14 @@ void TestUpdatePageDevice::failuresLeaveThePageIdle()
 
     // The next update works.
     session.openFiles(files);
-    session.tickPart("Core");
+    session.tickPart(pageText("Core"));
     session.update();
-    QTRY_COMPARE_WITH_TIMEOUT(session.status(), QStringLiteral("Update complete"), DeviceTimeout);
+    QTRY_COMPARE_WITH_TIMEOUT(session.status(), pageText("Update complete"), DeviceTimeout);
     QVERIFY(session.idle());
 
     // An unplug in the middle clears the page and its update.
     session.openFiles(files);
-    session.tickPart("Core");
+    session.tickPart(pageText("Core"));
     session.update();
     session.sim.unplug();
     QTRY_VERIFY_WITH_TIMEOUT(session.parts()->rowCount() == 0, DeviceTimeout);

@@ -14,6 +14,7 @@
 #include "pages/comms/WirelessSettingsWidget.h"
 #include "sim/LogCapture.h"
 #include "support/ModalRecorder.h"
+#include "support/RussianScreen.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -100,6 +101,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(page->findChild<QLabel *>("lblCurrentChannel")->text(), "3",
                                   SessionTimeout);
         QVERIFY(saveScreenshot(session.window(), "comms-radio-page.png"));
+        VERIFY_RUSSIAN_ONLY(session.window());
 
         // Save: the device holds the new interval in a sealed block.
         interval->setCurrentText("6");
@@ -170,6 +172,7 @@ private slots:
         QCOMPARE(page->findChild<QLineEdit *>("leSim2USSD")->text(), "*102#");
         QVERIFY(page->findChild<QCheckBox *>("cbEnableGSM")->isChecked());
         QVERIFY(saveScreenshot(session.window(), "comms-gsm-page.png"));
+        VERIFY_RUSSIAN_ONLY(session.window());
 
         apn->setText("inet.nw");
         QTest::mouseClick(page->findChild<QPushButton *>("pbSave"), Qt::LeftButton);
@@ -190,6 +193,7 @@ private slots:
                  QCoreApplication::translate("QObject", "Home network") + " " +
                      QCoreApplication::translate("QObject", "(EDGE)"));
         QVERIFY(saveScreenshot(panel, "comms-gsm-status.png"));
+        VERIFY_RUSSIAN_ONLY(panel, {QStringLiteral("Northwave")});
 
         QTest::mouseClick(panel->findChild<QPushButton *>("pbRequstBalance1"), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(sawTitle(*boxes, Protocol::tr("Balance request answer")),
@@ -264,6 +268,7 @@ private slots:
                                   "02:a0:c4:17:1b:2e", SessionTimeout);
         QVERIFY(page->findChild<QRadioButton *>("rbUseAutomatically")->isChecked());
         QVERIFY(saveScreenshot(session.window(), "comms-ethernet-page.png"));
+        VERIFY_RUSSIAN_ONLY(session.window());
 
         page->findChild<QLineEdit *>("leServerName")->setText("korvelbase");
         boxes->reply = [](const ModalAnswerer::Request &) { return int(QMessageBox::No); };

@@ -172,7 +172,7 @@ private slots:
         QVERIFY(window);
         QVERIFY(window->findChild<QPushButton *>("pbSave")->isEnabled());
         OutputSettingsWidget *editor = window->editor();
-        QCOMPARE(editor->modeCombo()->currentText(), QStringLiteral("Temp control"));
+        QCOMPARE(editor->modeCombo()->currentText(), OutputSettingsWidget::tr("Temp control"));
         editor->modeCombo()->setCurrentIndex(4);
         QWidget *humidity = window->findChild<QWidget *>("HumidityMode");
         auto *sensors = humidity->findChild<QComboBox *>("cbFeedbackSensor");

@@ -12,9 +12,11 @@
 #include "pages/radio/PartitionSelectionWidget.h"
 #include "sim/SimOutputs.h"
 #include "support/ModalRecorder.h"
+#include "support/RussianScreen.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QDoubleSpinBox>
 #include <QListWidget>
 #include <QPushButton>
@@ -430,6 +432,31 @@ private slots:
         QCOMPARE(collected.DisableMask, block.DisableMask);
         QCOMPARE(bytesOf(collected, 82, 6), QByteArray(6, '\0'));
         QCOMPARE(bytesOf(collected, 0, 72), QByteArray(72, '\0'));
+    }
+
+    // Each mode's form, as users see it: in Russian.
+    void formsShowRussian_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("standard") << 1;
+        QTest::newRow("external") << 2;
+        QTest::newRow("temperature") << 3;
+    }
+    void formsShowRussian()
+    {
+        QFETCH(int, mode);
+        const RussianScreen russian;
+        QVERIFY(russian.isLoaded());
+        InstalledController controller;
+        OutputSettingsWidget editor;
+        editor.setModeSettings(patternedBlock(quint16(mode)));
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        const QString path =
+            QDir(QCoreApplication::applicationDirPath())
+                .filePath(QStringLiteral("output_mode_editor_%1.png").arg(QTest::currentDataTag()));
+        QVERIFY(editor.grab().save(path, "PNG"));
+        VERIFY_RUSSIAN_ONLY(&editor);
     }
 
     // A preset asks the device; outside the standard mode the owner stores the output first.

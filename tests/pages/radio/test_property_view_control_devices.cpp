@@ -246,7 +246,7 @@ private slots:
             QTest::qWait(10);
         }
         QTRY_COMPARE(view.propertyForTag(QStringLiteral("kcMode"))->valueText(),
-                     QStringLiteral("Kc mode"));
+                     QCoreApplication::translate("Sensor", "Kc mode", "RM_kc"));
         QCOMPARE(moves.count(), 1);
         QCOMPARE(int(relay->partition()), 1);
         QCOMPARE(model->sensor(5), relay);

@@ -22,9 +22,11 @@
 #include "sim/SimulatedSetup.h"
 #include "support/ModalRecorder.h"
 #include "support/RadioSession.h"
+#include "support/RussianScreen.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
@@ -121,6 +123,10 @@ private slots:
         SensorPropertiesWidget *view = page->propertiesView();
         const Sensor::SPtr door = session.overmind()->partitionModel()->sensor(DoorId);
         QTRY_COMPARE(view->sensor(), door);
+        QVERIFY(view->grab().save(
+            QDir(QCoreApplication::applicationDirPath()).filePath("property_view_door.png"),
+            "PNG"));
+        VERIFY_RUSSIAN_ONLY(view, door->displayName().split(' '));
         session.device().clearCommands();
 
         // Name: typed into its line edit.
@@ -173,7 +179,7 @@ private slots:
         status.rssi = -77;
         SimRadioStates::pushStatus(session.device(), DoorId, status);
         QtProperty *hull = view->propertyForTag(QStringLiteral("Hull_status"));
-        QTRY_COMPARE(hull->valueText(), QStringLiteral("Case is open"));
+        QTRY_COMPARE(hull->valueText(), QCoreApplication::translate("Sensor", "Case is open"));
         QCOMPARE(view->browser()->backgroundColor(view->browser()->items(hull).value(0)),
                  QColor(SensorValueRoutines::AlarmColour));
         QVERIFY(door->colourFlags().red);

@@ -10,6 +10,7 @@
 #include "pages/users/UserModel.h"
 #include "sim/SimDirections.h"
 #include "support/ModalRecorder.h"
+#include "support/RussianScreen.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -247,6 +248,8 @@ private slots:
     void directionForm()
     {
         ModalRecorder boxes;
+        const RussianScreen russian;
+        QVERIFY(russian.isLoaded());
         // The controller's own directions: the name check asks the controller.
         DirectionSettings &settings = *m_overmind->directionSettings();
         settings.setDirections({{0, SimDirections::direction(0)},
@@ -270,6 +273,7 @@ private slots:
         partitions->item(5)->setCheckState(Qt::Checked);
         QVERIFY(settings.eventFilter().partitions & (1u << 5));
         saveScreenshot(&form, "direction_form.png");
+        VERIFY_RUSSIAN_ONLY(&form, SimDirections::directionName(0).split(' '));
 
         // Events a DC-09 receiver cannot carry are hidden; the group follows its visible ones.
         auto *tree = child<QTreeWidget>(&form, "twEvents");

@@ -13,6 +13,7 @@
 #include "sim/SimUsers.h"
 #include "sim/SimulatedSetup.h"
 #include "support/ModalRecorder.h"
+#include "support/RussianScreen.h"
 
 #include <QApplication>
 #include <QDir>
@@ -159,6 +160,15 @@ void saveScreenshot(QWidget *widget, const QString &name)
     QDir().mkpath(QStringLiteral("screenshots"));
     QVERIFY(widget->grab().save(QStringLiteral("screenshots/%1.png").arg(name)));
 }
+
+// The words of the simulated users' names and logins, which are data, not texts of the program.
+QStringList simulatedUserWords()
+{
+    QStringList words;
+    for (const SimUsers::User &user : SimUsers::users())
+        words << user.name.split(' ') << user.login;
+    return words;
+}
 } // namespace
 
 class TestUsersPageDevice : public QObject
@@ -193,6 +203,7 @@ private slots:
         }
         QVERIFY(session.addButton()->isEnabled());
         saveScreenshot(session.startUp.window(), "users_page");
+        VERIFY_RUSSIAN_ONLY(session.startUp.window(), simulatedUserWords());
 
         // Numbers sort as numbers, names by code unit.
         session.table()->sortByColumn(0, Qt::AscendingOrder);
