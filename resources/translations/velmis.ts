@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>ASRCountersValues</name>
+    <message>
+        <source>ASR counters impulses</source>
+        <translation>Импульсы счётчиков АСР</translation>
+    </message>
+    <message>
+        <source>Set ASR counters impulses</source>
+        <translation>Показания счётчиков АСР</translation>
+    </message>
+    <message>
+        <source>Counter 1 m³:</source>
+        <translation>Счётчик 1, м³:</translation>
+    </message>
+    <message>
+        <source>Counter 2 m³:</source>
+        <translation>Счётчик 2, м³:</translation>
+    </message>
+    <message>
+        <source>Counter 3:</source>
+        <translation>Счётчик 3:</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
     <name>AboutDialog</name>
     <message>
         <source>About</source>
@@ -12,12 +43,43 @@
         <translation>Версия:</translation>
     </message>
     <message>
-        <source>&lt;p&gt;Ardanet, 2019-2026&lt;br&gt;Phone: +7 000 000-00-00&lt;br&gt;&lt;a href="https://ardanet.example"&gt;ardanet.example&lt;/a&gt; &amp;middot; &lt;a href="mailto:support@ardanet.example"&gt;support@ardanet.example&lt;/a&gt;&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Ardanet, 2019-2026&lt;br&gt;Телефон: +7 000 000-00-00&lt;br&gt;&lt;a href="https://ardanet.example"&gt;ardanet.example&lt;/a&gt; &amp;middot; &lt;a href="mailto:support@ardanet.example"&gt;support@ardanet.example&lt;/a&gt;&lt;/p&gt;</translation>
+        <source>&lt;p&gt;Ardanet, 2019-2026&lt;br&gt;Phone: +7 000 000-00-00&lt;br&gt;&lt;a href=&quot;https://ardanet.example&quot;&gt;ardanet.example&lt;/a&gt; &amp;middot; &lt;a href=&quot;mailto:support@ardanet.example&quot;&gt;support@ardanet.example&lt;/a&gt;&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Ardanet, 2019-2026&lt;br&gt;Телефон: +7 000 000-00-00&lt;br&gt;&lt;a href=&quot;https://ardanet.example&quot;&gt;ardanet.example&lt;/a&gt; &amp;middot; &lt;a href=&quot;mailto:support@ardanet.example&quot;&gt;support@ardanet.example&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Close</source>
         <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>AddSensorsList</name>
+    <message>
+        <source>Add sensors</source>
+        <translation>Добавление устройств</translation>
+    </message>
+    <message>
+        <source>Add sensors to partition</source>
+        <translation>Добавление устройств в раздел</translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Sensors added:</source>
+        <translation>Добавлено:</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Add sensors to partition %1</source>
+        <translation>Добавление устройств в раздел %1</translation>
     </message>
 </context>
 <context>
@@ -56,10 +118,858 @@
     </message>
 </context>
 <context>
+    <name>BeeperSettingsWidget</name>
+    <message>
+        <source>Enable beeper</source>
+        <translation>Включить звук</translation>
+    </message>
+    <message>
+        <source>Beep time (sec)</source>
+        <translation>Длительность звука (с)</translation>
+    </message>
+    <message>
+        <source>Event volume</source>
+        <translation>Громкость событий</translation>
+    </message>
+    <message>
+        <source>Alarm volume</source>
+        <translation>Громкость тревог</translation>
+    </message>
+    <message>
+        <source>Linked events</source>
+        <translation>Связанные события</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Тревога</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation>Пожар</translation>
+    </message>
+    <message>
+        <source>Partition take</source>
+        <translation>Взятие раздела</translation>
+    </message>
+    <message>
+        <source>Partition take off</source>
+        <translation>Снятие раздела</translation>
+    </message>
+    <message>
+        <source>Take delay</source>
+        <translation>Задержка взятия</translation>
+    </message>
+    <message>
+        <source>Not taken</source>
+        <translation>Невзятие</translation>
+    </message>
+    <message>
+        <source>Partitions partly taken</source>
+        <translation>Частичное взятие</translation>
+    </message>
+    <message>
+        <source>Sensor added</source>
+        <translation>Подключение датчика</translation>
+    </message>
+    <message>
+        <source>Bell event</source>
+        <translation>Колокольчик</translation>
+    </message>
+    <message>
+        <source>Ticket received</source>
+        <translation>Квитанция получена</translation>
+    </message>
+    <message>
+        <source>Ticket waiting</source>
+        <translation>Ожидание квитанции</translation>
+    </message>
+    <message>
+        <source>Reset to default</source>
+        <translation>Сбросить настройки</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Reset settings</source>
+        <translation>Сброс настроек</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the settings?</source>
+        <translation>Вы уверены, что хотите сбросить настройки?</translation>
+    </message>
+</context>
+<context>
+    <name>ChangeChannelGroup</name>
+    <message>
+        <source>Channel group changing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to change the channel group?
+All devices will be lost and will require reconfiguration.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished">Да</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished">Нет</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelLoadAnalysis</name>
+    <message>
+        <source>Radio channel load analysis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished">Стоп</translation>
+    </message>
+    <message>
+        <source>Radio channel load analysis launched</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radio channel load analysis stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finished at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wrong addr = %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A noise answer claims %1 samples; only %2 are read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Noise measuring going on. Updated at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChannelSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User SMS</source>
+        <translation type="unfinished">SMS пользователю</translation>
+    </message>
+    <message>
+        <source>Quenor SMS</source>
+        <translation type="unfinished">SMS Quenor</translation>
+    </message>
+    <message>
+        <source>Phone call</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DC-09</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SurGard</source>
+        <translation type="unfinished">SurGard</translation>
+    </message>
+    <message>
+        <source>Notification type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current user:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send event time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send event date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation type="unfinished">Авто</translation>
+    </message>
+    <message>
+        <source>Ethernet</source>
+        <translation type="unfinished">Ethernet</translation>
+    </message>
+    <message>
+        <source>GPRS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Encryption</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address (IP or URL):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer timeout, sec:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Retries count:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timeout on error (hh:mm):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel testing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Always</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel is active</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SMS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SMS Quenor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Testing interval (hh:mm):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test when:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Testing mode:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test schedule:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished">Нет</translation>
+    </message>
+</context>
+<context>
+    <name>CustomSpinBox</name>
+    <message>
+        <source>^(?:[1-9]|[1-9][0-9]){0,1}$</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DateTimeSettingsWidget</name>
+    <message>
+        <source>Current device time:</source>
+        <translation>Текущее время прибора:</translation>
+    </message>
+    <message>
+        <source>Use GSM Network time</source>
+        <translation>Время сети GSM</translation>
+    </message>
+    <message>
+        <source>Use GSM network timezone</source>
+        <translation>Часовой пояс сети GSM</translation>
+    </message>
+    <message>
+        <source>Daylight saving time</source>
+        <translation>Летнее время</translation>
+    </message>
+    <message>
+        <source>NTP / HTP synchronization</source>
+        <translation>Синхронизация NTP / HTP</translation>
+    </message>
+    <message>
+        <source>Server address:</source>
+        <translation>Адрес сервера:</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Вручную</translation>
+    </message>
+    <message>
+        <source>Date and time:</source>
+        <translation>Дата и время:</translation>
+    </message>
+    <message>
+        <source>Timezone:</source>
+        <translation>Часовой пояс:</translation>
+    </message>
+    <message>
+        <source>Reset to default</source>
+        <translation>Сбросить настройки</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Reset settings</source>
+        <translation>Сброс настроек</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the settings?</source>
+        <translation>Вы уверены, что хотите сбросить настройки?</translation>
+    </message>
+</context>
+<context>
+    <name>DebugSettingsWidget</name>
+    <message>
+        <source>Debug settings</source>
+        <translation>Отладочные настройки</translation>
+    </message>
+    <message>
+        <source>Test server</source>
+        <translation>Тестовый сервер</translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation>MAC-адрес</translation>
+    </message>
+    <message>
+        <source>Reset MAC to default</source>
+        <translation>Сбросить MAC-адрес</translation>
+    </message>
+    <message>
+        <source>Reset to default</source>
+        <translation>Сбросить настройки</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Reset settings</source>
+        <translation>Сброс настроек</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the settings?</source>
+        <translation>Вы уверены, что хотите сбросить настройки?</translation>
+    </message>
+</context>
+<context>
+    <name>DeleteById</name>
+    <message>
+        <source>Delete by number</source>
+        <translation>Удаление по номеру</translation>
+    </message>
+    <message>
+        <source>Remove one radio device by number</source>
+        <translation>Удалить одно радиоустройство по номеру</translation>
+    </message>
+    <message>
+        <source>Remove group of radio devices</source>
+        <translation>Удалить группу</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>С</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>По</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Удалить</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceSettingsWidget</name>
+    <message>
+        <source>Enable low power mode</source>
+        <translation>Включить режим низкого энергопотребления</translation>
+    </message>
+    <message>
+        <source>Allow configuration with closed case</source>
+        <translation>Разрешить настройку с закрытым корпусом</translation>
+    </message>
+    <message>
+        <source>Send repeated alarms for same partition</source>
+        <translation>Отправлять повторные тревоги по разделу</translation>
+    </message>
+    <message>
+        <source>Send repeated alarms for same sensor</source>
+        <translation>Отправлять повторные тревоги по датчику</translation>
+    </message>
+    <message>
+        <source>Send repeated fire alarms for same partition</source>
+        <translation>Отправлять повторные пожарные тревоги по разделу</translation>
+    </message>
+    <message>
+        <source>Send repeated fire alarms for same sensor</source>
+        <translation>Отправлять повторные пожарные тревоги по датчику</translation>
+    </message>
+    <message>
+        <source>Send repeated event for every take on and take off</source>
+        <translation>Отправлять событие при каждом взятии и снятии</translation>
+    </message>
+    <message>
+        <source>Send repeated event for every take on and take off to outputs</source>
+        <translation>Передавать каждое взятие и снятие на выходы</translation>
+    </message>
+    <message>
+        <source>Reset to default</source>
+        <translation>Сбросить настройки</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Reset settings</source>
+        <translation>Сброс настроек</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the settings?</source>
+        <translation>Вы уверены, что хотите сбросить настройки?</translation>
+    </message>
+</context>
+<context>
     <name>DirectionSettings</name>
     <message>
-        <source>Direction %1</source>
-        <translation>Направление %1</translation>
+        <source>Direction #%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 directions updated from JSON</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DirectionSettingsWidget</name>
+    <message>
+        <source>Direction settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Direction name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished">Настройки</translation>
+    </message>
+    <message>
+        <source>Partitions and events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Main</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reserve 1</source>
+        <translation type="unfinished">Резерв 1</translation>
+    </message>
+    <message>
+        <source>Reserve 2</source>
+        <translation type="unfinished">Резерв 2</translation>
+    </message>
+    <message>
+        <source>Partitions</source>
+        <translation type="unfinished">Разделы</translation>
+    </message>
+    <message>
+        <source>Events that would be sent through this Notifier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished">Сохранить</translation>
+    </message>
+    <message>
+        <source>Reset to default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Partition events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sensor events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Out events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone number is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone number is empty. (Reserve %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings saving</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the settings?</source>
+        <translation type="unfinished">Вы уверены, что хотите сбросить настройки?</translation>
+    </message>
+    <message>
+        <source>Reset settings</source>
+        <translation type="unfinished">Сброс настроек</translation>
+    </message>
+    <message>
+        <source>Executive devices</source>
+        <translation type="unfinished">Исполнительные устройства</translation>
+    </message>
+</context>
+<context>
+    <name>DirectionsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Handled event:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset translations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Direction name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Main</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reserve 1</source>
+        <translation type="unfinished">Резерв 1</translation>
+    </message>
+    <message>
+        <source>Reserve 2</source>
+        <translation type="unfinished">Резерв 2</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Direction was modified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Direction &quot;%1&quot; was modified.
+Illegal settings can&apos;t be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Direction &quot;%1&quot; was modified.
+Do you want to save changes?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The phone number field is empty!
+Settings &quot;%1&quot; cannot be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All events have been sent. Waiting for new events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changing settings is only available when all sections are untaken</source>
+        <translation type="unfinished">Изменение настроек доступно, только когда все разделы сняты с охраны</translation>
+    </message>
+    <message>
+        <source>Do you really want to clear all tranlations?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation type="unfinished">Внимание</translation>
+    </message>
+</context>
+<context>
+    <name>EthernetSettings</name>
+    <message>
+        <source>The section &quot;%1&quot; is not an object; nothing is read from it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: &quot;%2&quot; is not an IPv6 address; &quot;::&quot; is stored instead</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EthernetSettingsWidget</name>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished">Сохранить</translation>
+    </message>
+    <message>
+        <source>Reset to default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation type="unfinished">MAC-адрес</translation>
+    </message>
+    <message>
+        <source>Changed to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Get verify code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device domain name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network connection channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation type="unfinished">Авто</translation>
+    </message>
+    <message>
+        <source>Ethernet</source>
+        <translation type="unfinished">Ethernet</translation>
+    </message>
+    <message>
+        <source>GPRS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The most important settings in the world</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished">Название</translation>
+    </message>
+    <message>
+        <source>The magic word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data saving mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation type="unfinished">Подключить</translation>
+    </message>
+    <message>
+        <source>Get settings automatically</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use as a server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manual setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IPv4 address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subnet mask</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default gateway</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preferred DNS server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alternative DNS server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Local IPv6 server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Global IPv6 server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preferred DNS IPv6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alternative DNS IPv6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote control needs the administrator&apos;s contact phone number. Please add it to the administrator&apos;s profile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished">Предупреждение</translation>
+    </message>
+    <message>
+        <source>The data is incorrect in this settings:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data is not correct</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A reboot is required to apply the settings. Do you want to reload?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings was modified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the settings?</source>
+        <translation type="unfinished">Вы уверены, что хотите сбросить настройки?</translation>
+    </message>
+    <message>
+        <source>Reset settings</source>
+        <translation type="unfinished">Сброс настроек</translation>
+    </message>
+    <message>
+        <source>Verify code</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -90,10 +1000,122 @@
     </message>
 </context>
 <context>
+    <name>GSMSettings</name>
+    <message>
+        <source>SIM %1 &quot;%2&quot;: the text is longer than %3 bytes and is not read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The section &quot;%1&quot; is not an object; nothing is read from it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;BalanceBelow&quot;: %1 is out of range; %2 is stored instead</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>GSMSettingsWidget</name>
     <message>
         <source>Save</source>
         <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Reset to default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enable GSM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enable GPRS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enable reserve SIM-card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redirect USSD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance notification threshold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enable Transmit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SIM %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disable PIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USSD for balance check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Advanced settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>APN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Username</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SIM %1: %2 (at most %3 bytes)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These texts are too long and nothing was saved:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished">Предупреждение</translation>
+    </message>
+    <message>
+        <source>Unable to save PIN with invalid value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings was changed</source>
+        <translation type="unfinished">Настройки были изменены</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the settings?</source>
+        <translation type="unfinished">Вы уверены, что хотите сбросить настройки?</translation>
+    </message>
+    <message>
+        <source>Reset settings</source>
+        <translation type="unfinished">Сброс настроек</translation>
+    </message>
+    <message>
+        <source>Enable PIN</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -107,12 +1129,72 @@
         <translation>Тестовое SMS</translation>
     </message>
     <message>
-        <source>GSM power</source>
-        <translation>Питание GSM</translation>
-    </message>
-    <message>
         <source>On</source>
         <translation>Включен</translation>
+    </message>
+    <message>
+        <source>GSM module status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IMEI:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SIM %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Operator:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network state:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GPRS state:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Signal level:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set active</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Request balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No signal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 dBm</source>
+        <translation type="unfinished">%1 дБм</translation>
+    </message>
+    <message>
+        <source>Expenses:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test SMS has been send.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -144,6 +1226,211 @@
     <message>
         <source>Product: %1</source>
         <translation>Продукт: %1</translation>
+    </message>
+</context>
+<context>
+    <name>IButtonAddDialog</name>
+    <message>
+        <source>Edit key %1 settings</source>
+        <translation>Изменение настроек ключа %1</translation>
+    </message>
+    <message>
+        <source>Input new key identificator:</source>
+        <translation>Новый идентификатор:</translation>
+    </message>
+    <message>
+        <source>Select new user:</source>
+        <translation>Новый пользователь:</translation>
+    </message>
+    <message>
+        <source>Input new access law:</source>
+        <translation>Новый закон доступа:</translation>
+    </message>
+    <message>
+        <source>Input new controlled partitions:</source>
+        <translation>Новые разделы:</translation>
+    </message>
+    <message>
+        <source>Not selected</source>
+        <translation>Не выбраны</translation>
+    </message>
+    <message>
+        <source>You can&apos;t create a key with ID 0.</source>
+        <translation>Нельзя создать ключ с идентификатором 0.</translation>
+    </message>
+    <message>
+        <source>A key with this name already exists.</source>
+        <translation>Ключ с таким идентификатором уже существует.</translation>
+    </message>
+    <message>
+        <source>Add new IButton</source>
+        <translation>Добавление ключа iButton</translation>
+    </message>
+    <message>
+        <source>Enter key identificator:</source>
+        <translation>Идентификатор ключа:</translation>
+    </message>
+    <message>
+        <source>Enter user:</source>
+        <translation>Пользователь:</translation>
+    </message>
+    <message>
+        <source>Enter access law:</source>
+        <translation>Закон доступа:</translation>
+    </message>
+    <message>
+        <source>Enter controlled partitions:</source>
+        <translation>Управляемые разделы:</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ок</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>IButtonConfig</name>
+    <message>
+        <source>Reset settings</source>
+        <translation>Сброс настроек</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the settings?</source>
+        <translation>Вы уверены, что хотите сбросить настройки?</translation>
+    </message>
+</context>
+<context>
+    <name>IButtonConfigWidget</name>
+    <message>
+        <source>Card reader LEDs</source>
+        <translation>Светодиоды считывателя</translation>
+    </message>
+    <message>
+        <source>1 LED, First touch - status, next - arm/disarm</source>
+        <translation>1 светодиод, первое касание - статус, следующие - взятие/снятие</translation>
+    </message>
+    <message>
+        <source>1 LED, First touch - status, second - arm/disarm</source>
+        <translation>1 светодиод, первое касание - статус, второе - взятие/снятие</translation>
+    </message>
+    <message>
+        <source>2 LED, First touch - status, next - arm/disarm</source>
+        <translation>2 светодиода, первое касание - статус, следующие - взятие/снятие</translation>
+    </message>
+    <message>
+        <source>2 LED, First touch - status, second - arm/disarm</source>
+        <translation>2 светодиода, первое касание - статус, второе - взятие/снятие</translation>
+    </message>
+    <message>
+        <source>2 LEDs, Show status always, on touch - arm/disarm</source>
+        <translation>2 светодиода, статус всегда, касание - взятие/снятие</translation>
+    </message>
+    <message>
+        <source>Card reader LED Mode</source>
+        <translation>Режим светодиода считывателя</translation>
+    </message>
+    <message>
+        <source>Invert card reader led</source>
+        <translation>Инверсия светодиода считывателя</translation>
+    </message>
+    <message>
+        <source>Partitions for displaying status</source>
+        <translation>Разделы для отображения статуса</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сбросить</translation>
+    </message>
+</context>
+<context>
+    <name>IButtonModel</name>
+    <message>
+        <source>No partitions</source>
+        <translation>Нет разделов</translation>
+    </message>
+    <message>
+        <source>Not set</source>
+        <translation>Не задан</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>Идентификатор</translation>
+    </message>
+    <message>
+        <source>Partitions</source>
+        <translation>Разделы</translation>
+    </message>
+    <message>
+        <source>Permissions</source>
+        <translation>Права</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Пользователь</translation>
+    </message>
+</context>
+<context>
+    <name>IButtonPartitionDelegate</name>
+    <message>
+        <source>No partitions</source>
+        <translation>Нет разделов</translation>
+    </message>
+</context>
+<context>
+    <name>IButtonPermissionDelegate</name>
+    <message>
+        <source>couldn&apos;t set combo box index</source>
+        <translation>не удалось выбрать элемент списка</translation>
+    </message>
+</context>
+<context>
+    <name>IButtonsWidget</name>
+    <message>
+        <source>Add via reader</source>
+        <translation>Добавить через считыватель</translation>
+    </message>
+    <message>
+        <source>Add manually</source>
+        <translation>Добавить вручную</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Changing settings is only available when all sections are untaken</source>
+        <translation>Изменение настроек доступно, только когда все разделы сняты с охраны</translation>
+    </message>
+    <message>
+        <source>You cannot create more than 64 keys.</source>
+        <translation>Нельзя создать больше 64 ключей.</translation>
+    </message>
+    <message>
+        <source>Failed to add a new key.</source>
+        <translation>Не удалось добавить новый ключ.</translation>
+    </message>
+    <message>
+        <source>To perform the actions you need to choose a key from the list.</source>
+        <translation>Для выполнения действия выберите ключ из списка.</translation>
+    </message>
+    <message>
+        <source>
+and %1 more keys.
+</source>
+        <translation>
+и ещё %1 ключей.
+</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete key(s): %1</source>
+        <translation>Вы уверены, что хотите удалить ключ(и): %1</translation>
     </message>
 </context>
 <context>
@@ -519,8 +1806,8 @@
         <translation>Передача события №%1 управляющему пользователю: %2 (попытка %3). %4</translation>
     </message>
     <message>
-        <source>Transmitting event #%1 using channel "%2" (direction: #%3, retry: %5). %4</source>
-        <translation>Передача события №%1 по каналу "%2" (направление: №%3, попытка: %5). %4</translation>
+        <source>Transmitting event #%1 using channel &quot;%2&quot; (direction: #%3, retry: %5). %4</source>
+        <translation>Передача события №%1 по каналу &quot;%2&quot; (направление: №%3, попытка: %5). %4</translation>
     </message>
     <message>
         <source>Ok</source>
@@ -539,7 +1826,7 @@
         <translation>Команда не поддерживается</translation>
     </message>
     <message>
-        <source>Command can't be executed</source>
+        <source>Command can&apos;t be executed</source>
         <translation>Команда не может быть выполнена</translation>
     </message>
     <message>
@@ -769,11 +2056,22 @@
     </message>
 </context>
 <context>
-    <name>JournalWidget</name>
+    <name>JournalInfoDialog</name>
     <message>
-        <source>Read all</source>
-        <translation>Прочитать все</translation>
+        <source>Close</source>
+        <translation>Закрыть</translation>
     </message>
+    <message>
+        <source>Copy to buffer</source>
+        <translation>Копировать в буфер</translation>
+    </message>
+    <message>
+        <source>Journal event</source>
+        <translation>Событие журнала</translation>
+    </message>
+</context>
+<context>
+    <name>JournalWidget</name>
     <message>
         <source>Case sensitivity</source>
         <translation>Учитывать регистр</translation>
@@ -853,6 +2151,50 @@
     <message>
         <source>Clear journal process.</source>
         <translation>Идёт очистка журнала.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;;&quot;%2&quot;;&quot;%3&quot;;&quot;%4&quot;;&quot;%5&quot;<byte value="xd"/>
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KPCountersValues</name>
+    <message>
+        <source>KP counters impulses</source>
+        <translation>Импульсы счётчиков КП</translation>
+    </message>
+    <message>
+        <source>Set KP counters impulses</source>
+        <translation>Показания счётчиков КП</translation>
+    </message>
+    <message>
+        <source>Counter 1 m³</source>
+        <translation>Счётчик 1, м³</translation>
+    </message>
+    <message>
+        <source>Counter 2 m³</source>
+        <translation>Счётчик 2, м³</translation>
+    </message>
+    <message>
+        <source>Set KP counters serial numbers</source>
+        <translation>Серийные номера счётчиков КП</translation>
+    </message>
+    <message>
+        <source>Counter 1</source>
+        <translation>Счётчик 1</translation>
+    </message>
+    <message>
+        <source>Counter 2</source>
+        <translation>Счётчик 2</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
     </message>
 </context>
 <context>
@@ -1070,6 +2412,77 @@
     <message>
         <source>You must select at least one administrator to apply the settings.</source>
         <translation>Для применения настроек необходимо выбрать хотя бы одного администратора.</translation>
+    </message>
+</context>
+<context>
+    <name>LedsSettingsWidget</name>
+    <message>
+        <source>Front panel LEDs</source>
+        <translation>Индикаторы передней панели</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Отключен</translation>
+    </message>
+    <message>
+        <source>Out1</source>
+        <translation>Выход 1</translation>
+    </message>
+    <message>
+        <source>Out2</source>
+        <translation>Выход 2</translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <translation>Работа</translation>
+    </message>
+    <message>
+        <source>Led %1</source>
+        <translation>Индикатор %1</translation>
+    </message>
+    <message>
+        <source>LED Mode</source>
+        <translation>Режим светодиодов</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Авто</translation>
+    </message>
+    <message>
+        <source>Global enable</source>
+        <translation>Включены все</translation>
+    </message>
+    <message>
+        <source>Global disable</source>
+        <translation>Отключены все</translation>
+    </message>
+    <message>
+        <source>Alarm sensors led mode:</source>
+        <translation>Светодиоды охранных датчиков:</translation>
+    </message>
+    <message>
+        <source>Fire sensors led mode:</source>
+        <translation>Светодиоды пожарных датчиков:</translation>
+    </message>
+    <message>
+        <source>Technology sensors led mode:</source>
+        <translation>Светодиоды технологических датчиков:</translation>
+    </message>
+    <message>
+        <source>Reset to default</source>
+        <translation>Сбросить настройки</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Reset settings</source>
+        <translation>Сброс настроек</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the settings?</source>
+        <translation>Вы уверены, что хотите сбросить настройки?</translation>
     </message>
 </context>
 <context>
@@ -1649,6 +3062,33 @@
     </message>
 </context>
 <context>
+    <name>MaskEditWidget</name>
+    <message>
+        <source>Time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End state</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modulation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mask:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Raw data:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MessageBoxU</name>
     <message>
         <source>Warning</source>
@@ -1662,17 +3102,35 @@
         <source>Error</source>
         <translation>Ошибка</translation>
     </message>
+</context>
+<context>
+    <name>NetworkManager</name>
     <message>
-        <source>Attention</source>
-        <translation>Внимание</translation>
+        <source>Reply is too large</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ObjectSettings</name>
+    <message>
+        <source>Since one of the sensors has power-saving mode enabled, the minimum arm delay should be equal to the sensor polling period. The value has been increased to %1 seconds.</source>
+        <translation>Так как у одного из датчиков включён режим энергосбережения, минимальная задержка взятия должна быть равна периоду опроса датчиков. Значение увеличено до %1 секунд.</translation>
+    </message>
+    <message>
+        <source>Object</source>
+        <translation>Объект</translation>
+    </message>
+    <message>
+        <source>Reset settings</source>
+        <translation>Сброс настроек</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the settings?</source>
+        <translation>Вы уверены, что хотите сбросить настройки?</translation>
     </message>
 </context>
 <context>
     <name>ObjectSettingsWidget</name>
-    <message>
-        <source> sec</source>
-        <translation> с</translation>
-    </message>
     <message>
         <source>Reset to default</source>
         <translation>Сбросить настройки</translation>
@@ -1731,22 +3189,670 @@
     </message>
 </context>
 <context>
+    <name>OnlineUpdateSetup</name>
+    <message>
+        <source>Defaultp proxy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Socks5 proxy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No proxy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Http proxy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Http caching proxy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FtpCaching proxy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Online update setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Proxy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Host name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation type="unfinished">Пароль:</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the settings?</source>
+        <translation type="unfinished">Вы уверены, что хотите сбросить настройки?</translation>
+    </message>
+    <message>
+        <source>Reset settings</source>
+        <translation type="unfinished">Сброс настроек</translation>
+    </message>
+</context>
+<context>
     <name>OnlineUpdateWidget</name>
     <message>
-        <source>Update firmware</source>
-        <translation>Обновить прошивку</translation>
+        <source>Proxy ON</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Update boot loader</source>
-        <translation>Обновление загрузчика</translation>
+        <source>No proxy</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Update radio</source>
-        <translation>Обновление радиомодуля</translation>
+        <source>Request completed</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Update radio device</source>
-        <translation>Обновить радиоустройство</translation>
+        <source>Reply not running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reply recieved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 firmwares found in online</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware request completed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: hw: %2, fw: %3 (%4 %5)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SSL error: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reply parsing error: NOT_DOCUMENT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reply parsing error: NOT_ARRAY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reply parsing error: NO_FIRMWARES</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reply error: ERROR_OCURRED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parsing error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished">%1: %2</translation>
+    </message>
+    <message>
+        <source>Failed to open file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File downloaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File loading...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 firmwares downloaded from online service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to read dmia file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Proxy installed. Try again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fw %1.%2 (%3 %4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hw %1.%2, </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown execution.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished">Предупреждение</translation>
+    </message>
+    <message>
+        <source>Core: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radio: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bootloader: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flash: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Web: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Core</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation type="unfinished">Радио</translation>
+    </message>
+    <message>
+        <source>Web</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Core base</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radio base</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bootloader</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware not loaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>base</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korvel LTE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korvel GSM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version: &lt;b&gt;%1.%2&lt;/b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Execution: &lt;b&gt;%1&lt;/b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modification: &lt;b&gt;%1&lt;/b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Will be updated %1 with address: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Will be updated: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current firmware not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flash erase failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Code: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flash erasing complete successfully</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please wait. Uploading firmware file to device...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uploading firmware to Korvel-GSM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware uploaded. Ready to update sensors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please wait. Updating core.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Core software updating</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please wait. Updating radio...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please wait. Updating bootloader...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Web updating</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware updated.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Updating interrupted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 updating</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Progress: %1%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update completed successfully</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error occurred: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished">Ошибка</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation type="unfinished">Устройство</translation>
+    </message>
+    <message>
+        <source>hw</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fw</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation type="unfinished">Состояние</translation>
+    </message>
+    <message>
+        <source>Loaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished">Тип</translation>
+    </message>
+    <message>
+        <source>Current version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Build</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial number: &lt;b&gt;%1&lt;/b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changing settings is only available when all sections are untaken</source>
+        <translation type="unfinished">Изменение настроек доступно, только когда все разделы сняты с охраны</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation type="unfinished">Подключено</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please, select firmware file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 firmwares loaded from file</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OutSettingsWidget</name>
+    <message>
+        <source>Output settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished">Название:</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished">Сохранить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Отмена</translation>
+    </message>
+    <message>
+        <source>The output name is too long: at most %1 bytes in UTF-8 fit. Nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished">Предупреждение</translation>
+    </message>
+</context>
+<context>
+    <name>OutputGroupsSettings</name>
+    <message>
+        <source>Reset settings</source>
+        <translation>Сброс настроек</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the settings?</source>
+        <translation>Вы уверены, что хотите сбросить настройки?</translation>
+    </message>
+</context>
+<context>
+    <name>OutputGroupsSettingsWidget</name>
+    <message>
+        <source>Output groups names</source>
+        <translation>Названия групп выходов</translation>
+    </message>
+    <message>
+        <source>Output group</source>
+        <translation>Группа выходов</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Group %1</source>
+        <translation>Группа %1</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Неизвестно</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Подтвердить</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сбросить</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Включена</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Отключена</translation>
+    </message>
+    <message>
+        <source>Names saved</source>
+        <translation>Названия сохранены</translation>
+    </message>
+</context>
+<context>
+    <name>OutputSettingsWidget</name>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standard control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ext control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temp control</source>
+        <translation type="unfinished">Управление по температуре</translation>
+    </message>
+    <message>
+        <source>Humidity control</source>
+        <translation type="unfinished">Управление по влажности</translation>
+    </message>
+    <message>
+        <source>CO control</source>
+        <translation type="unfinished">Управление по CO</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation type="unfinished">Режим:</translation>
+    </message>
+    <message>
+        <source>Log events to journal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Presets (Output control tactics)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default tactic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lamp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Battery lamp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Siren</source>
+        <translation type="unfinished">Сирена</translation>
+    </message>
+    <message>
+        <source>Discrete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tactic is not defined</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished">Предупреждение</translation>
+    </message>
+</context>
+<context>
+    <name>OutputSettingsWidgetControlled</name>
+    <message>
+        <source>Enable mask</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disable mask</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Out group number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Allow SMS and WEB control </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Allow call control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Allow keychain control</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OutputSettingsWidgetEvents</name>
+    <message>
+        <source>Partitions:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not taken</source>
+        <translation type="unfinished">Невзятие</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leak</source>
+        <translation type="unfinished">Протечка</translation>
+    </message>
+</context>
+<context>
+    <name>OutputSettingsWidgetGeneral</name>
+    <message>
+        <source>Time and volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invert control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feedback sensor:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reference value:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hysteresis:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feedback value:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korvel GSM R int sens</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please connect Pellan to the system</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1772,7 +3878,7 @@
         <translation>Подключение устройства</translation>
     </message>
     <message>
-        <source>The device is already connected. You can't connect to the device twice.</source>
+        <source>The device is already connected. You can&apos;t connect to the device twice.</source>
         <translation>Устройство уже подключено. Нельзя подключиться к устройству дважды.</translation>
     </message>
     <message>
@@ -1854,8 +3960,8 @@
         <translation>Загрузка конфигурации</translation>
     </message>
     <message>
-        <source>&lt;p&gt;The selected configuration file has an outdated format and cannot be opened. To view the configuration from this file, install the configurator version 1.03.4167.&lt;/p&gt;&lt;p&gt;The configurator version 1.03.4167 can be downloaded from the &lt;a href="https://ardanet.example/downloads"&gt;manufacturer's website&lt;/a&gt;.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Выбранный файл конфигурации имеет устаревший формат и не может быть открыт. Для просмотра конфигурации из этого файла установите конфигуратор версии 1.03.4167.&lt;/p&gt;&lt;p&gt;Конфигуратор версии 1.03.4167 можно скачать на &lt;a href="https://ardanet.example/downloads"&gt;сайте производителя&lt;/a&gt;.&lt;/p&gt;</translation>
+        <source>&lt;p&gt;The selected configuration file has an outdated format and cannot be opened. To view the configuration from this file, install the configurator version 1.03.4167.&lt;/p&gt;&lt;p&gt;The configurator version 1.03.4167 can be downloaded from the &lt;a href=&quot;https://ardanet.example/downloads&quot;&gt;manufacturer&apos;s website&lt;/a&gt;.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Выбранный файл конфигурации имеет устаревший формат и не может быть открыт. Для просмотра конфигурации из этого файла установите конфигуратор версии 1.03.4167.&lt;/p&gt;&lt;p&gt;Конфигуратор версии 1.03.4167 можно скачать на &lt;a href=&quot;https://ardanet.example/downloads&quot;&gt;сайте производителя&lt;/a&gt;.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Viewing cofiguration file</source>
@@ -1909,6 +4015,20 @@
         <source>Not selected</source>
         <translation>Не выбрано</translation>
     </message>
+    <message>
+        <source>%1: the device refused it.
+%2</source>
+        <translation>%1: прибор отклонил изменение.
+%2</translation>
+    </message>
+    <message>
+        <source>The device did not take the whole configuration. It was not restarted; check the settings after the next login.
+
+%1</source>
+        <translation>Прибор принял конфигурацию не полностью. Он не был перезапущен; проверьте настройки после следующего входа.
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>Partition</name>
@@ -1927,13 +4047,6 @@
     <message>
         <source>Halvor devices</source>
         <translation>Устройства Halvor</translation>
-    </message>
-</context>
-<context>
-    <name>PartitionCommandLinkButton</name>
-    <message>
-        <source>Partition</source>
-        <translation>Раздел</translation>
     </message>
 </context>
 <context>
@@ -1960,11 +4073,41 @@
     </message>
 </context>
 <context>
-    <name>PartitionWidget</name>
+    <name>PartitionSelectionWidget</name>
     <message>
-        <source>Allow adding devices</source>
-        <translation>Разрешить добавление устройств</translation>
+        <source>Control partitions:</source>
+        <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Partition %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PartitionStatus</name>
+    <message>
+        <source>Lock</source>
+        <translation>Взять</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Снять</translation>
+    </message>
+    <message>
+        <source>User information not ready</source>
+        <translation>Информация о пользователях не готова</translation>
+    </message>
+    <message>
+        <source>Warning!</source>
+        <translation>Внимание!</translation>
+    </message>
+</context>
+<context>
+    <name>PartitionWidget</name>
     <message>
         <source>By id</source>
         <translation>По номеру</translation>
@@ -2038,7 +4181,7 @@
         <translation>Изменена задержка взятия</translation>
     </message>
     <message>
-        <source>Illegal partition name can't be saved.</source>
+        <source>Illegal partition name can&apos;t be saved.</source>
         <translation>Недопустимое имя раздела нельзя сохранить.</translation>
     </message>
     <message>
@@ -2094,8 +4237,8 @@
         <translation>Добавление исполнительных устройств</translation>
     </message>
     <message>
-        <source>Unknown partition number. Number will be set to "1"</source>
-        <translation>Неизвестный номер раздела. Будет установлен номер "1"</translation>
+        <source>Unknown partition number. Number will be set to &quot;1&quot;</source>
+        <translation>Неизвестный номер раздела. Будет установлен номер &quot;1&quot;</translation>
     </message>
     <message>
         <source>Partition changing</source>
@@ -2108,6 +4251,421 @@
     <message>
         <source>Sensor delete</source>
         <translation>Удаление устройств</translation>
+    </message>
+</context>
+<context>
+    <name>PartitionsStatusWidget</name>
+    <message>
+        <source>Partitions</source>
+        <translation>Разделы</translation>
+    </message>
+</context>
+<context>
+    <name>PendingWrites</name>
+    <message>
+        <source>Reset to defaults</source>
+        <translation>Сброс настроек</translation>
+    </message>
+    <message>
+        <source>Arming the partition</source>
+        <translation>Постановка раздела на охрану</translation>
+    </message>
+    <message>
+        <source>Disarming the partition</source>
+        <translation>Снятие раздела с охраны</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Дата и время</translation>
+    </message>
+    <message>
+        <source>Radio device</source>
+        <translation>Радиоустройство</translation>
+    </message>
+    <message>
+        <source>Partition</source>
+        <translation>Раздел</translation>
+    </message>
+    <message>
+        <source>Local output</source>
+        <translation>Локальный выход</translation>
+    </message>
+    <message>
+        <source>iButton key</source>
+        <translation>Ключ iButton</translation>
+    </message>
+    <message>
+        <source>Beeper settings</source>
+        <translation>Настройки зуммера</translation>
+    </message>
+    <message>
+        <source>LED settings</source>
+        <translation>Настройки светодиодов</translation>
+    </message>
+    <message>
+        <source>Object settings</source>
+        <translation>Настройки объекта</translation>
+    </message>
+    <message>
+        <source>Device settings</source>
+        <translation>Настройки прибора</translation>
+    </message>
+    <message>
+        <source>Wireless settings</source>
+        <translation>Настройки радиоканала</translation>
+    </message>
+    <message>
+        <source>Wired loop</source>
+        <translation>Шлейф</translation>
+    </message>
+    <message>
+        <source>GSM settings</source>
+        <translation>Настройки GSM</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Пользователь</translation>
+    </message>
+    <message>
+        <source>iButton indication settings</source>
+        <translation>Настройки индикации iButton</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Направление</translation>
+    </message>
+    <message>
+        <source>Ethernet settings</source>
+        <translation>Настройки Ethernet</translation>
+    </message>
+    <message>
+        <source>Debug settings</source>
+        <translation>Настройки отладки</translation>
+    </message>
+    <message>
+        <source>Output group</source>
+        <translation>Группа выходов</translation>
+    </message>
+    <message>
+        <source>Halvor device</source>
+        <translation>Устройство Halvor</translation>
+    </message>
+    <message>
+        <source>Deleting the iButton key</source>
+        <translation>Удаление ключа iButton</translation>
+    </message>
+    <message>
+        <source>Deleting the radio device</source>
+        <translation>Удаление радиоустройства</translation>
+    </message>
+    <message>
+        <source>Deleting the user</source>
+        <translation>Удаление пользователя</translation>
+    </message>
+    <message>
+        <source>Deleting the direction</source>
+        <translation>Удаление направления</translation>
+    </message>
+    <message>
+        <source>Operation 0x%1</source>
+        <translation>Операция 0x%1</translation>
+    </message>
+</context>
+<context>
+    <name>PowerStatusWidgetIsp0</name>
+    <message>
+        <source>Power status</source>
+        <translation>Состояние питания</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Аккумулятор</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Состояние:</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation>Уровень:</translation>
+    </message>
+    <message>
+        <source>Current:</source>
+        <translation>Ток:</translation>
+    </message>
+    <message>
+        <source>0 A</source>
+        <translation>0 А</translation>
+    </message>
+    <message>
+        <source>Resistance:</source>
+        <translation>Сопротивление:</translation>
+    </message>
+    <message>
+        <source>0 Ohm</source>
+        <translation>0 Ом</translation>
+    </message>
+    <message>
+        <source>Voltage:</source>
+        <translation>Напряжение:</translation>
+    </message>
+    <message>
+        <source>0 V</source>
+        <translation>0 В</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>Сеть</translation>
+    </message>
+    <message>
+        <source>Power supply</source>
+        <translation>Источник питания</translation>
+    </message>
+    <message>
+        <source>Device status</source>
+        <translation>Состояние прибора</translation>
+    </message>
+    <message>
+        <source>Temperature:</source>
+        <translation>Температура:</translation>
+    </message>
+    <message>
+        <source>0 C</source>
+        <translation>0 C</translation>
+    </message>
+    <message>
+        <source>Case:</source>
+        <translation>Корпус:</translation>
+    </message>
+    <message>
+        <source>Time synchronized:</source>
+        <translation>Время синхронизировано:</translation>
+    </message>
+    <message>
+        <source>Cloud server:</source>
+        <translation>Облачный сервер:</translation>
+    </message>
+    <message>
+        <source>Ethernet connection:</source>
+        <translation>Подключение Ethernet:</translation>
+    </message>
+    <message>
+        <source>Serial number:</source>
+        <translation>Серийный номер:</translation>
+    </message>
+    <message>
+        <source>%1 mA</source>
+        <translation>%1 мА</translation>
+    </message>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 В</translation>
+    </message>
+    <message>
+        <source>%1 mOhm</source>
+        <translation>%1 мОм</translation>
+    </message>
+    <message>
+        <source>Invalid</source>
+        <translation>Недостоверно</translation>
+    </message>
+    <message>
+        <source>Opened</source>
+        <translation>Открыт</translation>
+    </message>
+    <message>
+        <source>Closed</source>
+        <translation>Закрыт</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Подключено</translation>
+    </message>
+    <message>
+        <source>Unconnected</source>
+        <translation>Не подключено</translation>
+    </message>
+    <message>
+        <source>Unconnected in the device settings</source>
+        <translation>Отключено в настройках прибора</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Неизвестно</translation>
+    </message>
+</context>
+<context>
+    <name>PowerStatusWidgetIsp1</name>
+    <message>
+        <source>Power status</source>
+        <translation>Состояние питания</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Аккумулятор</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Состояние:</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation>Уровень:</translation>
+    </message>
+    <message>
+        <source>Unbalance:</source>
+        <translation>Разбаланс:</translation>
+    </message>
+    <message>
+        <source>Resistance:</source>
+        <translation>Сопротивление:</translation>
+    </message>
+    <message>
+        <source>0 Ohm</source>
+        <translation>0 Ом</translation>
+    </message>
+    <message>
+        <source>Current:</source>
+        <translation>Ток:</translation>
+    </message>
+    <message>
+        <source>0 A</source>
+        <translation>0 А</translation>
+    </message>
+    <message>
+        <source>Voltage:</source>
+        <translation>Напряжение:</translation>
+    </message>
+    <message>
+        <source>0 V</source>
+        <translation>0 В</translation>
+    </message>
+    <message>
+        <source>External Battery</source>
+        <translation>Внешний аккумулятор</translation>
+    </message>
+    <message>
+        <source>External Power</source>
+        <translation>Внешнее питание</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Прочее</translation>
+    </message>
+    <message>
+        <source>Temperature:</source>
+        <translation>Температура:</translation>
+    </message>
+    <message>
+        <source>0 C</source>
+        <translation>0 C</translation>
+    </message>
+    <message>
+        <source>Time synchronized:</source>
+        <translation>Время синхронизировано:</translation>
+    </message>
+    <message>
+        <source>%1 mA</source>
+        <translation>%1 мА</translation>
+    </message>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 В</translation>
+    </message>
+    <message>
+        <source>%1 mOhm</source>
+        <translation>%1 мОм</translation>
+    </message>
+    <message>
+        <source>Invalid</source>
+        <translation>Недостоверно</translation>
+    </message>
+</context>
+<context>
+    <name>PowerStatusWidgetIsp2</name>
+    <message>
+        <source>Power status</source>
+        <translation>Состояние питания</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Аккумулятор</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Состояние:</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation>Уровень:</translation>
+    </message>
+    <message>
+        <source>Unbalance:</source>
+        <translation>Разбаланс:</translation>
+    </message>
+    <message>
+        <source>0 V</source>
+        <translation>0 В</translation>
+    </message>
+    <message>
+        <source>Battery 1</source>
+        <translation>Батарея 1</translation>
+    </message>
+    <message>
+        <source>Resistance:</source>
+        <translation>Сопротивление:</translation>
+    </message>
+    <message>
+        <source>0 Ohm</source>
+        <translation>0 Ом</translation>
+    </message>
+    <message>
+        <source>Charge level:</source>
+        <translation>Уровень заряда:</translation>
+    </message>
+    <message>
+        <source>Voltage:</source>
+        <translation>Напряжение:</translation>
+    </message>
+    <message>
+        <source>Battery 2</source>
+        <translation>Батарея 2</translation>
+    </message>
+    <message>
+        <source>Power supply</source>
+        <translation>Источник питания</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Прочее</translation>
+    </message>
+    <message>
+        <source>Temperature:</source>
+        <translation>Температура:</translation>
+    </message>
+    <message>
+        <source>0 C</source>
+        <translation>0 C</translation>
+    </message>
+    <message>
+        <source>Time synchronized:</source>
+        <translation>Время синхронизировано:</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 В</translation>
+    </message>
+    <message>
+        <source>%1 mOhm</source>
+        <translation>%1 мОм</translation>
+    </message>
+    <message>
+        <source>Invalid</source>
+        <translation>Недостоверно</translation>
     </message>
 </context>
 <context>
@@ -2201,14 +4759,6 @@
         <translation>Неизвестная ошибка 0x%1</translation>
     </message>
     <message>
-        <source>Error writing partition settings</source>
-        <translation>Ошибка записи настроек раздела</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Ошибка</translation>
-    </message>
-    <message>
         <source>Error fw update</source>
         <translation>Ошибка обновления прошивки</translation>
     </message>
@@ -2257,6 +4807,74 @@
     <message>
         <source>COP</source>
         <translation>Под принуждением</translation>
+    </message>
+    <message>
+        <source>No carrier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Searching</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network registration denied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No SIM-card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Roaming</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished">Неизвестно</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation type="unfinished">Подключено</translation>
+    </message>
+    <message>
+        <source>Connecting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connection denied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(GSM)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(GPRS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(EDGE)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(3G)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(LTE)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(Unknown)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2385,7 +5003,7 @@
         <translation>Сжатая рука</translation>
     </message>
     <message>
-        <source>What's This</source>
+        <source>What&apos;s This</source>
         <translation>Что это</translation>
     </message>
     <message>
@@ -2617,6 +5235,21 @@
     </message>
 </context>
 <context>
+    <name>RealTime22bViewForm</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Значение</translation>
+    </message>
+</context>
+<context>
     <name>SelectKorvel</name>
     <message>
         <source>Multiple devices detected</source>
@@ -2637,6 +5270,60 @@
     <message>
         <source>%1, serial = %2</source>
         <translation>%1, серийный номер = %2</translation>
+    </message>
+</context>
+<context>
+    <name>SelectRetranslator</name>
+    <message>
+        <source>Set retranslator for device</source>
+        <translation>Выбор ретранслятора устройства</translation>
+    </message>
+    <message>
+        <source>Select a repeater from the list</source>
+        <translation>Выберите ретранслятор из списка</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Reset priority</source>
+        <translation>Сбросить приоритет</translation>
+    </message>
+    <message>
+        <source>0. Korvel GSMR</source>
+        <translation>0. Korvel GSMR</translation>
+    </message>
+</context>
+<context>
+    <name>SendSMSDialog</name>
+    <message>
+        <source>Phone number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum message length reached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid phone number.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3121,106 +5808,13 @@ Do you really want to enable energy saving mode?
         <translation>Максимальная</translation>
     </message>
     <message>
-        <source>Not active</source>
-        <translation>Не активен</translation>
-    </message>
-    <message>
-        <source>Short circuit</source>
-        <translation>Короткое замыкание</translation>
-    </message>
-    <message>
-        <source>Small resistance</source>
-        <translation>Малое сопротивление</translation>
-    </message>
-    <message>
         <source>Normal</source>
         <comment>smk</comment>
         <translation>Норма</translation>
     </message>
     <message>
-        <source>High resistnace</source>
-        <translation>Большое сопротивление</translation>
-    </message>
-    <message>
-        <source>Break cable</source>
-        <translation>Обрыв</translation>
-    </message>
-    <message>
-        <source>Unknown</source>
-        <comment>RM_kc</comment>
-        <translation>Неизвестно</translation>
-    </message>
-    <message>
-        <source>Executive devices</source>
-        <translation>Исполнительные устройства</translation>
-    </message>
-    <message>
-        <source>SecurityZoneType</source>
-        <translation>Охранная</translation>
-    </message>
-    <message>
-        <source>AlarmingZoneType</source>
-        <translation>Тревожная</translation>
-    </message>
-    <message>
-        <source>EnterZoneType</source>
-        <translation>Входная</translation>
-    </message>
-    <message>
-        <source>FireZoneType</source>
-        <translation>Пожарная</translation>
-    </message>
-    <message>
-        <source>WaterLeakage</source>
-        <translation>Протечка</translation>
-    </message>
-    <message>
         <source>Disable</source>
         <translation>Отключен</translation>
-    </message>
-    <message>
-        <source>Standard Events Handle</source>
-        <translation>Обработка стандартных событий</translation>
-    </message>
-    <message>
-        <source>Ext Control</source>
-        <translation>Внешнее управление</translation>
-    </message>
-    <message>
-        <source>Temp Control</source>
-        <translation>Управление по температуре</translation>
-    </message>
-    <message>
-        <source>Humidity Control</source>
-        <translation>Управление по влажности</translation>
-    </message>
-    <message>
-        <source>CO Control</source>
-        <translation>Управление по CO</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Нет</translation>
-    </message>
-    <message>
-        <source>Low res</source>
-        <translation>Низкое сопр.</translation>
-    </message>
-    <message>
-        <source>High res</source>
-        <translation>Высокое сопр.</translation>
-    </message>
-    <message>
-        <source>Open circuit</source>
-        <translation>Обрыв</translation>
-    </message>
-    <message>
-        <source>Closed</source>
-        <translation>Замкнут</translation>
-    </message>
-    <message>
-        <source>Unclosed</source>
-        <translation>Разомкнут</translation>
     </message>
     <message>
         <source>1 l/pulse</source>
@@ -3239,40 +5833,8 @@ Do you really want to enable energy saving mode?
         <translation>1000 л/имп</translation>
     </message>
     <message>
-        <source>Input 1 (Disabled)</source>
-        <translation>Вход 1 (отключён)</translation>
-    </message>
-    <message>
-        <source>Input 1 (Low frequency)</source>
-        <translation>Вход 1 (низкочастотный)</translation>
-    </message>
-    <message>
-        <source>Input 2 (Disabled)</source>
-        <translation>Вход 2 (отключён)</translation>
-    </message>
-    <message>
-        <source>Input 2 (Low frequency)</source>
-        <translation>Вход 2 (низкочастотный)</translation>
-    </message>
-    <message>
-        <source>High frequency counter</source>
-        <translation>Высокочастотный счётчик</translation>
-    </message>
-    <message>
-        <source>pulses</source>
-        <translation>имп.</translation>
-    </message>
-    <message>
-        <source>Water leakage sensor</source>
-        <translation>Датчик протечки</translation>
-    </message>
-    <message>
         <source>Water leakage</source>
         <translation>Протечка</translation>
-    </message>
-    <message>
-        <source>No water leakage</source>
-        <translation>Нет протечки</translation>
     </message>
     <message>
         <source>Low frequency (water meters)</source>
@@ -3395,30 +5957,6 @@ Do you really want to enable energy saving mode?
         <translation>Счётчик воды</translation>
     </message>
     <message>
-        <source>0 V</source>
-        <translation>0 В</translation>
-    </message>
-    <message>
-        <source>ShortCircuit</source>
-        <translation>Короткое замыкание</translation>
-    </message>
-    <message>
-        <source>LowResistanceNamur</source>
-        <translation>Низкое сопротивление NAMUR</translation>
-    </message>
-    <message>
-        <source>HighResistanceNamur</source>
-        <translation>Высокое сопротивление NAMUR</translation>
-    </message>
-    <message>
-        <source>BreakCircuit</source>
-        <translation>Обрыв</translation>
-    </message>
-    <message>
-        <source>Temporary disable</source>
-        <translation>Временно отключить</translation>
-    </message>
-    <message>
         <source>External voltage</source>
         <translation>Внешнее напряжение</translation>
     </message>
@@ -3491,7 +6029,7 @@ Do you really want to enable energy saving mode?
         <translation>Изменение настройки</translation>
     </message>
     <message>
-        <source>The counter's values will be reset.</source>
+        <source>The counter&apos;s values will be reset.</source>
         <translation>Показания счётчиков будут сброшены.</translation>
     </message>
     <message>
@@ -3637,34 +6175,9 @@ Do you really want to enable energy saving mode?
         <translation>Обрыв</translation>
     </message>
     <message>
-        <source>Enable</source>
-        <comment>KP</comment>
-        <translation>Включить</translation>
-    </message>
-    <message>
         <source>Sensors</source>
         <comment>KP</comment>
         <translation>Датчики</translation>
-    </message>
-    <message>
-        <source>Enable</source>
-        <comment>kp</comment>
-        <translation>Включить</translation>
-    </message>
-    <message>
-        <source>Disable</source>
-        <comment>kp</comment>
-        <translation>Отключить</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <comment>KPButtons</comment>
-        <translation>Открыть</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <comment>KPButtons</comment>
-        <translation>Закрыть</translation>
     </message>
     <message>
         <source>Disable alarm</source>
@@ -3680,56 +6193,6 @@ Do you really want to enable energy saving mode?
         <source>Enable</source>
         <comment>LoopBreakControl</comment>
         <translation>Включен</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <comment>KPValveState</comment>
-        <translation>Нет</translation>
-    </message>
-    <message>
-        <source>Closed</source>
-        <comment>KPValveState</comment>
-        <translation>Закрыт</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <comment>KPValveState</comment>
-        <translation>Открыт</translation>
-    </message>
-    <message>
-        <source>Closing</source>
-        <comment>KPValveState</comment>
-        <translation>Закрывается</translation>
-    </message>
-    <message>
-        <source>Opening</source>
-        <comment>KPValveState</comment>
-        <translation>Открывается</translation>
-    </message>
-    <message>
-        <source>BreakOnOpening</source>
-        <comment>KPValveState</comment>
-        <translation>Обрыв при открытии</translation>
-    </message>
-    <message>
-        <source>BreakOnClosing</source>
-        <comment>KPValveState</comment>
-        <translation>Обрыв при закрытии</translation>
-    </message>
-    <message>
-        <source>JammingOnOpening</source>
-        <comment>KPValveState</comment>
-        <translation>Заклинивание при открытии</translation>
-    </message>
-    <message>
-        <source>JammingOnClosing</source>
-        <comment>KPValveState</comment>
-        <translation>Заклинивание при закрытии</translation>
-    </message>
-    <message>
-        <source>Disable</source>
-        <comment>KPValveState</comment>
-        <translation>Отключен</translation>
     </message>
     <message>
         <source> Acoustic state</source>
@@ -4449,6 +6912,321 @@ Do you really want to enable energy saving mode?
         <source>test mode switch</source>
         <translation>Режим теста</translation>
     </message>
+    <message>
+        <source>Not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Low voltage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Norm voltage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Charging norm voltage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power undefined</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power norm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power low</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power high</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unsupported</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unsupported</source>
+        <comment>RM</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power battery</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power external</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Global</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation type="unfinished">Охранная</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation type="unfinished">Входная</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation type="unfinished">Протечка воды</translation>
+    </message>
+</context>
+<context>
+    <name>SensorASRSettingsWidget</name>
+    <message>
+        <source>%1 l/pulse</source>
+        <translation>%1 л/имп</translation>
+    </message>
+    <message>
+        <source>1 l/pulse</source>
+        <translation>1 л/имп</translation>
+    </message>
+    <message>
+        <source>10 l/pulse</source>
+        <translation>10 л/имп</translation>
+    </message>
+    <message>
+        <source>100 l/pulse</source>
+        <translation>100 л/имп</translation>
+    </message>
+    <message>
+        <source>1000 l/pulse</source>
+        <translation>1000 л/имп</translation>
+    </message>
+    <message>
+        <source>300 pph</source>
+        <translation>300 имп/ч</translation>
+    </message>
+    <message>
+        <source>3000 pph</source>
+        <translation>3000 имп/ч</translation>
+    </message>
+    <message>
+        <source>500 pph</source>
+        <translation>500 имп/ч</translation>
+    </message>
+    <message>
+        <source>5000 pph</source>
+        <translation>5000 имп/ч</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>High frequency pulse price</source>
+        <translation>Цена импульса высокочастотного входа</translation>
+    </message>
+    <message>
+        <source>High frequency</source>
+        <translation>Высокочастотный</translation>
+    </message>
+    <message>
+        <source>Low frequency (water meters)</source>
+        <translation>Низкочастотный (счётчики воды)</translation>
+    </message>
+    <message>
+        <source>Low frequency meter and leak detector</source>
+        <translation>Низкочастотный счётчик и датчик протечки</translation>
+    </message>
+    <message>
+        <source>Measure frequency:</source>
+        <translation>Частота измерения:</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Режим:</translation>
+    </message>
+    <message>
+        <source>NAMUR</source>
+        <translation>NAMUR</translation>
+    </message>
+    <message>
+        <source>Not available</source>
+        <translation>Недоступно</translation>
+    </message>
+    <message>
+        <source>Relay</source>
+        <translation>Реле</translation>
+    </message>
+    <message>
+        <source>Water sensor 1 liter per impulse:</source>
+        <translation>Литров на импульс счётчика 1:</translation>
+    </message>
+    <message>
+        <source>Water sensor 1 type:</source>
+        <translation>Тип выхода счётчика 1:</translation>
+    </message>
+    <message>
+        <source>Water sensor 2 liter per impulse:</source>
+        <translation>Литров на импульс счётчика 2:</translation>
+    </message>
+    <message>
+        <source>Water sensor 2 type:</source>
+        <translation>Тип выхода счётчика 2:</translation>
+    </message>
+</context>
+<context>
+    <name>SensorDipSettingsWidget</name>
+    <message>
+        <source>Case open check</source>
+        <translation>Контроль вскрытия корпуса</translation>
+    </message>
+</context>
+<context>
+    <name>SensorDraskSettingsWidget</name>
+    <message>
+        <source>Far zone</source>
+        <translation>Дальняя зона</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Высокая</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Низкая</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Максимальная</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Минимальная</translation>
+    </message>
+    <message>
+        <source>Near zone</source>
+        <translation>Ближняя зона</translation>
+    </message>
+    <message>
+        <source>Powersave mode</source>
+        <translation>Режим энергосбережения</translation>
+    </message>
+    <message>
+        <source>Test mode</source>
+        <translation>Тестовый режим</translation>
+    </message>
+</context>
+<context>
+    <name>SensorFlarexSettingsWidget</name>
+    <message>
+        <source>Fast (&gt; 5 s)</source>
+        <translation>Быстро (&gt; 5 с)</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Long (&lt; 25m)</source>
+        <translation>Дальняя (&lt; 25 м)</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Дальность</translation>
+    </message>
+    <message>
+        <source>Short (&lt; 12m)</source>
+        <translation>Ближняя (&lt; 12 м)</translation>
+    </message>
+    <message>
+        <source>Slow (&gt; 10 s)</source>
+        <translation>Медленно (&gt; 10 с)</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Скорость</translation>
+    </message>
+</context>
+<context>
+    <name>SensorIkSettingsWidget</name>
+    <message>
+        <source>Energy saving mode:</source>
+        <translation>Режим энергосбережения:</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>IK test mode:</source>
+        <translation>Тестовый режим ИК:</translation>
+    </message>
+    <message>
+        <source>Sensitivity:</source>
+        <translation>Чувствительность:</translation>
+    </message>
+</context>
+<context>
+    <name>SensorIpSettingsWidget</name>
+    <message>
+        <source>Case open check</source>
+        <translation>Контроль вскрытия корпуса</translation>
+    </message>
+    <message>
+        <source>Events mode:</source>
+        <translation>Режим событий:</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Max evt threshold:</source>
+        <translation>Верхний порог событий:</translation>
+    </message>
+    <message>
+        <source>Min evt threshold:</source>
+        <translation>Нижний порог событий:</translation>
+    </message>
+    <message>
+        <source>Temp hysteresis:</source>
+        <translation>Гистерезис температуры:</translation>
+    </message>
+    <message>
+        <source>Temperature:</source>
+        <translation>Температура:</translation>
+    </message>
+    <message>
+        <source>high &amp; low level</source>
+        <translation>верхний и нижний уровень</translation>
+    </message>
+    <message>
+        <source>high level</source>
+        <translation>верхний уровень</translation>
+    </message>
+    <message>
+        <source>low level</source>
+        <translation>нижний уровень</translation>
+    </message>
+    <message>
+        <source>no temp events</source>
+        <translation>нет событий температуры</translation>
+    </message>
 </context>
 <context>
     <name>SensorItemDelegate</name>
@@ -4515,24 +7293,24 @@ Do you really want to enable energy saving mode?
 <context>
     <name>SensorListViewItem</name>
     <message>
-        <source>&lt;table style="width:100%"&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Type&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Number&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%2&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</source>
-        <translation>&lt;table style="width:100%"&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Тип&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Номер&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%2&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</translation>
+        <source>&lt;table style=&quot;width:100%&quot;&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Type&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Number&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%2&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</source>
+        <translation>&lt;table style=&quot;width:100%&quot;&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Тип&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Номер&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%2&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
     <message>
-        <source>&lt;table style="width:100%"&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Status:&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Resistance:&lt;/strong&gt;&lt;/td&gt;    &lt;td align="center"&gt;%2&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</source>
-        <translation>&lt;table style="width:100%"&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Статус:&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Сопротивление:&lt;/strong&gt;&lt;/td&gt;    &lt;td align="center"&gt;%2&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</translation>
+        <source>&lt;table style=&quot;width:100%&quot;&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Status:&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Resistance:&lt;/strong&gt;&lt;/td&gt;    &lt;td align=&quot;center&quot;&gt;%2&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</source>
+        <translation>&lt;table style=&quot;width:100%&quot;&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Статус:&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Сопротивление:&lt;/strong&gt;&lt;/td&gt;    &lt;td align=&quot;center&quot;&gt;%2&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
     <message>
-        <source>&lt;table style="width:100%"&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Type&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Serial&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%2&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Firmware&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%3&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Hardware&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%4&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;RSSI&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%5&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Status&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%6&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</source>
-        <translation>&lt;table style="width:100%"&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Тип&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Серийный номер&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%2&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Прошивка&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%3&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Оборудование&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%4&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;RSSI&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%5&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Статус&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%6&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</translation>
+        <source>&lt;table style=&quot;width:100%&quot;&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Type&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Serial&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%2&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Firmware&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%3&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Hardware&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%4&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;RSSI&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%5&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Status&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%6&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</source>
+        <translation>&lt;table style=&quot;width:100%&quot;&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Тип&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Серийный номер&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%2&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Прошивка&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%3&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Оборудование&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%4&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;RSSI&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%5&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Статус&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%6&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
     <message>
-        <source>&lt;table style="width:100%"&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Type&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Serial&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%2&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;RSSI&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%3&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Main bat&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%4&lt;/td&gt;   &lt;/tr&gt;%6  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Status&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%5&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</source>
-        <translation>&lt;table style="width:100%"&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Тип&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Серийный номер&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%2&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;RSSI&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%3&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Осн. батарея&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%4&lt;/td&gt;   &lt;/tr&gt;%6  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Статус&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%5&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</translation>
+        <source>&lt;table style=&quot;width:100%&quot;&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Type&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Serial&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%2&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;RSSI&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%3&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Main bat&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%4&lt;/td&gt;   &lt;/tr&gt;%6  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Status&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%5&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</source>
+        <translation>&lt;table style=&quot;width:100%&quot;&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Тип&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Серийный номер&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%2&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;RSSI&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%3&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Осн. батарея&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%4&lt;/td&gt;   &lt;/tr&gt;%6  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Статус&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%5&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
     <message>
-        <source>&lt;table style="width:100%"&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Type&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Serial&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%2&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Firmware&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%3&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Hardware&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%4&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;RSSI&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%5&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Main bat&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%6&lt;/td&gt;   &lt;/tr&gt;%8  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Status&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%7&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</source>
-        <translation>&lt;table style="width:100%"&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Тип&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Серийный номер&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%2&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Прошивка&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%3&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Оборудование&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%4&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;RSSI&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%5&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Осн. батарея&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%6&lt;/td&gt;   &lt;/tr&gt;%8  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Статус&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%7&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</translation>
+        <source>&lt;table style=&quot;width:100%&quot;&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Type&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Serial&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%2&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Firmware&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%3&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Hardware&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%4&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;RSSI&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%5&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Main bat&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%6&lt;/td&gt;   &lt;/tr&gt;%8  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Status&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%7&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</source>
+        <translation>&lt;table style=&quot;width:100%&quot;&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Тип&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Серийный номер&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%2&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Прошивка&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%3&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Оборудование&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%4&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;RSSI&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%5&lt;/td&gt;   &lt;/tr&gt;  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Осн. батарея&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%6&lt;/td&gt;   &lt;/tr&gt;%8  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Статус&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%7&lt;/td&gt;   &lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
     <message>
         <source>  &lt;tr&gt;    &lt;td&gt;&lt;strong&gt;Reserve bat&lt;/strong&gt;&lt;/td&gt;    &lt;td&gt;%1&lt;/td&gt;   &lt;/tr&gt;</source>
@@ -4541,6 +7319,105 @@ Do you really want to enable energy saving mode?
     <message>
         <source>0 V</source>
         <translation>0 В</translation>
+    </message>
+</context>
+<context>
+    <name>SensorMirelSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>High sensitivity</source>
+        <translation>Высокая чувствительность</translation>
+    </message>
+    <message>
+        <source>Low sensitivity</source>
+        <translation>Низкая чувствительность</translation>
+    </message>
+    <message>
+        <source>Maximum sensitivity</source>
+        <translation>Максимальная чувствительность</translation>
+    </message>
+    <message>
+        <source>Minimum sensitivity</source>
+        <translation>Минимальная чувствительность</translation>
+    </message>
+    <message>
+        <source>Sensitivity</source>
+        <translation>Чувствительность</translation>
+    </message>
+</context>
+<context>
+    <name>SensorPowerGroups</name>
+    <message>
+        <source>Power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Main voltage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Absence</source>
+        <translation type="unfinished">Отсутствует</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reserve power state</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Absent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Main power supply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Main power state</source>
+        <comment>RM</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reserve power state</source>
+        <comment>RM</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Main power state</source>
+        <comment>RM220</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reserve power state</source>
+        <comment>RM220</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accum state</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reserve power state</source>
+        <comment>rr</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accum voltage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 V</source>
+        <translation type="unfinished">%1 В</translation>
     </message>
 </context>
 <context>
@@ -4568,6 +7445,152 @@ Do you really want to enable energy saving mode?
     <message>
         <source>Form</source>
         <translation>Форма</translation>
+    </message>
+</context>
+<context>
+    <name>SensorRootTree</name>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished">Название</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation type="unfinished">Общие</translation>
+    </message>
+    <message>
+        <source>Partition</source>
+        <translation type="unfinished">Раздел</translation>
+    </message>
+    <message>
+        <source>Parent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set retranslator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To configure</source>
+        <translation type="unfinished">Настроить</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished">Тип</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished">Нет</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished">Да</translation>
+    </message>
+    <message>
+        <source>Main</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <translation type="unfinished">Звонок</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone type</source>
+        <translation type="unfinished">Тип зоны</translation>
+    </message>
+    <message>
+        <source>Case open check</source>
+        <translation type="unfinished">Контроль вскрытия корпуса</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wall control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wall and case status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Case closed, no detach</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Case opened, no detach</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wall detached, case closed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wall detached, case opened</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hull status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Case is close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Case is open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indication</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SensorSMKSettingsWidget</name>
+    <message>
+        <source>Dry reed switch and loop</source>
+        <translation>Геркон и шлейф</translation>
+    </message>
+    <message>
+        <source>Dry reed switch</source>
+        <translation>Геркон</translation>
+    </message>
+    <message>
+        <source>Enable modules:</source>
+        <translation>Используемые модули:</translation>
+    </message>
+    <message>
+        <source>Enable sabotage protection</source>
+        <translation>Включить защиту от саботажа</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Шлейф</translation>
     </message>
 </context>
 <context>
@@ -4678,224 +7701,42 @@ Do you really want to enable energy saving mode?
     </message>
 </context>
 <context>
-    <name>Storable</name>
+    <name>SensorShiftSettingsWidget</name>
     <message>
-        <source>Could not write the configuration file %1.</source>
-        <translation>Не удалось записать файл конфигурации %1.</translation>
-    </message>
-</context>
-<context>
-    <name>UdpListener</name>
-    <message>
-        <source>Ignored "close" from %1</source>
-        <translation>Проигнорирован пакет "close" от %1</translation>
+        <source>1 Low</source>
+        <translation>1 Низкая</translation>
     </message>
     <message>
-        <source>Ignored "message" from %1</source>
-        <translation>Проигнорирован пакет "message" от %1</translation>
-    </message>
-</context>
-<context>
-    <name>UserSettings</name>
-    <message>
-        <source>User #%1</source>
-        <translation>Пользователь №%1</translation>
+        <source>8 Very high</source>
+        <translation>8 Очень высокая</translation>
     </message>
     <message>
-        <source>No keys assigned</source>
-        <translation>Ключи не назначены</translation>
+        <source>Acceleration control</source>
+        <translation>Контроль ускорения</translation>
     </message>
     <message>
-        <source>Keys ##: %1</source>
-        <translation>Ключи №: %1</translation>
-    </message>
-</context>
-<context>
-    <name>WaitForm</name>
-    <message>
-        <source>Please wait</source>
-        <translation>Пожалуйста, подождите</translation>
+        <source>Dry reed control</source>
+        <translation>Контроль геркона</translation>
     </message>
     <message>
-        <source>The configuration is loaded into the device.</source>
-        <translation>Конфигурация загружается в устройство.</translation>
+        <source>Energy saving mode</source>
+        <translation>Режим энергосбережения</translation>
     </message>
     <message>
-        <source>Please wait and do not turn off the device.</source>
-        <translation>Пожалуйста, подождите и не выключайте устройство.</translation>
-    </message>
-</context>
-<context>
-    <name>ZoneType</name>
-    <message>
-        <source>Not set</source>
-        <translation>Не задан</translation>
+        <source>Fix now</source>
+        <translation>Зафиксировать сейчас</translation>
     </message>
     <message>
-        <source>Not sensor</source>
-        <translation>Не датчик</translation>
+        <source>Fix position on arm</source>
+        <translation>Фиксировать положение при постановке</translation>
     </message>
     <message>
-        <source>Security</source>
-        <translation>Охранная</translation>
+        <source>Form</source>
+        <translation>Форма</translation>
     </message>
     <message>
-        <source>Alarm</source>
-        <translation>Тревожная</translation>
-    </message>
-    <message>
-        <source>Enter</source>
-        <translation>Входная</translation>
-    </message>
-    <message>
-        <source>Fire</source>
-        <translation>Пожарная</translation>
-    </message>
-    <message>
-        <source>Water</source>
-        <translation>Протечка воды</translation>
-    </message>
-</context>
-<context>
-    <name>ASRCountersValues</name>
-    <message>
-        <source>ASR counters impulses</source>
-        <translation>Импульсы счётчиков АСР</translation>
-    </message>
-    <message>
-        <source>Set ASR counters impulses</source>
-        <translation>Показания счётчиков АСР</translation>
-    </message>
-    <message>
-        <source>Counter 1 m³:</source>
-        <translation>Счётчик 1, м³:</translation>
-    </message>
-    <message>
-        <source>Counter 2 m³:</source>
-        <translation>Счётчик 2, м³:</translation>
-    </message>
-    <message>
-        <source>Counter 3:</source>
-        <translation>Счётчик 3:</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>ОК</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Отмена</translation>
-    </message>
-</context>
-<context>
-    <name>KPCountersValues</name>
-    <message>
-        <source>KP counters impulses</source>
-        <translation>Импульсы счётчиков КП</translation>
-    </message>
-    <message>
-        <source>Set KP counters impulses</source>
-        <translation>Показания счётчиков КП</translation>
-    </message>
-    <message>
-        <source>Counter 1 m³</source>
-        <translation>Счётчик 1, м³</translation>
-    </message>
-    <message>
-        <source>Counter 2 m³</source>
-        <translation>Счётчик 2, м³</translation>
-    </message>
-    <message>
-        <source>Set KP counters serial numbers</source>
-        <translation>Серийные номера счётчиков КП</translation>
-    </message>
-    <message>
-        <source>Counter 1</source>
-        <translation>Счётчик 1</translation>
-    </message>
-    <message>
-        <source>Counter 2</source>
-        <translation>Счётчик 2</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>ОК</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Отмена</translation>
-    </message>
-</context>
-<context>
-    <name>SetKPValvesServiceTime</name>
-    <message>
-        <source>Service time</source>
-        <translation>Время обслуживания</translation>
-    </message>
-    <message>
-        <source>Input new service time</source>
-        <translation>Введите новое время обслуживания</translation>
-    </message>
-    <message>
-        <source>Day:</source>
-        <translation>День:</translation>
-    </message>
-    <message>
-        <source>Minutes:</source>
-        <translation>Минуты:</translation>
-    </message>
-    <message>
-        <source>Apply</source>
-        <translation>Применить</translation>
-    </message>
-</context>
-<context>
-    <name>SubscriptionDZtoKPWidget</name>
-    <message>
-        <source>Select the DZ for crane control</source>
-        <translation>Выбор датчиков протечки для управления кранами</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>ОК</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Отмена</translation>
-    </message>
-</context>
-<context>
-    <name>SelectRetranslator</name>
-    <message>
-        <source>Set retranslator for device</source>
-        <translation>Выбор ретранслятора устройства</translation>
-    </message>
-    <message>
-        <source>Select a repeater from the list</source>
-        <translation>Выберите ретранслятор из списка</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>ОК</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Отмена</translation>
-    </message>
-    <message>
-        <source>Reset priority</source>
-        <translation>Сбросить приоритет</translation>
-    </message>
-    <message>
-        <source>0. Korvel GSMR</source>
-        <translation>0. Korvel GSMR</translation>
-    </message>
-</context>
-<context>
-    <name>SensorDipSettingsWidget</name>
-    <message>
-        <source>Case open check</source>
-        <translation>Контроль вскрытия корпуса</translation>
+        <source>Tilt control</source>
+        <translation>Контроль наклона</translation>
     </message>
 </context>
 <context>
@@ -4958,1323 +7799,898 @@ Do you really want to enable energy saving mode?
     </message>
 </context>
 <context>
-    <name>SensorASRSettingsWidget</name>
+    <name>SensorValueRoutines</name>
     <message>
-        <source>%1 l/pulse</source>
-        <translation>%1 л/имп</translation>
+        <source>No fault</source>
+        <translation type="unfinished">Исправен</translation>
     </message>
     <message>
-        <source>1 l/pulse</source>
-        <translation>1 л/имп</translation>
+        <source>Fault overload</source>
+        <translation type="unfinished">Перегрузка</translation>
     </message>
     <message>
-        <source>10 l/pulse</source>
-        <translation>10 л/имп</translation>
+        <source>Fault short circuit</source>
+        <translation type="unfinished">Короткое замыкание</translation>
     </message>
     <message>
-        <source>100 l/pulse</source>
-        <translation>100 л/имп</translation>
+        <source>Fault low voltage</source>
+        <translation type="unfinished">Низкое напряжение</translation>
     </message>
     <message>
-        <source>1000 l/pulse</source>
-        <translation>1000 л/имп</translation>
+        <source>Fault open circuit</source>
+        <translation type="unfinished">Обрыв цепи</translation>
     </message>
     <message>
-        <source>300 pph</source>
-        <translation>300 имп/ч</translation>
+        <source>Disable</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>3000 pph</source>
-        <translation>3000 имп/ч</translation>
+        <source>Standard Events Handle</source>
+        <translation type="unfinished">Обработка стандартных событий</translation>
     </message>
     <message>
-        <source>500 pph</source>
-        <translation>500 имп/ч</translation>
+        <source>Ext Control</source>
+        <translation type="unfinished">Внешнее управление</translation>
     </message>
     <message>
-        <source>5000 pph</source>
-        <translation>5000 имп/ч</translation>
+        <source>Temp Control</source>
+        <translation type="unfinished">Управление по температуре</translation>
     </message>
     <message>
-        <source>Form</source>
-        <translation>Форма</translation>
+        <source>Humidity Control</source>
+        <translation type="unfinished">Управление по влажности</translation>
     </message>
     <message>
-        <source>High frequency pulse price</source>
-        <translation>Цена импульса высокочастотного входа</translation>
+        <source>CO Control</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>High frequency</source>
-        <translation>Высокочастотный</translation>
+        <source>Short circuit</source>
+        <translation type="unfinished">Короткое замыкание</translation>
     </message>
     <message>
-        <source>Low frequency (water meters)</source>
-        <translation>Низкочастотный (счётчики воды)</translation>
+        <source>Small resistance</source>
+        <translation type="unfinished">Малое сопротивление</translation>
     </message>
     <message>
-        <source>Low frequency meter and leak detector</source>
-        <translation>Низкочастотный счётчик и датчик протечки</translation>
+        <source>Normal</source>
+        <comment>smk</comment>
+        <translation type="unfinished">Норма</translation>
     </message>
     <message>
-        <source>Measure frequency:</source>
-        <translation>Частота измерения:</translation>
+        <source>High resistnace</source>
+        <translation type="unfinished">Большое сопротивление</translation>
     </message>
     <message>
-        <source>Mode:</source>
-        <translation>Режим:</translation>
+        <source>Break cable</source>
+        <translation type="unfinished">Обрыв</translation>
     </message>
     <message>
-        <source>NAMUR</source>
-        <translation>NAMUR</translation>
+        <source>Unknown</source>
+        <translation type="unfinished">Неизвестно</translation>
     </message>
     <message>
-        <source>Not available</source>
-        <translation>Недоступно</translation>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Relay</source>
-        <translation>Реле</translation>
+        <source>Not active</source>
+        <translation type="unfinished">Не активен</translation>
     </message>
     <message>
-        <source>Water sensor 1 liter per impulse:</source>
-        <translation>Литров на импульс счётчика 1:</translation>
+        <source>Off</source>
+        <comment>RM_kc</comment>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Water sensor 1 type:</source>
-        <translation>Тип выхода счётчика 1:</translation>
+        <source>Button mode</source>
+        <comment>RM_kc</comment>
+        <translation type="unfinished">Режим кнопки</translation>
     </message>
     <message>
-        <source>Water sensor 2 liter per impulse:</source>
-        <translation>Литров на импульс счётчика 2:</translation>
+        <source>Kc mode</source>
+        <comment>RM_kc</comment>
+        <translation type="unfinished">Режим КЦ</translation>
     </message>
     <message>
-        <source>Water sensor 2 type:</source>
-        <translation>Тип выхода счётчика 2:</translation>
-    </message>
-</context>
-<context>
-    <name>SensorShiftSettingsWidget</name>
-    <message>
-        <source>1 Low</source>
-        <translation>1 Низкая</translation>
+        <source>Unknown</source>
+        <comment>RM_kc</comment>
+        <translation type="unfinished">Неизвестно</translation>
     </message>
     <message>
-        <source>8 Very high</source>
-        <translation>8 Очень высокая</translation>
+        <source>Executive devices</source>
+        <translation type="unfinished">Исполнительные устройства</translation>
     </message>
     <message>
-        <source>Acceleration control</source>
-        <translation>Контроль ускорения</translation>
+        <source>SecurityZoneType</source>
+        <translation type="unfinished">Охранная</translation>
     </message>
     <message>
-        <source>Dry reed control</source>
-        <translation>Контроль геркона</translation>
+        <source>AlarmingZoneType</source>
+        <translation type="unfinished">Тревожная</translation>
     </message>
     <message>
-        <source>Energy saving mode</source>
-        <translation>Режим энергосбережения</translation>
+        <source>EnterZoneType</source>
+        <translation type="unfinished">Входная</translation>
     </message>
     <message>
-        <source>Fix now</source>
-        <translation>Зафиксировать сейчас</translation>
+        <source>FireZoneType</source>
+        <translation type="unfinished">Пожарная</translation>
     </message>
     <message>
-        <source>Fix position on arm</source>
-        <translation>Фиксировать положение при постановке</translation>
-    </message>
-    <message>
-        <source>Form</source>
-        <translation>Форма</translation>
-    </message>
-    <message>
-        <source>Tilt control</source>
-        <translation>Контроль наклона</translation>
+        <source>WaterLeakage</source>
+        <translation type="unfinished">Протечка</translation>
     </message>
 </context>
 <context>
-    <name>SensorIpSettingsWidget</name>
+    <name>SetKPValvesServiceTime</name>
     <message>
-        <source>Case open check</source>
-        <translation>Контроль вскрытия корпуса</translation>
+        <source>Service time</source>
+        <translation>Время обслуживания</translation>
     </message>
     <message>
-        <source>Events mode:</source>
-        <translation>Режим событий:</translation>
+        <source>Input new service time</source>
+        <translation>Введите новое время обслуживания</translation>
     </message>
     <message>
-        <source>Form</source>
-        <translation>Форма</translation>
+        <source>Day:</source>
+        <translation>День:</translation>
     </message>
     <message>
-        <source>Max evt threshold:</source>
-        <translation>Верхний порог событий:</translation>
+        <source>Minutes:</source>
+        <translation>Минуты:</translation>
     </message>
     <message>
-        <source>Min evt threshold:</source>
-        <translation>Нижний порог событий:</translation>
-    </message>
-    <message>
-        <source>Temp hysteresis:</source>
-        <translation>Гистерезис температуры:</translation>
-    </message>
-    <message>
-        <source>Temperature:</source>
-        <translation>Температура:</translation>
-    </message>
-    <message>
-        <source>high &amp; low level</source>
-        <translation>верхний и нижний уровень</translation>
-    </message>
-    <message>
-        <source>high level</source>
-        <translation>верхний уровень</translation>
-    </message>
-    <message>
-        <source>low level</source>
-        <translation>нижний уровень</translation>
-    </message>
-    <message>
-        <source>no temp events</source>
-        <translation>нет событий температуры</translation>
+        <source>Apply</source>
+        <translation>Применить</translation>
     </message>
 </context>
 <context>
-    <name>SensorIkSettingsWidget</name>
+    <name>SimPinDialog</name>
     <message>
-        <source>Energy saving mode:</source>
-        <translation>Режим энергосбережения:</translation>
+        <source>Send</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Form</source>
-        <translation>Форма</translation>
+        <source>SIM-card PIN-code incorrect</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>IK test mode:</source>
-        <translation>Тестовый режим ИК:</translation>
+        <source>SIM num</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Sensitivity:</source>
-        <translation>Чувствительность:</translation>
-    </message>
-</context>
-<context>
-    <name>SensorSMKSettingsWidget</name>
-    <message>
-        <source>Dry reed switch and loop</source>
-        <translation>Геркон и шлейф</translation>
-    </message>
-    <message>
-        <source>Dry reed switch</source>
-        <translation>Геркон</translation>
-    </message>
-    <message>
-        <source>Enable modules:</source>
-        <translation>Используемые модули:</translation>
-    </message>
-    <message>
-        <source>Enable sabotage protection</source>
-        <translation>Включить защиту от саботажа</translation>
-    </message>
-    <message>
-        <source>Form</source>
-        <translation>Форма</translation>
-    </message>
-    <message>
-        <source>Loop</source>
-        <translation>Шлейф</translation>
-    </message>
-</context>
-<context>
-    <name>SensorDraskSettingsWidget</name>
-    <message>
-        <source>Far zone</source>
-        <translation>Дальняя зона</translation>
-    </message>
-    <message>
-        <source>Form</source>
-        <translation>Форма</translation>
-    </message>
-    <message>
-        <source>High</source>
-        <translation>Высокая</translation>
-    </message>
-    <message>
-        <source>Low</source>
-        <translation>Низкая</translation>
-    </message>
-    <message>
-        <source>Max</source>
-        <translation>Максимальная</translation>
-    </message>
-    <message>
-        <source>Min</source>
-        <translation>Минимальная</translation>
-    </message>
-    <message>
-        <source>Near zone</source>
-        <translation>Ближняя зона</translation>
-    </message>
-    <message>
-        <source>Powersave mode</source>
-        <translation>Режим энергосбережения</translation>
-    </message>
-    <message>
-        <source>Test mode</source>
-        <translation>Тестовый режим</translation>
-    </message>
-</context>
-<context>
-    <name>SensorFlarexSettingsWidget</name>
-    <message>
-        <source>Fast (&gt; 5 s)</source>
-        <translation>Быстро (&gt; 5 с)</translation>
-    </message>
-    <message>
-        <source>Form</source>
-        <translation>Форма</translation>
-    </message>
-    <message>
-        <source>Long (&lt; 25m)</source>
-        <translation>Дальняя (&lt; 25 м)</translation>
-    </message>
-    <message>
-        <source>Range</source>
-        <translation>Дальность</translation>
-    </message>
-    <message>
-        <source>Short (&lt; 12m)</source>
-        <translation>Ближняя (&lt; 12 м)</translation>
-    </message>
-    <message>
-        <source>Slow (&gt; 10 s)</source>
-        <translation>Медленно (&gt; 10 с)</translation>
-    </message>
-    <message>
-        <source>Speed</source>
-        <translation>Скорость</translation>
-    </message>
-</context>
-<context>
-    <name>SensorMirelSettingsWidget</name>
-    <message>
-        <source>Form</source>
-        <translation>Форма</translation>
-    </message>
-    <message>
-        <source>High sensitivity</source>
-        <translation>Высокая чувствительность</translation>
-    </message>
-    <message>
-        <source>Low sensitivity</source>
-        <translation>Низкая чувствительность</translation>
-    </message>
-    <message>
-        <source>Maximum sensitivity</source>
-        <translation>Максимальная чувствительность</translation>
-    </message>
-    <message>
-        <source>Minimum sensitivity</source>
-        <translation>Минимальная чувствительность</translation>
-    </message>
-    <message>
-        <source>Sensitivity</source>
-        <translation>Чувствительность</translation>
-    </message>
-</context>
-<context>
-    <name>IButtonAddDialog</name>
-    <message>
-        <source>Edit key %1 settings</source>
-        <translation>Изменение настроек ключа %1</translation>
-    </message>
-    <message>
-        <source>Input new key identificator:</source>
-        <translation>Новый идентификатор:</translation>
-    </message>
-    <message>
-        <source>Select new user:</source>
-        <translation>Новый пользователь:</translation>
-    </message>
-    <message>
-        <source>Input new access law:</source>
-        <translation>Новый закон доступа:</translation>
-    </message>
-    <message>
-        <source>Input new controlled partitions:</source>
-        <translation>Новые разделы:</translation>
-    </message>
-    <message>
-        <source>Not selected</source>
-        <translation>Не выбраны</translation>
-    </message>
-    <message>
-        <source>You can't create a key with ID 0.</source>
-        <translation>Нельзя создать ключ с идентификатором 0.</translation>
-    </message>
-    <message>
-        <source>A key with this name already exists.</source>
-        <translation>Ключ с таким идентификатором уже существует.</translation>
-    </message>
-    <message>
-        <source>Add new IButton</source>
-        <translation>Добавление ключа iButton</translation>
-    </message>
-    <message>
-        <source>Enter key identificator:</source>
-        <translation>Идентификатор ключа:</translation>
-    </message>
-    <message>
-        <source>Enter user:</source>
-        <translation>Пользователь:</translation>
-    </message>
-    <message>
-        <source>Enter access law:</source>
-        <translation>Закон доступа:</translation>
-    </message>
-    <message>
-        <source>Enter controlled partitions:</source>
-        <translation>Управляемые разделы:</translation>
+        <source>Pin changed successfully</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation>Ок</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Закрыть</translation>
-    </message>
-</context>
-<context>
-    <name>IButtonModel</name>
-    <message>
-        <source>No partitions</source>
-        <translation>Нет разделов</translation>
+        <source>SIM-card PIN-code is incorrect. Please enter new PIN-code</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Not set</source>
-        <translation>Не задан</translation>
+        <source>Tries left:</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>ID</source>
-        <translation>Идентификатор</translation>
+        <source>PIN-Code</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Partitions</source>
-        <translation>Разделы</translation>
+        <source>Set new PIN-Code</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Permissions</source>
-        <translation>Права</translation>
+        <source>New PIN-Code</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>User</source>
-        <translation>Пользователь</translation>
-    </message>
-</context>
-<context>
-    <name>IButtonPartitionDelegate</name>
-    <message>
-        <source>No partitions</source>
-        <translation>Нет разделов</translation>
-    </message>
-</context>
-<context>
-    <name>IButtonPermissionDelegate</name>
-    <message>
-        <source>couldn't set combo box index</source>
-        <translation>не удалось выбрать элемент списка</translation>
-    </message>
-</context>
-<context>
-    <name>IButtonsWidget</name>
-    <message>
-        <source>Add via reader</source>
-        <translation>Добавить через считыватель</translation>
+        <source>Repeat:</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Add manually</source>
-        <translation>Добавить вручную</translation>
+        <source>SIM-card is locked. Please enter PUK-code to unlock SIM-card</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Delete</source>
-        <translation>Удалить</translation>
+        <source>Retries left:</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Changing settings is only available when all sections are untaken</source>
-        <translation>Изменение настроек доступно, только когда все разделы сняты с охраны</translation>
+        <source>PUK-Code</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>You cannot create more than 64 keys.</source>
-        <translation>Нельзя создать больше 64 ключей.</translation>
+        <source>SIM card %1</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Failed to add a new key.</source>
-        <translation>Не удалось добавить новый ключ.</translation>
+        <source>PIN-code accepted!</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>To perform the actions you need to choose a key from the list.</source>
-        <translation>Для выполнения действия выберите ключ из списка.</translation>
-    </message>
-    <message>
-        <source>
-and %1 more keys.
-</source>
-        <translation>
-и ещё %1 ключей.
-</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to delete key(s): %1</source>
-        <translation>Вы уверены, что хотите удалить ключ(и): %1</translation>
+        <source>PIN-code changed successfully!</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
-    <name>AddSensorsList</name>
+    <name>Storable</name>
     <message>
-        <source>Add sensors</source>
-        <translation>Добавление устройств</translation>
-    </message>
-    <message>
-        <source>Add sensors to partition</source>
-        <translation>Добавление устройств в раздел</translation>
-    </message>
-    <message>
-        <source>#</source>
-        <translation>№</translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation>Тип</translation>
-    </message>
-    <message>
-        <source>Sensors added:</source>
-        <translation>Добавлено:</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Стоп</translation>
-    </message>
-    <message>
-        <source>Add sensors to partition %1</source>
-        <translation>Добавление устройств в раздел %1</translation>
+        <source>Could not write the configuration file %1.</source>
+        <translation>Не удалось записать файл конфигурации %1.</translation>
     </message>
 </context>
 <context>
-    <name>DeleteById</name>
+    <name>SubscriptionDZtoKPWidget</name>
     <message>
-        <source>Delete by number</source>
-        <translation>Удаление по номеру</translation>
+        <source>Select the DZ for crane control</source>
+        <translation>Выбор датчиков протечки для управления кранами</translation>
     </message>
     <message>
-        <source>Remove one radio device by number</source>
-        <translation>Удалить одно радиоустройство по номеру</translation>
-    </message>
-    <message>
-        <source>Remove group of radio devices</source>
-        <translation>Удалить группу</translation>
-    </message>
-    <message>
-        <source>From</source>
-        <translation>С</translation>
-    </message>
-    <message>
-        <source>To</source>
-        <translation>По</translation>
+        <source>Ok</source>
+        <translation>ОК</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
+</context>
+<context>
+    <name>UdpListener</name>
     <message>
-        <source>Remove</source>
-        <translation>Удалить</translation>
+        <source>Ignored &quot;close&quot; from %1</source>
+        <translation>Проигнорирован пакет &quot;close&quot; от %1</translation>
+    </message>
+    <message>
+        <source>Ignored &quot;message&quot; from %1</source>
+        <translation>Проигнорирован пакет &quot;message&quot; от %1</translation>
     </message>
 </context>
 <context>
-    <name>PartitionStatus</name>
+    <name>Ui_OnlineUpdateWidget</name>
     <message>
-        <source>Lock</source>
-        <translation>Взять</translation>
+        <source>Only compatible</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Unlock</source>
-        <translation>Снять</translation>
+        <source>Firmwares:</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>User information not ready</source>
-        <translation>Информация о пользователях не готова</translation>
+        <source>Open file</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Warning!</source>
-        <translation>Внимание!</translation>
+        <source>Check</source>
+        <translation type="unfinished"></translation>
     </message>
-</context>
-<context>
-    <name>PartitionsStatusWidget</name>
     <message>
-        <source>Partitions</source>
-        <translation>Разделы</translation>
+        <source>No information</source>
+        <translation type="unfinished"></translation>
     </message>
-</context>
-<context>
-    <name>ObjectSettings</name>
     <message>
-        <source>Since one of the sensors has power-saving mode enabled, the minimum arm delay should be equal to the sensor polling period. The value has been increased to %1 seconds.</source>
-        <translation>Так как у одного из датчиков включён режим энергосбережения, минимальная задержка взятия должна быть равна периоду опроса датчиков. Значение увеличено до %1 секунд.</translation>
+        <source>Stop</source>
+        <translation type="unfinished">Стоп</translation>
     </message>
     <message>
-        <source>Object</source>
-        <translation>Объект</translation>
+        <source>Update</source>
+        <translation type="unfinished">Обновление</translation>
     </message>
     <message>
-        <source>Reset settings</source>
-        <translation>Сброс настроек</translation>
+        <source>Select all</source>
+        <translation type="unfinished">Выбрать все</translation>
     </message>
     <message>
-        <source>Are you sure you want to reset the settings?</source>
-        <translation>Вы уверены, что хотите сбросить настройки?</translation>
+        <source>Deselect all</source>
+        <translation type="unfinished">Снять выделение</translation>
     </message>
-</context>
-<context>
-    <name>DeviceSettingsWidget</name>
     <message>
-        <source>Enable low power mode</source>
-        <translation>Включить режим низкого энергопотребления</translation>
+        <source>Only deprecated</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Allow configuration with closed case</source>
-        <translation>Разрешить настройку с закрытым корпусом</translation>
+        <source>Korvel GSM</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Send repeated alarms for same partition</source>
-        <translation>Отправлять повторные тревоги по разделу</translation>
+        <source>Version:</source>
+        <translation type="unfinished">Версия:</translation>
     </message>
     <message>
-        <source>Send repeated alarms for same sensor</source>
-        <translation>Отправлять повторные тревоги по датчику</translation>
+        <source>Execution:</source>
+        <translation type="unfinished">Исполнение:</translation>
     </message>
     <message>
-        <source>Send repeated fire alarms for same partition</source>
-        <translation>Отправлять повторные пожарные тревоги по разделу</translation>
-    </message>
-    <message>
-        <source>Send repeated fire alarms for same sensor</source>
-        <translation>Отправлять повторные пожарные тревоги по датчику</translation>
-    </message>
-    <message>
-        <source>Send repeated event for every take on and take off</source>
-        <translation>Отправлять событие при каждом взятии и снятии</translation>
-    </message>
-    <message>
-        <source>Send repeated event for every take on and take off to outputs</source>
-        <translation>Передавать каждое взятие и снятие на выходы</translation>
-    </message>
-    <message>
-        <source>Reset to default</source>
-        <translation>Сбросить настройки</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Сохранить</translation>
-    </message>
-    <message>
-        <source>Reset settings</source>
-        <translation>Сброс настроек</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to reset the settings?</source>
-        <translation>Вы уверены, что хотите сбросить настройки?</translation>
-    </message>
-</context>
-<context>
-    <name>DateTimeSettingsWidget</name>
-    <message>
-        <source>Current device time:</source>
-        <translation>Текущее время прибора:</translation>
-    </message>
-    <message>
-        <source>Use GSM Network time</source>
-        <translation>Время сети GSM</translation>
-    </message>
-    <message>
-        <source>Use GSM network timezone</source>
-        <translation>Часовой пояс сети GSM</translation>
-    </message>
-    <message>
-        <source>Daylight saving time</source>
-        <translation>Летнее время</translation>
-    </message>
-    <message>
-        <source>NTP / HTP synchronization</source>
-        <translation>Синхронизация NTP / HTP</translation>
-    </message>
-    <message>
-        <source>Server address:</source>
-        <translation>Адрес сервера:</translation>
-    </message>
-    <message>
-        <source>Manual</source>
-        <translation>Вручную</translation>
-    </message>
-    <message>
-        <source>Date and time:</source>
-        <translation>Дата и время:</translation>
-    </message>
-    <message>
-        <source>Timezone:</source>
-        <translation>Часовой пояс:</translation>
-    </message>
-    <message>
-        <source>Reset to default</source>
-        <translation>Сбросить настройки</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Сохранить</translation>
-    </message>
-    <message>
-        <source>Reset settings</source>
-        <translation>Сброс настроек</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to reset the settings?</source>
-        <translation>Вы уверены, что хотите сбросить настройки?</translation>
-    </message>
-</context>
-<context>
-    <name>LedsSettingsWidget</name>
-    <message>
-        <source>Front panel LEDs</source>
-        <translation>Индикаторы передней панели</translation>
-    </message>
-    <message>
-        <source>Disable</source>
-        <translation>Отключен</translation>
-    </message>
-    <message>
-        <source>Out1</source>
-        <translation>Выход 1</translation>
-    </message>
-    <message>
-        <source>Out2</source>
-        <translation>Выход 2</translation>
-    </message>
-    <message>
-        <source>Work</source>
-        <translation>Работа</translation>
-    </message>
-    <message>
-        <source>Led %1</source>
-        <translation>Индикатор %1</translation>
-    </message>
-    <message>
-        <source>LED Mode</source>
-        <translation>Режим светодиодов</translation>
-    </message>
-    <message>
-        <source>Auto</source>
-        <translation>Авто</translation>
-    </message>
-    <message>
-        <source>Global enable</source>
-        <translation>Включены все</translation>
-    </message>
-    <message>
-        <source>Global disable</source>
-        <translation>Отключены все</translation>
-    </message>
-    <message>
-        <source>Alarm sensors led mode:</source>
-        <translation>Светодиоды охранных датчиков:</translation>
-    </message>
-    <message>
-        <source>Fire sensors led mode:</source>
-        <translation>Светодиоды пожарных датчиков:</translation>
-    </message>
-    <message>
-        <source>Technology sensors led mode:</source>
-        <translation>Светодиоды технологических датчиков:</translation>
-    </message>
-    <message>
-        <source>Reset to default</source>
-        <translation>Сбросить настройки</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Сохранить</translation>
-    </message>
-    <message>
-        <source>Reset settings</source>
-        <translation>Сброс настроек</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to reset the settings?</source>
-        <translation>Вы уверены, что хотите сбросить настройки?</translation>
-    </message>
-</context>
-<context>
-    <name>BeeperSettingsWidget</name>
-    <message>
-        <source>Enable beeper</source>
-        <translation>Включить звук</translation>
-    </message>
-    <message>
-        <source>Beep time (sec)</source>
-        <translation>Длительность звука (с)</translation>
-    </message>
-    <message>
-        <source>Event volume</source>
-        <translation>Громкость событий</translation>
-    </message>
-    <message>
-        <source>Alarm volume</source>
-        <translation>Громкость тревог</translation>
-    </message>
-    <message>
-        <source>Linked events</source>
-        <translation>Связанные события</translation>
-    </message>
-    <message>
-        <source>Alarm</source>
-        <translation>Тревога</translation>
-    </message>
-    <message>
-        <source>Fire</source>
-        <translation>Пожар</translation>
-    </message>
-    <message>
-        <source>Partition take</source>
-        <translation>Взятие раздела</translation>
-    </message>
-    <message>
-        <source>Partition take off</source>
-        <translation>Снятие раздела</translation>
-    </message>
-    <message>
-        <source>Take delay</source>
-        <translation>Задержка взятия</translation>
-    </message>
-    <message>
-        <source>Not taken</source>
-        <translation>Невзятие</translation>
-    </message>
-    <message>
-        <source>Partitions partly taken</source>
-        <translation>Частичное взятие</translation>
-    </message>
-    <message>
-        <source>Sensor added</source>
-        <translation>Подключение датчика</translation>
-    </message>
-    <message>
-        <source>Bell event</source>
-        <translation>Колокольчик</translation>
-    </message>
-    <message>
-        <source>Ticket received</source>
-        <translation>Квитанция получена</translation>
-    </message>
-    <message>
-        <source>Ticket waiting</source>
-        <translation>Ожидание квитанции</translation>
-    </message>
-    <message>
-        <source>Reset to default</source>
-        <translation>Сбросить настройки</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Сохранить</translation>
-    </message>
-    <message>
-        <source>Reset settings</source>
-        <translation>Сброс настроек</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to reset the settings?</source>
-        <translation>Вы уверены, что хотите сбросить настройки?</translation>
-    </message>
-</context>
-<context>
-    <name>IButtonConfigWidget</name>
-    <message>
-        <source>Card reader LEDs</source>
-        <translation>Светодиоды считывателя</translation>
-    </message>
-    <message>
-        <source>1 LED, First touch - status, next - arm/disarm</source>
-        <translation>1 светодиод, первое касание - статус, следующие - взятие/снятие</translation>
-    </message>
-    <message>
-        <source>1 LED, First touch - status, second - arm/disarm</source>
-        <translation>1 светодиод, первое касание - статус, второе - взятие/снятие</translation>
-    </message>
-    <message>
-        <source>2 LED, First touch - status, next - arm/disarm</source>
-        <translation>2 светодиода, первое касание - статус, следующие - взятие/снятие</translation>
-    </message>
-    <message>
-        <source>2 LED, First touch - status, second - arm/disarm</source>
-        <translation>2 светодиода, первое касание - статус, второе - взятие/снятие</translation>
-    </message>
-    <message>
-        <source>2 LEDs, Show status always, on touch - arm/disarm</source>
-        <translation>2 светодиода, статус всегда, касание - взятие/снятие</translation>
-    </message>
-    <message>
-        <source>Card reader LED Mode</source>
-        <translation>Режим светодиода считывателя</translation>
-    </message>
-    <message>
-        <source>Invert card reader led</source>
-        <translation>Инверсия светодиода считывателя</translation>
-    </message>
-    <message>
-        <source>Partitions for displaying status</source>
-        <translation>Разделы для отображения статуса</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Сохранить</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>Сбросить</translation>
-    </message>
-</context>
-<context>
-    <name>IButtonConfig</name>
-    <message>
-        <source>Reset settings</source>
-        <translation>Сброс настроек</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to reset the settings?</source>
-        <translation>Вы уверены, что хотите сбросить настройки?</translation>
-    </message>
-</context>
-<context>
-    <name>DebugSettingsWidget</name>
-    <message>
-        <source>Debug settings</source>
-        <translation>Отладочные настройки</translation>
-    </message>
-    <message>
-        <source>Test server</source>
-        <translation>Тестовый сервер</translation>
-    </message>
-    <message>
-        <source>MAC address</source>
-        <translation>MAC-адрес</translation>
-    </message>
-    <message>
-        <source>Reset MAC to default</source>
-        <translation>Сбросить MAC-адрес</translation>
-    </message>
-    <message>
-        <source>Reset to default</source>
-        <translation>Сбросить настройки</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Сохранить</translation>
-    </message>
-    <message>
-        <source>Reset settings</source>
-        <translation>Сброс настроек</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to reset the settings?</source>
-        <translation>Вы уверены, что хотите сбросить настройки?</translation>
-    </message>
-</context>
-<context>
-    <name>OutputGroupsSettingsWidget</name>
-    <message>
-        <source>Output groups names</source>
-        <translation>Названия групп выходов</translation>
-    </message>
-    <message>
-        <source>Output group</source>
-        <translation>Группа выходов</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>Состояние</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Название</translation>
-    </message>
-    <message>
-        <source>Group %1</source>
-        <translation>Группа %1</translation>
-    </message>
-    <message>
-        <source>Unknown</source>
-        <translation>Неизвестно</translation>
-    </message>
-    <message>
-        <source>Confirm</source>
-        <translation>Подтвердить</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Сохранить</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>Сбросить</translation>
-    </message>
-    <message>
-        <source>Enabled</source>
-        <translation>Включена</translation>
-    </message>
-    <message>
-        <source>Disabled</source>
-        <translation>Отключена</translation>
-    </message>
-    <message>
-        <source>Names saved</source>
-        <translation>Названия сохранены</translation>
-    </message>
-</context>
-<context>
-    <name>OutputGroupsSettings</name>
-    <message>
-        <source>Reset settings</source>
-        <translation>Сброс настроек</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to reset the settings?</source>
-        <translation>Вы уверены, что хотите сбросить настройки?</translation>
-    </message>
-</context>
-<context>
-    <name>JournalInfoDialog</name>
-    <message>
-        <source>Close</source>
-        <translation>Закрыть</translation>
-    </message>
-    <message>
-        <source>Copy to buffer</source>
-        <translation>Копировать в буфер</translation>
-    </message>
-    <message>
-        <source>Journal event</source>
-        <translation>Событие журнала</translation>
-    </message>
-</context>
-<context>
-    <name>RealTime22bViewForm</name>
-    <message>
-        <source>Form</source>
-        <translation>Форма</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Название</translation>
-    </message>
-    <message>
-        <source>Value</source>
-        <translation>Значение</translation>
-    </message>
-</context>
-<context>
-    <name>PowerStatusWidgetIsp0</name>
-    <message>
-        <source>Power status</source>
-        <translation>Состояние питания</translation>
-    </message>
-    <message>
-        <source>Battery</source>
-        <translation>Аккумулятор</translation>
-    </message>
-    <message>
-        <source>Status:</source>
-        <translation>Состояние:</translation>
-    </message>
-    <message>
-        <source>Level:</source>
-        <translation>Уровень:</translation>
-    </message>
-    <message>
-        <source>Current:</source>
-        <translation>Ток:</translation>
-    </message>
-    <message>
-        <source>0 A</source>
-        <translation>0 А</translation>
-    </message>
-    <message>
-        <source>Resistance:</source>
-        <translation>Сопротивление:</translation>
-    </message>
-    <message>
-        <source>0 Ohm</source>
-        <translation>0 Ом</translation>
-    </message>
-    <message>
-        <source>Voltage:</source>
-        <translation>Напряжение:</translation>
-    </message>
-    <message>
-        <source>0 V</source>
-        <translation>0 В</translation>
-    </message>
-    <message>
-        <source>Grid</source>
-        <translation>Сеть</translation>
-    </message>
-    <message>
-        <source>Power supply</source>
-        <translation>Источник питания</translation>
-    </message>
-    <message>
-        <source>Device status</source>
-        <translation>Состояние прибора</translation>
-    </message>
-    <message>
-        <source>Temperature:</source>
-        <translation>Температура:</translation>
-    </message>
-    <message>
-        <source>0 C</source>
-        <translation>0 C</translation>
-    </message>
-    <message>
-        <source>Case:</source>
-        <translation>Корпус:</translation>
-    </message>
-    <message>
-        <source>Time synchronized:</source>
-        <translation>Время синхронизировано:</translation>
-    </message>
-    <message>
-        <source>Cloud server:</source>
-        <translation>Облачный сервер:</translation>
-    </message>
-    <message>
-        <source>Ethernet connection:</source>
-        <translation>Подключение Ethernet:</translation>
+        <source>Modification:</source>
+        <translation type="unfinished">Модификация:</translation>
     </message>
     <message>
         <source>Serial number:</source>
-        <translation>Серийный номер:</translation>
-    </message>
-    <message>
-        <source>%1 mA</source>
-        <translation>%1 мА</translation>
-    </message>
-    <message>
-        <source>%1 V</source>
-        <translation>%1 В</translation>
-    </message>
-    <message>
-        <source>%1 mOhm</source>
-        <translation>%1 мОм</translation>
-    </message>
-    <message>
-        <source>Invalid</source>
-        <translation>Недостоверно</translation>
-    </message>
-    <message>
-        <source>Opened</source>
-        <translation>Открыт</translation>
-    </message>
-    <message>
-        <source>Closed</source>
-        <translation>Закрыт</translation>
-    </message>
-    <message>
-        <source>Connected</source>
-        <translation>Подключено</translation>
-    </message>
-    <message>
-        <source>Unconnected</source>
-        <translation>Не подключено</translation>
-    </message>
-    <message>
-        <source>Unconnected in the device settings</source>
-        <translation>Отключено в настройках прибора</translation>
-    </message>
-    <message>
-        <source>Unknown</source>
-        <translation>Неизвестно</translation>
+        <translation type="unfinished">Серийный номер:</translation>
     </message>
 </context>
 <context>
-    <name>PowerStatusWidgetIsp1</name>
+    <name>UpdateManager</name>
     <message>
-        <source>Power status</source>
-        <translation>Состояние питания</translation>
+        <source>Starting device update </source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Battery</source>
-        <translation>Аккумулятор</translation>
+        <source>Sensor ID received! Expected: %1 received: %2</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Status:</source>
-        <translation>Состояние:</translation>
+        <source>Checking device status </source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Level:</source>
-        <translation>Уровень:</translation>
+        <source>Update queue is empty</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Unbalance:</source>
-        <translation>Разбаланс:</translation>
+        <source>Unknown sensor status</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Resistance:</source>
-        <translation>Сопротивление:</translation>
+        <source>Firmware version incorrect. Expected: %1   Got: %2</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>0 Ohm</source>
-        <translation>0 Ом</translation>
+        <source>Starting next update </source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Current:</source>
-        <translation>Ток:</translation>
+        <source>Update failed </source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>0 A</source>
-        <translation>0 А</translation>
+        <source>Successful update </source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Voltage:</source>
-        <translation>Напряжение:</translation>
-    </message>
-    <message>
-        <source>0 V</source>
-        <translation>0 В</translation>
-    </message>
-    <message>
-        <source>External Battery</source>
-        <translation>Внешний аккумулятор</translation>
-    </message>
-    <message>
-        <source>External Power</source>
-        <translation>Внешнее питание</translation>
-    </message>
-    <message>
-        <source>Other</source>
-        <translation>Прочее</translation>
-    </message>
-    <message>
-        <source>Temperature:</source>
-        <translation>Температура:</translation>
-    </message>
-    <message>
-        <source>0 C</source>
-        <translation>0 C</translation>
-    </message>
-    <message>
-        <source>Time synchronized:</source>
-        <translation>Время синхронизировано:</translation>
-    </message>
-    <message>
-        <source>%1 mA</source>
-        <translation>%1 мА</translation>
-    </message>
-    <message>
-        <source>%1 V</source>
-        <translation>%1 В</translation>
-    </message>
-    <message>
-        <source>%1 mOhm</source>
-        <translation>%1 мОм</translation>
-    </message>
-    <message>
-        <source>Invalid</source>
-        <translation>Недостоверно</translation>
+        <source>Attempt %1 to start the update</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
-    <name>PowerStatusWidgetIsp2</name>
+    <name>UserAddDialog</name>
     <message>
-        <source>Power status</source>
-        <translation>Состояние питания</translation>
+        <source>Not selected</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Battery</source>
-        <translation>Аккумулятор</translation>
+        <source>Input of illegal characters is blocked.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Status:</source>
-        <translation>Состояние:</translation>
+        <source>Modify/add user</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Level:</source>
-        <translation>Уровень:</translation>
+        <source>New user details:</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Unbalance:</source>
-        <translation>Разбаланс:</translation>
+        <source>Ready</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>0 V</source>
-        <translation>0 В</translation>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Battery 1</source>
-        <translation>Батарея 1</translation>
+        <source>Cancel</source>
+        <translation type="unfinished">Отмена</translation>
     </message>
     <message>
-        <source>Resistance:</source>
-        <translation>Сопротивление:</translation>
+        <source>Common settings</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>0 Ohm</source>
-        <translation>0 Ом</translation>
+        <source>Admin</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Charge level:</source>
-        <translation>Уровень заряда:</translation>
+        <source>Quenor3</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Voltage:</source>
-        <translation>Напряжение:</translation>
+        <source>Redirect operator messages</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Battery 2</source>
-        <translation>Батарея 2</translation>
+        <source>Allow extra notifications</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Power supply</source>
-        <translation>Источник питания</translation>
+        <source>User name</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Other</source>
-        <translation>Прочее</translation>
+        <source>Login</source>
+        <translation type="unfinished">Войти</translation>
     </message>
     <message>
-        <source>Temperature:</source>
-        <translation>Температура:</translation>
+        <source>Password</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>0 C</source>
-        <translation>0 C</translation>
+        <source>Repeat</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Time synchronized:</source>
-        <translation>Время синхронизировано:</translation>
+        <source>Phone number</source>
+        <translation type="unfinished">Звонок на номер</translation>
     </message>
     <message>
-        <source>%1 %</source>
-        <translation>%1 %</translation>
+        <source>Control through SMS</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 V</source>
-        <translation>%1 В</translation>
+        <source>Can take on</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 mOhm</source>
-        <translation>%1 мОм</translation>
+        <source>Can take off</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Invalid</source>
-        <translation>Недостоверно</translation>
+        <source>Allow WEB control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Controlled partitions</source>
+        <translation type="unfinished">Управляемые разделы</translation>
+    </message>
+    <message>
+        <source>SMS Password (5 digits)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Repeat password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outputs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SMS and WEB control groups</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Call Control group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modify user</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished">Сохранить</translation>
+    </message>
+    <message>
+        <source>Edit user</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View user</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Username field must not be empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The entered name is already taken.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For a user with administrator rights, the login field is required.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Login must be unique.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Login must be longer than 4 symbols.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must enter a password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password must be longer than 4 symbols.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Repeat password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password mismatch.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For a user with administrator rights, the phone number field is required.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The phone number field is required for the selected settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The phone number field is required for the Quenor3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The phone number field is required for control through SMS.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This phone number is already in use by another user.
+Enter another.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid phone number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SMS password must be longer than 5 symbols.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>username</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>password</source>
+        <translation type="unfinished">пароль</translation>
+    </message>
+    <message>
+        <source>SMS password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 cannot be less than 4 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished">Предупреждение</translation>
+    </message>
+    <message>
+        <source>Quenor mode can&apos;t be enabled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redirect operator messages can&apos;t be enabled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Allow extra notifications can&apos;t be enabled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SMS password can&apos;t be apply.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+You must enter a phone number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To apply the parameters, you must enter an SMS password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Administrator must have a login.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Administrator must have a phone number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UserModel</name>
+    <message>
+        <source>Index</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Username</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation type="unfinished">Войти</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keychains</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User deleted %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 users added from JSON</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UserSettings</name>
+    <message>
+        <source>User #%1</source>
+        <translation>Пользователь №%1</translation>
+    </message>
+    <message>
+        <source>No keys assigned</source>
+        <translation>Ключи не назначены</translation>
+    </message>
+    <message>
+        <source>Keys ##: %1</source>
+        <translation>Ключи №: %1</translation>
+    </message>
+    <message>
+        <source>No keychains assigned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keychains ##: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UsersWidget</name>
+    <message>
+        <source>Add user</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete user</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changing settings is only available when all sections are untaken</source>
+        <translation type="unfinished">Изменение настроек доступно, только когда все разделы сняты с охраны</translation>
+    </message>
+    <message>
+        <source>Do you really want to delete user: 
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+and %1 more users?
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+The keys and keychains assigned to this user will also be deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User is about to be deleted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must select the user you want to delete.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can not delete all admins</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished">Ошибка</translation>
+    </message>
+    <message>
+        <source>It&apos;s not recommended to delete connected user (%1). Proceed?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WaitForm</name>
+    <message>
+        <source>Please wait</source>
+        <translation>Пожалуйста, подождите</translation>
+    </message>
+    <message>
+        <source>The configuration is loaded into the device.</source>
+        <translation>Конфигурация загружается в устройство.</translation>
+    </message>
+    <message>
+        <source>Please wait and do not turn off the device.</source>
+        <translation>Пожалуйста, подождите и не выключайте устройство.</translation>
+    </message>
+</context>
+<context>
+    <name>WirelessSettings</name>
+    <message>
+        <source>Are you sure you want to reset the settings?</source>
+        <translation type="unfinished">Вы уверены, что хотите сбросить настройки?</translation>
+    </message>
+    <message>
+        <source>Reset settings</source>
+        <translation type="unfinished">Сброс настроек</translation>
+    </message>
+    <message>
+        <source>The section &quot;%1&quot; is not an object; nothing is read from it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: channel %2 does not exist; the current channel is kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2 is out of range; %3 is stored instead</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;ChannelsGroup&quot;: group %1 does not exist; the current group is kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;bestChannel&quot;: %1 is out of range; the current value is kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WirelessSettingsWidget</name>
+    <message>
+        <source>Current radio channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channels group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto select channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use the best radio channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best channel :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undefined</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the best channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manual installation channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sensor loss detection time (minutes)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Config time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radio channel load analysis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Launch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished">Сохранить</translation>
+    </message>
+    <message>
+        <source>Reset to default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take delay less than work interval. For correct device work take delay will be updated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wireless settings saving</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel Scan :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radio mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The &apos;Use best radio channel&apos; mode is selected. For correct operation it is necessary to perform a channel scan.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Should I start scanning now or change the mode to manual?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start scan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZoneType</name>
+    <message>
+        <source>Not set</source>
+        <translation>Не задан</translation>
+    </message>
+    <message>
+        <source>Not sensor</source>
+        <translation>Не датчик</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Охранная</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Тревожная</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Входная</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation>Пожарная</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Протечка воды</translation>
     </message>
 </context>
 </TS>
