@@ -136,15 +136,15 @@ void Protocol::readBackRefused(const WriteRefusal &refusal)
         {ResetIButtonIndication, _MenuConfigReadIButtonIndication},
         {ResetDebug, _MenuConfigReadDebug},
     };
+    // Keys and radio devices leave the program only when the device confirms their
+    // deletion, so a refused one is still shown and needs no reading.
     static const QHash<quint8, e_ID_OPER> blockReads = {
         {_MenuConfigWriteDateTime, _MenuConfigReadDateTime},
         {_MenuConfigWriteSensor, _MenuConfigReadSensor},
         {_MenuConfigWriteSensorForced, _MenuConfigReadSensor},
-        {_MenuConfigDeleteSensor, _MenuConfigReadSensor},
         {_MenuConfigWritePartition, _MenuConfigReadPartition},
         {_MenuConfigWriteOutput, _MenuConfigReadOutput},
         {_MenuConfigWriteIButton, _MenuConfigReadIButton},
-        {_MenuConfigDeleteIButton, _MenuConfigReadIButton},
         {_MenuConfigWriteBeeper, _MenuConfigReadBeeper},
         {_MenuConfigWriteLeds, _MenuConfigReadLeds},
         {_MenuConfigWriteObject, _MenuConfigReadObject},
