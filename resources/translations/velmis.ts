@@ -213,15 +213,15 @@ All devices will be lost and will require reconfiguration.</source>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished">Да</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished">Нет</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Отмена</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -236,7 +236,7 @@ All devices will be lost and will require reconfiguration.</source>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished">Стоп</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Radio channel load analysis launched</source>
@@ -275,11 +275,11 @@ All devices will be lost and will require reconfiguration.</source>
     </message>
     <message>
         <source>User SMS</source>
-        <translation type="unfinished">SMS пользователю</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Quenor SMS</source>
-        <translation type="unfinished">SMS Quenor</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Phone call</source>
@@ -291,7 +291,7 @@ All devices will be lost and will require reconfiguration.</source>
     </message>
     <message>
         <source>SurGard</source>
-        <translation type="unfinished">SurGard</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Notification type:</source>
@@ -327,11 +327,11 @@ All devices will be lost and will require reconfiguration.</source>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished">Авто</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Ethernet</source>
-        <translation type="unfinished">Ethernet</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>GPRS</source>
@@ -447,7 +447,7 @@ All devices will be lost and will require reconfiguration.</source>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Нет</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -652,7 +652,7 @@ All devices will be lost and will require reconfiguration.</source>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished">Настройки</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Partitions and events</source>
@@ -664,15 +664,15 @@ All devices will be lost and will require reconfiguration.</source>
     </message>
     <message>
         <source>Reserve 1</source>
-        <translation type="unfinished">Резерв 1</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Reserve 2</source>
-        <translation type="unfinished">Резерв 2</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Partitions</source>
-        <translation type="unfinished">Разделы</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Events that would be sent through this Notifier</source>
@@ -684,7 +684,7 @@ All devices will be lost and will require reconfiguration.</source>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">Сохранить</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Reset to default</source>
@@ -728,15 +728,15 @@ All devices will be lost and will require reconfiguration.</source>
     </message>
     <message>
         <source>Are you sure you want to reset the settings?</source>
-        <translation type="unfinished">Вы уверены, что хотите сбросить настройки?</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Reset settings</source>
-        <translation type="unfinished">Сброс настроек</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Executive devices</source>
-        <translation type="unfinished">Исполнительные устройства</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -763,11 +763,11 @@ All devices will be lost and will require reconfiguration.</source>
     </message>
     <message>
         <source>Reserve 1</source>
-        <translation type="unfinished">Резерв 1</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Reserve 2</source>
-        <translation type="unfinished">Резерв 2</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Event</source>
@@ -802,7 +802,7 @@ Settings &quot;%1&quot; cannot be saved.</source>
     </message>
     <message>
         <source>Changing settings is only available when all sections are untaken</source>
-        <translation type="unfinished">Изменение настроек доступно, только когда все разделы сняты с охраны</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Do you really want to clear all tranlations?</source>
@@ -810,7 +810,7 @@ Settings &quot;%1&quot; cannot be saved.</source>
     </message>
     <message>
         <source>Attention</source>
-        <translation type="unfinished">Внимание</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -828,7 +828,7 @@ Settings &quot;%1&quot; cannot be saved.</source>
     <name>EthernetSettingsWidget</name>
     <message>
         <source>Save</source>
-        <translation type="unfinished">Сохранить</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Reset to default</source>
@@ -836,7 +836,7 @@ Settings &quot;%1&quot; cannot be saved.</source>
     </message>
     <message>
         <source>MAC address</source>
-        <translation type="unfinished">MAC-адрес</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Changed to</source>
@@ -856,11 +856,11 @@ Settings &quot;%1&quot; cannot be saved.</source>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished">Авто</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Ethernet</source>
-        <translation type="unfinished">Ethernet</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>GPRS</source>
@@ -872,7 +872,7 @@ Settings &quot;%1&quot; cannot be saved.</source>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Название</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The magic word</source>
@@ -884,7 +884,7 @@ Settings &quot;%1&quot; cannot be saved.</source>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished">Подключить</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Get settings automatically</source>
@@ -940,7 +940,7 @@ Settings &quot;%1&quot; cannot be saved.</source>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Предупреждение</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The data is incorrect in this settings:
@@ -961,11 +961,11 @@ Settings &quot;%1&quot; cannot be saved.</source>
     </message>
     <message>
         <source>Are you sure you want to reset the settings?</source>
-        <translation type="unfinished">Вы уверены, что хотите сбросить настройки?</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Reset settings</source>
-        <translation type="unfinished">Сброс настроек</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Verify code</source>
@@ -1095,7 +1095,7 @@ Settings &quot;%1&quot; cannot be saved.</source>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Предупреждение</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Unable to save PIN with invalid value</source>
@@ -1103,15 +1103,15 @@ Settings &quot;%1&quot; cannot be saved.</source>
     </message>
     <message>
         <source>Settings was changed</source>
-        <translation type="unfinished">Настройки были изменены</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Are you sure you want to reset the settings?</source>
-        <translation type="unfinished">Вы уверены, что хотите сбросить настройки?</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Reset settings</source>
-        <translation type="unfinished">Сброс настроек</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Enable PIN</source>
@@ -1186,7 +1186,7 @@ Settings &quot;%1&quot; cannot be saved.</source>
     </message>
     <message>
         <source>%1 dBm</source>
-        <translation type="unfinished">%1 дБм</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Expenses:</source>
@@ -3244,7 +3244,7 @@ and %1 more keys.
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished">Пароль:</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Default</source>
@@ -3252,11 +3252,11 @@ and %1 more keys.
     </message>
     <message>
         <source>Are you sure you want to reset the settings?</source>
-        <translation type="unfinished">Вы уверены, что хотите сбросить настройки?</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Reset settings</source>
-        <translation type="unfinished">Сброс настроек</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3319,7 +3319,7 @@ and %1 more keys.
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1: %2</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Failed to open file</source>
@@ -3359,7 +3359,7 @@ and %1 more keys.
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Предупреждение</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Core: %1</source>
@@ -3391,7 +3391,7 @@ and %1 more keys.
     </message>
     <message>
         <source>Radio</source>
-        <translation type="unfinished">Радио</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Web</source>
@@ -3547,11 +3547,11 @@ and %1 more keys.
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Ошибка</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished">Устройство</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>hw</source>
@@ -3563,7 +3563,7 @@ and %1 more keys.
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished">Состояние</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Loaded</source>
@@ -3571,7 +3571,7 @@ and %1 more keys.
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished">Тип</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Current version</source>
@@ -3587,11 +3587,11 @@ and %1 more keys.
     </message>
     <message>
         <source>Changing settings is only available when all sections are untaken</source>
-        <translation type="unfinished">Изменение настроек доступно, только когда все разделы сняты с охраны</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished">Подключено</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Disconnected</source>
@@ -3614,15 +3614,15 @@ and %1 more keys.
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished">Название:</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">Сохранить</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Отмена</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The output name is too long: at most %1 bytes in UTF-8 fit. Nothing was written.</source>
@@ -3630,7 +3630,7 @@ and %1 more keys.
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Предупреждение</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3711,19 +3711,19 @@ and %1 more keys.
     </message>
     <message>
         <source>Temp control</source>
-        <translation type="unfinished">Управление по температуре</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Humidity control</source>
-        <translation type="unfinished">Управление по влажности</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>CO control</source>
-        <translation type="unfinished">Управление по CO</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Mode:</source>
-        <translation type="unfinished">Режим:</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Log events to journal</source>
@@ -3747,7 +3747,7 @@ and %1 more keys.
     </message>
     <message>
         <source>Siren</source>
-        <translation type="unfinished">Сирена</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Discrete</source>
@@ -3759,7 +3759,7 @@ and %1 more keys.
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Предупреждение</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3805,7 +3805,7 @@ and %1 more keys.
     </message>
     <message>
         <source>Not taken</source>
-        <translation type="unfinished">Невзятие</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Fire</source>
@@ -3817,7 +3817,7 @@ and %1 more keys.
     </message>
     <message>
         <source>Leak</source>
-        <translation type="unfinished">Протечка</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -4834,7 +4834,7 @@ and %1 more keys.
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished">Неизвестно</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Disconnected</source>
@@ -4842,7 +4842,7 @@ and %1 more keys.
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished">Подключено</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Connecting</source>
@@ -6971,7 +6971,7 @@ Do you really want to enable energy saving mode?
     </message>
     <message>
         <source>Security</source>
-        <translation type="unfinished">Охранная</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Alarm</source>
@@ -6979,7 +6979,7 @@ Do you really want to enable energy saving mode?
     </message>
     <message>
         <source>Enter</source>
-        <translation type="unfinished">Входная</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Fire</source>
@@ -6987,7 +6987,7 @@ Do you really want to enable energy saving mode?
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished">Протечка воды</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -7360,7 +7360,7 @@ Do you really want to enable energy saving mode?
     </message>
     <message>
         <source>Absence</source>
-        <translation type="unfinished">Отсутствует</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Fail</source>
@@ -7417,7 +7417,7 @@ Do you really want to enable energy saving mode?
     </message>
     <message>
         <source>%1 V</source>
-        <translation type="unfinished">%1 В</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -7451,15 +7451,15 @@ Do you really want to enable energy saving mode?
     <name>SensorRootTree</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Название</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished">Общие</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Partition</source>
-        <translation type="unfinished">Раздел</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Parent</source>
@@ -7471,7 +7471,7 @@ Do you really want to enable energy saving mode?
     </message>
     <message>
         <source>To configure</source>
-        <translation type="unfinished">Настроить</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Serial</source>
@@ -7479,7 +7479,7 @@ Do you really want to enable energy saving mode?
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished">Тип</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>RSSI</source>
@@ -7491,11 +7491,11 @@ Do you really want to enable energy saving mode?
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished">Нет</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished">Да</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Main</source>
@@ -7503,7 +7503,7 @@ Do you really want to enable energy saving mode?
     </message>
     <message>
         <source>Bell</source>
-        <translation type="unfinished">Звонок</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Disabled</source>
@@ -7511,11 +7511,11 @@ Do you really want to enable energy saving mode?
     </message>
     <message>
         <source>Zone type</source>
-        <translation type="unfinished">Тип зоны</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Case open check</source>
-        <translation type="unfinished">Контроль вскрытия корпуса</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Off</source>
@@ -7802,23 +7802,23 @@ Do you really want to enable energy saving mode?
     <name>SensorValueRoutines</name>
     <message>
         <source>No fault</source>
-        <translation type="unfinished">Исправен</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Fault overload</source>
-        <translation type="unfinished">Перегрузка</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Fault short circuit</source>
-        <translation type="unfinished">Короткое замыкание</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Fault low voltage</source>
-        <translation type="unfinished">Низкое напряжение</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Fault open circuit</source>
-        <translation type="unfinished">Обрыв цепи</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Disable</source>
@@ -7826,19 +7826,19 @@ Do you really want to enable energy saving mode?
     </message>
     <message>
         <source>Standard Events Handle</source>
-        <translation type="unfinished">Обработка стандартных событий</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Ext Control</source>
-        <translation type="unfinished">Внешнее управление</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Temp Control</source>
-        <translation type="unfinished">Управление по температуре</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Humidity Control</source>
-        <translation type="unfinished">Управление по влажности</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>CO Control</source>
@@ -7846,28 +7846,28 @@ Do you really want to enable energy saving mode?
     </message>
     <message>
         <source>Short circuit</source>
-        <translation type="unfinished">Короткое замыкание</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Small resistance</source>
-        <translation type="unfinished">Малое сопротивление</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Normal</source>
         <comment>smk</comment>
-        <translation type="unfinished">Норма</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>High resistnace</source>
-        <translation type="unfinished">Большое сопротивление</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Break cable</source>
-        <translation type="unfinished">Обрыв</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished">Неизвестно</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Off</source>
@@ -7875,7 +7875,7 @@ Do you really want to enable energy saving mode?
     </message>
     <message>
         <source>Not active</source>
-        <translation type="unfinished">Не активен</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Off</source>
@@ -7885,41 +7885,41 @@ Do you really want to enable energy saving mode?
     <message>
         <source>Button mode</source>
         <comment>RM_kc</comment>
-        <translation type="unfinished">Режим кнопки</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Kc mode</source>
         <comment>RM_kc</comment>
-        <translation type="unfinished">Режим КЦ</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Unknown</source>
         <comment>RM_kc</comment>
-        <translation type="unfinished">Неизвестно</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Executive devices</source>
-        <translation type="unfinished">Исполнительные устройства</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>SecurityZoneType</source>
-        <translation type="unfinished">Охранная</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>AlarmingZoneType</source>
-        <translation type="unfinished">Тревожная</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>EnterZoneType</source>
-        <translation type="unfinished">Входная</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>FireZoneType</source>
-        <translation type="unfinished">Пожарная</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>WaterLeakage</source>
-        <translation type="unfinished">Протечка</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -8073,19 +8073,19 @@ Do you really want to enable energy saving mode?
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished">Стоп</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished">Обновление</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Select all</source>
-        <translation type="unfinished">Выбрать все</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Deselect all</source>
-        <translation type="unfinished">Снять выделение</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Only deprecated</source>
@@ -8097,19 +8097,19 @@ Do you really want to enable energy saving mode?
     </message>
     <message>
         <source>Version:</source>
-        <translation type="unfinished">Версия:</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Execution:</source>
-        <translation type="unfinished">Исполнение:</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Modification:</source>
-        <translation type="unfinished">Модификация:</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Serial number:</source>
-        <translation type="unfinished">Серийный номер:</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -8183,7 +8183,7 @@ Do you really want to enable energy saving mode?
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Отмена</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Common settings</source>
@@ -8211,7 +8211,7 @@ Do you really want to enable energy saving mode?
     </message>
     <message>
         <source>Login</source>
-        <translation type="unfinished">Войти</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Password</source>
@@ -8223,7 +8223,7 @@ Do you really want to enable energy saving mode?
     </message>
     <message>
         <source>Phone number</source>
-        <translation type="unfinished">Звонок на номер</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Control through SMS</source>
@@ -8243,7 +8243,7 @@ Do you really want to enable energy saving mode?
     </message>
     <message>
         <source>Controlled partitions</source>
-        <translation type="unfinished">Управляемые разделы</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>SMS Password (5 digits)</source>
@@ -8271,7 +8271,7 @@ Do you really want to enable energy saving mode?
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">Сохранить</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Edit user</source>
@@ -8364,7 +8364,7 @@ Enter another.</source>
     </message>
     <message>
         <source>password</source>
-        <translation type="unfinished">пароль</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>SMS password</source>
@@ -8376,7 +8376,7 @@ Enter another.</source>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Предупреждение</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Quenor mode can&apos;t be enabled.</source>
@@ -8424,7 +8424,7 @@ You must enter a phone number.</source>
     </message>
     <message>
         <source>Login</source>
-        <translation type="unfinished">Войти</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Phone</source>
@@ -8482,7 +8482,7 @@ You must enter a phone number.</source>
     </message>
     <message>
         <source>Changing settings is only available when all sections are untaken</source>
-        <translation type="unfinished">Изменение настроек доступно, только когда все разделы сняты с охраны</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Do you really want to delete user: 
@@ -8514,7 +8514,7 @@ The keys and keychains assigned to this user will also be deleted.</source>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Ошибка</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>It&apos;s not recommended to delete connected user (%1). Proceed?</source>
@@ -8540,11 +8540,11 @@ The keys and keychains assigned to this user will also be deleted.</source>
     <name>WirelessSettings</name>
     <message>
         <source>Are you sure you want to reset the settings?</source>
-        <translation type="unfinished">Вы уверены, что хотите сбросить настройки?</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Reset settings</source>
-        <translation type="unfinished">Сброс настроек</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The section &quot;%1&quot; is not an object; nothing is read from it</source>
@@ -8623,7 +8623,7 @@ The keys and keychains assigned to this user will also be deleted.</source>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">Сохранить</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Reset to default</source>
