@@ -243,6 +243,10 @@ void Overmind::init()
     connect(m_protocol, &Protocol::loginRequired, this, &Overmind::onLoginRequired);
     connect(m_protocol, &Protocol::firmwareVersion, this, &Overmind::onFirmwareVersion);
     connect(m_protocol, &Protocol::errorOccurred, this, &Overmind::onDeviceError);
+    connect(m_protocol, &Protocol::writeRefused, this,
+            [this](quint8, quint16, quint16, const QString &subject, const QString &deviceText) {
+                onWriteRefused(subject, deviceText);
+            });
     connect(m_protocol, &Protocol::loginStatus, this,
             [this](LoginStatus_t status, quint8 user, userAccessType_t level) {
                 onLoginResult(status, user, level);
@@ -655,6 +659,7 @@ void Overmind::onLoadSettings(const QString &path)
     m_configWriteRunning = true;
     m_writeInFailed = false;
     m_writeInReloginSent = false;
+    m_writeInProblems.clear();
     if (m_mainWindow)
         showDisconnectedState(m_mainWindow, 0);
     if (!m_waitForm)
@@ -884,6 +889,7 @@ void Overmind::finishConfigWrite()
     m_secondPassTimer.stop();
     if (m_writeInFailed) {
         endConfigWrite();
+        reportWriteInProblems();
         return;
     }
     const WaitEnd drained = waitWithoutBlocking(
@@ -893,10 +899,12 @@ void Overmind::finishConfigWrite()
         return; // ended by a disconnection meanwhile
     if (drained == WaitEnd::Cut) {
         // The program is quitting: the device was neither restarted nor found at fault.
+        m_writeInProblems.clear();
         endConfigWrite();
         return;
     }
     if (drained != WaitEnd::Done) {
+        m_writeInProblems.clear();
         endConfigWrite();
         MessageBoxU::critical(tr("The device did not take the configuration. It was not "
                                  "restarted; check the settings after the next login."),
@@ -904,6 +912,8 @@ void Overmind::finishConfigWrite()
         return;
     }
     endConfigWrite();
+    if (reportWriteInProblems())
+        return;
     logTrace(this, QStringLiteral("Writing settings done. Restarting"));
     qDebug() << "Writing settings done. Restarting";
     if (!m_protocol || !m_hid || !m_hid->isActive()) {
@@ -1300,6 +1310,36 @@ void Overmind::onDeviceError(const QString &text)
     if (text.endsWith(QLatin1String("bc1")) && m_waitForm)
         m_waitForm->hide();
     MessageBoxU::critical(text, MessageBoxU::tr("Error"));
+}
+
+void Overmind::onWriteRefused(const QString &subject, const QString &deviceText)
+{
+    if (m_configWriteRunning) {
+        reportWriteInProblem(QStringLiteral("%1: %2").arg(subject, deviceText));
+        return;
+    }
+    MessageBoxU::warning(tr("%1: the device refused it.\n%2").arg(subject, deviceText),
+                         MessageBoxU::tr("Error"));
+}
+
+void Overmind::reportWriteInProblem(const QString &text)
+{
+    m_writeInProblems.append(text);
+}
+
+// The summary of a write-in that did not go through whole; false when nothing went wrong.
+bool Overmind::reportWriteInProblems()
+{
+    if (m_writeInProblems.isEmpty())
+        return false;
+    const QString list = m_writeInProblems.join(QLatin1Char('\n'));
+    m_writeInProblems.clear();
+    logWarning(this, QStringLiteral("Configuration write: the device refused some settings"));
+    MessageBoxU::critical(tr("The device did not take the whole configuration. It was not "
+                             "restarted; check the settings after the next login.\n\n%1")
+                              .arg(list),
+                          MessageBoxU::tr("Critical"));
+    return true;
 }
 
 void Overmind::onDeviceStatus(const s_DeviceStatus &status)

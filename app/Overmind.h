@@ -175,6 +175,8 @@ public:
     void finishConfigWrite();
     void waitFor(const std::function<void()> &action);
     bool isConfigWriteRunning() const { return m_configWriteRunning; }
+    // A write-in gathers what went wrong and shows it once at its end.
+    void reportWriteInProblem(const QString &text);
     WaitForm *waitForm() const { return m_waitForm; }
     // Starts a further copy of the program; replaceable so tests start nothing.
     using ProcessStarter =
@@ -231,6 +233,8 @@ public slots:
 private:
     void onLoginRequired(int user);
     void onDeviceError(const QString &text);
+    void onWriteRefused(const QString &subject, const QString &deviceText);
+    bool reportWriteInProblems();
     void onDeviceStatus(const s_DeviceStatus &status);
     void sendKeepAlive();
     void applyFirmwareInfo(const s_fw_info &info);
@@ -313,5 +317,6 @@ private:
     QTimer m_secondPassTimer;
     bool m_writeInFailed = false;
     bool m_writeInReloginSent = false;
+    QStringList m_writeInProblems;
     ProcessStarter m_processStarter;
 };

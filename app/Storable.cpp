@@ -13,8 +13,37 @@ bool Storable::store()
     Overmind *overmind = Overmind::instance();
     if (overmind && overmind->isViewingMode())
         return storeToFile();
+    const Protocol::SenderScope scope = refusalsComeHere();
     writeToDevice();
     return true;
+}
+
+Protocol::SenderScope Storable::refusalsComeHere(const QString &name)
+{
+    PendingWrites::Sender sender;
+    sender.object = dynamic_cast<QObject *>(this);
+    sender.name = name.isEmpty() ? refusalName() : name;
+    // Called only while the object lives: the registry checks the guard first.
+    sender.onRefused = [this](const WriteRefusal &refusal) { onWriteRefused(refusal); };
+    return Protocol::SenderScope(m_protocol, sender);
+}
+
+void Storable::resetOnDevice(e_defaultSettResetParam block)
+{
+    const Protocol::SenderScope scope = refusalsComeHere();
+    if (m_protocol)
+        m_protocol->resetSettings(block);
+}
+
+void Storable::onWriteRefused(const WriteRefusal &refusal)
+{
+    if (m_protocol)
+        m_protocol->readBackRefused(refusal);
+}
+
+QString Storable::refusalName() const
+{
+    return QString();
 }
 
 bool Storable::storeToFile()

@@ -4,7 +4,7 @@
 #include <QJsonValue>
 #include <QString>
 
-class Protocol;
+#include "link/Protocol.h"
 
 // Second base of every settings object and model that lives both on the device and in
 // the configuration file: one way to save it, turn it into a file section and back.
@@ -26,6 +26,19 @@ public:
     bool storeToFile();
 
     Protocol *protocol() const { return m_protocol; }
+
+    // Writes sent while the returned scope lives come back here when the device refuses them.
+    // A given name tells the user which record of the object it was about.
+    Protocol::SenderScope refusalsComeHere(const QString &name = QString());
+
+protected:
+    // Asks the device to reset this object's block to its defaults.
+    void resetOnDevice(e_defaultSettResetParam block);
+    // The device refused a write of this object: by default ask it again for the block,
+    // so the object and its page show what the device holds.
+    virtual void onWriteRefused(const WriteRefusal &refusal);
+    // How the user knows this object in a refusal's message; empty for a whole block.
+    virtual QString refusalName() const;
 
 private:
     Protocol *m_protocol;

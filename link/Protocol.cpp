@@ -39,6 +39,21 @@ Protocol::Protocol(HIDInterface *interface, QObject *parent)
 
 Protocol::~Protocol() = default;
 
+Protocol::SenderScope::SenderScope(Protocol *protocol, const PendingWrites::Sender &sender)
+    : m_protocol(protocol)
+{
+    if (!protocol)
+        return;
+    m_previous = protocol->m_sender;
+    protocol->m_sender = sender;
+}
+
+Protocol::SenderScope::~SenderScope()
+{
+    if (m_protocol)
+        m_protocol->m_sender = m_previous;
+}
+
 void Protocol::setDeviceLayoutSource(std::function<DeviceLayout()> source)
 {
     m_layoutSource = std::move(source);
@@ -121,6 +136,9 @@ QByteArray Protocol::header(e_ID_OPER operId, quint16 index16) const
 
 void Protocol::send(const QByteArray &message)
 {
+    if (message.size() >= 3 && PendingWrites::isRefusable(quint8(message.at(0))))
+        m_pendingWrites.add(quint8(message.at(0)),
+                            qFromLittleEndian<quint16>(message.constData() + 1), m_sender);
     if (m_interface)
         m_interface->send(message);
 }

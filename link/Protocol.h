@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/PendingWrites.h"
 #include "link/ProtocolTypes.h"
 #include "link/Records.h"
 #include "link/SettingsBlocks.h"
@@ -7,6 +8,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <functional>
@@ -39,6 +41,24 @@ public:
     void setDeviceLayoutSource(std::function<DeviceLayout()> source);
 
     static void registerMetaTypes();
+
+    // While a scope lives, the writes sent are routed back to its sender when the device
+    // refuses them; scopes nest.
+    class SenderScope
+    {
+    public:
+        SenderScope(Protocol *protocol, const PendingWrites::Sender &sender);
+        ~SenderScope();
+        SenderScope(const SenderScope &) = delete;
+        SenderScope &operator=(const SenderScope &) = delete;
+
+    private:
+        QPointer<Protocol> m_protocol;
+        PendingWrites::Sender m_previous;
+    };
+
+    // Asks the device again for the block a refused write or deletion was about.
+    void readBackRefused(const WriteRefusal &refusal);
 
 signals:
     void settingsEthernet(const s_ExtMemDataEth &in_sett);
@@ -107,6 +127,9 @@ signals:
     void outGroupSettings(int index, const s_ExtMemDataOutGroup &s);
     void outGroupStatus(int index, const s_OutGroups &s);
     void receivedFullHalvorDevData(const s_FullHalvorDevData &s);
+    // The device refused a write or deletion; its sender, if it still waited, was told first.
+    void writeRefused(quint8 operation, quint16 code, quint16 id, const QString &subject,
+                      const QString &deviceText);
 
 public slots:
     void sendToDevice(e_ID_OPER operId);
@@ -246,6 +269,7 @@ private:
     void retryJournalEntry(quint16 id);
     void deliverEmptyJournalEntry(quint16 id);
     void handleOtherOperationError(e_m_err code, const QString &text);
+    void routeRefusal(quint8 operation, e_m_err code, quint16 id, const QString &text);
 
     const int m_operationOffset;
     const int m_identifierOffset;
@@ -254,4 +278,6 @@ private:
     bool m_blockStatusReading = false;
     std::function<DeviceLayout()> m_layoutSource;
     QHash<quint16, int> m_journalRetries;
+    PendingWrites m_pendingWrites;
+    PendingWrites::Sender m_sender;
 };

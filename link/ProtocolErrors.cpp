@@ -59,11 +59,7 @@ void Protocol::parseErrorMessage(const quint8 *record)
         handleJournalReadError(code, id);
         break;
     case _MenuConfigWritePartition:
-        if (code == ErrPartitionSettings || code == ErrPartitionNumberTaken ||
-            code == ErrPartitionNameTaken)
-            MessageBoxU::warning(text, tr("Error writing partition settings"));
-        else
-            MessageBoxU::warning(text, tr("Error"));
+        // Shown once, with the partition it was about, by whoever hears of the refusal.
         break;
     case _FwWrite:
         emit writeFirmwareCodeError(code);
@@ -80,22 +76,15 @@ void Protocol::parseErrorMessage(const quint8 *record)
         if (code == ErrUserCrc)
             logError(this, QStringLiteral("Проблема с CRC"));
         break;
-    case _MenuConfigWriteUser: {
-        const QString failure = tr("Error writing user from configuration");
-        logError(this, failure);
-        emit errorOccurred(failure);
+    case _MenuConfigWriteUser:
+        logError(this, tr("Error writing user from configuration"));
         break;
-    }
     case _UsbTakeOnPartition:
     case _UsbTakeOffPartition:
-        if (code == ErrAccessLevel) {
+        if (code == ErrAccessLevel)
             logError(this, QString::fromUtf8(accessDeniedText));
-            emit errorOccurred(text);
-        }
         break;
     case _MenuConfigWriteIButton:
-        // The key the installer just saved is not on the device: tell him.
-        emit errorOccurred(text);
         break;
     case _MenuConfigGetSupportedSettingsVersions:
         logError(this, QStringLiteral("Error while _MenuConfigGetSupportedSettingsVersions"));
@@ -110,6 +99,78 @@ void Protocol::parseErrorMessage(const quint8 *record)
         handleOtherOperationError(code, text);
         break;
     }
+    if (PendingWrites::isRefusable(operation))
+        routeRefusal(operation, code, id, text);
+}
+
+// One refusal, one report: the sender that still waits restores what the device holds,
+// and whoever listens tells the user once.
+void Protocol::routeRefusal(quint8 operation, e_m_err code, quint16 id, const QString &text)
+{
+    const PendingWrites::Sender sender = m_pendingWrites.take(operation, id);
+    WriteRefusal refusal;
+    refusal.operation = operation;
+    refusal.code = code;
+    refusal.id = id;
+    refusal.deviceText = text;
+    const QString what = PendingWrites::describe(operation);
+    refusal.subject =
+        sender.name.isEmpty() ? what : QStringLiteral("%1 \"%2\"").arg(what, sender.name);
+    refusal.senderTold = sender.object && sender.onRefused;
+    if (refusal.senderTold)
+        sender.onRefused(refusal);
+    emit writeRefused(operation, code, id, refusal.subject, text);
+}
+
+void Protocol::readBackRefused(const WriteRefusal &refusal)
+{
+    static const QHash<quint16, e_ID_OPER> resetReads = {
+        {ResetObject, _MenuConfigReadObject},
+        {ResetDateTime, _MenuConfigReadDateTime},
+        {ResetDevice, _MenuConfigReadDevice},
+        {ResetLeds, _MenuConfigReadLeds},
+        {ResetBeeper, _MenuConfigReadBeeper},
+        {ResetEthernet, _MenuConfigReadEthernet},
+        {ResetWireless, _MenuConfigReadWireless},
+        {ResetGSM, _MenuConfigReadGSM},
+        {ResetIButtonIndication, _MenuConfigReadIButtonIndication},
+        {ResetDebug, _MenuConfigReadDebug},
+    };
+    // Keys and radio devices leave the program only when the device confirms their
+    // deletion, so a refused one is still shown and needs no reading.
+    static const QHash<quint8, e_ID_OPER> blockReads = {
+        {_MenuConfigWriteDateTime, _MenuConfigReadDateTime},
+        {_MenuConfigWriteSensor, _MenuConfigReadSensor},
+        {_MenuConfigWriteSensorForced, _MenuConfigReadSensor},
+        {_MenuConfigWritePartition, _MenuConfigReadPartition},
+        {_MenuConfigWriteOutput, _MenuConfigReadOutput},
+        {_MenuConfigWriteIButton, _MenuConfigReadIButton},
+        {_MenuConfigWriteBeeper, _MenuConfigReadBeeper},
+        {_MenuConfigWriteLeds, _MenuConfigReadLeds},
+        {_MenuConfigWriteObject, _MenuConfigReadObject},
+        {_MenuConfigWriteDevice, _MenuConfigReadDevice},
+        {_MenuConfigWriteWireless, _MenuConfigReadWireless},
+        {_MenuConfigWriteLoop, _MenuDataReadFullLoopData},
+        {_MenuConfigWriteGSM, _MenuConfigReadGSM},
+        {_MenuConfigWriteUser, _MenuConfigReadUser},
+        {_MenuConfigDeleteUser, _MenuConfigReadUser},
+        {_MenuConfigWriteIButtonIndication, _MenuConfigReadIButtonIndication},
+        {_MenuConfigWriteDirection, _MenuConfigReadDirection},
+        {_MenuConfigDeleteDirection, _MenuConfigReadDirection},
+        {_MenuConfigWriteEthernet, _MenuConfigReadEthernet},
+        {_MenuConfigWriteDebug, _MenuConfigReadDebug},
+        {_MenuConfigWriteOutGroup, _MenuConfigReadOutGroup},
+        {_MenuConfigWriteHalvor, _MenuConfigReadHalvor},
+    };
+    if (refusal.operation == _MenuConfigResetSettings) {
+        const auto read = resetReads.constFind(refusal.id);
+        if (read != resetReads.constEnd())
+            sendToDevice(*read);
+        return;
+    }
+    const auto read = blockReads.constFind(refusal.operation);
+    if (read != blockReads.constEnd())
+        sendToDevice(*read, refusal.id);
 }
 
 void Protocol::handleJournalReadError(e_m_err code, quint16 id)

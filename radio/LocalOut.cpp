@@ -166,6 +166,7 @@ void LocalOut::writeToDevice()
     m_output.compatibleVersion = 1;
     m_output.criticalVersion = 1;
     m_output.crc32 = crc32Stm(&m_output, s_ExtMemDataOutput::crcOffset);
+    const Protocol::SenderScope scope = refusalsComeHere();
     if (Protocol *link = protocol())
         link->writeOutputData(quint16(m_index), m_output);
 }

@@ -35,6 +35,7 @@ public:
     QJsonValue toJson() const override;
     bool fromJson(const QJsonValue &value, int formatVersion) override;
     QString jsonKey() const override;
+    QString refusalName() const override { return jsonKey(); }
 
 private:
     void buildOutputTree();

@@ -192,6 +192,7 @@ void Loop::writeToDevice()
 {
     logInfo(this, QStringLiteral("Saving loop settigns"));
     m_loopSettings.crc32 = crc32Stm(&m_loopSettings, s_ExtMemDataLoop::crcOffset);
+    const Protocol::SenderScope scope = refusalsComeHere();
     if (Protocol *link = protocol())
         link->writeLoopData(m_loopSettings);
 }

@@ -181,6 +181,7 @@ void Partition::setLocked(bool lock)
     if (!link)
         return;
     const quint16 current = state();
+    const Protocol::SenderScope scope = refusalsComeHere();
     if (current == 17 || current == 21 || !lock)
         link->unlockPartition(quint8(m_index));
     else
@@ -189,8 +190,30 @@ void Partition::setLocked(bool lock)
 
 void Partition::resetSettings()
 {
+    const Protocol::SenderScope scope = refusalsComeHere();
     if (Protocol *link = protocol())
         link->resetSettings(ResetPartition, quint16(m_index));
+}
+
+void Partition::onWriteRefused(const WriteRefusal &refusal)
+{
+    Protocol *link = protocol();
+    if (!link)
+        return;
+    switch (refusal.operation) {
+    case _UsbTakeOnPartition:
+    case _UsbTakeOffPartition:
+        // The lock shows the state last reported until the device tells it anew.
+        emit statusUpdated();
+        link->readPartitionStatus(quint16(m_index));
+        break;
+    case _MenuConfigResetSettings:
+        link->readPartitionData(quint16(m_index));
+        break;
+    default:
+        Storable::onWriteRefused(refusal);
+        break;
+    }
 }
 
 void Partition::addSensor(Sensor::SPtr device)
@@ -229,6 +252,7 @@ void Partition::writeToDevice()
     m_settings.compatibleVersion = 1;
     m_settings.criticalVersion = 1;
     m_settings.crc32 = crc32Stm(&m_settings, s_ExtMemDataPartition::crcOffset);
+    const Protocol::SenderScope scope = refusalsComeHere();
     if (Protocol *link = protocol())
         link->writePartitionData(quint16(m_index), m_settings);
     if (isViewingMode())

@@ -57,6 +57,8 @@ public:
     QJsonValue toJson() const override;
     bool fromJson(const QJsonValue &value, int formatVersion) override;
     QString jsonKey() const override;
+    QString refusalName() const override { return jsonKey(); }
+    void onWriteRefused(const WriteRefusal &refusal) override;
 
 signals:
     void updated();

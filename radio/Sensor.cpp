@@ -369,6 +369,7 @@ void Sensor::writeToDevice()
     m_settings.compatibleVersion = 1;
     m_settings.criticalVersion = 1;
     m_settings.crc32 = crc32Stm(&m_settings, s_ExtMemDataSensor::crcOffset);
+    const Protocol::SenderScope scope = refusalsComeHere();
     if (Protocol *link = protocol())
         link->writeSensorData(m_id, m_settings);
 }

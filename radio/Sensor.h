@@ -91,6 +91,7 @@ public:
     QJsonValue toJson() const override;
     bool fromJson(const QJsonValue &value, int formatVersion) override;
     QString jsonKey() const override;
+    QString refusalName() const override { return jsonKey(); }
     // The per-type "sensor" member of the device's file object.
     QJsonObject privateSettingsToJson() const;
 

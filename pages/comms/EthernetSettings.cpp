@@ -115,8 +115,7 @@ void EthernetSettings::writeToDevice()
 void EthernetSettings::resetToDefaults()
 {
     logDebug(this, QStringLiteral("Reset Ethernet settings to default"));
-    if (protocol())
-        protocol()->resetSettings(ResetEthernet);
+    resetOnDevice(ResetEthernet);
 }
 
 QString EthernetSettings::macAddress() const

@@ -101,8 +101,7 @@ void GSMSettings::writeToDevice()
 void GSMSettings::resetToDefaults()
 {
     logDebug(this, QStringLiteral("Reset GSM settings to default"));
-    if (protocol())
-        protocol()->resetSettings(ResetGSM);
+    resetOnDevice(ResetGSM);
 }
 
 bool GSMSettings::switchBit(int bitNumber) const

@@ -101,8 +101,8 @@ void WirelessSettings::resetToDefaults()
     const auto answer =
         MessageBoxU::question(tr("Are you sure you want to reset the settings?"),
                               tr("Reset settings"), QMessageBox::Yes | QMessageBox::No);
-    if (answer == QMessageBox::Yes && protocol())
-        protocol()->resetSettings(ResetWireless);
+    if (answer == QMessageBox::Yes)
+        resetOnDevice(ResetWireless);
 }
 
 quint8 WirelessSettings::channel()

@@ -363,10 +363,8 @@ void PartitionWidget::connectAll()
         if (isVisible())
             deleteSelectedSensors();
     });
-    if (m_protocol) {
+    if (m_protocol)
         connect(m_protocol, &Protocol::addSensorsStatus, this, &PartitionWidget::onSetStatus);
-        connect(m_protocol, &Protocol::errorOccurred, this, &PartitionWidget::onProtocolError);
-    }
     connect(m_reset, &QPushButton::clicked, this, &PartitionWidget::onResetClicked);
     connect(m_lock, &QPushButton::clicked, this, &PartitionWidget::onLockClicked);
     connect(m_partitions, &PartitionSelectionWidget::focusOuted, m_sortType,
@@ -746,15 +744,6 @@ void PartitionWidget::onLockClicked(bool checked)
     m_partition->setLocked(checked);
     if (ownIndex() == 1)
         emit enableAllSensorsAllowAddButton(checked);
-}
-
-void PartitionWidget::onProtocolError(const QString &error)
-{
-    Q_UNUSED(error)
-    if (!isVisible() || !m_lock->isCheckable())
-        return;
-    // The device refused: the button follows the device, not the click.
-    m_lock->setChecked(!m_lock->isChecked());
 }
 
 void PartitionWidget::onReady()

@@ -84,7 +84,6 @@ public slots:
     void onAllowAddClicked(bool checked);
     void onResetClicked();
     void onLockClicked(bool checked);
-    void onProtocolError(const QString &error);
     void onReady();
 
 signals:

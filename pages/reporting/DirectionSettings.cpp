@@ -205,6 +205,7 @@ void DirectionSettings::commitCurrent()
 
 void DirectionSettings::send(quint8 index, const s_ExtMemDataGSMDirection &record)
 {
+    const Protocol::SenderScope scope = refusalsComeHere();
     if (Protocol *link = protocol())
         link->writeDirection(index, record, m_writeFlag != 0);
 }

@@ -126,6 +126,5 @@ bool BeeperSettings::fromJson(const QJsonValue &value, int formatVersion)
 void BeeperSettings::resetToDefault()
 {
     logDebug(this, QStringLiteral("Reset beeper settings to default"));
-    if (protocol())
-        protocol()->resetSettings(ResetBeeper);
+    resetOnDevice(ResetBeeper);
 }

@@ -138,6 +138,5 @@ bool DateTimeSettings::fromJson(const QJsonValue &value, int formatVersion)
 void DateTimeSettings::resetToDefault()
 {
     logDebug(this, QStringLiteral("Reset date and time settings to default"));
-    if (protocol())
-        protocol()->resetSettings(ResetDateTime);
+    resetOnDevice(ResetDateTime);
 }

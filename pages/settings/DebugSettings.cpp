@@ -69,6 +69,5 @@ bool DebugSettings::fromJson(const QJsonValue &value, int /*formatVersion*/)
 void DebugSettings::resetToDefault()
 {
     logDebug(this, QStringLiteral("Reset debug settings to default"));
-    if (protocol())
-        protocol()->resetSettings(ResetDebug);
+    resetOnDevice(ResetDebug);
 }

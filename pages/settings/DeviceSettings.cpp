@@ -254,6 +254,5 @@ bool DeviceSettings::fromJson(const QJsonValue &value, int formatVersion)
 void DeviceSettings::resetToDefault()
 {
     logDebug(this, QStringLiteral("Reset device settings to default"));
-    if (protocol())
-        protocol()->resetSettings(ResetDevice);
+    resetOnDevice(ResetDevice);
 }

@@ -101,6 +101,6 @@ void IButtonConfig::resetToDefault()
     const auto answer =
         MessageBoxU::question(tr("Are you sure you want to reset the settings?"),
                               tr("Reset settings"), QMessageBox::Yes | QMessageBox::No);
-    if (answer == QMessageBox::Yes && protocol())
-        protocol()->resetSettings(ResetIButtonIndication);
+    if (answer == QMessageBox::Yes)
+        resetOnDevice(ResetIButtonIndication);
 }

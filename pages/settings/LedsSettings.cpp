@@ -135,6 +135,5 @@ bool LedsSettings::fromJson(const QJsonValue &value, int formatVersion)
 void LedsSettings::resetToDefaults()
 {
     logDebug(this, QStringLiteral("Reset leds settings to default"));
-    if (protocol())
-        protocol()->resetSettings(ResetLeds);
+    resetOnDevice(ResetLeds);
 }

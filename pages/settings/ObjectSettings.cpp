@@ -255,6 +255,6 @@ void ObjectSettings::resetToDefaults()
     const auto answer =
         MessageBoxU::question(tr("Are you sure you want to reset the settings?"),
                               tr("Reset settings"), QMessageBox::Yes | QMessageBox::No);
-    if (answer == QMessageBox::Yes && protocol())
-        protocol()->resetSettings(ResetObject);
+    if (answer == QMessageBox::Yes)
+        resetOnDevice(ResetObject);
 }

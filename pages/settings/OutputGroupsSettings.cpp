@@ -74,6 +74,26 @@ void OutputGroupsSettings::writeToDevice()
                                  int(sizeof(s_ExtMemDataOutGroup)));
 }
 
+// The page takes group records only while it is open; the group the device kept comes back
+// here also when it is not.
+void OutputGroupsSettings::onWriteRefused(const WriteRefusal &refusal)
+{
+    const int group = refusal.id;
+    if (refusal.operation != _MenuConfigWriteOutGroup || group >= GroupCount || !protocol())
+        return;
+    auto *answer = new QObject(this);
+    connect(protocol(), &Protocol::outGroupSettings, answer,
+            [this, answer, group](int index, const s_ExtMemDataOutGroup &record) {
+                if (index != group)
+                    return;
+                answer->deleteLater();
+                m_groups[group] = record;
+                setName(group, name(group)); // the controller's copy of the name too
+                emit settingsUpdated();
+            });
+    requestGroup(group);
+}
+
 QJsonValue OutputGroupsSettings::toJson() const
 {
     QJsonArray groups;

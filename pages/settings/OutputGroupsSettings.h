@@ -35,6 +35,9 @@ signals:
 public slots:
     void resetToDefault();
 
+protected:
+    void onWriteRefused(const WriteRefusal &refusal) override;
+
 private:
     QVector<s_ExtMemDataOutGroup> m_groups;
 };

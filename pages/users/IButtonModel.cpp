@@ -217,6 +217,7 @@ void IButtonModel::deleteOnDevice(const IButtonSettings *key)
     if (!protocol())
         return;
     qDebug() << "Will be deleted ibutton id =" << key->id();
+    const Protocol::SenderScope scope = refusalsComeHere();
     protocol()->deleteIButton(key->id());
 }
 

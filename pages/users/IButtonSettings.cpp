@@ -161,6 +161,7 @@ void IButtonSettings::writeToDevice()
     bytes()[VersionAt] = 1;
     bytes()[VersionAt + 1] = 1;
     qToLittleEndian(crc32Stm(bytes(), CrcAt), bytes() + CrcAt);
+    const Protocol::SenderScope scope = refusalsComeHere();
     emit writeSettings(m_id, m_record);
 }
 

@@ -223,6 +223,8 @@ bool UserModel::removeUsers(const QModelIndexList &indexes)
     for (UserSettings *user : qAsConst(removed)) {
         if (keys)
             keys->unbindUser(user->id());
+        // The user object goes now; a refusal brings the device's user back into the list.
+        const Protocol::SenderScope scope = refusalsComeHere(user->jsonKey());
         user->deleteFromDevice();
         user->deleteLater();
     }
@@ -246,6 +248,7 @@ void UserModel::deleteAllUsers()
         if (user->id() != current) {
             qDebug().noquote() << tr("User deleted %1").arg(user->jsonKey())
                                << QStringLiteral("#%1").arg(user->id(), 2, 10, QLatin1Char('0'));
+            const Protocol::SenderScope scope = refusalsComeHere(user->jsonKey());
             user->deleteFromDevice();
         }
         user->deleteLater();

@@ -255,6 +255,7 @@ void UserSettings::writeToDevice()
     std::memset(bytes() + 252, 0, 4);
     std::memset(bytes() + 272, 0, 4);
     m_record.crc32 = crc32Stm(bytes(), CrcAt);
+    const Protocol::SenderScope scope = refusalsComeHere();
     if (protocol())
         protocol()->writeUserSettings(m_id, m_record, m_writeFlag);
 }

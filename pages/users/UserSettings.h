@@ -106,6 +106,7 @@ public:
     QJsonValue toJson() const override;
     bool fromJson(const QJsonValue &value, int formatVersion) override;
     QString jsonKey() const override;
+    QString refusalName() const override { return jsonKey(); }
 
 private:
     quint8 *bytes() { return reinterpret_cast<quint8 *>(&m_record); }

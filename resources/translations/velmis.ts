@@ -4086,6 +4086,20 @@ and %1 more keys.
         <source>Not selected</source>
         <translation>Не выбрано</translation>
     </message>
+    <message>
+        <source>%1: the device refused it.
+%2</source>
+        <translation>%1: прибор отклонил изменение.
+%2</translation>
+    </message>
+    <message>
+        <source>The device did not take the whole configuration. It was not restarted; check the settings after the next login.
+
+%1</source>
+        <translation>Прибор принял конфигурацию не полностью. Он не был перезапущен; проверьте настройки после следующего входа.
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>Partition</name>
@@ -4315,6 +4329,117 @@ and %1 more keys.
     <message>
         <source>Partitions</source>
         <translation>Разделы</translation>
+    </message>
+</context>
+<context>
+    <name>PendingWrites</name>
+    <message>
+        <source>Reset to defaults</source>
+        <translation>Сброс настроек</translation>
+    </message>
+    <message>
+        <source>Arming the partition</source>
+        <translation>Постановка раздела на охрану</translation>
+    </message>
+    <message>
+        <source>Disarming the partition</source>
+        <translation>Снятие раздела с охраны</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Дата и время</translation>
+    </message>
+    <message>
+        <source>Radio device</source>
+        <translation>Радиоустройство</translation>
+    </message>
+    <message>
+        <source>Partition</source>
+        <translation>Раздел</translation>
+    </message>
+    <message>
+        <source>Local output</source>
+        <translation>Локальный выход</translation>
+    </message>
+    <message>
+        <source>iButton key</source>
+        <translation>Ключ iButton</translation>
+    </message>
+    <message>
+        <source>Beeper settings</source>
+        <translation>Настройки зуммера</translation>
+    </message>
+    <message>
+        <source>LED settings</source>
+        <translation>Настройки светодиодов</translation>
+    </message>
+    <message>
+        <source>Object settings</source>
+        <translation>Настройки объекта</translation>
+    </message>
+    <message>
+        <source>Device settings</source>
+        <translation>Настройки прибора</translation>
+    </message>
+    <message>
+        <source>Wireless settings</source>
+        <translation>Настройки радиоканала</translation>
+    </message>
+    <message>
+        <source>Wired loop</source>
+        <translation>Шлейф</translation>
+    </message>
+    <message>
+        <source>GSM settings</source>
+        <translation>Настройки GSM</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Пользователь</translation>
+    </message>
+    <message>
+        <source>iButton indication settings</source>
+        <translation>Настройки индикации iButton</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Направление</translation>
+    </message>
+    <message>
+        <source>Ethernet settings</source>
+        <translation>Настройки Ethernet</translation>
+    </message>
+    <message>
+        <source>Debug settings</source>
+        <translation>Настройки отладки</translation>
+    </message>
+    <message>
+        <source>Output group</source>
+        <translation>Группа выходов</translation>
+    </message>
+    <message>
+        <source>Halvor device</source>
+        <translation>Устройство Halvor</translation>
+    </message>
+    <message>
+        <source>Deleting the iButton key</source>
+        <translation>Удаление ключа iButton</translation>
+    </message>
+    <message>
+        <source>Deleting the radio device</source>
+        <translation>Удаление радиоустройства</translation>
+    </message>
+    <message>
+        <source>Deleting the user</source>
+        <translation>Удаление пользователя</translation>
+    </message>
+    <message>
+        <source>Deleting the direction</source>
+        <translation>Удаление направления</translation>
+    </message>
+    <message>
+        <source>Operation 0x%1</source>
+        <translation>Операция 0x%1</translation>
     </message>
 </context>
 <context>
@@ -4703,14 +4828,6 @@ and %1 more keys.
     <message>
         <source>Unknow error 0x%1</source>
         <translation>Неизвестная ошибка 0x%1</translation>
-    </message>
-    <message>
-        <source>Error writing partition settings</source>
-        <translation>Ошибка записи настроек раздела</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Ошибка</translation>
     </message>
     <message>
         <source>Error fw update</source>

@@ -6,6 +6,8 @@
 #include "app/Overmind.h"
 #include "app/StartUp.h"
 #include "app/WaitForm.h"
+#include "link/PendingWrites.h"
+#include "link/Protocol.h"
 #include "link/ProtocolTypes.h"
 #include "sim/LogCapture.h"
 #include "sim/SimulatedSetup.h"
@@ -194,6 +196,44 @@ private slots:
         QVERIFY(session.logIn());
         QVERIFY(rebuilt.count() >= 1);
         QVERIFY(session.overmind()->isSettingsLoaded());
+    }
+
+    // The device refuses one block of each kind written first: the write-in ends with one
+    // summary naming each refused block with the device's text, and the device is not
+    // restarted as after a write-in that went through.
+    void refusedBlocksAreSummedUpAtTheEnd()
+    {
+        Session session;
+        QVERIFY(session.logIn());
+        QJsonObject file = currentFormatFile(0);
+        file.insert("Users",
+                    QJsonArray{QJsonObject{{"userName", "admin"}, {"settings", 1}, {"id", 0}},
+                               QJsonObject{{"userName", "guard"}, {"settings", 1}, {"id", 3}}});
+        const QString path = writeConfig(session.dir, "site.cfg", file);
+        ModalRecorder boxes;
+        answerChooserWithApply(boxes);
+        const QList<QPair<quint8, quint16>> refused = {{_MenuConfigWriteBeeper, 78},
+                                                       {_MenuConfigWriteObject, 102},
+                                                       {_MenuConfigWriteUser, 3005}};
+        for (const auto &block : refused)
+            session.device().failNext(block.first, block.second);
+        LogCapture log;
+
+        session.overmind()->onLoadSettings(path);
+        QTRY_VERIFY_WITH_TIMEOUT(!session.overmind()->isConfigWriteRunning(), DeviceTimeout);
+
+        QCOMPARE(boxes.count("critical"), 1);
+        QCOMPARE(boxes.count("warning"), 0);
+        const QString summary = boxes.seen.last().text;
+        for (const auto &block : refused) {
+            QVERIFY2(summary.contains(PendingWrites::describe(block.first)), qPrintable(summary));
+            QVERIFY2(summary.contains(Protocol::firmwareUpdateErrorString(block.second)),
+                     qPrintable(summary));
+        }
+        QVERIFY(summary.contains(QStringLiteral("guard")));
+        QVERIFY(!log.contains(QStringLiteral("Writing settings done. Restarting")));
+        QCOMPARE(session.device().commandsOf(0xD3).size(), 0);
+        QVERIFY(!session.overmind()->waitForm()->isVisible());
     }
 
     void unplugDuringTheWriteEndsItCleanly()

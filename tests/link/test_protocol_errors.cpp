@@ -25,6 +25,16 @@ QString text(quint16 code)
 {
     return Protocol::firmwareUpdateErrorString(code);
 }
+
+// A refusal no sender waits for: it names the operation only.
+QString refused(quint8 operation, quint16 code, quint16 id)
+{
+    return QStringLiteral("writeRefused(%1,%2,%3,\"%4\",\"%5\")")
+        .arg(operation)
+        .arg(code)
+        .arg(id)
+        .arg(PendingWrites::describe(operation), text(code));
+}
 } // namespace
 
 class TestProtocolErrors : public QObject
@@ -117,13 +127,11 @@ private slots:
             {"[W]: Journal event empty. Journal id: 12"});
         row("journal other error", errorAnswer(0x32, 5, 12), {}, {},
             {"[W]: Unknown journal read error. Journal id: 12  error code: 5"});
-        row("partition settings", errorAnswer(0x6F, 93, 1), {},
-            {"warning|Error writing partition settings|" + text(93)}, {});
-        row("partition number taken", errorAnswer(0x6F, 94, 1), {},
-            {"warning|Error writing partition settings|" + text(94)}, {});
-        row("partition name taken", errorAnswer(0x6F, 96, 1), {},
-            {"warning|Error writing partition settings|" + text(96)}, {});
-        row("partition other", errorAnswer(0x6F, 95, 1), {}, {"warning|Error|" + text(95)}, {});
+        // A refused write or deletion is handed on once, to be shown with what it was about.
+        row("partition settings", errorAnswer(0x6F, 93, 1), {refused(0x6F, 93, 1)}, {}, {});
+        row("partition number taken", errorAnswer(0x6F, 94, 1), {refused(0x6F, 94, 1)}, {}, {});
+        row("partition name taken", errorAnswer(0x6F, 96, 1), {refused(0x6F, 96, 1)}, {}, {});
+        row("partition other", errorAnswer(0x6F, 95, 1), {refused(0x6F, 95, 1)}, {}, {});
         row("firmware write 30, no box", errorAnswer(0xBF, 30, 0), {"writeFirmwareCodeError(30)"},
             {}, {});
         row("firmware write 26, no box", errorAnswer(0xBF, 26, 0), {"writeFirmwareCodeError(26)"},
@@ -137,13 +145,14 @@ private slots:
         row("firmware header", errorAnswer(0x34, 81, 16), {"firmwareVersion(16,rec)"}, {}, {});
         row("user read CRC", errorAnswer(0x2F, 3000, 2), {}, {},
             {QString::fromUtf8("[E]: Проблема с CRC")});
-        row("user write", errorAnswer(0x79, 3004, 2),
-            {"errorOccurred(\"Error writing user from configuration\")"}, {},
+        row("user write", errorAnswer(0x79, 3004, 2), {refused(0x79, 3004, 2)}, {},
             {"[E]: Error writing user from configuration"});
-        row("take on without rights", errorAnswer(0x51, 77, 0),
-            {"errorOccurred(\"" + text(77) + "\")"}, {},
+        row("take on without rights", errorAnswer(0x51, 77, 0), {refused(0x51, 77, 0)}, {},
             {QString::fromUtf8("[E]: Недостаточно прав для совершения данной операции!")});
-        row("take off other error", errorAnswer(0x52, 5, 0), {}, {}, {});
+        row("take off other error", errorAnswer(0x52, 5, 0), {refused(0x52, 5, 0)}, {}, {});
+        row("key deletion", errorAnswer(0x96, 78, 4), {refused(0x96, 78, 4)}, {},
+            {"[E]: Error while operation 0x96: " + text(78)});
+        row("reset", errorAnswer(0x02, 78, 5), {refused(0x02, 78, 5)}, {}, {});
         row("settings versions", errorAnswer(0x54, 100, 0), {}, {},
             {"[E]: Error while _MenuConfigGetSupportedSettingsVersions"});
         row("update command", errorAnswer(0xC0, 28, 4), {"writeFirmwareCodeError(28)"}, {}, {});
@@ -152,7 +161,7 @@ private slots:
         row("update status", errorAnswer(0xC3, 61, 0), {"writeFirmwareCodeError(61)"}, {}, {});
         row("password required", errorAnswer(0x23, 76, 0), {"loginRequired(-1)"}, {},
             {QString::fromUtf8("[E]: Требуется ввод пароля")});
-        row("access level", errorAnswer(0x74, 77, 0), {}, {},
+        row("access level", errorAnswer(0x74, 77, 0), {refused(0x74, 77, 0)}, {},
             {QString::fromUtf8("[E]: Недостаточно прав для совершения данной операции!")});
         row("coordinator off", errorAnswer(0xB4, 80, 0), {}, {},
             {QString::fromUtf8("[E]: Ошибка возникает при попытке отправки команд в выключенный "
@@ -165,7 +174,7 @@ private slots:
         row("settings memory empty", errorAnswer(0x2B, 104, 0),
             {"memEmptyError(\"" + text(104) + "\")"}, {},
             {"[E]: Error while operation 0x2b: " + text(104), "[E]: " + text(104)});
-        row("unknown code", errorAnswer(0x6E, 84, 3), {}, {},
+        row("unknown code", errorAnswer(0x6E, 84, 3), {refused(0x6E, 84, 3)}, {},
             {"[E]: Error while operation 0x6e: Unknow error 0x54", "[E]: Unknow error 0x54"});
     }
 
@@ -192,6 +201,53 @@ private slots:
         if (!log.entries.isEmpty() &&
             SignalLog::isRecord(log.entries.first().args.last().userType()))
             QCOMPARE(log.firstRecord(), QByteArray(log.firstRecord().size(), '\0'));
+    }
+
+    // A refusal reaches the object that sent that operation for that identifier, once; a
+    // later write of the same block without a sender leaves nobody to tell.
+    void refusalsReachTheirSender()
+    {
+        QObject partitionOne;
+        QObject partitionTwo;
+        QList<QPair<QObject *, quint16>> told;
+        const auto sender = [&told](QObject *object) {
+            PendingWrites::Sender entry;
+            entry.object = object;
+            entry.name = object == nullptr ? QString() : QStringLiteral("Office");
+            entry.onRefused = [&told, object](const WriteRefusal &refusal) {
+                told.append({object, refusal.code});
+            };
+            return entry;
+        };
+        const s_ExtMemDataPartition block{};
+        {
+            const Protocol::SenderScope scope(m_protocol, sender(&partitionOne));
+            m_protocol->writePartitionData(1, block);
+        }
+        {
+            const Protocol::SenderScope scope(m_protocol, sender(&partitionTwo));
+            m_protocol->writePartitionData(2, block);
+            m_protocol->writeOutputData(1, s_ExtMemDataOutput{});
+        }
+        SignalLog log(m_protocol);
+        m_protocol->onMessageReceived(errorAnswer(0x70, 78, 1));
+        m_protocol->onMessageReceived(errorAnswer(0x6F, 96, 2));
+        m_protocol->onMessageReceived(errorAnswer(0x6F, 96, 2));
+        m_protocol->onMessageReceived(errorAnswer(0x6F, 93, 1));
+        QCOMPARE(told, (QList<QPair<QObject *, quint16>>{
+                           {&partitionTwo, 78}, {&partitionTwo, 96}, {&partitionOne, 93}}));
+        QCOMPARE(log.summary().value(1),
+                 QStringLiteral("writeRefused(111,96,2,\"%1 \"Office\"\",\"%2\")")
+                     .arg(PendingWrites::describe(0x6F), text(96)));
+
+        // Written again outside any sender: the old sender is not told.
+        {
+            const Protocol::SenderScope scope(m_protocol, sender(&partitionOne));
+            m_protocol->writePartitionData(1, block);
+        }
+        m_protocol->writePartitionData(1, block);
+        m_protocol->onMessageReceived(errorAnswer(0x6F, 93, 1));
+        QCOMPARE(told.size(), 3);
     }
 
     // A device that keeps failing an entry gets a bounded number of requests; then the

@@ -219,6 +219,18 @@ QList<QByteArray> SimCommunicator::commandsOf(quint8 operation) const
 void SimCommunicator::onCommand(const QByteArray &command)
 {
     m_commands.append(command);
+    if (command.size() >= 3) {
+        // A refused command is not carried out, by the subsystems either.
+        const quint8 operation = quint8(command.at(0));
+        auto failure = m_failures.find(operation);
+        if (failure != m_failures.end() && failure->second > 0) {
+            const quint16 code = failure->first;
+            if (--failure->second == 0)
+                m_failures.erase(failure);
+            send(errorAnswer(operation, code, qFromLittleEndian<quint16>(command.constData() + 1)));
+            return;
+        }
+    }
     emit commandReceived(command);
     if (command.size() < 3)
         return;
@@ -226,14 +238,6 @@ void SimCommunicator::onCommand(const QByteArray &command)
     const quint16 id = qFromLittleEndian<quint16>(command.constData() + 1);
     const QByteArray payload = command.mid(3);
 
-    auto failure = m_failures.find(operation);
-    if (failure != m_failures.end() && failure->second > 0) {
-        const quint16 code = failure->first;
-        if (--failure->second == 0)
-            m_failures.erase(failure);
-        send(errorAnswer(operation, code, id));
-        return;
-    }
     const auto scripted = m_scripts.constFind(operation);
     if (scripted != m_scripts.constEnd()) {
         for (const QByteArray &answer : *scripted)

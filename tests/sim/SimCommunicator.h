@@ -48,7 +48,8 @@ public:
                         quint8 accessLevel);
 
     // ---- answers on demand ----
-    // The next `times` commands of this operation get the error answer 0xF0 with this code.
+    // The next `times` commands of this operation get the error answer 0xF0 with this code
+    // and are not carried out.
     void failNext(quint8 operation, quint16 code, int times = 1);
     // Every command of this operation gets exactly these messages as its answer,
     // replacing the built-in handling ([type][id LE][payload] each).

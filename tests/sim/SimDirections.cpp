@@ -11,7 +11,7 @@ namespace {
 constexpr quint8 OpResetSettings = 0x02;
 constexpr quint8 OpReadDirection = 0x31;
 constexpr quint8 OpChannelStatus = 0x17;
-constexpr quint16 ResetDirection = 10;
+constexpr quint16 ResetOfDirections = 10;
 constexpr quint16 JournalRing = 4096;
 
 struct Channel
@@ -284,7 +284,7 @@ void SimDirections::onCommand(const QByteArray &command)
         return;
     const quint16 what = quint16(quint8(command.at(1)) | (quint8(command.at(2)) << 8));
     const quint16 index = quint16(quint8(command.at(3)) | (quint8(command.at(4)) << 8));
-    if (what != ResetDirection || index >= Count)
+    if (what != ResetOfDirections || index >= Count)
         return;
     const QByteArray block = bytesOf(defaultDirection(index));
     m_device.setRecord(OpReadDirection, index, block);

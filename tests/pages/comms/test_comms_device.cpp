@@ -112,14 +112,22 @@ private slots:
         QVERIFY(crcIsValid(session.device().record(0x2C, 0)));
         QTRY_VERIFY_WITH_TIMEOUT(!page->hasChanges(), SessionTimeout);
 
-        // An error answer shows its text in the log.
+        // A refused save is logged and shown once with the device's text; the page then
+        // shows what the device kept.
         LogCapture log;
+        const int boxesBefore = boxes->seen.size();
         session.device().failNext(0x76, SimCommunicator::ErrCrc);
+        interval->setCurrentText("4.5");
+        QVERIFY(page->hasChanges());
         QTest::mouseClick(page->findChild<QPushButton *>("pbSave"), Qt::LeftButton);
+        const QString refusal = Protocol::firmwareUpdateErrorString(SimCommunicator::ErrCrc);
         QTRY_VERIFY_WITH_TIMEOUT(
-            log.contains(QStringLiteral("Error while operation 0x76: ") +
-                         Protocol::firmwareUpdateErrorString(SimCommunicator::ErrCrc)),
-            SessionTimeout);
+            log.contains(QStringLiteral("Error while operation 0x76: ") + refusal), SessionTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(boxes->seen.size(), boxesBefore + 1, SessionTimeout);
+        QVERIFY(boxes->seen.last().text.contains(refusal));
+        QTRY_COMPARE_WITH_TIMEOUT(interval->currentText(), QStringLiteral("6"), SessionTimeout);
+        QVERIFY(!page->hasChanges());
+        QCOMPARE(quint8(session.device().record(0x2C, 0).at(36)), quint8(120));
 
         // Reset asks and then sends the reset of the radio block.
         boxes->reply = [](const ModalAnswerer::Request &) { return int(QMessageBox::Yes); };

@@ -14,6 +14,7 @@
 #include "pages/radio/SensorListView.h"
 #include "pages/radio/SensorSettingsWidget.h"
 #include "radio/Partition.h"
+#include "radio/PartitionModel.h"
 #include "sim/LogCapture.h"
 #include "sim/SimRadioConfiguration.h"
 #include "sim/SimRadioStates.h"
@@ -179,7 +180,7 @@ private slots:
     }
 
     // A double click opens the dialog; saving sends the whole record once, which the
-    // device keeps; an error answer to the write reaches the log with the device's text.
+    // device keeps; a refused write is shown once and the device's record comes back.
     void dialogWritesTheDevice()
     {
         Session session;
@@ -220,8 +221,10 @@ private slots:
         QCOMPARE(qFromLittleEndian<quint32>(record.constData() + 508),
                  crc32Stm(record.constData(), 508));
 
-        // The device refuses the next write.
+        // The device refuses the next write: one box names the device and gives the device's
+        // text, and the program shows the name the device kept.
         LogCapture log;
+        boxes->seen.clear();
         session.device().failNext(0x6E, SimCommunicator::ErrCrc);
         dialog = openDialog(office, 1);
         QVERIFY(dialog);
@@ -232,7 +235,13 @@ private slots:
         const QString text = deviceErrorText(SimCommunicator::ErrCrc);
         QVERIFY(!text.isEmpty());
         QTRY_VERIFY_WITH_TIMEOUT(log.contains(text), DeviceTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(boxes->seen.size(), 1, DeviceTimeout);
+        QVERIFY(boxes->seen.first().text.contains(text));
+        QVERIFY(boxes->seen.first().text.contains(QStringLiteral("Refused")));
         QCOMPARE(session.device().record(0x24, 1), record);
+        QTRY_COMPARE_WITH_TIMEOUT(session.overmind()->partitionModel()->sensor(1)->jsonKey(),
+                                  QStringLiteral("Зал №2"), DeviceTimeout);
+        QCOMPARE(boxes->seen.size(), 1);
     }
 };
 

@@ -6,6 +6,7 @@
 #include "app/StartUp.h"
 #include "app/Ui_MainWindow.h"
 #include "link/Crc.h"
+#include "link/Protocol.h"
 #include "pages/radio/AddSensorsList.h"
 #include "pages/radio/DeleteById.h"
 #include "pages/radio/PartitionCommandLinkButton.h"
@@ -15,6 +16,8 @@
 #include "pages/radio/PartitionsStatusWidget.h"
 #include "pages/radio/SensorItemModel.h"
 #include "pages/radio/SensorListView.h"
+#include "pages/users/UserModel.h"
+#include "pages/users/UserSettings.h"
 #include "radio/Partition.h"
 #include "radio/PartitionModel.h"
 #include "radio/PartitionRecords.h"
@@ -270,6 +273,49 @@ private slots:
                        QStringLiteral("partition-status-panel.png"));
         saveScreenshot(session.window()->form()->lwPartitions,
                        QStringLiteral("partition-tab-buttons.png"));
+    }
+
+    // A refused arm, whatever the code: one box, the lock shows the partition disarmed as the
+    // device reports it, and the next click arms again. A refused user write leaves the lock.
+    void refusedArmingLeavesTheLockWithTheDevice_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::newRow("access level") << 77;
+        QTest::newRow("parameter") << 78;
+    }
+
+    void refusedArmingLeavesTheLockWithTheDevice()
+    {
+        QFETCH(int, code);
+        Session session;
+        QVERIFY(session.logInAndLoad());
+        PartitionWidget *page = session.showPage(2);
+        auto *lock = page->findChild<QPushButton *>("pbLock");
+        QTRY_VERIFY_WITH_TIMEOUT(lock->isEnabled(), DeviceTimeout);
+        QVERIFY(!lock->isChecked());
+        boxes->seen.clear();
+
+        session.partitions()->refuseNextArming(quint16(code));
+        lock->click();
+        QTRY_COMPARE_WITH_TIMEOUT(boxes->seen.size(), 1, DeviceTimeout);
+        QVERIFY(boxes->seen.first().text.contains(Protocol::firmwareUpdateErrorString(code)));
+        QTRY_VERIFY_WITH_TIMEOUT(!lock->isChecked(), DeviceTimeout);
+        QCOMPARE(page->partition()->state(), quint16(8));
+
+        // Refused elsewhere: the lock stays as it is.
+        UserSettings *user = session.overmind()->userModel()->users().last();
+        session.device().failNext(0x79, SimCommunicator::ErrParameter);
+        user->store();
+        QTRY_COMPARE_WITH_TIMEOUT(boxes->seen.size(), 2, DeviceTimeout);
+        QVERIFY(!lock->isChecked());
+
+        session.device().clearCommands();
+        lock->click();
+        QTRY_COMPARE_WITH_TIMEOUT(session.device().commandsOf(0x51).size(), 1, DeviceTimeout);
+        QVERIFY(session.device().commandsOf(0x52).isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(page->partition()->state(), quint16(16), DeviceTimeout);
+        QVERIFY(lock->isChecked());
+        QCOMPARE(boxes->seen.size(), 2);
     }
 
     // A user who may arm but not disarm, with partition 11 alone: the panel and the page

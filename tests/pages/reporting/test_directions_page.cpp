@@ -203,11 +203,25 @@ private slots:
         QTRY_COMPARE(session.device().record(0x31, 0), write.mid(3, 1536));
         QVERIFY(!session.overmind()->directionSettings()->isModified());
 
-        // The device refuses a write: its text reaches the log.
+        // The device refuses a route (the DC-09 channel limit): logged, shown once with the
+        // device's text, and the page shows the route the device kept.
         LogCapture log;
-        session.device().failNext(0x7C, SimCommunicator::ErrCrc);
+        const int boxesBefore = boxes.seen.size();
+        main->findChild<QSpinBox *>("sbDC09ServerPort")->setValue(3071);
+        session.device().failNext(0x7C, 97);
         QTest::mouseClick(session.find<QPushButton>("pbSaveSettings"), Qt::LeftButton);
         QTRY_VERIFY(log.contains(QStringLiteral("Error while operation 0x7c")));
+        QTRY_COMPARE_WITH_TIMEOUT(boxes.seen.size(), boxesBefore + 1, 60000);
+        QVERIFY(boxes.seen.last().text.contains(Protocol::firmwareUpdateErrorString(97)));
+        QTRY_COMPARE_WITH_TIMEOUT(main->findChild<QSpinBox *>("sbDC09ServerPort")->value(), 3070,
+                                  60000);
+        QCOMPARE(int(session.overmind()
+                         ->directionSettings()
+                         ->directions()
+                         .value(0)
+                         .settings.channels[0]
+                         .dc09.port),
+                 3070);
 
         // Leaving a changed direction asks; Cancel keeps the row.
         auto *name = qobject_cast<ContentAwareLineEdit *>(session.find<QLineEdit>("leDirName"));

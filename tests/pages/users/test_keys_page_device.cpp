@@ -309,7 +309,7 @@ private slots:
         QTRY_COMPARE(session.model()->rowCount(), SimKeys::keys().size() + 1);
         QCOMPARE(session.table()->currentIndex(), session.model()->index(20, 0));
 
-        // The device refuses the next write: its error box.
+        // The device refuses the next write: one box names the key and gives the device's text.
         boxes->seen.clear();
         session.device().failNext(OpWriteKey, 13);
         QTest::mouseClick(session.button("pbAddNew"), Qt::LeftButton);
@@ -317,8 +317,10 @@ private slots:
         QVERIFY(dialog);
         session.type(dialog->findChild<QLineEdit *>("leKeyID"), "C0FFEE");
         QTest::mouseClick(dialog->findChild<QPushButton *>("pbOk"), Qt::LeftButton);
-        QTRY_COMPARE(boxes->count("critical"), 1);
+        QTRY_COMPARE(boxes->count("warning"), 1);
+        QCOMPARE(boxes->count("critical"), 0);
         QVERIFY(boxes->seen.last().text.contains(QString::fromUtf8("iButton")));
+        QVERIFY(boxes->seen.last().text.contains(Protocol::firmwareUpdateErrorString(13)));
         QVERIFY(!session.device().hasRecord(OpReadKey, 21));
     }
 

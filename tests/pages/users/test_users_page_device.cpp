@@ -305,7 +305,9 @@ private slots:
         boxes->seen.clear();
         session.device().failNext(OpWriteUser, SimCommunicator::ErrCrc);
         session.users()->userById(2)->writeToDevice();
-        QTRY_COMPARE(boxes->count("critical"), 1);
+        QTRY_COMPARE(boxes->count("warning"), 1);
+        QCOMPARE(boxes->count("critical"), 0);
+        QVERIFY(boxes->seen.last().text.contains(before));
     }
 
     void deleteRules()
