@@ -109,26 +109,33 @@ private slots:
 
     void cleanup() { boxes.reset(); }
 
-    void userDialogClosesByEveryWay_data()
+    void newUserDialogClosesByEveryWay_data() { addUserDialogRows({-1}); }
+    void newUserDialogClosesByEveryWay() { closeUserDialog(); }
+
+    void storedUserDialogClosesByEveryWay_data() { addUserDialogRows({2}); }
+    void storedUserDialogClosesByEveryWay() { closeUserDialog(); }
+
+    // The administrator's own box is disabled: the focus goes to the next one.
+    void administratorDialogClosesByEveryWay_data() { addUserDialogRows({0}); }
+    void administratorDialogClosesByEveryWay() { closeUserDialog(); }
+
+private:
+    // One row per way for each user number; -1 adds a new user.
+    static void addUserDialogRows(const QList<int> &users)
     {
-        QTest::addColumn<int>("user"); // -1 adds a new user
+        QTest::addColumn<int>("user");
         QTest::addColumn<QString>("way");
         QTest::addColumn<bool>("saves");
-        for (const QString way : {"save by mouse", "save by return"}) {
-            QTest::addRow("new user, %s", qPrintable(way)) << -1 << way << true;
-            QTest::addRow("user 2, %s", qPrintable(way)) << 2 << way << true;
-        }
-        // The administrator's own box is disabled: the focus goes to the next one.
-        QTest::addRow("user 0, save by mouse") << 0 << "save by mouse" << true;
-        QTest::addRow("user 0, cancel by mouse") << 0 << "cancel by mouse" << false;
-        QTest::addRow("new user, program ends") << -1 << "program ends" << false;
-        QTest::addRow("user 2, program ends") << 2 << "program ends" << false;
-        for (const QString way : {"cancel by mouse", "escape", "window close", "unplug"}) {
-            QTest::addRow("new user, %s", qPrintable(way)) << -1 << way << false;
-            QTest::addRow("user 2, %s", qPrintable(way)) << 2 << way << false;
+        for (int user : users) {
+            for (const QString way : {"save by mouse", "save by return"})
+                QTest::addRow("user %d, %s", user, qPrintable(way)) << user << way << true;
+            for (const QString way :
+                 {"cancel by mouse", "escape", "window close", "program ends", "unplug"})
+                QTest::addRow("user %d, %s", user, qPrintable(way)) << user << way << false;
         }
     }
-    void userDialogClosesByEveryWay()
+
+    void closeUserDialog()
     {
         QFETCH(int, user);
         QFETCH(QString, way);
@@ -186,6 +193,7 @@ private slots:
         // The main window goes last, while it is shown.
     }
 
+private slots:
     void keyDialogClosesByEveryWay_data()
     {
         QTest::addColumn<QString>("way");
