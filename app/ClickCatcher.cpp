@@ -2,13 +2,13 @@
 
 #include <QEvent>
 
-ClickCatcher::ClickCatcher(QObject *parent) : QObject(parent) {}
+ClickCatcher::ClickCatcher(QObject *parent) : EventCatcher(parent) {}
 
-bool ClickCatcher::eventFilter(QObject *watched, QEvent *event)
+bool ClickCatcher::catchEvent(QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonRelease) {
         emit clicked();
         return true;
     }
-    return QObject::eventFilter(watched, event);
+    return false;
 }

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QObject>
+#include "app/EventCatcher.h"
 
 // Turns a mouse button release on the watched object into clicked(); the release is swallowed.
-class ClickCatcher : public QObject
+class ClickCatcher : public EventCatcher
 {
     Q_OBJECT
 public:
@@ -13,5 +13,5 @@ signals:
     void clicked();
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    bool catchEvent(QEvent *event) override;
 };

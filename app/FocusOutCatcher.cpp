@@ -2,13 +2,11 @@
 
 #include <QEvent>
 
-FocusOutCatcher::FocusOutCatcher(QObject *parent) : QObject(parent) {}
+FocusOutCatcher::FocusOutCatcher(QObject *parent) : EventCatcher(parent) {}
 
-bool FocusOutCatcher::eventFilter(QObject *watched, QEvent *event)
+bool FocusOutCatcher::catchEvent(QEvent *event)
 {
-    if (event->type() == QEvent::FocusOut) {
+    if (event->type() == QEvent::FocusOut)
         emit focusOuted();
-        return false;
-    }
-    return QObject::eventFilter(watched, event);
+    return false;
 }

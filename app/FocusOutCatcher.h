@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QObject>
+#include "app/EventCatcher.h"
 
 // Reports focus-out of the watched object as focusOuted(); the event goes on.
-class FocusOutCatcher : public QObject
+class FocusOutCatcher : public EventCatcher
 {
     Q_OBJECT
 public:
@@ -13,5 +13,5 @@ signals:
     void focusOuted();
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    bool catchEvent(QEvent *event) override;
 };

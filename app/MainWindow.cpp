@@ -8,6 +8,7 @@
 #include "app/MessageBoxU.h"
 #include "app/ModalAnswerer.h"
 #include "app/Overmind.h"
+#include "app/SavedGeometry.h"
 #include "app/Ui_MainWindow.h"
 #include "journal/AssertLogView.h"
 #include "journal/JournalWidget.h"
@@ -527,11 +528,20 @@ void MainWindow::adjustTabWidths()
     if (width < 127)
         width = 127;
     const int fontSize = width > 160 ? 16 : 12;
-    ui->twMain->tabBar()->setStyleSheet(
-        QStringLiteral("QMainWindow > QWidget > QTabWidget > QTabBar::tab {"
-                       "font: %1pt \"Segoe UI Light\";min-width: %2px;}")
-            .arg(fontSize)
-            .arg(width));
+    QTabBar *bar = ui->twMain->tabBar();
+    bar->setStyleSheet(tabStyle(fontSize, width));
+    // Long captions, as the Russian ones, would push the last tabs out of sight behind the
+    // scroll buttons: the tabs then keep their own widths, which fit.
+    if (bar->sizeHint().width() > ui->twMain->width())
+        bar->setStyleSheet(tabStyle(fontSize, 0));
+}
+
+QString MainWindow::tabStyle(int fontSize, int minimumWidth)
+{
+    return QStringLiteral("QMainWindow > QWidget > QTabWidget > QTabBar::tab {"
+                          "font: %1pt \"Segoe UI Light\";min-width: %2px;}")
+        .arg(fontSize)
+        .arg(minimumWidth);
 }
 
 // ---- window state ----
@@ -1177,6 +1187,18 @@ void MainWindow::setLogRowsCheckable(QAbstractItemModel *model)
     }
 }
 
+// A saved place comes back only where it still fits, as on a laptop after a larger monitor;
+// otherwise the window takes the whole screen it opens on. Without one, the form's size stays.
+void MainWindow::placeOnScreen(const QByteArray &savedGeometry)
+{
+    if (savedGeometry.isEmpty())
+        return;
+    if (SavedGeometry(savedGeometry).fitsAScreen())
+        restoreGeometry(savedGeometry);
+    else
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
 void MainWindow::restoreWindowSettings()
 {
     QSettings settings = appSettings();
@@ -1185,7 +1207,7 @@ void MainWindow::restoreWindowSettings()
     ui->cbLogLevel->setCurrentIndex(level);
     if (Logger *logger = Logger::instance())
         logger->setLevel(level);
-    restoreGeometry(settings.value(QStringLiteral("geometry")).toByteArray());
+    placeOnScreen(settings.value(QStringLiteral("geometry")).toByteArray());
     restoreState(settings.value(QStringLiteral("windowState")).toByteArray(), 0);
 
     QByteArray history =

@@ -100,9 +100,11 @@ public:
     void buildSettingsList();
     void addSettingsItem(const QString &text, const QString &iconPath, QWidget *page);
     void adjustTabWidths();
+    static QString tabStyle(int fontSize, int minimumWidth);
     void placeMessageBox();
     QString askSettingsFile();
     QStringList askSettingsFiles();
+    void placeOnScreen(const QByteArray &savedGeometry);
     void restoreWindowSettings();
     void saveWindowSettings();
     QStringList commandHistory() const { return m_commandHistory; }

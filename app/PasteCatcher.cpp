@@ -7,9 +7,9 @@
 #include <QKeyEvent>
 #include <QRegularExpressionValidator>
 
-PasteCatcher::PasteCatcher(QObject *parent) : QObject(parent) {}
+PasteCatcher::PasteCatcher(QObject *parent) : EventCatcher(parent) {}
 
-bool PasteCatcher::eventFilter(QObject *watched, QEvent *event)
+bool PasteCatcher::catchEvent(QEvent *event)
 {
     if (event->type() == QEvent::KeyPress) {
         auto *keyEvent = static_cast<QKeyEvent *>(event);
@@ -21,5 +21,5 @@ bool PasteCatcher::eventFilter(QObject *watched, QEvent *event)
                 emit blocked();
         }
     }
-    return QObject::eventFilter(watched, event);
+    return false;
 }

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QObject>
+#include "app/EventCatcher.h"
 
 // Reports Ctrl+V when the clipboard holds text that is no acceptable user name. The key
 // press still goes on, so the watched edit's own validator decides what is pasted.
-class PasteCatcher : public QObject
+class PasteCatcher : public EventCatcher
 {
     Q_OBJECT
 public:
@@ -14,5 +14,5 @@ signals:
     void blocked();
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    bool catchEvent(QEvent *event) override;
 };

@@ -2,14 +2,14 @@
 
 #include <QKeyEvent>
 
-SpaceCatcher::SpaceCatcher(QObject *parent) : QObject(parent) {}
+SpaceCatcher::SpaceCatcher(QObject *parent) : EventCatcher(parent) {}
 
-bool SpaceCatcher::eventFilter(QObject *watched, QEvent *event)
+bool SpaceCatcher::catchEvent(QEvent *event)
 {
     if (event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent *>(event)->key() == Qt::Key_Space) {
         emit spaceCatched();
         return true;
     }
-    return QObject::eventFilter(watched, event);
+    return false;
 }

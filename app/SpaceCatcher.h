@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QObject>
+#include "app/EventCatcher.h"
 
 // Turns a press of the space bar into spaceCatched(); the key is swallowed.
-class SpaceCatcher : public QObject
+class SpaceCatcher : public EventCatcher
 {
     Q_OBJECT
 public:
@@ -13,5 +13,5 @@ signals:
     void spaceCatched();
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    bool catchEvent(QEvent *event) override;
 };

@@ -2,14 +2,14 @@
 
 #include <QKeyEvent>
 
-TabOutCatcher::TabOutCatcher(QObject *parent) : QObject(parent) {}
+TabOutCatcher::TabOutCatcher(QObject *parent) : EventCatcher(parent) {}
 
-bool TabOutCatcher::eventFilter(QObject *watched, QEvent *event)
+bool TabOutCatcher::catchEvent(QEvent *event)
 {
     if (event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent *>(event)->key() == Qt::Key_Tab) {
         emit catchedKeyTab();
         return true;
     }
-    return QObject::eventFilter(watched, event);
+    return false;
 }

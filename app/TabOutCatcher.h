@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QObject>
+#include "app/EventCatcher.h"
 
 // Turns a press of Tab into catchedKeyTab(); the key is swallowed.
-class TabOutCatcher : public QObject
+class TabOutCatcher : public EventCatcher
 {
     Q_OBJECT
 public:
@@ -13,5 +13,5 @@ signals:
     void catchedKeyTab();
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    bool catchEvent(QEvent *event) override;
 };

@@ -2,14 +2,14 @@
 
 #include <QKeyEvent>
 
-TabOutEmitter::TabOutEmitter(QObject *parent) : QObject(parent) {}
+TabOutEmitter::TabOutEmitter(QObject *parent) : EventCatcher(parent) {}
 
-bool TabOutEmitter::eventFilter(QObject *watched, QEvent *event)
+bool TabOutEmitter::catchEvent(QEvent *event)
 {
     if (event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
         emit setFocusInMain();
         return true;
     }
-    return QObject::eventFilter(watched, event);
+    return false;
 }

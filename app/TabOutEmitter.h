@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QObject>
+#include "app/EventCatcher.h"
 
 // Turns a press of Escape into setFocusInMain() so the owner can move the focus back; the key is
 // swallowed.
-class TabOutEmitter : public QObject
+class TabOutEmitter : public EventCatcher
 {
     Q_OBJECT
 public:
@@ -14,5 +14,5 @@ signals:
     void setFocusInMain();
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    bool catchEvent(QEvent *event) override;
 };

@@ -38,6 +38,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSpacerItem>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -100,6 +101,30 @@ QWidget *newPage(const char *name)
     page->setObjectName(QLatin1String(name));
     return page;
 }
+
+// A scroll area filling the page: contents that need more room than a laptop screen gives
+// scroll instead of making the window larger than the screen.
+QScrollArea *pageScrollArea(QWidget *page, const char *name)
+{
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *area = new QScrollArea(page);
+    area->setObjectName(QLatin1String(name));
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    layout->addWidget(area);
+    return area;
+}
+
+// The page's contents go into the returned widget, held by a scroll area.
+QWidget *scrolledContents(QWidget *page, const char *name)
+{
+    QScrollArea *area = pageScrollArea(page, name);
+    auto *contents = new QWidget;
+    contents->setObjectName(QLatin1String(name) + QLatin1String("Contents"));
+    area->setWidget(contents);
+    return contents;
+}
 } // namespace
 
 void Ui_MainWindow::setupUi(QMainWindow *MainWindow)
@@ -120,6 +145,8 @@ void Ui_MainWindow::setupUi(QMainWindow *MainWindow)
     twMain->setObjectName(QStringLiteral("twMain"));
     twMain->setTabShape(QTabWidget::Rounded);
     twMain->setUsesScrollButtons(true);
+    // A tab too narrow for its caption scrolls the bar; a cut caption cannot be read.
+    twMain->setElideMode(Qt::ElideNone);
     twMain->setDocumentMode(false);
 
     setupStatusTab();
@@ -178,19 +205,20 @@ void Ui_MainWindow::setupActions(QMainWindow *MainWindow)
 void Ui_MainWindow::setupStatusTab()
 {
     tabStatus = newPage("tabStatus");
-    gridLayout_6 = pageGrid(tabStatus, "gridLayout_6");
+    QWidget *status = scrolledContents(tabStatus, "statusScroll");
+    gridLayout_6 = pageGrid(status, "gridLayout_6");
     gridLayout_6->setSpacing(6);
     gridLayout_6->setVerticalSpacing(2);
     gridLayout_6->setContentsMargins(-1, 2, -1, 2);
-    partitionStatusWidget = new PartitionsStatusWidget(tabStatus);
+    partitionStatusWidget = new PartitionsStatusWidget(status);
     partitionStatusWidget->setObjectName(QStringLiteral("partitionStatusWidget"));
     gridLayout_6->addWidget(partitionStatusWidget, 0, 0, 6, 1);
-    gsmStatusWidget = new GSMStatusWidget(tabStatus);
+    gsmStatusWidget = new GSMStatusWidget(status);
     gsmStatusWidget->setObjectName(QStringLiteral("gsmStatusWidget"));
-    gsmStatusWidget->setMinimumSize(10, 10);
+    // No smaller than its contents: squeezed, its columns overlap; the page scrolls instead.
     gridLayout_6->addWidget(gsmStatusWidget, 1, 1, 1, 2);
 
-    stWPowerStatus = new QStackedWidget(tabStatus);
+    stWPowerStatus = new QStackedWidget(status);
     stWPowerStatus->setObjectName(QStringLiteral("stWPowerStatus"));
     page_isp2 = newPage("page_isp2");
     gridLayout_isp2 = pageGrid(page_isp2, "gridLayout_isp2");
@@ -231,9 +259,10 @@ void Ui_MainWindow::setupSimpleTabs()
     setupPartitionsTab();
 
     tabChannels = newPage("tabChannels");
-    verticalLayout = new QVBoxLayout(tabChannels);
+    QWidget *channels = scrolledContents(tabChannels, "channelsScroll");
+    verticalLayout = new QVBoxLayout(channels);
     verticalLayout->setObjectName(QStringLiteral("verticalLayout"));
-    directionsWidget = new DirectionsWidget(tabChannels);
+    directionsWidget = new DirectionsWidget(channels);
     directionsWidget->setObjectName(QStringLiteral("directionsWidget"));
     verticalLayout->addWidget(directionsWidget);
     twMain->addTab(tabChannels, QString());
@@ -255,8 +284,9 @@ void Ui_MainWindow::setupSimpleTabs()
     setupSettingsTab();
 
     tabUpdate = newPage("tabUpdate");
-    gridLayout_7 = pageGrid(tabUpdate, "gridLayout_7");
-    onlineUpdateWidget = new OnlineUpdateWidget(tabUpdate);
+    QWidget *update = scrolledContents(tabUpdate, "updateScroll");
+    gridLayout_7 = pageGrid(update, "gridLayout_7");
+    onlineUpdateWidget = new OnlineUpdateWidget(update);
     onlineUpdateWidget->setObjectName(QStringLiteral("onlineUpdateWidget"));
     gridLayout_7->addWidget(onlineUpdateWidget, 0, 0, 1, 1);
     twMain->addTab(tabUpdate, QString());
@@ -370,7 +400,12 @@ void Ui_MainWindow::setupSettingsTab()
     outputGroupsWidget = new OutputGroupsSettingsWidget();
     outputGroupsWidget->setObjectName(QStringLiteral("outputGroupsWidget"));
     swSettings->addWidget(outputGroupsWidget);
-    verticalLayout_6->addWidget(swSettings);
+    auto *settingsScroll = new QScrollArea(tabSettings);
+    settingsScroll->setObjectName(QStringLiteral("settingsScroll"));
+    settingsScroll->setWidgetResizable(true);
+    settingsScroll->setFrameShape(QFrame::NoFrame);
+    settingsScroll->setWidget(swSettings);
+    verticalLayout_6->addWidget(settingsScroll);
 
     lblSettingsStatus = new QLabel(tabSettings);
     lblSettingsStatus->setObjectName(QStringLiteral("lblSettingsStatus"));

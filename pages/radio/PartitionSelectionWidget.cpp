@@ -64,11 +64,8 @@ PartitionSelectionWidget::PartitionSelectionWidget(QWidget *parent)
 
 PartitionSelectionWidget::~PartitionSelectionWidget()
 {
-    // The combo loses the focus while it is destroyed; nothing of this object may run then.
+    // The combo loses the focus while it is destroyed; this object's filter may not run then.
     m_combo->removeEventFilter(this);
-    const QList<QObject *> parts = m_combo->findChildren<QObject *>();
-    for (QObject *part : parts)
-        part->disconnect(this);
 }
 
 int PartitionSelectionWidget::partitionSlots()

@@ -825,11 +825,17 @@ bool UserAddDialog::eventFilter(QObject *watched, QEvent *event)
             break;
         }
     }
-    if (watched == this && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent *>(event)->key() == Qt::Key_Return && pbOk->isEnabled() &&
-        pbOk->isVisible()) {
-        onOkClicked();
-        return true;
+    if (watched == this && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return && pbOk->isEnabled() && pbOk->isVisible()) {
+            onOkClicked();
+            return true;
+        }
+        // Escape leaves the window as Cancel does.
+        if (key == Qt::Key_Escape) {
+            onCancelClicked();
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

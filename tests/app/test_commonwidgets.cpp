@@ -390,14 +390,94 @@ private slots:
         QFETCH(bool, emits);
         QFETCH(bool, reachesWidget);
         EventCounter widget;
+        widget.show();
         std::unique_ptr<QObject> catcher = makeFilter(filter);
         widget.installEventFilter(catcher.get());
         QSignalSpy spy(catcher.get(), ownSignal(catcher.get()).constData());
         QVERIFY(spy.isValid());
         std::unique_ptr<QEvent> sent = makeEvent(event);
+        widget.seen = 0;
         QApplication::sendEvent(&widget, sent.get());
         QCOMPARE(spy.count(), emits ? 1 : 0);
         QCOMPARE(widget.seen, reachesWidget ? 1 : 0);
+    }
+
+    // A closed window's widgets get no reports: whatever is connected would act on a window
+    // that is going. The event passes unchanged.
+    void filtersStayQuietForAHiddenWindow_data()
+    {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("event");
+        QTest::newRow("click") << "click"
+                               << "release";
+        QTest::newRow("space") << "space"
+                               << "space";
+        QTest::newRow("tab") << "tab"
+                             << "tab";
+        QTest::newRow("escape") << "escape"
+                                << "escape";
+        QTest::newRow("focus out") << "focus"
+                                   << "focus out";
+    }
+    void filtersStayQuietForAHiddenWindow()
+    {
+        QFETCH(QString, filter);
+        QFETCH(QString, event);
+        QWidget window;
+        auto *widget = new EventCounter;
+        widget->setParent(&window);
+        window.show();
+        window.hide();
+        std::unique_ptr<QObject> catcher = makeFilter(filter);
+        widget->installEventFilter(catcher.get());
+        QSignalSpy spy(catcher.get(), ownSignal(catcher.get()).constData());
+        std::unique_ptr<QEvent> sent = makeEvent(event);
+        widget->seen = 0;
+        QApplication::sendEvent(widget, sent.get());
+        QCOMPARE(spy.count(), 0);
+        QCOMPARE(widget->seen, 1);
+    }
+
+    // A focused widget loses its focus while it is destroyed, in a window that stays; the
+    // slot that moves the focus to a sibling must not run then.
+    void focusOutCatcherIsQuietWhileItsWidgetIsDestroyed()
+    {
+        QWidget window;
+        auto *watched = new QLineEdit(&window);
+        auto *sibling = new QLineEdit(&window);
+        sibling->move(0, 40);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto *catcher = new FocusOutCatcher(watched);
+        watched->installEventFilter(catcher);
+        int reports = 0;
+        connect(catcher, &FocusOutCatcher::focusOuted, sibling, [&reports] { ++reports; });
+        watched->setFocus();
+        QTRY_VERIFY(watched->hasFocus());
+        sibling->setFocus();
+        QTRY_COMPARE(reports, 1);
+        watched->setFocus();
+        QTRY_VERIFY(watched->hasFocus());
+        delete watched;
+        QCOMPARE(reports, 1);
+    }
+
+    // A window destroyed while shown gives up the focus as it hides, after its own
+    // destructor has run: what is connected may not act on the window then.
+    void focusOutCatcherIsQuietWhileItsWindowIsDestroyed()
+    {
+        auto *window = new QWidget;
+        auto *watched = new QLineEdit(window);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        auto *catcher = new FocusOutCatcher(watched);
+        watched->installEventFilter(catcher);
+        int reports = 0;
+        connect(catcher, &FocusOutCatcher::focusOuted, [&reports] { ++reports; });
+        watched->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), watched);
+        delete window;
+        QCOMPARE(reports, 0);
     }
 
     void pasteCatcherJudgesTheClipboard_data()
@@ -417,6 +497,7 @@ private slots:
         QFETCH(bool, blocked);
         QApplication::clipboard()->setText(clipboard);
         QLineEdit edit;
+        edit.show();
         PasteCatcher catcher;
         edit.installEventFilter(&catcher);
         QSignalSpy spy(&catcher, &PasteCatcher::blocked);
