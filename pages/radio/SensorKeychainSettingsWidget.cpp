@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QLabel>
+#include <QVersionNumber>
 
 namespace {
 constexpr int PartitionsByte = 0;
@@ -129,7 +130,8 @@ void SensorKeychainSettingsWidget::updateWidget()
     partitions->setPartitionsMask(PrivateBytes::get<quint32>(area, PartitionsByte));
     cbUser->clear();
     const s_SensorIntData status = device->status();
-    cbSilentAlarmMode->setEnabled(status.firmwareMajor >= 1 && status.firmwareMinor >= 2);
+    cbSilentAlarmMode->setEnabled(QVersionNumber(status.firmwareMajor, status.firmwareMinor) >=
+                                  QVersionNumber(1, 2));
     const quint8 group1 = area.raw[Button1Byte];
     const quint8 group2 = area.raw[Button2Byte];
     cbButton1OutputGroup->setCurrentIndex(group1 < GroupCount ? group1 + 1 : 0);
