@@ -33,6 +33,14 @@ bool valveWantsClosing(int valveState)
     return valveState == 2 || valveState == 6 || valveState == 8;
 }
 
+// The tilt detectors' one-shot request to fix the current position (private byte 0 bit 4).
+void dropFixRequest(s_ExtMemDataSensor &record)
+{
+    const int type = record.settings.bType;
+    if (type == 16 || type == 24)
+        record.settings.privateSettings.raw[0] &= quint8(~0x10);
+}
+
 Protocol *currentProtocol()
 {
     Overmind *overmind = Overmind::instance();
@@ -689,6 +697,8 @@ void Sensor::setTactic(const s_EventsOutMode &tactic)
 void Sensor::updateData(const s_ExtMemDataSensor *block)
 {
     m_settings = *block;
+    // A device may echo the request; kept, any later write would fix the position again.
+    dropFixRequest(m_settings);
     clearColourFlags();
     refreshBellNode();
     runDataRefresh(*block);
