@@ -369,6 +369,10 @@ Sensor::SensorProperty Sensor::properties() const
 
 void Sensor::writeToDevice()
 {
+    if (m_deleted) {
+        logWarning(this, QStringLiteral("Not writing deleted sensor id: %1").arg(int(m_id)));
+        return;
+    }
     logDebug(this, QStringLiteral("Writing settings id: %1").arg(int(m_id)));
     // The name may have come from a report or a file, which carry no name check.
     m_settings.nameCrc = crc32Stm(m_settings.name, NameFieldSize);

@@ -1150,8 +1150,11 @@ void PartitionWidget::deleteSelectedSensors()
                               tr("Sensor delete"),
                               QMessageBox::Yes | QMessageBox::Cancel) != QMessageBox::Yes)
         return;
+    // An edit still waiting in the property view goes out before the deletion, not after.
+    m_properties->commitPending();
     for (const Sensor::SPtr &device : devices) {
         logDebug(this, QStringLiteral("Deleting sensor id: %1").arg(device->id()));
+        device->markDeleted();
         if (m_protocol)
             m_protocol->deleteSensor(device->id());
         m_partition->removeSensor(device, false);
