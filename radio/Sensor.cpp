@@ -839,6 +839,9 @@ void Sensor::moveToPartition(uchar partition)
                 connect(previous, &Partition::sensorRemoved, partitions,
                         &PartitionModel::removeSensor);
         }
+        // Set first, so the new partition's adoption finds nothing to write: the caller
+        // writes the record once.
+        m_settings.settings.common.Partition = partition;
         partitions->moveSensor(partition, this);
     }
     m_settings.settings.common.Partition = partition;
