@@ -2405,6 +2405,13 @@
     </message>
 </context>
 <context>
+    <name>QtEnumPropertyManager</name>
+    <message>
+        <source>Unknown (%1)</source>
+        <translation>Неизвестно (%1)</translation>
+    </message>
+</context>
+<context>
     <name>QtFontPropertyManager</name>
     <message>
         <source>Family</source>
