@@ -149,18 +149,20 @@ void SensorKeychainSettingsWidget::updateWidget()
 
 void SensorKeychainSettingsWidget::saveSettings()
 {
-    u_RFDevPrivateSettings area = PrivateBytes::zeros();
+    if (!device)
+        return;
+    // Bytes and law bits the panel does not show keep their stored values.
+    u_RFDevPrivateSettings area = device->privateSettings();
     area.raw[SilentAlarmByte] =
         quint8(m_unshown.value(cbSilentAlarmMode, quint32(cbSilentAlarmMode->currentIndex())));
     area.raw[Button1Byte] = quint8(cbButton1OutputGroup->currentIndex() - 1);
     area.raw[Button2Byte] = quint8(cbButton2OutputGroup->currentIndex() - 1);
     PrivateBytes::put<quint32>(area, PartitionsByte, partitions->partitionsMask());
-    quint8 law = 0;
+    quint8 law = area.raw[LawByte] & quint8(~(TakeOn | TakeOff | DisableSiren));
     law |= cbTakeOn->isChecked() ? TakeOn : 0;
     law |= cbTakeOff->isChecked() ? TakeOff : 0;
     law |= cbDisableSiren->isChecked() ? DisableSiren : 0;
     area.raw[LawByte] = law;
     area.raw[UserIdByte] = quint8(cbUser->currentData().toInt());
-    if (device)
-        device->setPrivateSettings(area);
+    device->setPrivateSettings(area);
 }
