@@ -122,7 +122,8 @@ bool IButtonsWidget::isViewing() const
 bool IButtonsWidget::isReadOnly() const
 {
     Overmind *overmind = Overmind::instance();
-    return isViewing() || (overmind && !overmind->canEdit());
+    // Rights come with a login; before any there is no user to restrict.
+    return isViewing() || (overmind && overmind->loginWidget() && !overmind->canEdit());
 }
 
 void IButtonsWidget::setModel(IButtonModel *model)

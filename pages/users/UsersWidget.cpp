@@ -136,9 +136,10 @@ UserModel *UsersWidget::model() const
 
 bool UsersWidget::mayEdit() const
 {
-    // Without a controller there is no login whose rights could be short.
+    // Rights come with a login; before any there is no user to restrict.
     Overmind *overmind = Overmind::instance();
-    return !overmind || (overmind->canEdit() && !overmind->isViewingMode());
+    return !overmind ||
+           (!overmind->isViewingMode() && (!overmind->loginWidget() || overmind->canEdit()));
 }
 
 void UsersWidget::connected()
