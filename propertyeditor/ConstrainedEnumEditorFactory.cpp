@@ -75,11 +75,8 @@ void ConstrainedEnumEditorFactory::slotPropertyChanged(QtProperty *property, int
 {
     const QList<QComboBox *> editors = d_ptr->editors(property);
     for (QComboBox *editor : editors) {
-        const int row = editor->findData(value);
-        if (row < 0)
-            continue;
         const QSignalBlocker blocker(editor);
-        editor->setCurrentIndex(row);
+        editor->setCurrentIndex(editor->findData(value));
     }
 }
 

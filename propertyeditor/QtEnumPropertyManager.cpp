@@ -49,8 +49,11 @@ QMap<int, QIcon> QtEnumPropertyManager::enumIcons(const QtProperty *property) co
 QString QtEnumPropertyManager::valueText(const QtProperty *property) const
 {
     auto it = d_ptr->values.constFind(property);
-    if (it == d_ptr->values.constEnd() || it->value < 0 || it->value >= it->enumNames.size())
+    if (it == d_ptr->values.constEnd() || it->value < 0)
         return QString();
+    // A value without a name is named by its number, never by a caption it does not have.
+    if (it->value >= it->enumNames.size())
+        return tr("Unknown (%1)").arg(it->value);
     return it->enumNames.at(it->value);
 }
 
@@ -67,9 +70,7 @@ void QtEnumPropertyManager::setValue(QtProperty *property, int val)
     auto it = d_ptr->values.find(property);
     if (it == d_ptr->values.end())
         return;
-    const int count = it->enumNames.size();
-    if (val >= count || (val < 0 && count > 0))
-        return;
+    // Values beyond the names are kept and shown by number: the previous name must not stay.
     if (val < 0)
         val = -1;
     if (it->value == val)

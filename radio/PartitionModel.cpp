@@ -702,6 +702,7 @@ void PartitionModel::dropDevicesForWriteIn()
     for (const Sensor::SPtr &device : devices) {
         if (!isViewingMode()) {
             if (Protocol *link = protocol()) {
+                device->markDeleted();
                 link->deleteSensor(device->id());
                 m_pendingDeletions.insert(device->id());
             }

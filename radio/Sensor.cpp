@@ -33,6 +33,14 @@ bool valveWantsClosing(int valveState)
     return valveState == 2 || valveState == 6 || valveState == 8;
 }
 
+// The tilt detectors' one-shot request to fix the current position (private byte 0 bit 4).
+void dropFixRequest(s_ExtMemDataSensor &record)
+{
+    const int type = record.settings.bType;
+    if (type == 16 || type == 24)
+        record.settings.privateSettings.raw[0] &= quint8(~0x10);
+}
+
 Protocol *currentProtocol()
 {
     Overmind *overmind = Overmind::instance();
@@ -361,6 +369,10 @@ Sensor::SensorProperty Sensor::properties() const
 
 void Sensor::writeToDevice()
 {
+    if (m_deleted) {
+        logWarning(this, QStringLiteral("Not writing deleted sensor id: %1").arg(int(m_id)));
+        return;
+    }
     logDebug(this, QStringLiteral("Writing settings id: %1").arg(int(m_id)));
     // The name may have come from a report or a file, which carry no name check.
     m_settings.nameCrc = crc32Stm(m_settings.name, NameFieldSize);
@@ -690,6 +702,8 @@ void Sensor::setTactic(const s_EventsOutMode &tactic)
 void Sensor::updateData(const s_ExtMemDataSensor *block)
 {
     m_settings = *block;
+    // A device may echo the request; kept, any later write would fix the position again.
+    dropFixRequest(m_settings);
     clearColourFlags();
     refreshBellNode();
     runDataRefresh(*block);
@@ -826,6 +840,9 @@ void Sensor::moveToPartition(uchar partition)
                 connect(previous, &Partition::sensorRemoved, partitions,
                         &PartitionModel::removeSensor);
         }
+        // Set first, so the new partition's adoption finds nothing to write: the caller
+        // writes the record once.
+        m_settings.settings.common.Partition = partition;
         partitions->moveSensor(partition, this);
     }
     m_settings.settings.common.Partition = partition;

@@ -88,6 +88,9 @@ public:
     virtual SensorProperty &propertyTree() { return m_root; }
 
     void writeToDevice() override;
+    // Once the device is told to forget this device, nothing is written for it any more.
+    void markDeleted() { m_deleted = true; }
+    bool isDeleted() const { return m_deleted; }
     QJsonValue toJson() const override;
     bool fromJson(const QJsonValue &value, int formatVersion) override;
     QString jsonKey() const override;
@@ -261,6 +264,7 @@ private:
     s_SensorIntData m_status;
     s_ExtMemDataSensor m_settings;
     ColourFlags m_colours;
+    bool m_deleted = false;
 };
 
 Q_DECLARE_METATYPE(Sensor::SPtr)

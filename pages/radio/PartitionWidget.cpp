@@ -614,6 +614,10 @@ bool PartitionWidget::saveForm()
 {
     if (!isRegular())
         return false;
+    // Viewing mode checks too: a file must not get two partitions with one number. A refused
+    // save writes nothing, the devices' energy saving included.
+    if (!indexRepeatCheck())
+        return false;
     if (!m_takeDelay->isChecked()) {
         // Without take delay energy-saving devices would miss the arming.
         for (const Sensor::SPtr &device : m_partition->sensors()) {
@@ -630,9 +634,6 @@ bool PartitionWidget::saveForm()
         if (Overmind *overmind = controller())
             overmind->resetMinimumTakeDelay();
     }
-    // Viewing mode checks too: a file must not get two partitions with one number.
-    if (!indexRepeatCheck())
-        return false;
     saveToPartition();
     if (PartitionModel *partitions = model()) {
         emit partitions->updatePartitionData();
@@ -823,9 +824,8 @@ void PartitionWidget::onPartitionStatusUpdated()
     emit allowConfig(allowed);
     if (isVisible()) {
         m_devices->setDragEnabled(isRegular() && allowed);
+        // No focus change here: a Space typed after a status push must not reach the lock.
         selectionChanged(m_devices->selectionModel()->selection(), QItemSelection());
-        if (m_lock->isVisible())
-            m_lock->setFocus();
     }
 }
 
@@ -1139,8 +1139,11 @@ void PartitionWidget::deleteSelectedSensors()
                               tr("Sensor delete"),
                               QMessageBox::Yes | QMessageBox::Cancel) != QMessageBox::Yes)
         return;
+    // An edit still waiting in the property view goes out before the deletion, not after.
+    m_properties->commitPending();
     for (const Sensor::SPtr &device : devices) {
         logDebug(this, QStringLiteral("Deleting sensor id: %1").arg(device->id()));
+        device->markDeleted();
         if (m_protocol)
             m_protocol->deleteSensor(device->id());
         m_partition->removeSensor(device, false);

@@ -13,7 +13,6 @@ constexpr int PriceByte = 8;
 constexpr int ModeByte = 12;
 constexpr int Type1Byte = 13;
 constexpr int Type2Byte = 14;
-constexpr int StabilizerByte = 15;
 constexpr int FrequencyByte = 16;
 constexpr int HighFrequencyMode = 2;
 constexpr int NotSensorZone = 1;
@@ -151,7 +150,10 @@ void SensorASRSettingsWidget::updateWidget()
 
 void SensorASRSettingsWidget::saveSettings()
 {
-    u_RFDevPrivateSettings area = PrivateBytes::zeros();
+    if (!device)
+        return;
+    // Bytes the panel does not show (the stabilizer among them) keep their stored values.
+    u_RFDevPrivateSettings area = device->privateSettings();
     const auto chosen = [this](QComboBox *combo, int offset) {
         return quint32(m_unshown.value(combo, quint32(combo->currentIndex() + offset)));
     };
@@ -172,10 +174,6 @@ void SensorASRSettingsWidget::saveSettings()
     const double price = cbScaleFactor3->currentText().toDouble() * 1000.0;
     PrivateBytes::put<quint32>(area, PriceByte,
                                m_unshown.value(cbScaleFactor3, quint32(qRound(price))));
-    if (device) {
-        // Set elsewhere (the parameter tree); this panel does not show it.
-        area.raw[StabilizerByte] = device->privateSettings().raw[StabilizerByte];
-        device->setPrivateSettings(area);
-        device->setZoneType(NotSensorZone);
-    }
+    device->setPrivateSettings(area);
+    device->setZoneType(NotSensorZone);
 }

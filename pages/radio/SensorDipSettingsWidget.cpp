@@ -44,8 +44,9 @@ void SensorDipSettingsWidget::saveSettings()
 {
     if (!device)
         return;
-    u_RFDevPrivateSettings settings;
-    std::memset(&settings, 0, sizeof(settings));
-    reinterpret_cast<quint8 *>(&settings)[0] = m_caseOpen->isChecked() ? 1 : 0;
+    // Other bytes and bits, and the check where the device has none, keep their stored values.
+    u_RFDevPrivateSettings settings = device->privateSettings();
+    if (!m_caseOpen->isHidden())
+        settings.raw[0] = quint8((settings.raw[0] & ~0x01) | (m_caseOpen->isChecked() ? 0x01 : 0));
     device->setPrivateSettings(settings);
 }

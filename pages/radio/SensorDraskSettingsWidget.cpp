@@ -62,6 +62,8 @@ SensorDraskSettingsWidget::SensorDraskSettingsWidget(QWidget *parent)
     });
     m_unshown.watch(this, cbNearSensitivity);
     m_unshown.watch(this, cbFarSensitivity);
+    for (QCheckBox *box : {cbNearZone, cbFarZone, cbTest})
+        m_unshown.watch(this, box);
 }
 
 void SensorDraskSettingsWidget::updateWidget()
@@ -69,23 +71,29 @@ void SensorDraskSettingsWidget::updateWidget()
     if (!device)
         return;
     const u_RFDevPrivateSettings area = device->privateSettings();
-    m_unshown.clear();
     const auto level = [this](QComboBox *combo, quint8 stored) {
         const bool shown = stored >= 1 && stored <= LevelCount;
         combo->setCurrentIndex(shown ? stored - 1 : -1);
         if (!shown)
             m_unshown.keep(combo, stored);
     };
+    // The boxes are set before anything is kept: each toggle forgets its box's kept byte.
     cbNearZone->setChecked(area.raw[NearZoneByte] != 0);
-    level(cbNearSensitivity, area.raw[NearLevelByte]);
     cbFarZone->setChecked(area.raw[FarZoneByte] != 0);
-    level(cbFarSensitivity, area.raw[FarLevelByte]);
-    if (area.raw[FarZoneByte] == 0 && area.raw[NearZoneByte] == 0) {
-        cbNearZone->setChecked(true);
-        saveSettings();
-    }
     cbTest->setChecked(area.raw[TestByte] != 0);
     cbPowersave->setChecked(area.raw[PowerSaveByte] & 0x01);
+    m_unshown.clear();
+    level(cbNearSensitivity, area.raw[NearLevelByte]);
+    level(cbFarSensitivity, area.raw[FarLevelByte]);
+    m_unshown.keep(cbNearZone, area.raw[NearZoneByte]);
+    m_unshown.keep(cbFarZone, area.raw[FarZoneByte]);
+    m_unshown.keep(cbTest, area.raw[TestByte]);
+    // One zone stays on: a record with both off is shown with the near zone on, which the
+    // next save writes; loading alone changes nothing.
+    if (area.raw[FarZoneByte] == 0 && area.raw[NearZoneByte] == 0) {
+        cbNearZone->setChecked(true);
+        m_unshown.forget(cbNearZone);
+    }
     cbNearSensitivity->setEnabled(cbNearZone->isChecked());
     cbFarSensitivity->setEnabled(cbFarZone->isChecked());
 }
@@ -95,9 +103,12 @@ void SensorDraskSettingsWidget::saveSettings()
     if (!device)
         return;
     u_RFDevPrivateSettings area = device->privateSettings();
-    area.raw[TestByte] = cbTest->isChecked() ? 1 : 0;
-    area.raw[FarZoneByte] = cbFarZone->isChecked() ? 1 : 0;
-    area.raw[NearZoneByte] = cbNearZone->isChecked() ? 1 : 0;
+    const auto flag = [this](QCheckBox *box) {
+        return quint8(m_unshown.value(box, box->isChecked() ? 1 : 0));
+    };
+    area.raw[TestByte] = flag(cbTest);
+    area.raw[FarZoneByte] = flag(cbFarZone);
+    area.raw[NearZoneByte] = flag(cbNearZone);
     area.raw[FarLevelByte] =
         quint8(m_unshown.value(cbFarSensitivity, quint32(cbFarSensitivity->currentIndex() + 1)));
     area.raw[NearLevelByte] =

@@ -1,7 +1,5 @@
 #include "pages/radio/SensorFlarexSettingsWidget.h"
 
-#include "pages/radio/PrivateBytes.h"
-
 #include <QComboBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -9,8 +7,6 @@
 namespace {
 constexpr quint8 Range = 0x01;
 constexpr quint8 Speed = 0x02;
-// Black-body filter, active mode and both attention bits are always on.
-constexpr quint8 AlwaysOn = 0x3C;
 } // namespace
 
 SensorFlarexSettingsWidget::SensorFlarexSettingsWidget(QWidget *parent)
@@ -45,9 +41,13 @@ void SensorFlarexSettingsWidget::updateWidget()
 
 void SensorFlarexSettingsWidget::saveSettings()
 {
-    u_RFDevPrivateSettings area = PrivateBytes::zeros();
-    area.raw[0] = quint8(AlwaysOn | (cbRange->currentIndex() == 1 ? Range : 0) |
-                         (cbSpeed->currentIndex() == 1 ? Speed : 0));
-    if (device)
-        device->setPrivateSettings(area);
+    if (!device)
+        return;
+    // The filter, mode and attention bits and the other bytes are edited in the property
+    // view: they keep their stored values.
+    u_RFDevPrivateSettings area = device->privateSettings();
+    area.raw[0] =
+        quint8((area.raw[0] & ~(Range | Speed)) | (cbRange->currentIndex() == 1 ? Range : 0) |
+               (cbSpeed->currentIndex() == 1 ? Speed : 0));
+    device->setPrivateSettings(area);
 }

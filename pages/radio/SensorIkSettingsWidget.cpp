@@ -54,12 +54,13 @@ void SensorIkSettingsWidget::updateWidget()
 
 void SensorIkSettingsWidget::saveSettings()
 {
-    u_RFDevPrivateSettings area = PrivateBytes::zeros();
+    if (!device)
+        return;
+    // Bytes the panel does not show keep their stored values.
+    u_RFDevPrivateSettings area = device->privateSettings();
     area.raw[EnergySaveByte] = chbEnergySavingMode->isChecked() ? 1 : 0;
     area.raw[SensitivityByte] = quint8(SensitivityTop - hsSensitivity->value());
     area.raw[TestByte] = chbTestIK->isChecked() ? 1 : 0;
-    if (!device)
-        return;
     if (area.raw[EnergySaveByte] && !PrivateBytes::partitionHasTakeDelay(*device) &&
         !device->confirmEnergySaving())
         area.raw[EnergySaveByte] = 0;

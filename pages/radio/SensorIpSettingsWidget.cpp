@@ -16,9 +16,6 @@ constexpr int MinByte = 2;
 constexpr int MaxByte = 4;
 constexpr int ModeByte = 6;
 constexpr int CaseOpenByte = 8;
-// Fire-alarm class and temperature, set through the parameter tree.
-constexpr int FireAlarmClassByte = 9;
-constexpr int FireAlarmTemperatureByte = 10;
 } // namespace
 
 SensorIpSettingsWidget::SensorIpSettingsWidget(QWidget *parent)
@@ -103,17 +100,17 @@ void SensorIpSettingsWidget::updateWidget()
 
 void SensorIpSettingsWidget::saveSettings()
 {
-    u_RFDevPrivateSettings area = PrivateBytes::zeros();
+    if (!device)
+        return;
+    // Bytes the panel does not show (the fire-alarm class and temperature among them) keep
+    // their stored values, and so does the case-open bit where the device has no such check.
+    u_RFDevPrivateSettings area = device->privateSettings();
     PrivateBytes::put<quint16>(
         area, ModeByte, quint16(m_unshown.value(cbEvtMode, quint32(cbEvtMode->currentIndex()))));
     PrivateBytes::put<qint16>(area, MaxByte, PrivateBytes::hundredths(dsbMaxTempTh->value()));
     PrivateBytes::put<qint16>(area, MinByte, PrivateBytes::hundredths(dsbMinTempTh->value()));
     PrivateBytes::put<qint16>(area, HysteresisByte, PrivateBytes::hundredths(dsbTempHyst->value()));
-    area.raw[CaseOpenByte] = cbCaseOpenCheck->isChecked() ? 0x01 : 0x00;
-    if (!device)
-        return;
-    const u_RFDevPrivateSettings current = device->privateSettings();
-    area.raw[FireAlarmClassByte] = current.raw[FireAlarmClassByte];
-    area.raw[FireAlarmTemperatureByte] = current.raw[FireAlarmTemperatureByte];
+    if (!cbCaseOpenCheck->isHidden())
+        area.raw[CaseOpenByte] = cbCaseOpenCheck->isChecked() ? 0x01 : 0x00;
     device->setPrivateSettings(area);
 }

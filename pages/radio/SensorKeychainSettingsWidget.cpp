@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QLabel>
+#include <QVersionNumber>
 
 namespace {
 constexpr int PartitionsByte = 0;
@@ -129,7 +130,8 @@ void SensorKeychainSettingsWidget::updateWidget()
     partitions->setPartitionsMask(PrivateBytes::get<quint32>(area, PartitionsByte));
     cbUser->clear();
     const s_SensorIntData status = device->status();
-    cbSilentAlarmMode->setEnabled(status.firmwareMajor >= 1 && status.firmwareMinor >= 2);
+    cbSilentAlarmMode->setEnabled(QVersionNumber(status.firmwareMajor, status.firmwareMinor) >=
+                                  QVersionNumber(1, 2));
     const quint8 group1 = area.raw[Button1Byte];
     const quint8 group2 = area.raw[Button2Byte];
     cbButton1OutputGroup->setCurrentIndex(group1 < GroupCount ? group1 + 1 : 0);
@@ -147,18 +149,20 @@ void SensorKeychainSettingsWidget::updateWidget()
 
 void SensorKeychainSettingsWidget::saveSettings()
 {
-    u_RFDevPrivateSettings area = PrivateBytes::zeros();
+    if (!device)
+        return;
+    // Bytes and law bits the panel does not show keep their stored values.
+    u_RFDevPrivateSettings area = device->privateSettings();
     area.raw[SilentAlarmByte] =
         quint8(m_unshown.value(cbSilentAlarmMode, quint32(cbSilentAlarmMode->currentIndex())));
     area.raw[Button1Byte] = quint8(cbButton1OutputGroup->currentIndex() - 1);
     area.raw[Button2Byte] = quint8(cbButton2OutputGroup->currentIndex() - 1);
     PrivateBytes::put<quint32>(area, PartitionsByte, partitions->partitionsMask());
-    quint8 law = 0;
+    quint8 law = area.raw[LawByte] & quint8(~(TakeOn | TakeOff | DisableSiren));
     law |= cbTakeOn->isChecked() ? TakeOn : 0;
     law |= cbTakeOff->isChecked() ? TakeOff : 0;
     law |= cbDisableSiren->isChecked() ? DisableSiren : 0;
     area.raw[LawByte] = law;
     area.raw[UserIdByte] = quint8(cbUser->currentData().toInt());
-    if (device)
-        device->setPrivateSettings(area);
+    device->setPrivateSettings(area);
 }

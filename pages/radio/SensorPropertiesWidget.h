@@ -39,6 +39,8 @@ public:
     // The row showing the node with the tag, or none.
     QtProperty *propertyForTag(const QString &tag) const;
     bool isCommitPending() const { return !m_pendingProperties.isEmpty(); }
+    // Commits the edits still waiting for their timer now.
+    void commitPending() { commitPendingProperty(); }
 
 public slots:
     void onPropertyChanged(QtProperty *property);

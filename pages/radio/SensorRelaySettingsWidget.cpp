@@ -12,10 +12,6 @@ namespace {
 constexpr int BlockSize = int(sizeof(s_OutputModeSett));
 static_assert(2 * sizeof(s_OutputModeSett) == sizeof(u_RFDevPrivateSettings),
               "two output blocks fill the private settings");
-// The power relay keeps its current and voltage thresholds behind its single output.
-constexpr int PowerRelayType = 57;
-constexpr int PowerRelayThresholds = 96;
-constexpr int PowerRelayThresholdCount = 3;
 
 QWidget *tabPage(QTabWidget *tabs, const char *name, const char *layoutName,
                  OutputSettingsWidget *&editor)
@@ -149,20 +145,17 @@ void SensorRelaySettingsWidget::updateWidget()
 void SensorRelaySettingsWidget::saveSettings()
 {
     qDebug() << "saveSettings";
-    u_RFDevPrivateSettings area = PrivateBytes::zeros();
+    if (!device)
+        return;
+    // Bytes the panel does not show (the power relay's thresholds among them) keep their
+    // stored values.
+    u_RFDevPrivateSettings area = device->privateSettings();
     const s_OutputModeSett first = out1Widget->modeSettings();
     std::memcpy(area.raw, &first, BlockSize);
     if (m_tabs->count() > 1) {
         const s_OutputModeSett second = out2Widget->modeSettings();
         std::memcpy(area.raw + BlockSize, &second, BlockSize);
     }
-    if (device) {
-        if (device->type() == PowerRelayType) {
-            const u_RFDevPrivateSettings current = device->privateSettings();
-            std::memcpy(area.raw + PowerRelayThresholds, current.raw + PowerRelayThresholds,
-                        PowerRelayThresholdCount);
-        }
-        device->setPrivateSettings(area);
-    }
+    device->setPrivateSettings(area);
     qDebug() << "end saveSettings";
 }

@@ -67,13 +67,14 @@ void SensorSMKSettingsWidget::updateWidget()
 
 void SensorSMKSettingsWidget::saveSettings()
 {
-    u_RFDevPrivateSettings area = PrivateBytes::zeros();
-    area.raw[FlagsByte] = cbSabotage->isChecked() ? Sabotage : 0;
+    if (!device)
+        return;
+    // Bytes and flags the panel does not show ("Legacy" among them) keep their stored values.
+    u_RFDevPrivateSettings area = device->privateSettings();
+    area.raw[FlagsByte] =
+        quint8((area.raw[FlagsByte] & ~Sabotage) | (cbSabotage->isChecked() ? Sabotage : 0));
     const int index = cbSMKMode->currentIndex();
     const quint32 mode = hasLoopMode() ? quint32(index) : (index != 0 ? ReedAndLoop : 0);
     PrivateBytes::put<quint16>(area, ModeByte, quint16(m_unshown.value(cbSMKMode, mode)));
-    if (!device)
-        return;
-    area.raw[FlagsByte] |= device->privateSettings().raw[FlagsByte] & Legacy;
     device->setPrivateSettings(area);
 }

@@ -118,8 +118,10 @@ void SensorShiftSettingsWidget::updateWidget()
 
 u_RFDevPrivateSettings SensorShiftSettingsWidget::fromControls() const
 {
-    u_RFDevPrivateSettings area = PrivateBytes::zeros();
-    quint8 flags = 0;
+    // Bytes and flags the panel does not show keep their stored values.
+    u_RFDevPrivateSettings area = device ? device->privateSettings() : PrivateBytes::zeros();
+    quint8 flags = area.raw[FlagsByte] & quint8(~(EnableAccel | EnableTilt | EnableFix |
+                                                  EnergySave | FixateCurrentState | EnableDryReed));
     flags |= cbEnableAccel->isChecked() ? EnableAccel : 0;
     flags |= cbEnableTilt->isChecked() ? EnableTilt : 0;
     flags |= cbEnableFix->isChecked() ? EnableFix : 0;

@@ -250,18 +250,21 @@ void SensorVTISettingsWidget::onEnDisChanged(int)
 
 void SensorVTISettingsWidget::saveSettings()
 {
-    u_RFDevPrivateSettings area = PrivateBytes::zeros();
+    if (!device)
+        return;
+    // Bytes and event bits the panel does not show keep their stored values.
+    u_RFDevPrivateSettings area = device->privateSettings();
     for (const Value &value : qAsConst(m_values))
         PrivateBytes::put<qint16>(area, value.offset, PrivateBytes::hundredths(value.box->value()));
-    quint8 enabled = 0;
+    quint8 enabled =
+        area.raw[EnableByte] & quint8(~(MaxTemp | MinTemp | MaxHumidity | MinHumidity | MaxCO));
     enabled |= cbMaxTempEvent->isChecked() ? MaxTemp : 0;
     enabled |= cbMinTempEvent->isChecked() ? MinTemp : 0;
     enabled |= cbMaxHumidityEvent->isChecked() ? MaxHumidity : 0;
     enabled |= cbMinHumidityEvent->isChecked() ? MinHumidity : 0;
     enabled |= cbMaxCOEvent->isChecked() ? MaxCO : 0;
     area.raw[EnableByte] = enabled;
-    if (device)
-        device->setPrivateSettings(area);
+    device->setPrivateSettings(area);
 }
 
 void SensorVTISettingsWidget::showHintAt(const QPoint &position)

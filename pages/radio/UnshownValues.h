@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QHash>
 
@@ -8,7 +9,11 @@
 class UnshownValues
 {
 public:
-    void clear() { m_values.clear(); }
+    void clear()
+    {
+        m_values.clear();
+        m_buttons.clear();
+    }
     void keep(QComboBox *combo, quint32 value) { m_values.insert(combo, value); }
     void forget(QComboBox *combo) { m_values.remove(combo); }
     bool holds(QComboBox *combo) const { return m_values.contains(combo); }
@@ -65,6 +70,21 @@ public:
         return (stored & ~visible) | (shown & visible);
     }
 
+    // A check box over a byte that may hold more than on and off: until the box is toggled,
+    // saving writes the stored byte back.
+    void keep(QAbstractButton *box, quint32 value) { m_buttons.insert(box, value); }
+    void forget(QAbstractButton *box) { m_buttons.remove(box); }
+    bool holds(QAbstractButton *box) const { return m_buttons.contains(box); }
+    quint32 value(QAbstractButton *box, quint32 fallback) const
+    {
+        return m_buttons.value(box, fallback);
+    }
+    // Any toggle, the user's or one a linked box makes, replaces the stored value.
+    template <typename Owner> void watch(Owner *owner, QAbstractButton *box)
+    {
+        QObject::connect(box, &QAbstractButton::toggled, owner, [this, box](bool) { forget(box); });
+    }
+
 private:
     static void addOwnEntry(QComboBox *combo, quint32 stored, const QString &text = QString())
     {
@@ -80,4 +100,5 @@ private:
     }
 
     QHash<QComboBox *, quint32> m_values;
+    QHash<QAbstractButton *, quint32> m_buttons;
 };

@@ -119,6 +119,13 @@ bool IButtonsWidget::isViewing() const
     return overmind && overmind->isViewingMode();
 }
 
+bool IButtonsWidget::isReadOnly() const
+{
+    Overmind *overmind = Overmind::instance();
+    // Rights come with a login; before any there is no user to restrict.
+    return isViewing() || (overmind && overmind->loginWidget() && !overmind->canEdit());
+}
+
 void IButtonsWidget::setModel(IButtonModel *model)
 {
     if (m_model)
@@ -130,9 +137,16 @@ void IButtonsWidget::setModel(IButtonModel *model)
         return;
     connect(model, &IButtonModel::maxCount, this, &IButtonsWidget::setEnableAddButton);
     connect(model, &IButtonModel::newIButton, this, &IButtonsWidget::onNewIButton);
-    if (isViewing()) {
-        // Keys belong to users, and the users page is read-only here too; a deletion would
-        // wait for an acknowledgement no device sends.
+    applyAccess();
+}
+
+void IButtonsWidget::applyAccess()
+{
+    if (!m_model)
+        return;
+    if (isReadOnly()) {
+        // Keys belong to users, and the users page is read-only here too; while viewing a
+        // file a deletion would wait for an acknowledgement no device sends.
         tvIButtons->setEditTriggers(QAbstractItemView::NoEditTriggers);
         for (QPushButton *button : {pbAllowAddNew, pbAddNew, pbDeleteSelected})
             button->setEnabled(false);
@@ -174,6 +188,8 @@ void IButtonsWidget::onLoginSuccessful()
     const bool allowed = overmind && overmind->canEdit() && !overmind->isViewingMode();
     for (QPushButton *button : {pbAllowAddNew, pbAddNew, pbDeleteSelected})
         button->setEnabled(allowed);
+    // Another user may have logged in since the page got its model.
+    applyAccess();
     if (allowed)
         setEnableAddButton();
 }
@@ -181,14 +197,14 @@ void IButtonsWidget::onLoginSuccessful()
 void IButtonsWidget::setEnableAddButton()
 {
     const bool full = m_model && m_model->rowCount() == IButtonModel::maxKeys();
-    const bool enabled = !full && !isViewing();
+    const bool enabled = !full && !isReadOnly();
     pbAddNew->setEnabled(enabled);
     pbAllowAddNew->setEnabled(enabled);
 }
 
 void IButtonsWidget::onSelectedRows()
 {
-    if (isViewing())
+    if (isReadOnly())
         return;
     if (!m_model || m_model->rowCount() == 0) {
         pbDeleteSelected->setEnabled(false);
@@ -216,7 +232,7 @@ void IButtonsWidget::allowAddNew(bool allow)
 
 void IButtonsWidget::addIButtonCliked()
 {
-    if (!m_model || isViewing())
+    if (!m_model || isReadOnly())
         return;
     if (m_model->rowCount() >= IButtonModel::maxKeys()) {
         MessageBoxU::warning(tr("You cannot create more than 64 keys."), boxTitle("Warning"));
@@ -255,7 +271,7 @@ void IButtonsWidget::showRow(int row)
 
 void IButtonsWidget::onDoubleClicked()
 {
-    if (!m_model || isViewing())
+    if (!m_model || isReadOnly())
         return;
     const QModelIndexList rows = tvIButtons->selectionModel()->selectedRows();
     if (rows.isEmpty()) {
@@ -309,7 +325,7 @@ QString IButtonsWidget::deleteQuestion(const QStringList &identifiers)
 
 void IButtonsWidget::deleteSelected()
 {
-    if (!m_model || isViewing())
+    if (!m_model || isReadOnly())
         return;
     QList<int> rows;
     for (const QModelIndex &index : tvIButtons->selectionModel()->selectedRows())
@@ -346,7 +362,7 @@ void IButtonsWidget::onNewIButton(int)
 
 void IButtonsWidget::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Delete && !isViewing())
+    if (event->key() == Qt::Key_Delete && !isReadOnly())
         deleteSelected();
     else
         QWidget::keyPressEvent(event);

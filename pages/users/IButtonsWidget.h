@@ -49,6 +49,9 @@ private:
     void editKey(IButtonSettings *key, const IButtonSetts &setts);
     void showRow(int row);
     bool isViewing() const;
+    // Viewing a file, or a user whose access level does not allow changes.
+    bool isReadOnly() const;
+    void applyAccess();
 
     QPointer<IButtonModel> m_model;
     QLabel *lblMessage;

@@ -578,6 +578,16 @@ bool UserAddDialog::checkPasswordRepeat(const QString &text)
     return judge(lePasswordRepeat, text == password ? QString() : tr("Password mismatch."));
 }
 
+bool UserAddDialog::isPhoneTaken(const QString &text) const
+{
+    // "8..." and "+7..." are one number, as are numbers with and without "+".
+    const QString phone = normalizePhoneNumber(text);
+    for (const QString &other : otherPhones)
+        if (!other.isEmpty() && normalizePhoneNumber(other) == phone)
+            return true;
+    return false;
+}
+
 bool UserAddDialog::checkPhone(const QString &text)
 {
     if (text.isEmpty()) {
@@ -593,10 +603,10 @@ bool UserAddDialog::checkPhone(const QString &text)
             warning = tr("The phone number field is required for control through SMS.");
         return judge(lePhoneNumber, warning);
     }
-    if (otherPhones.contains(text))
+    const QString normalized = normalizePhoneNumber(text);
+    if (isPhoneTaken(normalized))
         return judge(lePhoneNumber,
                      tr("This phone number is already in use by another user.\nEnter another."));
-    const QString normalized = normalizePhoneNumber(text);
     if (!phoneExpression().match(normalized).hasMatch())
         return judge(lePhoneNumber, tr("Invalid phone number."));
     if (normalized != text) {
@@ -672,7 +682,7 @@ void UserAddDialog::checkData()
     Overmind *overmind = Overmind::instance();
     const bool viewing = overmind && overmind->isViewingMode();
     const bool changed = hasChanges();
-    if (!changed && otherPhones.contains(lePhoneNumber->text()) && cbAdmin->isChecked()) {
+    if (!changed && isPhoneTaken(lePhoneNumber->text()) && cbAdmin->isChecked()) {
         updateWarningLine();
         pbOk->setEnabled(false);
         return;

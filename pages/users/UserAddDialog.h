@@ -67,6 +67,7 @@ private:
     bool checkPassword(const QString &text);
     bool checkPasswordRepeat(const QString &text);
     bool checkPhone(const QString &text);
+    bool isPhoneTaken(const QString &text) const;
     bool checkSmsPassword(const QString &text);
     bool checkSmsPasswordRepeat(const QString &text);
     static bool judge(ContentAwareLineEdit *edit, const QString &warning);

@@ -134,10 +134,18 @@ UserModel *UsersWidget::model() const
     return m_model;
 }
 
+bool UsersWidget::mayEdit() const
+{
+    // Rights come with a login; before any there is no user to restrict.
+    Overmind *overmind = Overmind::instance();
+    return !overmind ||
+           (!overmind->isViewingMode() && (!overmind->loginWidget() || overmind->canEdit()));
+}
+
 void UsersWidget::connected()
 {
     Overmind *overmind = Overmind::instance();
-    const bool allowed = overmind && overmind->canEdit() && !overmind->isViewingMode();
+    const bool allowed = overmind && mayEdit();
     pbDeleteSelected->setEnabled(allowed);
     pbAddUser->setEnabled(allowed &&
                           (!m_model || m_model->rowCount() < overmind->deviceInfo().maxUsers()));
@@ -154,13 +162,11 @@ void UsersWidget::setEnableAdd()
     Overmind *overmind = Overmind::instance();
     if (!overmind || !m_model)
         return;
-    pbAddUser->setEnabled(m_model->rowCount() != overmind->deviceInfo().maxUsers() &&
-                          !overmind->isViewingMode());
+    pbAddUser->setEnabled(m_model->rowCount() != overmind->deviceInfo().maxUsers() && mayEdit());
 }
 
 void UsersWidget::updateDeleteButton()
 {
-    Overmind *overmind = Overmind::instance();
     const QModelIndexList selected = tvUsers->selectionModel()->selectedIndexes();
     for (const QModelIndex &index : selected) {
         if (index.column() == UserModel::NameColumn && index.data(Qt::UserRole).toBool()) {
@@ -168,7 +174,7 @@ void UsersWidget::updateDeleteButton()
             return;
         }
     }
-    pbDeleteSelected->setEnabled(!overmind || !overmind->isViewingMode());
+    pbDeleteSelected->setEnabled(mayEdit());
 }
 
 void UsersWidget::onLockSettingsChanged()
@@ -210,7 +216,7 @@ void UsersWidget::refreshPartitions()
 void UsersWidget::addUser()
 {
     Overmind *overmind = Overmind::instance();
-    if (!m_model || !overmind)
+    if (!m_model || !overmind || !mayEdit())
         return;
     const int id = m_model->firstFreeId();
     if (id < 0) {
@@ -284,7 +290,7 @@ QString UsersWidget::deleteQuestion(const QStringList &names) const
 
 void UsersWidget::deleteSelected()
 {
-    if (!m_model)
+    if (!m_model || !mayEdit())
         return;
     const QString lastLogin = QSettings(QStringLiteral("Ardanet"), QStringLiteral("Velmis"))
                                   .value(QStringLiteral("lastlogin"), QStringLiteral("user"))

@@ -36,6 +36,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // The logged-in user may change users; viewing a file never does.
+    bool mayEdit() const;
     void addUser();
     void updateDeleteButton();
     void moveToNextRow();

@@ -224,7 +224,7 @@ Sensor::SensorProperty Sensor::shiftAccelerometerNodes(const QString &tag)
     if (!flag(*this, TiltBit))
         maxAngle.setter = nullptr;
 
-    // The device clears the request when it sends its next record.
+    // The request is one-shot: sent once, never kept for a later write.
     Node fixate =
         Node::actionButton(QStringLiteral("Fixate_current_state"), tr("Fixate current state"),
                            tr("Fix"), [self](const QVariant &) {
@@ -233,6 +233,7 @@ Sensor::SensorProperty Sensor::shiftAccelerometerNodes(const QString &tag)
                                    return;
                                setFlag(*self, FixateBit, true);
                                self->writeToDevice();
+                               setFlag(*self, FixateBit, false);
                            });
 
     Node saving = Node::boolean(

@@ -264,7 +264,7 @@ Sensor::SensorProperty Sensor::keychainGroup()
 
     Sensor *self = this;
     const QVersionNumber firmware = firmwareVersion();
-    const bool silentAlarmEditable = firmware.majorVersion() >= 1 && firmware.minorVersion() >= 2;
+    const bool silentAlarmEditable = firmware >= QVersionNumber(1, 2);
 
     Node permit = Node::boolean(
         QStringLiteral("PermitDisSirenInUsedPart"), tr("Permission to turn off the siren"),
@@ -369,7 +369,7 @@ void Sensor::refreshKeychainProperties(SensorProperty &root, const s_ExtMemDataS
 
     if (SensorProperty *silentAlarm = findProperty(*group, QStringLiteral("SilentAlarmMode"))) {
         const QVersionNumber firmware = firmwareVersion();
-        if (firmware.majorVersion() > 1 || firmware.minorVersion() >= 1)
+        if (firmware >= QVersionNumber(1, 1))
             silentAlarm->setter = fobSilentAlarmSetter(*this);
         else
             silentAlarm->setter = nullptr;
@@ -394,7 +394,7 @@ void Sensor::refreshKeychainUsers(SensorProperty &root)
         return;
     }
     const QVersionNumber firmware = firmwareVersion();
-    if (firmware.majorVersion() * 256 + firmware.minorVersion() < 0x0101)
+    if (firmware < QVersionNumber(1, 1))
         silentAlarm->setter = nullptr;
     else if (R::settingsByte(*this, UserOffset) != NoUser)
         silentAlarm->setter = fobSilentAlarmSetter(*this);

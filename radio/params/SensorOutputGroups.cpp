@@ -55,18 +55,12 @@ QVector<int> relayPartitionValues(const Sensor &device)
     return values;
 }
 
-// Moves the module among the partitions its input mode allows and stores the record. The
-// model must not take the move for a deletion, which is what moveToPartition keeps apart;
-// the partition that takes a listed device stores its record itself.
+// Moves the module among the partitions its input mode allows and stores the record once.
+// The model must not take the move for a deletion, which is what moveToPartition keeps apart.
 void moveRelayModule(Sensor &device, uchar target)
 {
-    Overmind *overmind = Overmind::instance();
-    PartitionModel *model = overmind ? overmind->partitionModel() : nullptr;
-    const bool listed =
-        model && model->partition(target) && model->sensor(device.id()).get() == &device;
     device.moveToPartition(target);
-    if (!listed)
-        device.store();
+    device.store();
 }
 
 QString socketStateText(quint8 state)

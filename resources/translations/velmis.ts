@@ -5094,6 +5094,13 @@ and %1 more keys.
     </message>
 </context>
 <context>
+    <name>QtEnumPropertyManager</name>
+    <message>
+        <source>Unknown (%1)</source>
+        <translation>Неизвестно (%1)</translation>
+    </message>
+</context>
+<context>
     <name>QtFontPropertyManager</name>
     <message>
         <source>Family</source>

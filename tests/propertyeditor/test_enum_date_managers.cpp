@@ -62,10 +62,13 @@ private slots:
         const QStringList abc{"a", "b", "c"};
         QTest::newRow("pick") << abc << 0 << "value 2"
                               << QStringList{"propertyChanged", "valueChanged 2"} << 2;
-        QTest::newRow("past the names") << abc << 0 << "value 3" << QStringList() << 0;
-        QTest::newRow("negative with names") << abc << 1 << "value -1" << QStringList() << 1;
-        QTest::newRow("no names refuse 0")
-            << QStringList() << -1 << "value 0" << QStringList() << -1;
+        // A value without a name is taken and named by its number; the old name never stays.
+        QTest::newRow("past the names")
+            << abc << 0 << "value 3" << QStringList{"propertyChanged", "valueChanged 3"} << 3;
+        QTest::newRow("negative with names")
+            << abc << 1 << "value -1" << QStringList{"propertyChanged", "valueChanged -1"} << -1;
+        QTest::newRow("no names take 0") << QStringList() << -1 << "value 0"
+                                         << QStringList{"propertyChanged", "valueChanged 0"} << 0;
         QTest::newRow("no names take negatives as -1")
             << QStringList() << -1 << "value -5" << QStringList() << -1;
         QTest::newRow("new names reset to 0")
@@ -102,7 +105,11 @@ private slots:
         QCOMPARE(*log, expected);
         QCOMPARE(manager.value(p), index);
         const QStringList now = manager.enumNames(p);
-        QCOMPARE(p->valueText(), index >= 0 ? now.at(index) : QString());
+        const QString text = index < 0 ? QString()
+                             : index < now.size()
+                                 ? now.at(index)
+                                 : QtEnumPropertyManager::tr("Unknown (%1)").arg(index);
+        QCOMPARE(p->valueText(), text);
     }
 
     void enumerationIconFollowsIndex()

@@ -736,16 +736,23 @@ private slots:
         }
         QCOMPARE(writes.count, 0);
 
-        // Connected, "Fix" asks the device to take its state; the request stays in the record.
+        // Mend: connected, "Fix" asks the device once to take its state; neither the object
+        // nor a later write keeps the request, even when the device echoes it.
         overmind.setViewingMode(false);
-        Build build{16};
-        build.settings = {{120, 0x01}};
-        Sensor::SPtr shift = make(build);
-        find(*shift, "Fixate_current_state")->setter(true);
-        QCOMPARE(int(R::settingsByte(*shift, 120)), 0x11);
-        find(*shift, "Enable_tilt")->setter(true);
-        QCOMPARE(int(R::settingsByte(*shift, 120)), 0x13);
-        QCOMPARE(writes.count, 2);
+        for (int type : {16, 24}) {
+            Build build{type};
+            build.settings = {{120, 0x01}};
+            Sensor::SPtr shift = make(build);
+            find(*shift, "Fixate_current_state")->setter(true);
+            QCOMPARE(int(R::settingsByte(*shift, 120)), 0x01);
+            s_ExtMemDataSensor echoed = *shift->settingsData();
+            echoed.settings.privateSettings.raw[0] = 0xD1;
+            shift->updateData(&echoed);
+            QCOMPARE(int(R::settingsByte(*shift, 120)), 0xC1);
+            find(*shift, "Enable_tilt")->setter(true);
+            QCOMPARE(int(R::settingsByte(*shift, 120)), 0xC3);
+        }
+        QCOMPARE(writes.count, 4);
     }
 
     void acousticFollowsItsStatus_data()

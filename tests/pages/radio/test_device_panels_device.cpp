@@ -159,8 +159,9 @@ private slots:
         QTest::newRow("16 fix on arm")
             << 5 << Change([](Dialog &d) { d.find<QCheckBox>("cbEnableFix")->setChecked(true); })
             << 0 << 0x2F;
+        // Mend: the filter, mode and attention bits stay as stored (0x14), not forced on.
         QTest::newRow("21 short range")
-            << 6 << Change([](Dialog &d) { d.pick("cbRange", 1); }) << 0 << 0x3D;
+            << 6 << Change([](Dialog &d) { d.pick("cbRange", 1); }) << 0 << 0x15;
         QTest::newRow("27 test off")
             << 7 << Change([](Dialog &d) { d.find<QCheckBox>("cbTest")->setChecked(false); }) << 0
             << 0;

@@ -7,6 +7,7 @@
 #include "app/Ui_MainWindow.h"
 #include "link/Crc.h"
 #include "link/Protocol.h"
+#include "link/ProtocolTypes.h"
 #include "pages/radio/AddSensorsList.h"
 #include "pages/radio/DeleteById.h"
 #include "pages/radio/PartitionCommandLinkButton.h"
@@ -318,6 +319,29 @@ private slots:
         QCOMPARE(boxes->seen.size(), 2);
     }
 
+    // Mend: a status push leaves keyboard focus where it was, so a Space typed next does not
+    // reach the lock button.
+    void spaceAfterAStatusPushDoesNotArm()
+    {
+        Session session;
+        QVERIFY(session.logInAndLoad());
+        PartitionWidget *page = session.showPage(2);
+        auto *lock = page->findChild<QPushButton *>("pbLock");
+        QTRY_VERIFY_WITH_TIMEOUT(lock->isEnabled(), DeviceTimeout);
+        QApplication::setActiveWindow(session.window());
+        QWidget *list = page->sensorView();
+        list->setFocus(Qt::MouseFocusReason);
+        QTRY_COMPARE(QApplication::focusWidget(), list);
+        QSignalSpy pushed(page->partition(), &Partition::statusUpdated);
+        session.partitions()->pushStatus(2, page->partition()->mainState());
+        QTRY_VERIFY_WITH_TIMEOUT(pushed.count() > 0, DeviceTimeout);
+        QCOMPARE(QApplication::focusWidget(), list);
+        session.device().clearCommands();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY(!lock->isChecked());
+        QVERIFY(lock->isEnabled());
+    }
+
     // A user who may arm but not disarm, with partition 11 alone: the panel and the page
     // offer arming there only, and nothing once it is armed.
     void rightsDecideTheLockButtons()
@@ -477,6 +501,32 @@ private slots:
                                   DeviceTimeout);
         QTRY_COMPARE_WITH_TIMEOUT(partitionRecord(session.device(), 1).settings.flags & 0x04, 0,
                                   DeviceTimeout);
+    }
+
+    // Mend: a save the number check refuses writes nothing, the devices' energy saving
+    // included.
+    void refusedSaveWritesNothing()
+    {
+        Session session;
+        QVERIFY(session.logInAndLoad());
+        PartitionWidget *office = session.showPage(1);
+        QTRY_VERIFY_WITH_TIMEOUT(office->findChild<QPushButton *>("pbSave")->isEnabled(),
+                                 DeviceTimeout);
+        const QByteArray device = session.device().record(0x24, 1);
+        QVERIFY(quint8(device.at(120)) != 0);
+        const s_ExtMemDataPartition before = partitionRecord(session.device(), 1);
+        office->findChild<QCheckBox *>("cbTakeDelay")->setChecked(false);
+        office->findChild<QSpinBox *>("sbNumber")->setValue(session.page(2)->partition()->number());
+        session.device().clearCommands();
+        office->findChild<QPushButton *>("pbSave")->click();
+        QVERIFY(boxes->sawText(
+            trIn("PartitionWidget", "A section with this index or name already exists.")));
+        QVERIFY(session.settle());
+        QCOMPARE(session.device().commandsOf(0x6E).size(), 0);
+        QCOMPARE(session.device().record(0x24, 1), device);
+        const s_ExtMemDataPartition after = partitionRecord(session.device(), 1);
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(&after), int(sizeof(after))),
+                 QByteArray(reinterpret_cast<const char *>(&before), int(sizeof(before))));
     }
 
     // Every icon state on the tab buttons; drops follow the state and compare partitions

@@ -235,6 +235,30 @@ private slots:
         QCOMPARE(f.ok()->isEnabled(), okEnabled);
     }
 
+    // Mend: a pasted number is compared with the other users' after normalising, so 8...
+    // and a number without "+" are the +7... number they stand for.
+    void pastedPhoneOfAnotherUser_data()
+    {
+        QTest::addColumn<QString>("pasted");
+        QTest::newRow("with 8") << "89031112233";
+        QTest::newRow("without +") << "79031112233";
+        QTest::newRow("as shown") << "+79031112233";
+    }
+    void pastedPhoneOfAnotherUser()
+    {
+        QFETCH(QString, pasted);
+        DialogFixture f;
+        UserSettings user(nullptr, 5);
+        f.open(&user, UserAddDialog::AddMode);
+        ContentAwareLineEdit *phone = f.edit("lePhoneNumber");
+        phone->setFocus();
+        phone->insert(pasted);
+        QCOMPARE(
+            phone->warning(),
+            dialogText("This phone number is already in use by another user.\nEnter another."));
+        QVERIFY(!f.ok()->isEnabled());
+    }
+
     void newUserIsSavedAsTyped()
     {
         DialogFixture f;

@@ -6,6 +6,8 @@
 #include "app/StartUp.h"
 #include "app/Ui_MainWindow.h"
 #include "link/SettingsBlocks.h"
+#include "pages/users/IButtonModel.h"
+#include "pages/users/IButtonsWidget.h"
 #include "pages/users/UserAddDialog.h"
 #include "pages/users/UserModel.h"
 #include "pages/users/UsersWidget.h"
@@ -13,6 +15,7 @@
 #include "sim/SimUsers.h"
 #include "sim/SimulatedSetup.h"
 #include "support/ModalRecorder.h"
+#include "support/RadioSession.h"
 #include "support/RussianScreen.h"
 
 #include <QApplication>
@@ -442,6 +445,42 @@ private slots:
         }
         QCOMPARE(written, (QList<int>{3, 7, 1, 0}));
         QVERIFY(reboot > lastWrite);
+    }
+
+    // Mend: below access level 2 the users and keys pages offer nothing that changes them;
+    // until now only the device refused.
+    void accessLevelOneSeesUsersAndKeysReadOnly()
+    {
+        RadioSession session;
+        session.device().setCredentials(SimulatedSetup::Login, SimulatedSetup::Password, 0, 1);
+        QVERIFY(session.logInAndLoad());
+        QVERIFY(!session.overmind()->canEdit());
+        Ui_MainWindow *ui = session.window()->form();
+        ui->twMain->setCurrentWidget(ui->tabUsers);
+        UsersWidget *users = ui->usersWidget;
+        auto *table = users->findChild<QTableView *>("tvUsers");
+        QTRY_VERIFY_WITH_TIMEOUT(table->model()->rowCount() > 1, DeviceTimeout);
+        table->selectRow(table->model()->rowCount() - 1);
+        QVERIFY(!users->findChild<QPushButton *>("pbAddUser")->isEnabled());
+        QVERIFY(!users->findChild<QPushButton *>("pbDeleteSelected")->isEnabled());
+        QTest::keyClick(users, Qt::Key_Delete);
+
+        ui->twMain->setCurrentWidget(ui->tabIButtons);
+        IButtonsWidget *keys = ui->ibuttonsWidget;
+        auto *keyTable = keys->findChild<QTableView *>("tvIButtons");
+        QTRY_VERIFY_WITH_TIMEOUT(keyTable->model() && keyTable->model()->rowCount() > 0,
+                                 DeviceTimeout);
+        keyTable->selectRow(0);
+        emit keyTable->clicked(keyTable->model()->index(0, 0));
+        for (const char *name : {"pbAllowAddNew", "pbAddNew", "pbDeleteSelected"})
+            QVERIFY2(!keys->findChild<QPushButton *>(name)->isEnabled(), name);
+        QCOMPARE(keyTable->editTriggers(), QAbstractItemView::NoEditTriggers);
+        for (int column = 0; column < IButtonModel::ColumnCount; ++column)
+            QVERIFY(!keyTable->itemDelegateForColumn(column));
+        const int keyCount = keyTable->model()->rowCount();
+        QTest::keyClick(keys, Qt::Key_Delete);
+        QVERIFY2(boxes->seen.isEmpty(), qPrintable(boxes->seen.value(0).text));
+        QCOMPARE(keyTable->model()->rowCount(), keyCount);
     }
 };
 
