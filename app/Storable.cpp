@@ -1,6 +1,7 @@
 #include "app/Storable.h"
 
 #include "app/ConfigFile.h"
+#include "app/FileNumber.h"
 #include "app/MessageBoxU.h"
 #include "app/Overmind.h"
 
@@ -37,4 +38,13 @@ QJsonObject settingsVersionToJson(quint16 version)
 {
     return QJsonObject{{QStringLiteral("compatible"), version & 0xFF},
                        {QStringLiteral("critical"), version >> 8}};
+}
+
+quint16 settingsVersionFromJson(const QJsonValue &value)
+{
+    const QJsonObject object = value.toObject();
+    const auto byte = [&object](const char *key) {
+        return quint16(FileNumber::whole(object.value(QLatin1String(key))) & 0xFF);
+    };
+    return quint16(byte("compatible") | byte("critical") << 8);
 }
