@@ -24,7 +24,15 @@ bool Storable::storeToFile()
     if (!overmind)
         return false;
     ConfigFile &document = overmind->configDocument();
-    document.setIfPresent(jsonKey(), toJson());
+    const QJsonValue value = toJson();
+    const QJsonObject sections = value.toObject();
+    // An object holding its own key stands for several sections, as a saved file holds them.
+    if (sections.value(jsonKey()).isArray()) {
+        for (auto it = sections.constBegin(); it != sections.constEnd(); ++it)
+            document.setIfPresent(it.key(), it.value());
+    } else {
+        document.setIfPresent(jsonKey(), value);
+    }
     if (document.save(document.path()))
         return true;
     MessageBoxU::warning(

@@ -57,6 +57,14 @@ public:
     QJsonValue toJson() const override;
     bool fromJson(const QJsonValue &value, int formatVersion) override;
     QString jsonKey() const override;
+    // Viewing a file, the partition is an entry of the partition section, never a section
+    // named after it: that section is stored instead.
+    bool store();
+    void resetInFile();
+    // The name field as stored, without a default in its place.
+    QString storedName() const;
+    // Whether the text is the executive devices' caption in either language of the program.
+    static bool isExecutiveDevicesCaption(const QString &name);
 
 signals:
     void updated();

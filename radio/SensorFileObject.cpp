@@ -92,6 +92,7 @@ const Field keypadFields[] = {
 const Field meterFields[] = {
     of("ColdWaterVolumeM3ToPulse", 0, Kind::Milli),
     of("HotWaterVolumeM3ToPulse", 4, Kind::Milli),
+    of("highFreqPulsePrice", 8, Kind::U32),
     byteAt("ASRSensorsConfig", 12),
     byteAt("WaterSensorType", 13),
     byteAt("WaterSensor2Type", 14),
@@ -649,5 +650,8 @@ s_ExtMemDataOutput SensorFileObject::outputBlockFromJson(const QJsonObject &obje
              ? OutputFlag::AllowKeychainControl
              : 0));
     m.Mode = quint16(object.value(QLatin1String("Mode")).toInt());
+    const quint16 version = settingsVersionFromJson(object.value(QLatin1String("settingsVersion")));
+    block.compatibleVersion = quint8(version & 0xFF);
+    block.criticalVersion = quint8(version >> 8);
     return block;
 }
