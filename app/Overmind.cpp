@@ -603,6 +603,7 @@ void Overmind::onLoadSettings(const QString &path)
 
     m_configWriteRunning = true;
     m_writeInFailed = false;
+    m_writeInProblems.clear();
     m_writeInReloginSent = false;
     if (m_mainWindow)
         showDisconnectedState(m_mainWindow, 0);
@@ -712,6 +713,11 @@ bool Overmind::writeConfigToDevice(const ConfigFile &document)
                 stopped = true;
                 continue;
             }
+            // The file's users replace the device's, and their keys go with them.
+            if (m_userModel)
+                m_userModel->deleteAllUsers();
+            if (m_iButtonModel)
+                m_iButtonModel->clear();
             readSection(it.value(), document, 2);
             if (m_userModel)
                 m_userModel->writeAllToDevice();
@@ -793,8 +799,8 @@ bool Overmind::writeConfigSecondPass(const ConfigFile &document)
             // A section of the wrong shape would empty the device's keys and write none.
             const int format = document.formatVersion();
             if (!IButtonModel::hasSectionShape(document.value(key), format)) {
-                logWarning(this, QStringLiteral("The section \"iButton\" has the wrong shape: "
-                                                "it was not written"));
+                reportWriteInProblem(tr("The section \"iButton\" has the wrong shape: it was "
+                                        "not written."));
                 continue;
             }
             if (m_iButtonModel)
@@ -876,7 +882,10 @@ void Overmind::finishConfigWrite()
         return;
     }
     endConfigWrite();
-    logTrace(this, QStringLiteral("Writing settings done. Restarting"));
+    if (!m_writeInProblems.isEmpty())
+        showWriteInProblems();
+    else
+        logTrace(this, QStringLiteral("Writing settings done. Restarting"));
     qDebug() << "Writing settings done. Restarting";
     if (!m_protocol || !m_hid || !m_hid->isActive()) {
         logWarning(this, QStringLiteral("The device is gone: it was not restarted"));
@@ -903,6 +912,22 @@ void Overmind::endConfigWrite()
                    &Overmind::onDisconnectDuringConfigWrite);
     if (m_waitForm)
         m_waitForm->hide();
+}
+
+void Overmind::reportWriteInProblem(const QString &text)
+{
+    logWarning(this, text);
+    if (m_configWriteRunning)
+        m_writeInProblems.append(text);
+}
+
+void Overmind::showWriteInProblems()
+{
+    const QStringList problems = m_writeInProblems;
+    m_writeInProblems.clear();
+    MessageBoxU::warning(tr("The configuration was written with errors. Not written:\n%1")
+                             .arg(problems.join(QLatin1Char('\n'))),
+                         tr("Configuration loading"));
 }
 
 void Overmind::onDisconnectDuringConfigWrite()

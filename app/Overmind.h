@@ -175,6 +175,8 @@ public:
     void finishConfigWrite();
     void waitFor(const std::function<void()> &action);
     bool isConfigWriteRunning() const { return m_configWriteRunning; }
+    // A part of the file the write-in could not write; listed once the write-in ends.
+    void reportWriteInProblem(const QString &text);
     WaitForm *waitForm() const { return m_waitForm; }
     // Starts a further copy of the program; replaceable so tests start nothing.
     using ProcessStarter =
@@ -251,6 +253,7 @@ private:
     void runSecondPassStage();
     void onDisconnectDuringConfigWrite();
     void endConfigWrite();
+    void showWriteInProblems();
     bool waitUntil(const std::function<bool()> &done, int limitMs, const QString &what);
 
     QMap<int, int> m_ipChannelCounts;
@@ -313,5 +316,6 @@ private:
     QTimer m_secondPassTimer;
     bool m_writeInFailed = false;
     bool m_writeInReloginSent = false;
+    QStringList m_writeInProblems;
     ProcessStarter m_processStarter;
 };

@@ -58,6 +58,14 @@
 <context>
     <name>DirectionSettings</name>
     <message>
+        <source>A direction of the file has a wrong number: it was not written.</source>
+        <translation>Направление в файле имеет неверный номер: оно не записано.</translation>
+    </message>
+    <message>
+        <source>Direction %1: the value of "%2" was refused, the direction was not written.</source>
+        <translation>Направление %1: значение "%2" не принято, направление не записано.</translation>
+    </message>
+    <message>
         <source>Direction %1</source>
         <translation>Направление %1</translation>
     </message>
@@ -1751,6 +1759,16 @@
 </context>
 <context>
     <name>Overmind</name>
+    <message>
+        <source>The section "iButton" has the wrong shape: it was not written.</source>
+        <translation>Раздел "iButton" имеет неверную структуру: он не записан.</translation>
+    </message>
+    <message>
+        <source>The configuration was written with errors. Not written:
+%1</source>
+        <translation>Конфигурация записана с ошибками. Не записано:
+%1</translation>
+    </message>
     <message>
         <source>Failed to open the file.</source>
         <translation>Не удалось открыть файл.</translation>
