@@ -18,6 +18,10 @@ constexpr quint8 OpSensorBlock = 0x24;
 constexpr quint8 OpSensorFull = 0x11;
 constexpr quint8 OpSensorStatus = 0x0A;
 constexpr quint8 OpReadDirection = 0x31;
+constexpr quint8 OpReadWireless = 0x2C;
+constexpr quint8 OpReadObject = 0x2A;
+constexpr int WirelessIntervalAt = 36;
+constexpr int ObjectExitDelayAt = 110;
 constexpr int FirstSpareDetectorType = 4;
 
 template <typename Record> QByteArray bytesOf(const Record &record)
@@ -149,11 +153,26 @@ void widenDirections(SimCommunicator &device)
         device.setRecord(OpReadDirection, quint16(index), SimDirections::bytesOf(record));
     }
 }
+
+// The exit delay covers the radio interval of the energy-saving devices, as the program
+// keeps it: a write-in then asks nothing about it.
+void coverRadioInterval(SimCommunicator &device)
+{
+    const QByteArray wireless = device.record(OpReadWireless, 0);
+    QByteArray object = device.record(OpReadObject, 0);
+    if (wireless.size() < WirelessIntervalAt + 2 || object.size() < ObjectExitDelayAt + 2)
+        return;
+    const quint16 interval = qFromLittleEndian<quint16>(wireless.constData() + WirelessIntervalAt);
+    const quint16 delay = qFromLittleEndian<quint16>(object.constData() + ObjectExitDelayAt);
+    qToLittleEndian<quint16>(qMax(interval, delay), object.data() + ObjectExitDelayAt);
+    device.setRecord(OpReadObject, 0, SimCommunicator::sealBlock(object));
+}
 } // namespace
 
 void SimFullWidth::install(SimCommunicator &device)
 {
     SimRadioConfiguration::install(device);
+    coverRadioInterval(device);
     addRadioDevices(device);
     widenValve(device);
     fillUsers(device);
