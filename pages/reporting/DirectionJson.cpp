@@ -144,8 +144,11 @@ quint64 DirectionJson::number(const QJsonObject &object, const QString &key, qui
     const QJsonValue value = object.value(key);
     if (value.isUndefined() || value.isNull())
         return 0;
+    // Only a field wider than 53 bits is ever written as text.
+    const bool textAllowed = max > quint64(FileNumber::ExactLimit);
     qint64 number = 0;
-    if (!FileNumber::read(value, number) || number < 0 || quint64(number) > max) {
+    if ((value.isString() && !textAllowed) || !FileNumber::read(value, number) || number < 0 ||
+        quint64(number) > max) {
         refuse(key);
         return 0;
     }

@@ -31,6 +31,15 @@ int utf8Cut(const QByteArray &utf8, int limit)
     return cut;
 }
 
+// A word of the user record from the file; users' words were never written signed, so a
+// negative or rounded-up number reads as 0.
+quint64 wordFromJson(const QJsonValue &value)
+{
+    const double number = value.toDouble();
+    if (value.isDouble() && !(number >= 0 && number < 18446744073709551616.0))
+        return 0;
+    return FileNumber::word(value);
+}
 } // namespace
 
 UserSettings::UserSettings(Protocol *protocol, quint8 id, const s_ExtMemDataUser &record,
@@ -300,14 +309,14 @@ void UserSettings::readFormat2(const QJsonObject &object)
     const QString login = object.value(QStringLiteral("userLogin")).toString();
     if (!login.isEmpty())
         setLogin(login);
-    setPhone(QString::number(FileNumber::word(object.value(QStringLiteral("phone")))));
+    setPhone(QString::number(wordFromJson(object.value(QStringLiteral("phone")))));
     setSmsPassword(object.value(QStringLiteral("userPhonePassword")).toString());
-    setPartitions(quint32(FileNumber::word(object.value(QStringLiteral("partitions")))));
+    setPartitions(quint32(wordFromJson(object.value(QStringLiteral("partitions")))));
     if (object.contains(QStringLiteral("userPassword")))
         setPassword(object.value(QStringLiteral("userPassword")).toString());
     else
         setPasswordText(QString());
-    setWord64(FlagsAt, FileNumber::word(object.value(QStringLiteral("settings"))));
+    setWord64(FlagsAt, wordFromJson(object.value(QStringLiteral("settings"))));
     const quint16 version =
         settingsVersionFromJson(object.value(QStringLiteral("settingsVersion")));
     bytes()[CompatibleAt] = quint8(version & 0xFF);
