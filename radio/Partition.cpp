@@ -154,7 +154,9 @@ QString Partition::defaultName() const
 void Partition::setData(const s_ExtMemDataPartition *block)
 {
     m_settings = *block;
-    if (m_settings.name[0] == 0)
+    // The executive devices show their caption: no default name is stored for them, or an
+    // empty name would be stored again at every echo of the device.
+    if (m_settings.name[0] == 0 && !isExecutiveDevices())
         m_defaultNameTimer.start((m_index + 10) * 100);
     emit updated();
 }
