@@ -51,6 +51,18 @@ void ConfigFile::writeHeader()
     m_document.insert(QStringLiteral("Execution"), info.execution());
     m_document.insert(QStringLiteral("Modification"), info.modification());
     m_document.insert(QStringLiteral("SerialNumber"), serialNumberText(quint32(serialNumber)));
+    if (overmind && overmind->isViewingMode())
+        keepHeaderOf(overmind->configDocument());
+}
+
+// A viewed file's header names the device the file came from; this program knows no other.
+void ConfigFile::keepHeaderOf(const ConfigFile &viewed)
+{
+    for (const char *key : {"SerialNumber", "Execution", "Modification", "Version"}) {
+        const QString name = QLatin1String(key);
+        if (viewed.contains(name))
+            m_document.insert(name, viewed.m_document.value(name));
+    }
 }
 
 int ConfigFile::formatVersion() const

@@ -33,6 +33,8 @@ public:
     QString fileName() const;
 
 private:
+    void keepHeaderOf(const ConfigFile &viewed);
+
     QJsonObject m_document;
     QString m_path;
 };

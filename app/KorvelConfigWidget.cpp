@@ -2,6 +2,7 @@
 
 #include "app/DeviceTexts.h"
 #include "app/DeviceTypeNames.h"
+#include "app/FileNumber.h"
 #include "app/MainWindow.h"
 #include "app/MessageBoxU.h"
 #include "app/ModalAnswerer.h"
@@ -408,7 +409,7 @@ void KorvelConfigWidget::addArrayItems(const QJsonValue &elements, const QString
                 caption = tr("%1 (admin)*").arg(caption);
                 admin = true;
             }
-            if (qint64(element.value(QStringLiteral("settings")).toDouble()) & 1) {
+            if (FileNumber::word(element.value(QStringLiteral("settings"))) & 1) {
                 caption = tr("%1 (admin)*").arg(caption);
                 admin = true;
             }

@@ -768,6 +768,11 @@ bool Overmind::writeConfigToDevice(const ConfigFile &document)
                 stopped = true;
                 continue;
             }
+            // The file's users replace the device's, and their keys go with them.
+            if (m_userModel)
+                m_userModel->deleteAllUsers();
+            if (m_iButtonModel)
+                m_iButtonModel->clear();
             readSection(it.value(), document, 2);
             if (m_userModel)
                 m_userModel->writeAllToDevice();
@@ -849,8 +854,8 @@ bool Overmind::writeConfigSecondPass(const ConfigFile &document)
             // A section of the wrong shape would empty the device's keys and write none.
             const int format = document.formatVersion();
             if (!IButtonModel::hasSectionShape(document.value(key), format)) {
-                logWarning(this, QStringLiteral("The section \"iButton\" has the wrong shape: "
-                                                "it was not written"));
+                reportWriteInProblem(tr("The section \"iButton\" has the wrong shape: it was "
+                                        "not written."));
                 continue;
             }
             if (m_iButtonModel)
@@ -941,6 +946,13 @@ void Overmind::endConfigWrite()
                    &Overmind::onDisconnectDuringConfigWrite);
     if (m_waitForm)
         m_waitForm->hide();
+}
+
+void Overmind::reportWriteInProblem(const QString &text)
+{
+    logWarning(this, text);
+    if (m_configWriteRunning)
+        m_writeInProblems.append(text);
 }
 
 void Overmind::onDisconnectDuringConfigWrite()
@@ -1320,11 +1332,6 @@ void Overmind::onWriteRefused(const QString &subject, const QString &deviceText)
     }
     MessageBoxU::warning(tr("%1: the device refused it.\n%2").arg(subject, deviceText),
                          MessageBoxU::tr("Error"));
-}
-
-void Overmind::reportWriteInProblem(const QString &text)
-{
-    m_writeInProblems.append(text);
 }
 
 // The summary of a write-in that did not go through whole; false when nothing went wrong.

@@ -1,6 +1,7 @@
 #include "app/Storable.h"
 
 #include "app/ConfigFile.h"
+#include "app/FileNumber.h"
 #include "app/MessageBoxU.h"
 #include "app/Overmind.h"
 
@@ -52,7 +53,15 @@ bool Storable::storeToFile()
     if (!overmind)
         return false;
     ConfigFile &document = overmind->configDocument();
-    document.setIfPresent(jsonKey(), toJson());
+    const QJsonValue value = toJson();
+    const QJsonObject sections = value.toObject();
+    // An object holding its own key stands for several sections, as a saved file holds them.
+    if (sections.value(jsonKey()).isArray()) {
+        for (auto it = sections.constBegin(); it != sections.constEnd(); ++it)
+            document.setIfPresent(it.key(), it.value());
+    } else {
+        document.setIfPresent(jsonKey(), value);
+    }
     if (document.save(document.path()))
         return true;
     MessageBoxU::warning(
@@ -66,4 +75,13 @@ QJsonObject settingsVersionToJson(quint16 version)
 {
     return QJsonObject{{QStringLiteral("compatible"), version & 0xFF},
                        {QStringLiteral("critical"), version >> 8}};
+}
+
+quint16 settingsVersionFromJson(const QJsonValue &value)
+{
+    const QJsonObject object = value.toObject();
+    const auto byte = [&object](const char *key) {
+        return quint16(FileNumber::whole(object.value(QLatin1String(key))) & 0xFF);
+    };
+    return quint16(byte("compatible") | byte("critical") << 8);
 }

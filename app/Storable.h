@@ -46,3 +46,5 @@ private:
 
 // The two version bytes ending a settings block, read as one little-endian word.
 QJsonObject settingsVersionToJson(quint16 version);
+// The word back from its file object; 0 when the file has none.
+quint16 settingsVersionFromJson(const QJsonValue &value);

@@ -6,6 +6,7 @@
 #include "link/Crc.h"
 #include "link/Protocol.h"
 #include "radio/NameField.h"
+#include "radio/PartitionModel.h"
 
 #include <QJsonObject>
 #include <cstring>
@@ -191,6 +192,11 @@ void Partition::setLocked(bool lock)
 void Partition::resetSettings()
 {
     const Protocol::SenderScope scope = refusalsComeHere();
+    Overmind *overmind = Overmind::instance();
+    if (overmind && overmind->isViewingMode()) {
+        resetInFile();
+        return;
+    }
     if (Protocol *link = protocol())
         link->resetSettings(ResetPartition, quint16(m_index));
 }
@@ -214,6 +220,19 @@ void Partition::onWriteRefused(const WriteRefusal &refusal)
         Storable::onWriteRefused(refusal);
         break;
     }
+}
+
+// Viewing a file, the factory settings go into the file: what the device would hold after
+// its reset and the default name it then gets.
+void Partition::resetInFile()
+{
+    std::memset(&m_settings, 0, sizeof(m_settings));
+    m_settings.compatibleVersion = 1;
+    m_settings.criticalVersion = 1;
+    setName(defaultName());
+    setNumber(quint16(m_index));
+    store();
+    emit updated();
 }
 
 void Partition::addSensor(Sensor::SPtr device)
@@ -266,7 +285,8 @@ QJsonValue Partition::toJson() const
     return QJsonObject{
         {QStringLiteral("id"), m_index},
         {QStringLiteral("used"), 1},
-        {QStringLiteral("name"), jsonKey()},
+        // The executive devices' caption is the program's, in its language: never a name.
+        {QStringLiteral("name"), isExecutiveDevices() ? storedName() : jsonKey()},
         {QStringLiteral("AutoTakeFromNotTakeEn"), autoTakeFromNotTaken() ? 1 : 0},
         {QStringLiteral("AutoTakeFromAlarmEn"), autoTakeFromAlarm() ? 1 : 0},
         {QStringLiteral("TakeDelayEn"), takeDelayEnabled() ? 1 : 0},
@@ -281,13 +301,33 @@ bool Partition::fromJson(const QJsonValue &, int)
     return true;
 }
 
+bool Partition::store()
+{
+    Overmind *overmind = Overmind::instance();
+    if (!overmind || !overmind->isViewingMode())
+        return Storable::store();
+    PartitionModel *model = overmind->partitionModel();
+    return model && model->storePartitionSection();
+}
+
+QString Partition::storedName() const
+{
+    QString name = nameFieldText(m_settings.name);
+    if (name.size() == NameFieldSize)
+        name.chop(1);
+    return unescapeName(name);
+}
+
+bool Partition::isExecutiveDevicesCaption(const QString &name)
+{
+    return name == QLatin1String("Executive devices") || name == tr("Executive devices") ||
+           name == QString::fromUtf8("Исполнительные устройства");
+}
+
 QString Partition::jsonKey() const
 {
     if (m_kind == 1) {
-        QString name = nameFieldText(m_settings.name);
-        if (name.size() == NameFieldSize)
-            name.chop(1);
-        name = unescapeName(name);
+        const QString name = storedName();
         return name.isEmpty() ? defaultName() : name;
     }
     if (!isAggregate())

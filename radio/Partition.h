@@ -59,6 +59,14 @@ public:
     QString jsonKey() const override;
     QString refusalName() const override { return jsonKey(); }
     void onWriteRefused(const WriteRefusal &refusal) override;
+    // Viewing a file, the partition is an entry of the partition section, never a section
+    // named after it: that section is stored instead.
+    bool store();
+    void resetInFile();
+    // The name field as stored, without a default in its place.
+    QString storedName() const;
+    // Whether the text is the executive devices' caption in either language of the program.
+    static bool isExecutiveDevicesCaption(const QString &name);
 
 signals:
     void updated();

@@ -17,12 +17,15 @@
 #include <QDebug>
 #include <QJsonArray>
 #include <QTimer>
+#include <QtEndian>
 #include <cstring>
 
 namespace {
 constexpr int ExecutiveDevicesFileId = 17;
 constexpr int ValveControllerType = DeviceType::ValveController;
 constexpr int SelectionResetDelayMs = 100;
+constexpr int PulseCounterType = 13;
+constexpr int PulsePriceAt = 8;
 
 bool signalsEnergySaving(int type)
 {
@@ -52,6 +55,9 @@ s_ExtMemDataPartition partitionRecord(const QJsonObject &object, bool v1)
     record.settings.ControlPartitions =
         quint32(SensorFileObject::wholeNumber(object.value(QLatin1String("ControlPartitions"))));
     record.settings.num = quint16(object.value(QLatin1String(v1 ? "Number" : "num")).toInt());
+    const quint16 version = settingsVersionFromJson(object.value(QLatin1String("settingsVersion")));
+    record.compatibleVersion = quint8(version & 0xFF);
+    record.criticalVersion = quint8(version >> 8);
     return record;
 }
 } // namespace
@@ -538,19 +544,21 @@ bool PartitionModel::storePartitionSection()
     return document.save(document.path());
 }
 
-void PartitionModel::storeModelToFile()
+bool PartitionModel::storeModelToFile()
 {
     Overmind *overmind = Overmind::instance();
     if (!overmind)
-        return;
+        return false;
     // The file holds the four members as top-level sections, as every saved file does.
     ConfigFile &document = overmind->configDocument();
     const QJsonObject sections = toJson().toObject();
     for (auto it = sections.constBegin(); it != sections.constEnd(); ++it)
         document.setIfPresent(it.key(), it.value());
-    if (!document.save(document.path()))
-        logWarning(
-            this, QStringLiteral("Could not write the configuration file %1").arg(document.path()));
+    if (document.save(document.path()))
+        return true;
+    logWarning(this,
+               QStringLiteral("Could not write the configuration file %1").arg(document.path()));
+    return false;
 }
 
 bool PartitionModel::fromJson(const QJsonValue &value, int formatVersion)
@@ -580,6 +588,18 @@ int PartitionModel::partitionTarget(const QJsonValue &id) const
     return -1;
 }
 
+// Older files carry the executive devices' caption as that partition's name.
+s_ExtMemDataPartition PartitionModel::withoutExecutiveCaption(int target,
+                                                              s_ExtMemDataPartition record)
+{
+    if (target != 0 ||
+        !Partition::isExecutiveDevicesCaption(unescapeName(nameFieldText(record.name))))
+        return record;
+    SensorFileObject::putRadioName(record.name, QString());
+    record.nameCrc = crc32Stm(record.name, NameFieldSize);
+    return record;
+}
+
 void PartitionModel::applyPartitionRecord(int target, const s_ExtMemDataPartition &record)
 {
     Partition *destination = partition(target);
@@ -605,7 +625,7 @@ void PartitionModel::readPartitionsV2(const QJsonArray &partitions)
             logWarning(this, QStringLiteral("Partition of the file out of range ignored"));
             continue;
         }
-        applyPartitionRecord(target, record);
+        applyPartitionRecord(target, withoutExecutiveCaption(target, record));
     }
 }
 
@@ -760,12 +780,41 @@ bool PartitionModel::loadSensorsFromJson(const QJsonValue &value)
 {
     if (!value.isArray())
         return false;
+    const QHash<int, quint32> prices = pulsePrices();
     dropDevicesForWriteIn();
-    for (const QJsonValue &element : value.toArray())
+    for (const QJsonValue &element : value.toArray()) {
         parseSensorJsonObj(element.toObject());
+        keepPulsePrice(element.toObject(), prices);
+    }
     if (!isViewingMode())
         writeDevicesDetectorsFirst();
     return true;
+}
+
+QHash<int, quint32> PartitionModel::pulsePrices() const
+{
+    QHash<int, quint32> prices;
+    for (const Sensor::SPtr &device : m_sensors)
+        if (device->type() == PulseCounterType)
+            prices.insert(device->id(),
+                          qFromLittleEndian<quint32>(device->privateSettings().raw + PulsePriceAt));
+    return prices;
+}
+
+// Older files have no key for a pulse counter's price: the device keeps the one it has.
+void PartitionModel::keepPulsePrice(const QJsonObject &object, const QHash<int, quint32> &prices)
+{
+    if (object.value(QLatin1String("sensor"))
+            .toObject()
+            .contains(QLatin1String("highFreqPulsePrice")))
+        return;
+    const int id = int(SensorFileObject::wholeNumber(object.value(QLatin1String("id"))));
+    const Sensor::SPtr device = sensor(id);
+    if (!device || device->type() != PulseCounterType || !prices.contains(id))
+        return;
+    u_RFDevPrivateSettings area = device->privateSettings();
+    qToLittleEndian<quint32>(prices.value(id), area.raw + PulsePriceAt);
+    device->setPrivateSettings(area);
 }
 
 void PartitionModel::writeDevicesDetectorsFirst()

@@ -7,6 +7,7 @@
 #include "radio/Sensor.h"
 #include "radio/SensorRecords.h"
 
+#include <QHash>
 #include <QJsonObject>
 #include <QList>
 #include <QObject>
@@ -58,6 +59,8 @@ public:
     void fileByRecord(const Sensor::SPtr &device);
     // Viewing mode: rewrites the file's partition section alone.
     bool storePartitionSection();
+    // Viewing mode: rewrites the file's partition, radio device, loop and output sections.
+    bool storeModelToFile();
 
     // Sections of a format-2 configuration file.
     bool loadSensorsFromJson(const QJsonValue &value);
@@ -119,7 +122,9 @@ private:
     void readV102LocalOuts(const QJsonObject &object);
     int partitionTarget(const QJsonValue &id) const;
     void applyPartitionRecord(int target, const s_ExtMemDataPartition &record);
-    void storeModelToFile();
+    QHash<int, quint32> pulsePrices() const;
+    void keepPulsePrice(const QJsonObject &object, const QHash<int, quint32> &prices);
+    static s_ExtMemDataPartition withoutExecutiveCaption(int target, s_ExtMemDataPartition record);
     static bool isViewingMode();
 
     int m_partitionCount = 0;

@@ -422,6 +422,15 @@ bool Sensor::fromJson(const QJsonValue &, int)
     return true;
 }
 
+bool Sensor::store()
+{
+    Overmind *overmind = Overmind::instance();
+    if (!overmind || !overmind->isViewingMode())
+        return Storable::store();
+    PartitionModel *model = overmind->partitionModel();
+    return model && model->storeModelToFile();
+}
+
 QString Sensor::jsonKey() const
 {
     return unescapeName(nameFieldText(m_settings.name));

@@ -95,6 +95,9 @@ public:
     bool fromJson(const QJsonValue &value, int formatVersion) override;
     QString jsonKey() const override;
     QString refusalName() const override { return jsonKey(); }
+    // Viewing a file, the device is an entry of the radio sections, never a section named
+    // after it: those sections are stored instead.
+    bool store();
     // The per-type "sensor" member of the device's file object.
     QJsonObject privateSettingsToJson() const;
 

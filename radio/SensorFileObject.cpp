@@ -1,5 +1,7 @@
 #include "radio/SensorFileObject.h"
 
+#include "app/FileNumber.h"
+#include "app/Storable.h"
 #include "link/Crc.h"
 #include "radio/DeviceTypes.h"
 #include "radio/NameField.h"
@@ -90,6 +92,7 @@ const Field keypadFields[] = {
 const Field meterFields[] = {
     of("ColdWaterVolumeM3ToPulse", 0, Kind::Milli),
     of("HotWaterVolumeM3ToPulse", 4, Kind::Milli),
+    of("highFreqPulsePrice", 8, Kind::U32),
     byteAt("ASRSensorsConfig", 12),
     byteAt("WaterSensorType", 13),
     byteAt("WaterSensor2Type", 14),
@@ -277,7 +280,7 @@ QJsonValue fieldToJson(const quint8 *area, const Field &field)
     case Kind::Float:
         return double(load<float>(area, field.offset));
     case Kind::U64:
-        return qint64(load<quint64>(area, field.offset));
+        return FileNumber::of(load<quint64>(area, field.offset));
     }
     return QJsonValue();
 }
@@ -312,7 +315,7 @@ void fieldFromJson(quint8 *area, const Field &field, const QJsonValue &value)
         break;
     }
     case Kind::U64:
-        put(area, field.offset, quint64(SensorFileObject::wholeNumber(value)));
+        put(area, field.offset, FileNumber::word(value));
         break;
     }
 }
@@ -372,8 +375,9 @@ void writeValveExtras(QJsonObject &object, const quint8 *area)
     object.insert(QStringLiteral("serviceTime"),
                   QJsonObject{{QStringLiteral("day"), int(area[18])},
                               {QStringLiteral("minute"), int(load<quint16>(area, 16))}});
-    object.insert(QStringLiteral("usedDzSensors"),
-                  QJsonArray{qint64(load<quint64>(area, 0)), qint64(load<quint64>(area, 8))});
+    object.insert(
+        QStringLiteral("usedDzSensors"),
+        QJsonArray{FileNumber::of(load<quint64>(area, 0)), FileNumber::of(load<quint64>(area, 8))});
 }
 
 void readOutputs(int type, quint8 *area, const QJsonObject &sensorObject)
@@ -407,7 +411,7 @@ void readValveExtras(quint8 *area, const QJsonObject &sensorObject)
     put(area, 16, quint16(service.value(QLatin1String("minute")).toInt()));
     const QJsonArray used = sensorObject.value(QLatin1String("usedDzSensors")).toArray();
     for (int i = 0; i < UsedDzSensorsCount && i < used.size(); ++i)
-        put(area, 8 * i, quint64(SensorFileObject::wholeNumber(used.at(i))));
+        put(area, 8 * i, FileNumber::word(used.at(i)));
 }
 
 void readMessages(quint8 *area, const QJsonObject &sensorObject)
@@ -447,13 +451,7 @@ void putPlainName(quint8 *field, const QString &name)
 
 qint64 SensorFileObject::wholeNumber(const QJsonValue &value)
 {
-    if (!value.isDouble())
-        return 0;
-    const QVariant variant = value.toVariant();
-    if (variant.type() == QVariant::LongLong)
-        return variant.toLongLong();
-    const double number = value.toDouble();
-    return number == std::trunc(number) ? clampedWhole(number) : 0;
+    return FileNumber::whole(value);
 }
 
 bool SensorFileObject::flag(const QJsonValue &value)
@@ -652,5 +650,8 @@ s_ExtMemDataOutput SensorFileObject::outputBlockFromJson(const QJsonObject &obje
              ? OutputFlag::AllowKeychainControl
              : 0));
     m.Mode = quint16(object.value(QLatin1String("Mode")).toInt());
+    const quint16 version = settingsVersionFromJson(object.value(QLatin1String("settingsVersion")));
+    block.compatibleVersion = quint8(version & 0xFF);
+    block.criticalVersion = quint8(version >> 8);
     return block;
 }

@@ -11,7 +11,9 @@
 #include <QJsonArray>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 namespace {
 constexpr int MacOffset = 0;
@@ -418,6 +420,23 @@ QJsonValue EthernetSettings::toJson() const
     return section;
 }
 
+// The MAC in use is the device's own: a file never carries one over, and a device whose own
+// MAC is unknown keeps the one it has. Viewing a file, the file's MAC is the one kept.
+void EthernetSettings::takeMac(const QJsonObject &section)
+{
+    Overmind *overmind = Overmind::instance();
+    if (overmind && overmind->isViewingMode()) {
+        const QString text = section.value(QStringLiteral("macAddr")).toString();
+        if (!text.isEmpty())
+            setMacAddress(text);
+        return;
+    }
+    const bool known = std::any_of(std::begin(m_defaultMac.bytes), std::end(m_defaultMac.bytes),
+                                   [](quint8 byte) { return byte != 0; });
+    if (known)
+        setMacAddress(defaultMacAddress());
+}
+
 bool EthernetSettings::fromJson(const QJsonValue &value, int formatVersion)
 {
     if (!value.isObject()) {
@@ -426,8 +445,7 @@ bool EthernetSettings::fromJson(const QJsonValue &value, int formatVersion)
             tr("The section \"%1\" is not an object; nothing is read from it").arg(jsonKey()));
         return false;
     }
-    // The MAC in use is the device's own; a file never carries one over.
-    setMacAddress(defaultMacAddress());
+    takeMac(value.toObject());
     if (formatVersion == 2)
         readVersion2(value.toObject());
     else if (formatVersion == 1)

@@ -108,6 +108,7 @@ private:
     bool setIpv6At(int offset, const QString &text);
     bool flag(int bitNumber) const;
     void setFlag(int bitNumber, bool on);
+    void takeMac(const QJsonObject &section);
     void readVersion2(const QJsonObject &section);
     void readVersion1(const QJsonObject &section);
     void readIpv6(const QJsonObject &section, const QString &key, int offset);

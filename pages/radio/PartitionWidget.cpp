@@ -95,7 +95,7 @@ PartitionWidget::PartitionWidget(Partition *partition, PartitionCommandLinkButto
     if (isRegular()) {
         m_lock->setEnabled(!viewing);
         updateLockLabel();
-        m_partitions->setComboEnabled(m_partition->isConfigurable() && m_controlEditable);
+        m_partitions->setComboEnabled(isEditable() && m_controlEditable);
     } else {
         m_name->setReadOnly(true);
         m_number->setReadOnly(true);
@@ -397,6 +397,12 @@ bool PartitionWidget::isRegular() const
     return m_partition && m_partition->kind() == 1;
 }
 
+// Viewing a file nothing is armed: the page edits the file.
+bool PartitionWidget::isEditable() const
+{
+    return isViewing() || (m_partition && m_partition->isConfigurable());
+}
+
 bool PartitionWidget::isViewing() const
 {
     Overmind *overmind = controller();
@@ -555,7 +561,7 @@ void PartitionWidget::onPartitionUpdated()
     m_takeDelay->setChecked(m_partition->takeDelayEnabled());
     m_partitions->setPartitionsMask(m_partition->controlPartitions());
     updateLockLabel();
-    m_partitions->setComboEnabled(m_partition->isConfigurable() && m_controlEditable);
+    m_partitions->setComboEnabled(isEditable() && m_controlEditable);
     if (PartitionModel *partitions = model()) {
         emit partitions->updatePartitionData();
         emit partitions->updateControlPartitions(uint(index), m_partition->controlPartitions());
@@ -772,9 +778,9 @@ void PartitionWidget::onPartitionStatusUpdated()
     Overmind *overmind = controller();
     PartitionModel *partitions = model();
     const bool viewing = isViewing();
-    bool allowed = !viewing && m_partition->isConfigurable();
+    bool allowed = isEditable();
     const bool executivePage = m_number->value() == 17;
-    if (executivePage && partitions) {
+    if (executivePage && partitions && !viewing) {
         for (int i = 0; i < partitions->partitionCount(); ++i) {
             Partition *slot = partitions->partition(i);
             const quint16 main = slot ? slot->mainState() : 0;
@@ -803,8 +809,8 @@ void PartitionWidget::onPartitionStatusUpdated()
             overmind->setSettingsLocked(!allowed);
         }
     }
-    m_save->setEnabled(allowed && !viewing);
-    m_reset->setEnabled(allowed && !viewing);
+    m_save->setEnabled(allowed);
+    m_reset->setEnabled(allowed);
     for (QWidget *widget : std::initializer_list<QWidget *>{
              m_number, m_name, m_takeDelay, m_autoTakeFromNotTake, m_autoTakeFromAlarm})
         widget->setEnabled(allowed);
@@ -819,7 +825,7 @@ void PartitionWidget::onPartitionStatusUpdated()
     m_takenInfo->setVisible(!allowed && isRegular());
     if (isRegular()) {
         updateLockLabel();
-        m_partitions->setComboEnabled(m_partition->isConfigurable() && m_controlEditable);
+        m_partitions->setComboEnabled(isEditable() && m_controlEditable);
     }
     emit allowConfig(allowed);
     if (isVisible()) {

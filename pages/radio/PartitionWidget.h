@@ -108,6 +108,7 @@ private:
     int nameIndex(const QString &text) const;
     bool isRegular() const;
     bool isViewing() const;
+    bool isEditable() const;
     int ownIndex() const;
     bool configAllowed() const;
     PartitionModel *model() const;

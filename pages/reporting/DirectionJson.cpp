@@ -1,5 +1,6 @@
 #include "pages/reporting/DirectionJson.h"
 
+#include "app/FileNumber.h"
 #include "pages/reporting/ChannelSettings.h"
 #include "pages/reporting/DirectionSettings.h"
 
@@ -23,7 +24,7 @@ const QString Gsm = QStringLiteral("eventFilterGSM");
 constexpr quint64 U8 = 0xFF;
 constexpr quint64 U16 = 0xFFFF;
 constexpr quint64 U32 = 0xFFFFFFFFu;
-constexpr quint64 Phone = 999999999999999999ULL; // 18 digits: what a double still tells apart
+constexpr quint64 Phone = 999999999999999999ULL; // 18 digits
 constexpr int SecondsPerDay = 24 * 60 * 60;
 constexpr int MinutesPerDay = 24 * 60;
 
@@ -74,13 +75,15 @@ QJsonObject DirectionJson::channelToJson(const s_channelGSMsett &block, int posi
 QJsonObject DirectionJson::settingsToJson(const ChannelSettings &channel)
 {
     return QJsonObject{
-        {QStringLiteral("telephoneNumberSMS"), double(channel.phoneNumberValue(ChannelUserSms))},
+        {QStringLiteral("telephoneNumberSMS"),
+         FileNumber::of(channel.phoneNumberValue(ChannelUserSms))},
         {QStringLiteral("date"), int(channel.sendDate())},
         {QStringLiteral("language"), int(channel.language())},
         {QStringLiteral("time"), int(channel.sendTime())},
         {QStringLiteral("telephoneNumberQUENOR3"),
-         double(channel.phoneNumberValue(ChannelQuenorSms))},
-        {QStringLiteral("telephoneNumberCALL"), double(channel.phoneNumberValue(ChannelCall))},
+         FileNumber::of(channel.phoneNumberValue(ChannelQuenorSms))},
+        {QStringLiteral("telephoneNumberCALL"),
+         FileNumber::of(channel.phoneNumberValue(ChannelCall))},
         {QStringLiteral("numberDialAttemptsCALL"), channel.dialAttempts()},
         {QStringLiteral("hostname"), channel.hostText()},
         {QStringLiteral("port"), channel.port()},
@@ -117,8 +120,8 @@ QJsonObject DirectionJson::testToJson(const ChannelSettings &channel)
 QJsonObject DirectionJson::filterToJson(const eventFilter_t &filter)
 {
     return QJsonObject{
-        {Partition, double(filter.partitionEvents)},
-        {Zone, double(filter.zoneEvents)},
+        {Partition, FileNumber::of(filter.partitionEvents)},
+        {Zone, FileNumber::of(filter.zoneEvents)},
         {Partitions, signed32(filter.partitions)},
         {Power, signed32(filter.powerEvents)},
         {System, signed32(filter.systemEvents)},
@@ -141,8 +144,11 @@ quint64 DirectionJson::number(const QJsonObject &object, const QString &key, qui
     const QJsonValue value = object.value(key);
     if (value.isUndefined() || value.isNull())
         return 0;
-    const double number = value.toDouble(-1);
-    if (!value.isDouble() || !std::isfinite(number) || number < 0 || number >= double(max) + 1) {
+    // Only a field wider than 53 bits is ever written as text.
+    const bool textAllowed = max > quint64(FileNumber::ExactLimit);
+    qint64 number = 0;
+    if ((value.isString() && !textAllowed) || !FileNumber::read(value, number) || number < 0 ||
+        quint64(number) > max) {
         refuse(key);
         return 0;
     }
@@ -167,19 +173,10 @@ quint64 DirectionJson::mask64(const QJsonObject &object, const QString &key)
     const QJsonValue value = object.value(key);
     if (value.isUndefined() || value.isNull())
         return 0;
-    if (value.isString()) {
-        bool ok = false;
-        const quint64 mask = value.toString().toULongLong(&ok);
-        if (!ok)
-            refuse(key);
-        return ok ? mask : 0;
-    }
-    const double number = value.toDouble(-1);
-    if (!value.isDouble() || !(number >= 0 && number < 18446744073709551616.0)) {
+    quint64 mask = 0;
+    if (!FileNumber::readWord(value, mask))
         refuse(key);
-        return 0;
-    }
-    return quint64(number);
+    return mask;
 }
 
 QString DirectionJson::text(const QJsonObject &object, const QString &key)

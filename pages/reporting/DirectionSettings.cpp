@@ -133,6 +133,11 @@ s_ExtMemDataGSMDirection &DirectionSettings::stored(int index)
     return *it;
 }
 
+s_ExtMemDataGSMDirection DirectionSettings::held(int index) const
+{
+    return m_directions.value(index, zeroRecord());
+}
+
 QString DirectionSettings::currentName() const
 {
     const QString name = nameOf(m_current);
@@ -184,7 +189,7 @@ void DirectionSettings::setDataPointer(quint8 index)
     m_currentIndex = index;
     if (m_directions.isEmpty() || !isValidIndex(index))
         return;
-    m_current = stored(index);
+    m_current = held(index);
     while (m_channels.size() < ChannelCount)
         m_channels.append(new ChannelSettings(nullptr, this));
     bindChannels();
@@ -192,8 +197,8 @@ void DirectionSettings::setDataPointer(quint8 index)
 
 void DirectionSettings::cancelSettings()
 {
-    m_current = stored(m_currentIndex);
-    emit settingsUpdated(m_currentIndex, stored(m_currentIndex));
+    m_current = held(m_currentIndex);
+    emit settingsUpdated(m_currentIndex, m_current);
 }
 
 void DirectionSettings::commitCurrent()
@@ -456,6 +461,12 @@ bool DirectionSettings::fromJson(const QJsonValue &value, int fileVersion)
     return allRead;
 }
 
+void DirectionSettings::reportRefused(const QString &text)
+{
+    if (Overmind *overmind = Overmind::instance())
+        overmind->reportWriteInProblem(text);
+}
+
 bool DirectionSettings::readDirection(const QJsonObject &object, int fileVersion)
 {
     DirectionJson reader(fileVersion);
@@ -467,6 +478,7 @@ bool DirectionSettings::readDirection(const QJsonObject &object, int fileVersion
                                                                      : QLatin1String("id"))
                                              .toVariant()
                                              .toString());
+        reportRefused(tr("A direction of the file has a wrong number: it was not written."));
         return false;
     }
     m_currentIndex = quint8(index);
@@ -478,6 +490,10 @@ bool DirectionSettings::readDirection(const QJsonObject &object, int fileVersion
         qWarning().noquote() << QStringLiteral("Directions: direction %1: value of \"%2\" refused")
                                     .arg(index)
                                     .arg(reader.badKey());
+        reportRefused(tr("Direction %1: the value of \"%2\" was refused, the direction was not "
+                         "written.")
+                          .arg(index + 1)
+                          .arg(reader.badKey()));
         return false;
     }
     block.compatibleVersion = 1;

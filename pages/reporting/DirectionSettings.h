@@ -76,9 +76,12 @@ public slots:
 
 private:
     s_ExtMemDataGSMDirection &stored(int index);
+    // The held block, or a zero one without holding it: looking at a direction adds none.
+    s_ExtMemDataGSMDirection held(int index) const;
     void commitCurrent();
     bool channelsDiffer(int i, const s_ExtMemDataGSMDirection &base) const;
     bool readDirection(const QJsonObject &object, int fileVersion);
+    void reportRefused(const QString &text);
     void send(quint8 index, const s_ExtMemDataGSMDirection &record);
 
     quint8 m_currentIndex = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/FileNumber.h"
 #include "app/Logger.h"
 #include "link/Crc.h"
 
@@ -62,10 +63,14 @@ inline void setBit(quint8 *block, int at, int bitNumber, bool on)
     block[at] = on ? quint8(block[at] | (1u << bitNumber)) : quint8(block[at] & ~(1u << bitNumber));
 }
 
-// A JSON number as a whole number, truncated toward zero; 0 for anything else. Values
+// A number of the file as a whole number, a fraction truncated toward zero; 0 for anything
+// else. Values
 // beyond the 64-bit range saturate, so no conversion is undefined.
 inline qint64 integer(const QJsonValue &value)
 {
+    qint64 exact = 0;
+    if (FileNumber::read(value, exact))
+        return exact;
     if (!value.isDouble())
         return 0;
     const double number = value.toDouble();

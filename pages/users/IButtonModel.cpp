@@ -1,5 +1,6 @@
 #include "pages/users/IButtonModel.h"
 
+#include "app/FileNumber.h"
 #include "app/Logger.h"
 #include "app/Overmind.h"
 #include "link/Crc.h"
@@ -373,8 +374,7 @@ void IButtonModel::readKeyObject(const QJsonObject &object, int formatVersion, c
                                  const char *lawKey, const char *maskKey)
 {
     const auto word = [&object](const char *name) {
-        const double number = object.value(QLatin1String(name)).toDouble();
-        return number > -9.2e18 && number < 9.2e18 ? quint32(quint64(qint64(number))) : 0u;
+        return quint32(FileNumber::word(object.value(QLatin1String(name))) & 0xFFFFFFFFu);
     };
     IButtonSettings *key = addKey(object.value(QLatin1String(idKey)).toString().toUpper(),
                                   quint16(word(lawKey)), word(maskKey), Auto, Auto);

@@ -1,5 +1,6 @@
 #include "pages/users/IButtonSettings.h"
 
+#include "app/FileNumber.h"
 #include "app/Logger.h"
 #include "app/Overmind.h"
 #include "link/Crc.h"
@@ -36,13 +37,10 @@ int currentPartitionCount()
     return count > 0 ? count : DefaultPartitionCount;
 }
 
-// A JSON number as 32 bits; what no 64-bit integer holds (or no number at all) reads as 0.
+// A file number as 32 bits; what no 64-bit integer holds (or no number at all) reads as 0.
 quint32 word32FromJson(const QJsonValue &value)
 {
-    const double number = value.toDouble();
-    if (!(number > -9.2e18 && number < 9.2e18))
-        return 0;
-    return quint32(quint64(qint64(number)) & 0xFFFFFFFFu);
+    return quint32(FileNumber::word(value) & 0xFFFFFFFFu);
 }
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "pages/users/UserSettings.h"
 
 #include "app/DeviceInfo.h"
+#include "app/FileNumber.h"
 #include "app/Logger.h"
 #include "app/Overmind.h"
 #include "link/Crc.h"
@@ -30,14 +31,14 @@ int utf8Cut(const QByteArray &utf8, int limit)
     return cut;
 }
 
-// A file number as an unsigned 64-bit value; one that does not fit reads as 0 rather
-// than an undefined conversion.
-quint64 unsignedFromJson(const QJsonValue &value)
+// A word of the user record from the file; users' words were never written signed, so a
+// negative or rounded-up number reads as 0.
+quint64 wordFromJson(const QJsonValue &value)
 {
     const double number = value.toDouble();
-    if (!(number >= 0 && number < 18446744073709551616.0))
+    if (value.isDouble() && !(number >= 0 && number < 18446744073709551616.0))
         return 0;
-    return quint64(number);
+    return FileNumber::word(value);
 }
 } // namespace
 
@@ -275,11 +276,13 @@ QJsonValue UserSettings::toJson() const
     object.insert(QStringLiteral("userName"), jsonKey());
     object.insert(QStringLiteral("userLogin"), login());
     object.insert(QStringLiteral("userPhonePassword"), smsPasswordText());
-    object.insert(QStringLiteral("phone"), phoneText().toDouble());
+    // Numbers below 100 are no phone: written as 0, as the text form shows nothing.
+    const quint64 phone = word64(PhoneAt);
+    object.insert(QStringLiteral("phone"), FileNumber::of(phone < 100 ? quint64(0) : phone));
     object.insert(QStringLiteral("userPartitionTakeOn"), canTakeOn() ? 1 : 0);
     object.insert(QStringLiteral("userPartitionTakeOff"), canTakeOff() ? 1 : 0);
-    object.insert(QStringLiteral("partitions"), double(partitions()));
-    object.insert(QStringLiteral("settings"), double(word64(FlagsAt)));
+    object.insert(QStringLiteral("partitions"), FileNumber::of(quint64(partitions())));
+    object.insert(QStringLiteral("settings"), FileNumber::of(word64(FlagsAt)));
     const QByteArray passwordField(reinterpret_cast<const char *>(bytes() + PasswordAt),
                                    PasswordSize);
     object.insert(QStringLiteral("userPassword"),
@@ -307,14 +310,18 @@ void UserSettings::readFormat2(const QJsonObject &object)
     const QString login = object.value(QStringLiteral("userLogin")).toString();
     if (!login.isEmpty())
         setLogin(login);
-    setPhone(QString::number(object.value(QStringLiteral("phone")).toDouble(), 'f', 0));
+    setPhone(QString::number(wordFromJson(object.value(QStringLiteral("phone")))));
     setSmsPassword(object.value(QStringLiteral("userPhonePassword")).toString());
-    setPartitions(quint32(unsignedFromJson(object.value(QStringLiteral("partitions")))));
+    setPartitions(quint32(wordFromJson(object.value(QStringLiteral("partitions")))));
     if (object.contains(QStringLiteral("userPassword")))
         setPassword(object.value(QStringLiteral("userPassword")).toString());
     else
         setPasswordText(QString());
-    setWord64(FlagsAt, unsignedFromJson(object.value(QStringLiteral("settings"))));
+    setWord64(FlagsAt, wordFromJson(object.value(QStringLiteral("settings"))));
+    const quint16 version =
+        settingsVersionFromJson(object.value(QStringLiteral("settingsVersion")));
+    bytes()[CompatibleAt] = quint8(version & 0xFF);
+    bytes()[CriticalAt] = quint8(version >> 8);
 }
 
 void UserSettings::setFlagFromJson(const QJsonObject &object, const char *key, quint8 bit)

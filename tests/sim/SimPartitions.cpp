@@ -99,17 +99,21 @@ void SimPartitions::onCommand(const QByteArray &command)
         patchRadioStatus();
         break;
     case OpSensorWrite:
-        // The full report follows the settings block, so a later read-all agrees.
+        // The full report follows the settings block, so a later read-all agrees; a device
+        // written into a fresh communicator is announced from then on.
         QTimer::singleShot(0, this, [this, id] {
             const QByteArray block = m_device.record(OpSensorBlock, id);
-            QByteArray full = m_device.record(OpSensorFull, id);
-            if (block.size() != int(sizeof(s_ExtMemDataSensor)) ||
-                full.size() != int(sizeof(s_FullSensorData)))
+            const QByteArray full = m_device.record(OpSensorFull, id);
+            if (block.size() != int(sizeof(s_ExtMemDataSensor)))
                 return;
             s_ExtMemDataSensor settings;
             s_FullSensorData report;
             std::memcpy(&settings, block.constData(), sizeof(settings));
-            std::memcpy(&report, full.constData(), sizeof(report));
+            std::memset(&report, 0, sizeof(report));
+            if (full.size() == int(sizeof(s_FullSensorData)))
+                std::memcpy(&report, full.constData(), sizeof(report));
+            else
+                report.status.serialNumber = settings.settings.dwSerial;
             report.settings = settings.settings;
             std::memcpy(report.name, settings.name, sizeof(report.name));
             report.crc32 = crc32Stm(&report, offsetof(s_FullSensorData, crc32));

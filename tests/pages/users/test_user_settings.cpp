@@ -258,10 +258,14 @@ private slots:
         QTest::newRow("older: phone as number")
             << 1 << QJsonObject{{"IsAdmin", true}, {"Phone", 12345}, {"smsPassword", "11111"}}
             << true << "" << false;
+        // 64-bit words beyond 53 bits are written as their decimal digits: text is read too.
         QTest::newRow("current: phone as text")
-            << 2 << QJsonObject{{"phone", "79161234567"}, {"settings", 1}} << true << "" << false;
+            << 2 << QJsonObject{{"phone", "79161234567"}, {"settings", 1}} << true << "+79161234567"
+            << false;
         QTest::newRow("current: settings as text")
-            << 2 << QJsonObject{{"phone", 12345}, {"settings", "1"}} << false << "+12345" << false;
+            << 2 << QJsonObject{{"phone", 12345}, {"settings", "1"}} << true << "+12345" << false;
+        QTest::newRow("current: phone as other text")
+            << 2 << QJsonObject{{"phone", "abc"}, {"settings", "x1"}} << false << "" << false;
         QTest::newRow("empty object") << 2 << QJsonObject() << false << "" << false;
     }
 
