@@ -163,17 +163,35 @@ void writeAnswerSeeds(const QList<QByteArray> &messages)
         }
         writeSeed(QStringLiteral("reassembly"), reports);
     }
-    // Radio device reports for the targets that build a device from one.
+    // Radio device reports, blocks and status for the targets that build a device from them.
+    QHash<quint16, QByteArray> blocks;
+    QHash<quint16, QByteArray> statuses;
+    for (const QByteArray &message : messages) {
+        const quint16 id = qFromLittleEndian<quint16>(message.constData() + 1);
+        if (quint8(message.at(0)) == _MenuConfigReadSensor)
+            blocks.insert(id, message.mid(3));
+        else if (quint8(message.at(0)) == _MenuDataReadSensorStatus)
+            statuses.insert(id, message.mid(3));
+    }
+    const int settingsAt = int(offsetof(s_FullSensorData, settings));
+    const int settingsAndStatus = int(sizeof(s_SensorSettings) + sizeof(s_SensorIntData));
     int reports = 0;
     for (const QByteArray &message : messages) {
-        if (quint8(message.at(0)) != _MenuDataReadFullSensorData || reports++ >= 8)
+        if (quint8(message.at(0)) != _MenuDataReadFullSensorData || reports >= 8)
             continue;
+        ++reports;
+        const quint16 id = qFromLittleEndian<quint16>(message.constData() + 1);
         const QByteArray report = message.mid(3);
+        const char type = report.at(settingsAt + int(offsetof(s_SensorSettings, bType)));
         writeSeed(QStringLiteral("control_groups"), QByteArray(1, char(reports)) + report);
-        writeSeed(QStringLiteral("counter_valve_tree"), QByteArray(1, char(reports)) + report);
-        writeSeed(QStringLiteral("parameter_tree"), QByteArray(2, char(reports)) + report);
-        writeSeed(QStringLiteral("device_panels"), QByteArray(1, char(reports)) + report);
-        writeSeed(QStringLiteral("partition_drop"), QByteArray(1, char(reports)) + report);
+        writeSeed(QStringLiteral("counter_valve_tree"),
+                  QByteArray(1, char(reports)) + report.mid(settingsAt, settingsAndStatus));
+        writeSeed(QStringLiteral("parameter_tree"),
+                  QByteArray(1, type) + '\0' + report.mid(settingsAt, settingsAndStatus));
+        if (blocks.contains(id) && statuses.contains(id))
+            writeSeed(QStringLiteral("device_panels"),
+                      QByteArray(1, char(reports)) + blocks.value(id) + statuses.value(id));
+        writeSeed(QStringLiteral("partition_drop"), QByteArray(1, char(reports)) + char(id));
     }
 }
 

@@ -15,7 +15,7 @@ cmake --build "$build" --target "fuzz_$name" -j"${FUZZ_BUILD_JOBS:-$(nproc)}"
 corpus="$build/corpus-$name"
 seeds="$root/fuzz/corpus/$name"
 mkdir -p "$corpus"
-options=(-max_total_time="$seconds" -print_final_stats=1 -max_len=262144 -timeout=60
+options=(-max_total_time="$seconds" -print_final_stats=1 -max_len=262144 -timeout=180
          -artifact_prefix="$build/")
 [ -f "$root/fuzz/dict/$name.dict" ] && options+=(-dict="$root/fuzz/dict/$name.dict")
 export QT_QPA_PLATFORM=offscreen
