@@ -19,6 +19,12 @@ options=(-max_total_time="$seconds" -print_final_stats=1 -max_len=262144 -timeou
          -artifact_prefix="$build/")
 [ -f "$root/fuzz/dict/$name.dict" ] && options+=(-dict="$root/fuzz/dict/$name.dict")
 export QT_QPA_PLATFORM=offscreen
+# A runtime folder of its own: the device lock of one running target must not keep another
+# from logging in to its simulated communicator.
+runtime=$(mktemp -d)
+trap 'rm -rf "$runtime"' EXIT
+export XDG_RUNTIME_DIR="$runtime"
+chmod 700 "$runtime"
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 cd "$build"
