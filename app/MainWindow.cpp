@@ -102,6 +102,26 @@ Partition *partitionOf(PartitionModel *model, int index)
         return nullptr;
     return index < 0 ? model->allDevicesPartition() : model->partition(uchar(index));
 }
+// The stored history, entry by entry: a damaged count would otherwise have the stream
+// reserve room for it up front, far beyond what the settings hold.
+QStringList readCommandHistory(const QByteArray &bytes)
+{
+    QDataStream stream(bytes);
+    quint32 count = 0;
+    stream >> count;
+    // Every entry takes at least its 4-byte length.
+    if (stream.status() != QDataStream::Ok || count > quint32(bytes.size() / 4))
+        return {};
+    QStringList history;
+    for (quint32 i = 0; i < count; ++i) {
+        QString command;
+        stream >> command;
+        if (stream.status() != QDataStream::Ok)
+            return {};
+        history.append(command);
+    }
+    return history;
+}
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
@@ -1210,12 +1230,8 @@ void MainWindow::restoreWindowSettings()
     placeOnScreen(settings.value(QStringLiteral("geometry")).toByteArray());
     restoreState(settings.value(QStringLiteral("windowState")).toByteArray(), 0);
 
-    QByteArray history =
-        QByteArray::fromBase64(settings.value(QStringLiteral("commandHistory")).toByteArray());
-    QDataStream stream(&history, QIODevice::ReadOnly);
-    stream >> m_commandHistory;
-    if (stream.status() != QDataStream::Ok)
-        m_commandHistory.clear();
+    m_commandHistory = readCommandHistory(
+        QByteArray::fromBase64(settings.value(QStringLiteral("commandHistory")).toByteArray()));
     ui->cbCommand->insertItems(0, m_commandHistory);
     ui->cbCommand->setCurrentIndex(-1);
 

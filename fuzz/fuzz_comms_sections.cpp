@@ -1,20 +1,16 @@
 // Reads arbitrary JSON as the "Ethernet", "GSM" and "Wireless" sections into fresh settings
 // objects, writes them back and reads that again; the same bytes also go through the MAC,
 // IPv4 and IPv6 text setters. The first byte chooses the file format and viewing mode.
-#include "app/Logger.h"
-#include "app/ModalAnswerer.h"
+#include "FuzzSupport.h"
+
 #include "app/Overmind.h"
 #include "pages/comms/EthernetSettings.h"
 #include "pages/comms/GSMSettings.h"
 #include "pages/comms/WirelessSettings.h"
 
-#include <QApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLoggingCategory>
-#include <QMessageBox>
-#include <QStandardPaths>
 
 #include <cstddef>
 #include <cstdint>
@@ -24,22 +20,11 @@ struct Harness
 {
     Harness()
     {
-        static int argc = 1;
-        static char name[] = "fuzz_comms_sections";
-        static char *argv[] = {name, nullptr};
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        QStandardPaths::setTestModeEnabled(true);
-        QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\n*.warning=false"));
-        app = new QApplication(argc, argv);
-        logger = new Logger;
-        ModalAnswerer::setHandler(
-            [](const ModalAnswerer::Request &) { return int(QMessageBox::Ok); });
+        Fuzz::startApplication();
         overmind = new Overmind;
         overmind->deviceInfo().init(0, 0, 0, 0);
     }
 
-    QApplication *app = nullptr;
-    Logger *logger = nullptr;
     Overmind *overmind = nullptr;
 };
 

@@ -2,19 +2,14 @@
 // every node of its tree, feeds its setters arbitrary values and its refreshes arbitrary
 // records, and lets the user table and output-group names change under it. The first
 // byte chooses the device type; the rest is the report, then the values and records.
+#include "FuzzSupport.h"
+
 #include "app/DeviceTypeNames.h"
-#include "app/Logger.h"
-#include "app/ModalAnswerer.h"
 #include "app/Overmind.h"
 #include "pages/users/UserModel.h"
 #include "pages/users/UserSettings.h"
 #include "radio/PartitionModel.h"
 #include "radio/Sensor.h"
-
-#include <QApplication>
-#include <QLoggingCategory>
-#include <QMessageBox>
-#include <QStandardPaths>
 
 #include <cstddef>
 #include <cstdint>
@@ -27,25 +22,14 @@ struct Harness
 {
     Harness()
     {
-        static int argc = 1;
-        static char name[] = "fuzz_control_groups";
-        static char *argv[] = {name, nullptr};
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        QStandardPaths::setTestModeEnabled(true);
-        QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
-        app = new QApplication(argc, argv);
-        logger = new Logger;
+        Fuzz::startApplication();
         initDeviceTypeNames();
-        ModalAnswerer::setHandler(
-            [](const ModalAnswerer::Request &) { return int(QMessageBox::Ok); });
         overmind = new Overmind;
         overmind->deviceInfo().init(0, 0, 0, 0);
         overmind->createSettingsObjects(true);
         overmind->setOutputGroupCount(16);
     }
 
-    QApplication *app = nullptr;
-    Logger *logger = nullptr;
     Overmind *overmind = nullptr;
 };
 
@@ -112,6 +96,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     s_FullSensorData report;
     input.fill(&report, sizeof(report));
     report.settings.bType = quint8(types[data[0] % (sizeof(types) / sizeof(types[0]))]);
+    // The model takes a report only with a serial number and its CRC intact.
+    if (report.status.serialNumber == 0)
+        report.status.serialNumber = 1;
+    Fuzz::sealRecord(report);
     PartitionModel *model = harness.overmind->partitionModel();
     const quint16 id = 3;
     model->setFullSensorData(id, report);

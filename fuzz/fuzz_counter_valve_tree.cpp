@@ -2,17 +2,15 @@
 // then hands it further arbitrary settings and status records and reads every node of
 // its parameter tree after each: values, captions, colours and button texts. The first
 // byte chooses the device type; the rest fills the report and the later records.
+#include "FuzzSupport.h"
+
 #include "app/DeviceTypeNames.h"
-#include "app/Logger.h"
 #include "app/ModalAnswerer.h"
 #include "app/Overmind.h"
 #include "link/Crc.h"
 #include "radio/Sensor.h"
 
-#include <QApplication>
-#include <QLoggingCategory>
 #include <QMessageBox>
-#include <QStandardPaths>
 
 #include <cstddef>
 #include <cstdint>
@@ -23,14 +21,7 @@ struct Harness
 {
     Harness()
     {
-        static int argc = 1;
-        static char name[] = "fuzz_counter_valve_tree";
-        static char *argv[] = {name, nullptr};
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        QStandardPaths::setTestModeEnabled(true);
-        QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
-        app = new QApplication(argc, argv);
-        logger = new Logger;
+        Fuzz::startApplication();
         initDeviceTypeNames();
         // Every question is declined and every dialog cancelled.
         ModalAnswerer::setHandler([](const ModalAnswerer::Request &request) {
@@ -40,8 +31,6 @@ struct Harness
         overmind->deviceInfo().init(0, 0, 0, 0);
     }
 
-    QApplication *app = nullptr;
-    Logger *logger = nullptr;
     Overmind *overmind = nullptr;
 };
 

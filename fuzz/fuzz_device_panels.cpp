@@ -1,18 +1,16 @@
 // Arbitrary private settings and status records of every panel type through the settings
 // dialog: binding, reloading on a status push and on new settings, and saving. The first
 // byte chooses the device type; then come 512 bytes of settings and 104 of status.
+#include "FuzzSupport.h"
+
 #include "app/DeviceTypeNames.h"
-#include "app/Logger.h"
 #include "app/ModalAnswerer.h"
 #include "app/Overmind.h"
 #include "pages/radio/SensorPrivateSettingsWidget.h"
 #include "pages/radio/SensorSettingsWidget.h"
 #include "radio/Sensor.h"
 
-#include <QApplication>
-#include <QLoggingCategory>
 #include <QMessageBox>
-#include <QStandardPaths>
 
 #include <cstddef>
 #include <cstdint>
@@ -27,14 +25,7 @@ struct Harness
 {
     Harness()
     {
-        static int argc = 1;
-        static char name[] = "fuzz_device_panels";
-        static char *argv[] = {name, nullptr};
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        QStandardPaths::setTestModeEnabled(true);
-        QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
-        app = new QApplication(argc, argv);
-        logger = new Logger;
+        Fuzz::startApplication();
         initDeviceTypeNames();
         ModalAnswerer::setHandler(
             [](const ModalAnswerer::Request &) { return int(QMessageBox::No); });
@@ -43,8 +34,6 @@ struct Harness
         overmind->createSettingsObjects(true);
     }
 
-    QApplication *app = nullptr;
-    Logger *logger = nullptr;
     Overmind *overmind = nullptr;
 };
 } // namespace

@@ -1,15 +1,11 @@
 // Reads arbitrary JSON as a "Directions" section of file version 1 or 2 (first byte), then
 // writes the directions held and reads that back into a second settings object.
-#include "app/Logger.h"
-#include "app/ModalAnswerer.h"
+#include "FuzzSupport.h"
+
 #include "app/Overmind.h"
 #include "pages/reporting/DirectionSettings.h"
 
-#include <QApplication>
 #include <QJsonDocument>
-#include <QLoggingCategory>
-#include <QMessageBox>
-#include <QStandardPaths>
 
 #include <cstddef>
 #include <cstdint>
@@ -19,22 +15,11 @@ struct Harness
 {
     Harness()
     {
-        static int argc = 1;
-        static char name[] = "fuzz_directions_sections";
-        static char *argv[] = {name, nullptr};
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        QStandardPaths::setTestModeEnabled(true);
-        QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\n*.warning=false"));
-        app = new QApplication(argc, argv);
-        logger = new Logger;
-        ModalAnswerer::setHandler(
-            [](const ModalAnswerer::Request &) { return int(QMessageBox::Ok); });
+        Fuzz::startApplication();
         overmind = new Overmind;
         overmind->deviceInfo().init(0, 0, 0, 0);
     }
 
-    QApplication *app = nullptr;
-    Logger *logger = nullptr;
     Overmind *overmind = nullptr;
 };
 } // namespace

@@ -1,20 +1,17 @@
 // Reads arbitrary JSON as the "iButton" section in either file format, and as format-1
 // users carrying "Keys"; then reads the model's own section back into a second model. The
 // first byte chooses the form.
-#include "app/Logger.h"
-#include "app/ModalAnswerer.h"
+#include "FuzzSupport.h"
+
 #include "app/Overmind.h"
 #include "pages/users/IButtonModel.h"
 #include "pages/users/IButtonSettings.h"
 #include "pages/users/UserModel.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLoggingCategory>
-#include <QMessageBox>
-#include <QStandardPaths>
 
 #include <cstddef>
 #include <cstdint>
@@ -24,23 +21,12 @@ struct Harness
 {
     Harness()
     {
-        static int argc = 1;
-        static char name[] = "fuzz_ibutton_section";
-        static char *argv[] = {name, nullptr};
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        QStandardPaths::setTestModeEnabled(true);
-        QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
-        app = new QApplication(argc, argv);
-        logger = new Logger;
-        ModalAnswerer::setHandler(
-            [](const ModalAnswerer::Request &) { return int(QMessageBox::Ok); });
+        Fuzz::startApplication();
         overmind = new Overmind;
         overmind->deviceInfo().init(0, 0, 0, 0);
         overmind->createSettingsObjects(false);
     }
 
-    QApplication *app = nullptr;
-    Logger *logger = nullptr;
     Overmind *overmind = nullptr;
 };
 

@@ -3,17 +3,15 @@
 // input, and the refreshes of new settings and status records. The first byte chooses the
 // type, the second viewing mode; then come the report's settings and status bytes, the new
 // records and the values handed to the setters.
+#include "FuzzSupport.h"
+
 #include "app/DeviceTypeNames.h"
-#include "app/Logger.h"
 #include "app/ModalAnswerer.h"
 #include "app/Overmind.h"
 #include "radio/DeviceTypes.h"
 #include "radio/Sensor.h"
 
-#include <QApplication>
-#include <QLoggingCategory>
 #include <QMessageBox>
-#include <QStandardPaths>
 
 #include <algorithm>
 #include <cstddef>
@@ -26,14 +24,7 @@ struct Harness
 {
     Harness()
     {
-        static int argc = 1;
-        static char name[] = "fuzz_parameter_tree";
-        static char *argv[] = {name, nullptr};
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        QStandardPaths::setTestModeEnabled(true);
-        QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
-        app = new QApplication(argc, argv);
-        logger = new Logger;
+        Fuzz::startApplication();
         initDeviceTypeNames();
         ModalAnswerer::setHandler([](const ModalAnswerer::Request &request) {
             return request.kind == QLatin1String("dialog") ? -1 : int(QMessageBox::No);
@@ -43,8 +34,6 @@ struct Harness
         overmind->storeMinimumTakeDelay(30);
     }
 
-    QApplication *app = nullptr;
-    Logger *logger = nullptr;
     Overmind *overmind = nullptr;
 };
 

@@ -1,9 +1,9 @@
 // Drops arbitrary item-model payloads on a partition button, as another program could
 // send them, and entries of live devices as our own card lists do (when the first byte is
 // odd). Only devices this process lists may move, and only to the button's partition.
+#include "FuzzSupport.h"
+
 #include "app/DeviceTypeNames.h"
-#include "app/Logger.h"
-#include "app/ModalAnswerer.h"
 #include "app/Overmind.h"
 #include "pages/radio/PartitionCommandLinkButton.h"
 #include "pages/radio/SensorItemModel.h"
@@ -14,10 +14,7 @@
 #include <QApplication>
 #include <QDataStream>
 #include <QDropEvent>
-#include <QLoggingCategory>
-#include <QMessageBox>
 #include <QMimeData>
-#include <QStandardPaths>
 
 #include <cstddef>
 #include <cstdint>
@@ -30,23 +27,12 @@ struct Harness
 {
     Harness()
     {
-        static int argc = 1;
-        static char name[] = "fuzz_partition_drop";
-        static char *argv[] = {name, nullptr};
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        QStandardPaths::setTestModeEnabled(true);
-        QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
-        app = new QApplication(argc, argv);
-        logger = new Logger;
+        Fuzz::startApplication();
         initDeviceTypeNames();
-        ModalAnswerer::setHandler(
-            [](const ModalAnswerer::Request &) { return int(QMessageBox::Ok); });
         overmind = new Overmind;
         overmind->deviceInfo().init(0, 0, 0, 0);
     }
 
-    QApplication *app = nullptr;
-    Logger *logger = nullptr;
     Overmind *overmind = nullptr;
 };
 

@@ -1,18 +1,14 @@
 // Reads arbitrary JSON into a partition model through the configuration-file section
 // readers, then reads the model's own sections back into a second model. The first byte
 // chooses viewing or write-in mode and the file format; the rest is the document.
+#include "FuzzSupport.h"
+
 #include "app/DeviceTypeNames.h"
-#include "app/Logger.h"
-#include "app/ModalAnswerer.h"
 #include "app/Overmind.h"
 #include "radio/PartitionModel.h"
 
-#include <QApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLoggingCategory>
-#include <QMessageBox>
-#include <QStandardPaths>
 
 #include <cstddef>
 #include <cstdint>
@@ -22,23 +18,12 @@ struct Harness
 {
     Harness()
     {
-        static int argc = 1;
-        static char name[] = "fuzz_partition_sections";
-        static char *argv[] = {name, nullptr};
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        QStandardPaths::setTestModeEnabled(true);
-        QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
-        app = new QApplication(argc, argv);
-        logger = new Logger;
+        Fuzz::startApplication();
         initDeviceTypeNames();
-        ModalAnswerer::setHandler(
-            [](const ModalAnswerer::Request &) { return int(QMessageBox::Ok); });
         overmind = new Overmind;
         overmind->deviceInfo().init(0, 0, 0, 0);
     }
 
-    QApplication *app = nullptr;
-    Logger *logger = nullptr;
     Overmind *overmind = nullptr;
 };
 

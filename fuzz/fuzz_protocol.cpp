@@ -1,14 +1,10 @@
 // Feeds arbitrary device messages to the protocol's answer dispatch. The first three
 // bytes choose the device layout (version word, execution); the rest is the message.
-#include "app/Logger.h"
-#include "app/ModalAnswerer.h"
+#include "FuzzSupport.h"
+
 #include "link/Protocol.h"
 
-#include <QApplication>
 #include <QByteArray>
-#include <QLoggingCategory>
-#include <QMessageBox>
-#include <QStandardPaths>
 
 #include <cstddef>
 #include <cstdint>
@@ -18,22 +14,11 @@ struct Harness
 {
     Harness()
     {
-        static int argc = 1;
-        static char name[] = "fuzz_protocol";
-        static char *argv[] = {name, nullptr};
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        QStandardPaths::setTestModeEnabled(true);
-        QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
-        app = new QApplication(argc, argv);
-        logger = new Logger;
-        ModalAnswerer::setHandler(
-            [](const ModalAnswerer::Request &) { return int(QMessageBox::Ok); });
+        Fuzz::startApplication();
         protocol = new Protocol(nullptr);
         protocol->setDeviceLayoutSource([this] { return layout; });
     }
 
-    QApplication *app = nullptr;
-    Logger *logger = nullptr;
     Protocol *protocol = nullptr;
     DeviceLayout layout;
 };

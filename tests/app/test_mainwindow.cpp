@@ -861,9 +861,18 @@ private slots:
         QCOMPARE(modules.value("Loader"), int(Qt::Checked));
     }
 
+    void damagedHistoryGivesAnEmptyConsole_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("entry cut short") << QStringLiteral("AAAAB3/+");
+        // A count of 823 million entries in 14 bytes: once the stream reserved them all.
+        QTest::newRow("count beyond the stored bytes") << QStringLiteral("MQwACQAxMjcuMC4wLjE=");
+    }
+
     void damagedHistoryGivesAnEmptyConsole()
     {
-        QSettings("Ardanet", "Velmis").setValue("commandHistory", QStringLiteral("AAAAB3/+"));
+        QFETCH(QString, stored);
+        QSettings("Ardanet", "Velmis").setValue("commandHistory", stored);
         MainWindow window;
         QVERIFY(window.commandHistory().isEmpty());
         QCOMPARE(window.form()->cbCommand->count(), 0);

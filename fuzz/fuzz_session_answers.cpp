@@ -1,0 +1,14 @@
+// Feeds the answers of the session through the running program's protocol: login and
+// logout (0x01, 0x05), the firmware header (0x34), the supported settings versions (0x54)
+// and the loader's progress and end of the settings read (0x39, 0x38).
+#include "FuzzSupport.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    Fuzz::Program::instance();
+    Fuzz::feedAnswers(data, size, Fuzz::operationsOf(QStringLiteral("session_answers")));
+    return 0;
+}
