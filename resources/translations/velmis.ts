@@ -644,6 +644,14 @@ All devices will be lost and will require reconfiguration.</source>
         <source>%1 directions updated from JSON</source>
         <translation>Направлений обновлено из JSON: %1</translation>
     </message>
+    <message>
+        <source>A direction of the file has a wrong number: it was not written.</source>
+        <translation>Направление в файле имеет неверный номер: оно не записано.</translation>
+    </message>
+    <message>
+        <source>Direction %1: the value of &quot;%2&quot; was refused, the direction was not written.</source>
+        <translation>Направление %1: значение &quot;%2&quot; не принято, направление не записано.</translation>
+    </message>
 </context>
 <context>
     <name>DirectionSettingsWidget</name>
@@ -4100,6 +4108,10 @@ and %1 more keys.
 
 %1</translation>
     </message>
+    <message>
+        <source>The section &quot;iButton&quot; has the wrong shape: it was not written.</source>
+        <translation>Раздел &quot;iButton&quot; имеет неверную структуру: он не записан.</translation>
+    </message>
 </context>
 <context>
     <name>Partition</name>
@@ -5083,6 +5095,13 @@ and %1 more keys.
     </message>
 </context>
 <context>
+    <name>QtEnumPropertyManager</name>
+    <message>
+        <source>Unknown (%1)</source>
+        <translation>Неизвестно (%1)</translation>
+    </message>
+</context>
+<context>
     <name>QtFontEditWidget</name>
     <message>
         <source>...</source>
@@ -5091,13 +5110,6 @@ and %1 more keys.
     <message>
         <source>Select Font</source>
         <translation>Выбрать шрифт</translation>
-    </message>
-</context>
-<context>
-    <name>QtEnumPropertyManager</name>
-    <message>
-        <source>Unknown (%1)</source>
-        <translation>Неизвестно (%1)</translation>
     </message>
 </context>
 <context>
