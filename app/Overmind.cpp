@@ -854,6 +854,8 @@ bool Overmind::writeConfigSecondPass(const ConfigFile &document)
             // A section of the wrong shape would empty the device's keys and write none.
             const int format = document.formatVersion();
             if (!IButtonModel::hasSectionShape(document.value(key), format)) {
+                logWarning(this, QStringLiteral("The section \"iButton\" has the wrong shape: "
+                                                "it was not written."));
                 reportWriteInProblem(tr("The section \"iButton\" has the wrong shape: it was "
                                         "not written."));
                 continue;
@@ -948,9 +950,9 @@ void Overmind::endConfigWrite()
         m_waitForm->hide();
 }
 
+// The text is the user's; callers log their own English line.
 void Overmind::reportWriteInProblem(const QString &text)
 {
-    logWarning(this, text);
     if (m_configWriteRunning)
         m_writeInProblems.append(text);
 }

@@ -55,7 +55,6 @@ QJsonObject currentFormatFile(int userId)
         {"Object", QJsonObject{{"settingsVersion", version}}},
         {"Ethernet", QJsonObject{{"settingsVersion", version}}},
         {"Users", QJsonArray{QJsonObject{{"userName", "admin"}, {"settings", 1}, {"id", userId}}}},
-        {"Directions", QJsonArray{QJsonObject{{"directionName", "Main"}}}},
     };
 }
 
@@ -68,8 +67,6 @@ QJsonObject olderFormatFile(int userId = 0)
         {"UserSettings",
          QJsonObject{{"Users", QJsonArray{QJsonObject{
                                    {"Name", "admin"}, {"Id", userId}, {"IsAdmin", true}}}}}},
-        {"DirectionSettings",
-         QJsonObject{{"Directions", QJsonArray{QJsonObject{{"title", "Main"}}}}}},
     };
 }
 

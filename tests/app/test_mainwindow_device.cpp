@@ -277,6 +277,9 @@ private slots:
         SimRadioConfiguration::install(session.device());
         QVERIFY(session.logInAndLoad());
         QTRY_VERIFY_WITH_TIMEOUT(session.overmind()->isSettingsLoaded(), DeviceTimeout);
+        // The GSM status is first asked for a few seconds after the login, the SIM card's after
+        // its answer: both belong to the login.
+        QTRY_VERIFY_WITH_TIMEOUT(!session.device().commandsOf(0x16).isEmpty(), DeviceTimeout);
         QVERIFY(session.settle());
         session.device().clearCommands();
         // Longer than the timers of the partitions' default names.

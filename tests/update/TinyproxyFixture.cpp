@@ -8,7 +8,8 @@
 
 namespace {
 constexpr int StartTimeoutMs = 30000;
-}
+constexpr int StartAttempts = 3;
+} // namespace
 
 TinyproxyFixture::TinyproxyFixture(const QString &folder) : m_folder(folder)
 {
@@ -63,6 +64,22 @@ bool TinyproxyFixture::start(QString *reason)
         *reason = QStringLiteral("tinyproxy is not installed (scripts/deps.sh installs it)");
         return false;
     }
+    // A port found free may be taken again before the proxy binds it: try a few.
+    for (int attempt = 1; attempt <= StartAttempts; ++attempt) {
+        if (startOnce(program, reason))
+            return true;
+        *reason = QStringLiteral("attempt %1: %2").arg(attempt).arg(*reason);
+    }
+    return false;
+}
+
+bool TinyproxyFixture::startOnce(const QString &program, QString *reason)
+{
+    if (m_process.state() != QProcess::NotRunning) {
+        m_process.kill();
+        m_process.waitForFinished(10000);
+    }
+    QFile::remove(QDir(m_folder).filePath(QStringLiteral("tinyproxy.log")));
     m_port = freePort();
     if (m_port == 0 || !writeConfiguration()) {
         *reason = QStringLiteral("no free port or no configuration in %1").arg(m_folder);
@@ -81,12 +98,12 @@ bool TinyproxyFixture::start(QString *reason)
     if (listening && m_process.state() == QProcess::Running)
         return true;
     m_process.waitForFinished(5000);
-    QFile log(QDir(m_folder).filePath(QStringLiteral("tinyproxy.log")));
-    log.open(QIODevice::ReadOnly);
     *reason =
-        QStringLiteral("tinyproxy did not start (exit code %1): %2 %3")
+        QStringLiteral("tinyproxy did not start (exit status %1, code %2): %3 %4")
+            .arg(int(m_process.exitStatus()))
             .arg(m_process.exitCode())
-            .arg(QString::fromLocal8Bit(m_process.readAll()), QString::fromUtf8(log.readAll()));
+            .arg(QString::fromLocal8Bit(m_process.readAll()),
+                 QString::fromUtf8(logText()).replace(QLatin1Char('\n'), QLatin1String(" | ")));
     return false;
 }
 

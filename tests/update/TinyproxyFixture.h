@@ -24,6 +24,7 @@ private:
     static quint16 freePort();
     QByteArray logText() const;
     bool writeConfiguration();
+    bool startOnce(const QString &program, QString *reason);
 
     QString m_folder;
     QByteArray m_user;

@@ -134,7 +134,7 @@ private slots:
         for (int row = 0; row < 10; ++row) {
             const QString name = SimDirections::directionName(row);
             QCOMPARE(table->item(row, 0)->text(),
-                     name.isEmpty() ? QStringLiteral("Direction #10") : name);
+                     name.isEmpty() ? DirectionSettings::tr("Direction #%1").arg(10) : name);
         }
         QVERIFY(session.overmind()->directionSettings()->directions().contains(10));
 
