@@ -1,5 +1,7 @@
 #include "update/Ui_OnlineUpdateWidget.h"
 
+#include "update/OnlineUpdateWidget.h"
+
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -154,20 +156,20 @@ void Ui_OnlineUpdateWidget::setupUi(QWidget *page)
 
 void Ui_OnlineUpdateWidget::retranslateUi(QWidget *)
 {
-    pbOnlyCompatible->setText(tr("Only compatible"));
-    label->setText(tr("Firmwares:"));
-    pbOpen->setText(tr("Open file"));
-    pbCheck->setText(tr("Check"));
-    lblStatus->setText(tr("No information"));
-    lblLoadedFirm->setText(tr("No information"));
-    pbStop->setText(tr("Stop"));
-    pbUpdate->setText(tr("Update"));
-    pbSelectAll->setText(tr("Select all"));
-    pbDeselectAll->setText(tr("Deselect all"));
-    pbOnlyDeprecated->setText(tr("Only deprecated"));
-    lblType->setText(tr("Korvel GSM"));
-    lblVersion->setText(tr("Version:"));
-    lblExecution->setText(tr("Execution:"));
-    lblModification->setText(tr("Modification:"));
-    lblSerial->setText(tr("Serial number:"));
+    pbOnlyCompatible->setText(OnlineUpdateWidget::tr("Only compatible"));
+    label->setText(OnlineUpdateWidget::tr("Firmwares:"));
+    pbOpen->setText(OnlineUpdateWidget::tr("Open file"));
+    pbCheck->setText(OnlineUpdateWidget::tr("Check"));
+    lblStatus->setText(OnlineUpdateWidget::tr("No information"));
+    lblLoadedFirm->setText(OnlineUpdateWidget::tr("No information"));
+    pbStop->setText(OnlineUpdateWidget::tr("Stop"));
+    pbUpdate->setText(OnlineUpdateWidget::tr("Update"));
+    pbSelectAll->setText(OnlineUpdateWidget::tr("Select all"));
+    pbDeselectAll->setText(OnlineUpdateWidget::tr("Deselect all"));
+    pbOnlyDeprecated->setText(OnlineUpdateWidget::tr("Only deprecated"));
+    lblType->setText(OnlineUpdateWidget::tr("Korvel GSM"));
+    lblVersion->setText(OnlineUpdateWidget::tr("Version:"));
+    lblExecution->setText(OnlineUpdateWidget::tr("Execution:"));
+    lblModification->setText(OnlineUpdateWidget::tr("Modification:"));
+    lblSerial->setText(OnlineUpdateWidget::tr("Serial number:"));
 }

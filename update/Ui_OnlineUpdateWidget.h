@@ -14,9 +14,6 @@ class QWidget;
 // The controls of the firmware update page.
 class Ui_OnlineUpdateWidget
 {
-    // The page's texts, in the page's context, so the extraction files them there.
-    Q_DECLARE_TR_FUNCTIONS(OnlineUpdateWidget)
-
 public:
     void setupUi(QWidget *page);
     void retranslateUi(QWidget *page);

@@ -9,14 +9,9 @@
 namespace {
 using R = SensorValueRoutines;
 
-QString tr(const char *text, const char *disambiguation = nullptr)
-{
-    return QCoreApplication::translate("Sensor", text, disambiguation);
-}
-
 QString zeroVolts()
 {
-    return tr("0 V");
+    return Sensor::tr("0 V");
 }
 
 QColor warningWhen(Sensor &device, bool warn)
@@ -46,14 +41,15 @@ SensorProperty SensorPowerGroups::build(Sensor &device)
 
 SensorProperty SensorPowerGroups::group(std::vector<SensorProperty> children)
 {
-    return SensorProperty::group(QStringLiteral("pwrGroup"), tr("Power"), std::move(children));
+    return SensorProperty::group(QStringLiteral("pwrGroup"), Sensor::tr("Power"),
+                                 std::move(children));
 }
 
 SensorProperty SensorPowerGroups::mainVoltage(Sensor &device, const char *disambiguation)
 {
     Sensor *self = &device;
     return SensorProperty::readOnlyString(
-        QStringLiteral("main_voltage"), tr("Main voltage", disambiguation), [self] {
+        QStringLiteral("main_voltage"), Sensor::tr("Main voltage", disambiguation), [self] {
             const bool absent = R::isLost(*self) || R::isVoltageLow(*self);
             return QVariant(absent ? zeroVolts() : self->voltageText());
         });
@@ -64,10 +60,10 @@ SensorProperty SensorPowerGroups::defaultGroup(Sensor &device)
     Sensor *self = &device;
     // Repeats the group's tag, so a lookup by tag always finds the group first.
     SensorProperty state =
-        SensorProperty::readOnlyString(QStringLiteral("pwrGroup"), tr("Power"), [self] {
+        SensorProperty::readOnlyString(QStringLiteral("pwrGroup"), Sensor::tr("Power"), [self] {
             if (R::isLost(*self) || R::isVoltageLow(*self))
-                return QVariant(tr("Absence"));
-            return QVariant(R::isMainSupplyFault(*self) ? tr("Fail") : tr("Ok"));
+                return QVariant(Sensor::tr("Absence"));
+            return QVariant(R::isMainSupplyFault(*self) ? Sensor::tr("Fail") : Sensor::tr("Ok"));
         });
     state.colourGetter = [self] {
         return warningWhen(*self, R::isVoltageLow(*self) || R::isMainSupplyFault(*self));
@@ -75,7 +71,7 @@ SensorProperty SensorPowerGroups::defaultGroup(Sensor &device)
     std::vector<SensorProperty> children{state, mainVoltage(device)};
     if (device.reservePowerState() != Sensor::ReservePowerState::NOT_SUPPORTED) {
         SensorProperty reserve = SensorProperty::readOnlyEnumeration(
-            QStringLiteral("reserve_power_state"), tr("Reserve power state"),
+            QStringLiteral("reserve_power_state"), Sensor::tr("Reserve power state"),
             [self] { return QVariant(int(self->reservePowerState())); },
             &SensorOptionLists::reservePowerStates);
         reserve.colourGetter = [self] {
@@ -90,16 +86,16 @@ SensorProperty SensorPowerGroups::keyFobGroup(Sensor &device)
 {
     Sensor *self = &device;
     SensorProperty state =
-        SensorProperty::readOnlyString(QStringLiteral("pwrGroup"), tr("Power"), [self] {
+        SensorProperty::readOnlyString(QStringLiteral("pwrGroup"), Sensor::tr("Power"), [self] {
             if (R::isVoltageLow(*self))
-                return QVariant(tr("Absent"));
-            return QVariant(R::isMainSupplyFault(*self) ? tr("Fail") : tr("Ok"));
+                return QVariant(Sensor::tr("Absent"));
+            return QVariant(R::isMainSupplyFault(*self) ? Sensor::tr("Fail") : Sensor::tr("Ok"));
         });
     state.colourGetter = [self] {
         return warningWhen(*self, R::isVoltageLow(*self) || R::isMainSupplyFault(*self));
     };
     SensorProperty voltage =
-        SensorProperty::readOnlyString(QStringLiteral("main_voltage"), tr("Main voltage"),
+        SensorProperty::readOnlyString(QStringLiteral("main_voltage"), Sensor::tr("Main voltage"),
                                        [self] { return QVariant(self->voltageText()); });
     return group({state, voltage});
 }
@@ -125,7 +121,7 @@ SensorProperty SensorPowerGroups::relayModuleGroup(Sensor &device)
     Sensor *self = &device;
     const QVector<int> supplies{0, 1};
     SensorProperty supply = SensorProperty::enumeration(
-        QStringLiteral("main_power_supply"), tr("Main power supply"),
+        QStringLiteral("main_power_supply"), Sensor::tr("Main power supply"),
         [self, supplies] {
             return QVariant(R::lastPosition(supplies, R::settingsByte(*self, 112)));
         },
@@ -135,11 +131,11 @@ SensorProperty SensorPowerGroups::relayModuleGroup(Sensor &device)
         },
         &SensorOptionLists::powerSupplies, [supplies] { return supplies; });
     SensorProperty mainState = SensorProperty::readOnlyEnumeration(
-        QStringLiteral("main_power_stat"), tr("Main power state", "RM"),
+        QStringLiteral("main_power_stat"), Sensor::tr("Main power state", "RM"),
         relayMainStateGetter(device), &SensorOptionLists::relayMainPowerStates);
     mainState.colourGetter = [self] { return R::relayMainPowerColour(*self); };
     SensorProperty reserve = SensorProperty::readOnlyEnumeration(
-        QStringLiteral("reserve_power_state"), tr("Reserve power state", "RM"),
+        QStringLiteral("reserve_power_state"), Sensor::tr("Reserve power state", "RM"),
         relayReserveStateGetter(device), &SensorOptionLists::relayReservePowerStates);
     return group({supply, mainState, mainVoltage(device, "RM"), reserve});
 }
@@ -148,14 +144,14 @@ SensorProperty SensorPowerGroups::mainsRelayGroup(Sensor &device)
 {
     Sensor *self = &device;
     SensorProperty mainState = SensorProperty::readOnlyEnumeration(
-        QStringLiteral("main_power_stat"), tr("Main power state", "RM220"),
+        QStringLiteral("main_power_stat"), Sensor::tr("Main power state", "RM220"),
         [self] { return QVariant(int(self->mainPowerState())); },
         &SensorOptionLists::mainPowerStates);
     mainState.colourGetter = [self] {
         return warningWhen(*self, R::isVoltageLow(*self) || R::isMainSupplyFault(*self));
     };
     SensorProperty reserve = SensorProperty::readOnlyEnumeration(
-        QStringLiteral("reserve_power_state"), tr("Reserve power state", "RM220"),
+        QStringLiteral("reserve_power_state"), Sensor::tr("Reserve power state", "RM220"),
         [self] { return QVariant(int(self->reservePowerState())); },
         &SensorOptionLists::reservePowerStates);
     return group({mainState, mainVoltage(device, "RM220"), reserve});
@@ -165,11 +161,11 @@ SensorProperty SensorPowerGroups::accumulatorGroup(Sensor &device)
 {
     Sensor *self = &device;
     SensorProperty accum = SensorProperty::readOnlyEnumeration(
-        QStringLiteral("accum_state"), tr("Accum state"),
+        QStringLiteral("accum_state"), Sensor::tr("Accum state"),
         [self] { return QVariant(int(R::statusByte(*self, 16))); },
         &SensorOptionLists::accumStates);
     SensorProperty reserve = SensorProperty::readOnlyEnumeration(
-        QStringLiteral("reserve_power_state"), tr("Reserve power state"),
+        QStringLiteral("reserve_power_state"), Sensor::tr("Reserve power state"),
         [self] { return QVariant(int(R::statusByte(*self, 17))); },
         &SensorOptionLists::accumPowerStates);
     return group({accum, mainVoltage(device), reserve});
@@ -179,22 +175,22 @@ SensorProperty SensorPowerGroups::repeaterAccumulatorGroup(Sensor &device)
 {
     Sensor *self = &device;
     SensorProperty reserve = SensorProperty::readOnlyEnumeration(
-        QStringLiteral("reserve_power_state"), tr("Reserve power state", "rr"),
+        QStringLiteral("reserve_power_state"), Sensor::tr("Reserve power state", "rr"),
         [self] { return QVariant(int(R::statusByte(*self, 5))); },
         &SensorOptionLists::accumPowerStates);
     reserve.colourGetter = [self] { return warningWhen(*self, R::statusByte(*self, 5) != 1); };
     SensorProperty accum = SensorProperty::readOnlyEnumeration(
-        QStringLiteral("accum_state"), tr("Accum state"),
+        QStringLiteral("accum_state"), Sensor::tr("Accum state"),
         [self] { return QVariant(int(R::statusByte(*self, 4))); }, &SensorOptionLists::accumStates);
     accum.colourGetter = [self] {
         const int state = R::statusByte(*self, 4);
         return warningWhen(*self, state == 0 || state == 1);
     };
     SensorProperty accumVoltage = SensorProperty::readOnlyString(
-        QStringLiteral("accum_voltage"), tr("Accum voltage"), [self] {
+        QStringLiteral("accum_voltage"), Sensor::tr("Accum voltage"), [self] {
             const int millivolts = R::statusWord(*self, 2);
             if (millivolts > 1000)
-                return QVariant(tr("%1 V").arg(millivolts / 1000.0, 0, 'f', 2));
+                return QVariant(Sensor::tr("%1 V").arg(millivolts / 1000.0, 0, 'f', 2));
             return QVariant(zeroVolts());
         });
     return group({reserve, mainVoltage(device, "rr"), accum, accumVoltage});

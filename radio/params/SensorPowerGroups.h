@@ -8,9 +8,6 @@ class Sensor;
 // The power group of a device's tree, in the form its type takes.
 class SensorPowerGroups
 {
-    // The tree translates in the device's context, so the extraction files its texts there.
-    Q_DECLARE_TR_FUNCTIONS(Sensor)
-
 public:
     static SensorProperty build(Sensor &device);
 

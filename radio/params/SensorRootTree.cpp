@@ -33,7 +33,7 @@ SensorProperty SensorRootTree::generalGroup(Sensor &device)
 {
     Sensor *self = &device;
     SensorProperty name = SensorProperty::string(
-        QStringLiteral("name"), tr("Name"), [self] { return QVariant(self->jsonKey()); },
+        QStringLiteral("name"), Sensor::tr("Name"), [self] { return QVariant(self->jsonKey()); },
         [self](const QVariant &value) {
             self->setName(value.toString());
             self->writeToDevice();
@@ -45,18 +45,20 @@ SensorProperty SensorRootTree::generalGroup(Sensor &device)
             overmind->showRepeaterSelectDialog(self->id());
     };
     return SensorProperty::group(
-        QStringLiteral("general"), tr("General"),
-        {SensorProperty::readOnlyInteger(QStringLiteral("partition"), tr("Partition"), QString(),
+        QStringLiteral("general"), Sensor::tr("General"),
+        {SensorProperty::readOnlyInteger(QStringLiteral("partition"), Sensor::tr("Partition"),
+                                         QString(),
                                          [self] { return QVariant(int(self->partition())); }),
-         SensorProperty::readOnlyString(QStringLiteral("parent"), tr("Parent"),
+         SensorProperty::readOnlyString(QStringLiteral("parent"), Sensor::tr("Parent"),
                                         [self] { return QVariant(self->parentName()); }),
-         SensorProperty::actionButton(QStringLiteral("setRetranslator"), tr("Set retranslator"),
-                                      tr("To configure"), chooseRepeater),
-         SensorProperty::readOnlyString(QStringLiteral("serial"), tr("Serial"),
+         SensorProperty::actionButton(QStringLiteral("setRetranslator"),
+                                      Sensor::tr("Set retranslator"), Sensor::tr("To configure"),
+                                      chooseRepeater),
+         SensorProperty::readOnlyString(QStringLiteral("serial"), Sensor::tr("Serial"),
                                         [self] { return QVariant(self->serialNumberText()); }),
-         SensorProperty::readOnlyString(QStringLiteral("type"), tr("Type"),
+         SensorProperty::readOnlyString(QStringLiteral("type"), Sensor::tr("Type"),
                                         [self] { return QVariant(self->typeName()); }),
-         name, SensorProperty::readOnlyString(QStringLiteral("rssi"), tr("RSSI"), [self] {
+         name, SensorProperty::readOnlyString(QStringLiteral("rssi"), Sensor::tr("RSSI"), [self] {
              return QVariant(self->rssiText());
          })});
 }
@@ -77,14 +79,15 @@ SensorProperty SensorRootTree::mainGroup(Sensor &device)
     Sensor *self = &device;
     const int type = device.type();
     SensorProperty enabled = SensorProperty::boolean(
-        QStringLiteral("sensorEnabled"), tr("Enabled"),
+        QStringLiteral("sensorEnabled"), Sensor::tr("Enabled"),
         [self] { return QVariant(self->isEnabled()); },
         [self](const QVariant &value) {
             self->setEnabled(value.toBool());
             self->writeToDevice();
         },
-        {tr("No"), tr("Yes")});
-    SensorProperty group = SensorProperty::group(QStringLiteral("main"), tr("Main"), {enabled});
+        {Sensor::tr("No"), Sensor::tr("Yes")});
+    SensorProperty group =
+        SensorProperty::group(QStringLiteral("main"), Sensor::tr("Main"), {enabled});
     std::vector<SensorProperty> &children = group.children;
 
     QVector<int> zones;
@@ -107,10 +110,10 @@ SensorProperty SensorRootTree::mainGroup(Sensor &device)
     const bool bellAllowed =
         isZoneTypeAllowed(type, ZoneSecurity) || isZoneTypeAllowed(type, ZoneEnter);
     if (bellAllowed && type != 32) {
-        children.push_back(SensorProperty::boolean(QStringLiteral("bell_mode"), tr("Bell"),
-                                                   [self] { return QVariant(self->bellEnabled()); },
-                                                   bellSetter(device, device.zoneType()),
-                                                   {tr("Disabled"), tr("Enabled")}));
+        children.push_back(SensorProperty::boolean(
+            QStringLiteral("bell_mode"), Sensor::tr("Bell"),
+            [self] { return QVariant(self->bellEnabled()); }, bellSetter(device, device.zoneType()),
+            {Sensor::tr("Disabled"), Sensor::tr("Enabled")}));
     }
     return group;
 }
@@ -119,7 +122,7 @@ SensorProperty SensorRootTree::zoneTypeNode(Sensor &device, const QVector<int> &
 {
     Sensor *self = &device;
     return SensorProperty::enumeration(
-        QStringLiteral("zone_type"), tr("Zone type"),
+        QStringLiteral("zone_type"), Sensor::tr("Zone type"),
         [self, codes] { return QVariant(R::lastPosition(codes, self->zoneType())); },
         [self, codes](const QVariant &value) {
             const int position = value.toInt();
@@ -131,7 +134,7 @@ SensorProperty SensorRootTree::zoneTypeNode(Sensor &device, const QVector<int> &
         [codes] {
             QStringList captions;
             for (int code : codes)
-                captions << tr(zoneCaptions[code - ZoneSecurity]);
+                captions << Sensor::tr(zoneCaptions[code - ZoneSecurity]);
             return captions;
         },
         [codes] { return R::positions(codes.size()); });
@@ -141,14 +144,14 @@ SensorProperty SensorRootTree::caseOpenCheckNode(Sensor &device, int offset)
 {
     Sensor *self = &device;
     SensorProperty node = SensorProperty::boolean(
-        QStringLiteral("min_case_Open_Check"), tr("Case open check"),
+        QStringLiteral("min_case_Open_Check"), Sensor::tr("Case open check"),
         [self, offset] { return QVariant(bool(R::settingsByte(*self, offset) & 1)); },
         [self, offset](const QVariant &value) {
             const quint8 byte = R::settingsByte(*self, offset);
             R::setSettingsByte(*self, offset, value.toBool() ? (byte | 1) : (byte & ~1));
             self->writeToDevice();
         },
-        {tr("Off"), tr("On")});
+        {Sensor::tr("Off"), Sensor::tr("On")});
     node.enabled = device.firmwareVersion() > QVersionNumber(1, 28);
     return node;
 }
@@ -157,24 +160,25 @@ SensorProperty SensorRootTree::wallControlNode(Sensor &device)
 {
     Sensor *self = &device;
     return SensorProperty::boolean(
-        QStringLiteral("wallControl"), tr("Wall control"),
+        QStringLiteral("wallControl"), Sensor::tr("Wall control"),
         [self] { return QVariant(R::settingsByte(*self, 216) != 0); },
         [self](const QVariant &value) {
             R::setSettingsByte(*self, 216, value.toBool() ? 1 : 0);
             self->writeToDevice();
         },
-        {tr("Off"), tr("On")});
+        {Sensor::tr("Off"), Sensor::tr("On")});
 }
 
 SensorProperty SensorRootTree::wallCaseNode(Sensor &device)
 {
     Sensor *self = &device;
     SensorProperty node = SensorProperty::readOnlyEnumeration(
-        QStringLiteral("wallCase_status"), tr("Wall and case status"),
+        QStringLiteral("wallCase_status"), Sensor::tr("Wall and case status"),
         [self] { return QVariant(int(R::statusByte(*self, 21))); },
         [] {
-            return QStringList{tr("Case closed, no detach"), tr("Case opened, no detach"),
-                               tr("Wall detached, case closed"), tr("Wall detached, case opened")};
+            return QStringList{
+                Sensor::tr("Case closed, no detach"), Sensor::tr("Case opened, no detach"),
+                Sensor::tr("Wall detached, case closed"), Sensor::tr("Wall detached, case opened")};
         });
     node.colourGetter = [self] {
         return R::noted(*self, R::statusByte(*self, 21) != 0 ? R::WarningColour : R::NoColour);
@@ -186,10 +190,10 @@ SensorProperty SensorRootTree::hullNode(Sensor &device)
 {
     Sensor *self = &device;
     SensorProperty node = SensorProperty::readOnlyEnumeration(
-        QStringLiteral("Hull_status"), tr("Hull status"),
+        QStringLiteral("Hull_status"), Sensor::tr("Hull status"),
         [self] { return QVariant((R::statusFlags(*self) & SensorFlag::CaseOpen) ? 1 : 0); },
         [] {
-            return QStringList{tr("Case is close"), tr("Case is open")};
+            return QStringList{Sensor::tr("Case is close"), Sensor::tr("Case is open")};
         });
     node.colourGetter = [self] { return R::caseColour(*self); };
     return node;
@@ -200,7 +204,7 @@ SensorProperty SensorRootTree::indicationNode(Sensor &device)
     Sensor *self = &device;
     const QVector<int> codes{1, 2, 3};
     return SensorProperty::enumeration(
-        QStringLiteral("indication"), tr("Indication"),
+        QStringLiteral("indication"), Sensor::tr("Indication"),
         [self, codes] { return QVariant(R::lastPosition(codes, self->ledMode())); },
         [self, codes](const QVariant &value) {
             const int position = value.toInt();

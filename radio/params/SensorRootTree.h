@@ -8,9 +8,6 @@ class Sensor;
 // The root of a device's tree with its general and main groups.
 class SensorRootTree
 {
-    // The tree translates in the device's context, so the extraction files its texts there.
-    Q_DECLARE_TR_FUNCTIONS(Sensor)
-
 public:
     static SensorProperty generalGroup(Sensor &device);
     static SensorProperty mainGroup(Sensor &device);

@@ -89,15 +89,15 @@ QString SensorValueRoutines::outputFaultText(const Sensor &device, int output)
 {
     switch (statusWord(device, 4 + 16 * output)) {
     case 1:
-        return tr("No fault");
+        return Sensor::tr("No fault");
     case 2:
-        return tr("Fault overload");
+        return Sensor::tr("Fault overload");
     case 3:
-        return tr("Fault short circuit");
+        return Sensor::tr("Fault short circuit");
     case 4:
-        return tr("Fault low voltage");
+        return Sensor::tr("Fault low voltage");
     case 5:
-        return tr("Fault open circuit");
+        return Sensor::tr("Fault open circuit");
     default:
         return QString();
     }
@@ -107,17 +107,17 @@ QString SensorValueRoutines::outputModeText(const Sensor &device, int output)
 {
     switch (settingsWord(device, 208 + 96 * output)) {
     case 0:
-        return tr("Disable");
+        return Sensor::tr("Disable");
     case 1:
-        return tr("Standard Events Handle");
+        return Sensor::tr("Standard Events Handle");
     case 2:
-        return tr("Ext Control");
+        return Sensor::tr("Ext Control");
     case 3:
-        return tr("Temp Control");
+        return Sensor::tr("Temp Control");
     case 4:
-        return tr("Humidity Control");
+        return Sensor::tr("Humidity Control");
     case 5:
-        return tr("CO Control");
+        return Sensor::tr("CO Control");
     default:
         return QString();
     }
@@ -127,31 +127,31 @@ QString SensorValueRoutines::loopCodeText(quint16 code)
 {
     switch (code) {
     case 1:
-        return tr("Short circuit");
+        return Sensor::tr("Short circuit");
     case 2:
-        return tr("Small resistance");
+        return Sensor::tr("Small resistance");
     case 3:
-        return tr("Normal", "smk");
+        return Sensor::tr("Normal", "smk");
     case 4:
-        return tr("High resistnace");
+        return Sensor::tr("High resistnace");
     case 5:
-        return tr("Break cable");
+        return Sensor::tr("Break cable");
     default:
-        return tr("Unknown");
+        return Sensor::tr("Unknown");
     }
 }
 
 QString SensorValueRoutines::magnetLoopStateText(const Sensor &device)
 {
     if (settingsWord(device, 122) == 0)
-        return tr("Off");
+        return Sensor::tr("Off");
     return loopCodeText(statusWord(device, 4));
 }
 
 QString SensorValueRoutines::relayInputStateText(const Sensor &device)
 {
     if (settingsByte(device, 113) < 2)
-        return tr("Not active");
+        return Sensor::tr("Not active");
     return loopCodeText(statusWord(device, 36));
 }
 
@@ -169,13 +169,13 @@ QString SensorValueRoutines::relayInputModeText(Sensor &device)
     }
     switch (mode) {
     case 0:
-        return tr("Off", "RM_kc");
+        return Sensor::tr("Off", "RM_kc");
     case 1:
-        return tr("Button mode", "RM_kc");
+        return Sensor::tr("Button mode", "RM_kc");
     case 3:
-        return tr("Kc mode", "RM_kc");
+        return Sensor::tr("Kc mode", "RM_kc");
     default:
-        return tr("Unknown", "RM_kc");
+        return Sensor::tr("Unknown", "RM_kc");
     }
 }
 
@@ -192,14 +192,15 @@ QStringList SensorValueRoutines::relayPartitionCaptions(const Sensor &device)
     if (settingsByte(device, 113) == 3)
         captions.removeFirst();
     else
-        captions.first() = tr("Executive devices");
+        captions.first() = Sensor::tr("Executive devices");
     return captions;
 }
 
 QStringList SensorValueRoutines::relayZoneTypeCaptions(const QVector<int> &codes)
 {
-    QStringList captions = {tr("SecurityZoneType"), tr("AlarmingZoneType"), tr("EnterZoneType"),
-                            tr("FireZoneType"), tr("WaterLeakage")};
+    QStringList captions = {Sensor::tr("SecurityZoneType"), Sensor::tr("AlarmingZoneType"),
+                            Sensor::tr("EnterZoneType"), Sensor::tr("FireZoneType"),
+                            Sensor::tr("WaterLeakage")};
     for (int code : codes)
         captions << QString::number(code);
     return captions;

@@ -13,9 +13,6 @@ class Sensor;
 // and byte access to the device's records by their wire offsets.
 class SensorValueRoutines
 {
-    // The tree translates in the device's context, so the extraction files its texts there.
-    Q_DECLARE_TR_FUNCTIONS(Sensor)
-
 public:
     static const QColor AlarmColour;
     static const QColor WarningColour;

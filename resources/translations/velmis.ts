@@ -7301,6 +7301,10 @@ Do you really want to enable energy saving mode?
         <source>WaterLeakage</source>
         <translation>Протечка</translation>
     </message>
+    <message>
+        <source>0 V</source>
+        <translation>0 В</translation>
+    </message>
 </context>
 <context>
     <name>SensorASRSettingsWidget</name>
