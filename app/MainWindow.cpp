@@ -916,9 +916,8 @@ bool MainWindow::confirmLeave()
 
 // ---- tab clicks, keys, moves ----
 
-void MainWindow::onTabBarClicked(int index)
+void MainWindow::onTabBarClicked()
 {
-    m_clickedTabPage = ui->twMain->widget(index);
     if (!m_updateOnlyMode)
         sendKeepAlive();
 }

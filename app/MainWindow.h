@@ -153,7 +153,7 @@ private:
     void connectLogPage();
     void connectReactions();
     void setActionIcons();
-    void onTabBarClicked(int index);
+    void onTabBarClicked();
     bool mayLeaveShownTab();
     void onSettingsRowChanged(int row);
     void connectSettingsList();
@@ -197,8 +197,6 @@ private:
     QMessageBox m_noDeviceBox;
     bool m_updateOnlyMode = false;
     int m_currentSettingsRow = 0;
-    // The page of the tab last clicked; tabs changed by the program do not change it.
-    QPointer<QWidget> m_clickedTabPage;
     // Set while the close was asked for by the UDP command.
     bool m_closeRequestedRemotely = false;
 };

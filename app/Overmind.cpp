@@ -896,7 +896,7 @@ void Overmind::finishConfigWrite()
     m_secondPassTimer.stop();
     if (m_writeInFailed) {
         endConfigWrite();
-        reportWriteInProblems();
+        showWriteInSummary();
         return;
     }
     const WaitEnd drained = waitWithoutBlocking(
@@ -919,7 +919,7 @@ void Overmind::finishConfigWrite()
         return;
     }
     endConfigWrite();
-    if (reportWriteInProblems())
+    if (showWriteInSummary())
         return;
     logTrace(this, QStringLiteral("Writing settings done. Restarting"));
     qDebug() << "Writing settings done. Restarting";
@@ -1337,7 +1337,7 @@ void Overmind::onWriteRefused(const QString &subject, const QString &deviceText)
 }
 
 // The summary of a write-in that did not go through whole; false when nothing went wrong.
-bool Overmind::reportWriteInProblems()
+bool Overmind::showWriteInSummary()
 {
     if (m_writeInProblems.isEmpty())
         return false;

@@ -234,7 +234,7 @@ private:
     void onLoginRequired(int user);
     void onDeviceError(const QString &text);
     void onWriteRefused(const QString &subject, const QString &deviceText);
-    bool reportWriteInProblems();
+    bool showWriteInSummary();
     void onDeviceStatus(const s_DeviceStatus &status);
     void sendKeepAlive();
     void applyFirmwareInfo(const s_fw_info &info);

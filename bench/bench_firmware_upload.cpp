@@ -4,10 +4,7 @@
 #include "app/FileChooser.h"
 #include "app/Intervals.h"
 #include "app/Logger.h"
-#include "app/LoginWidget.h"
 #include "app/MainWindow.h"
-#include "app/Overmind.h"
-#include "app/StartUp.h"
 #include "app/Ui_MainWindow.h"
 #include "sim/DmiaWriter.h"
 #include "sim/SimBus.h"
@@ -16,12 +13,12 @@
 #include "sim/SimFirmware.h"
 #include "sim/SimulatedSetup.h"
 #include "support/ModalRecorder.h"
+#include "support/RadioSession.h"
 #include "update/OnlineUpdateWidget.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QStandardItemModel>
 #include <QTemporaryDir>
@@ -33,20 +30,6 @@
 
 namespace {
 constexpr int ImageSize = 1024 * 1024;
-
-bool logIn(Overmind *overmind)
-{
-    if (!QTest::qWaitFor(
-            [&] { return overmind->loginWidget() && overmind->loginWidget()->isVisible(); }, 30000))
-        return false;
-    LoginWidget *dialog = overmind->loginWidget();
-    dialog->findChild<QLineEdit *>("leLogin")->setText(SimulatedSetup::Login);
-    dialog->findChild<QLineEdit *>("lePassword")->setText(SimulatedSetup::Password);
-    bool ready = false;
-    QObject::connect(overmind, &Overmind::ready, [&] { ready = true; });
-    QTest::mouseClick(dialog->findChild<QPushButton *>("pbLogin"), Qt::LeftButton);
-    return QTest::qWaitFor([&] { return ready && overmind->isSettingsLoaded(); }, 600000);
-}
 
 QString writeCoreContainer(const QString &folder)
 {
@@ -67,16 +50,14 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QTemporaryDir folder;
     ModalRecorder boxes;
-    SimulatedSetup sim;
-    StartUp startUp;
     Intervals::keepAliveMs = 600000;
-    startUp.begin({});
-    Overmind *overmind = startUp.overmind();
-    if (!logIn(overmind)) {
+    RadioSession session;
+    SimulatedSetup &sim = session.sim;
+    if (!session.logInAndLoad()) {
         std::puts("error: no login");
         return 1;
     }
-    OnlineUpdateWidget *page = startUp.window()->form()->onlineUpdateWidget;
+    OnlineUpdateWidget *page = session.window()->form()->onlineUpdateWidget;
     if (!QTest::qWaitFor([&] { return page->partsModel()->rowCount() >= 6; }, 60000)) {
         std::puts("error: no firmware readout");
         return 1;

@@ -1,5 +1,7 @@
 #include "HttpFixture.h"
 
+#include "sim/DmiaWriter.h"
+
 #include <QTcpSocket>
 #include <QUrl>
 
@@ -12,6 +14,22 @@ HttpFixture::HttpFixture(QObject *parent) : QTcpServer(parent)
 QString HttpFixture::address() const
 {
     return QStringLiteral("http://127.0.0.1:%1").arg(serverPort());
+}
+
+QByteArray HttpFixture::radioContainer(quint16 type, quint16 version)
+{
+    DmiaWriter writer;
+    writer.deviceType = type;
+    writer.hardwareVersion = 0x0102;
+    writer.firmwareVersion = version;
+    writer.blocks = DmiaWriter::image(0x100, 200);
+    return writer.container();
+}
+
+QByteArray HttpFixture::listEntry(const char *url, const char *type, const char *time)
+{
+    return QByteArray(R"({"url":")") + url + R"(","type":")" + type +
+           R"(","hardware":"1.2","firmware":"1.21","time":")" + time + R"("})";
 }
 
 void HttpFixture::setAnswer(const QByteArray &path, const QByteArray &body, int status)

@@ -24,6 +24,11 @@ public:
     explicit HttpFixture(QObject *parent = nullptr);
 
     QString address() const;
+    // What the online firmware service hands out: a radio-device container of the type and
+    // firmware version, and one entry of its firmware list.
+    static QByteArray radioContainer(quint16 type, quint16 version);
+    static QByteArray listEntry(const char *url, const char *type,
+                                const char *time = "2021-03-04T10:20:30");
     void setAnswer(const QByteArray &path, const QByteArray &body, int status = 200);
     // Proxy access needs these credentials (basic authentication) when set.
     void requireProxyCredentials(const QByteArray &user, const QByteArray &password);

@@ -1,7 +1,6 @@
 #include "HttpFixture.h"
 
 #include "app/DeviceTypeNames.h"
-#include "sim/DmiaWriter.h"
 #include "support/ModalRecorder.h"
 #include "support/TestFolder.h"
 #include "update/NetworkManager.h"
@@ -18,22 +17,6 @@
 #include <memory>
 
 namespace {
-QByteArray radioContainer(quint16 type, quint16 version)
-{
-    DmiaWriter writer;
-    writer.deviceType = type;
-    writer.hardwareVersion = 0x0102;
-    writer.firmwareVersion = version;
-    writer.blocks = DmiaWriter::image(0x100, 200);
-    return writer.container();
-}
-
-QByteArray entry(const char *url, const char *type, const char *time = "2021-03-04T10:20:30")
-{
-    return QByteArray(R"({"url":")") + url + R"(","type":")" + type +
-           R"(","hardware":"1.2","firmware":"1.21","time":")" + time + R"("})";
-}
-
 QString statusText(OnlineUpdateWidget &page)
 {
     return page.findChild<QLabel *>(QStringLiteral("lblStatus"))->text();
@@ -88,12 +71,13 @@ private slots:
 
 void TestOnlineUpdate::checkDownloadsAndPublishes()
 {
-    service->setAnswer("/api/firmwares", "[" + entry("fw/a.dmia", "Tarvo-T24") + "," +
-                                             entry("fw/b.dmia", "Tarvo-T18", "2021-03-04") + "," +
-                                             entry("fw/c.DMIA", "Tarvo-T19") + "]");
-    service->setAnswer("/fw/a.dmia", radioContainer(24, 0x0115));
-    service->setAnswer("/fw/b.dmia", radioContainer(18, 0x0102));
-    service->setAnswer("/fw/c.DMIA", radioContainer(19, 0x0103));
+    service->setAnswer("/api/firmwares",
+                       "[" + HttpFixture::listEntry("fw/a.dmia", "Tarvo-T24") + "," +
+                           HttpFixture::listEntry("fw/b.dmia", "Tarvo-T18", "2021-03-04") + "," +
+                           HttpFixture::listEntry("fw/c.DMIA", "Tarvo-T19") + "]");
+    service->setAnswer("/fw/a.dmia", HttpFixture::radioContainer(24, 0x0115));
+    service->setAnswer("/fw/b.dmia", HttpFixture::radioContainer(18, 0x0102));
+    service->setAnswer("/fw/c.DMIA", HttpFixture::radioContainer(19, 0x0103));
     OnlineUpdateWidget page;
     page.checkOnline();
     QTRY_COMPARE(statusText(page), QStringLiteral("3 firmwares downloaded from online service"));
@@ -121,11 +105,13 @@ void TestOnlineUpdate::checkDownloadsAndPublishes()
 // check: what arrived is published and the failures are named.
 void TestOnlineUpdate::failedDownloadsStillComplete()
 {
-    service->setAnswer("/api/firmwares", "[" + entry("fw/two.dmia", "Tarvo-T24") + "," +
-                                             entry("fw/bad.dmia", "Tarvo-T18") + "," +
-                                             entry("fw/gone.dmia", "Tarvo-T19") + ",7]");
-    service->setAnswer("/fw/two.dmia", radioContainer(24, 0x0115) + "\n---END_OF_DMIA---\n" +
-                                           radioContainer(24, 0x0116));
+    service->setAnswer("/api/firmwares",
+                       "[" + HttpFixture::listEntry("fw/two.dmia", "Tarvo-T24") + "," +
+                           HttpFixture::listEntry("fw/bad.dmia", "Tarvo-T18") + "," +
+                           HttpFixture::listEntry("fw/gone.dmia", "Tarvo-T19") + ",7]");
+    service->setAnswer("/fw/two.dmia", HttpFixture::radioContainer(24, 0x0115) +
+                                           "\n---END_OF_DMIA---\n" +
+                                           HttpFixture::radioContainer(24, 0x0116));
     service->setAnswer("/fw/bad.dmia", "Device: x\nAAAA\n");
     OnlineUpdateWidget page;
     page.checkOnline();

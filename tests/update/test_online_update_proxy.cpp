@@ -2,7 +2,6 @@
 #include "TinyproxyFixture.h"
 
 #include "app/DeviceTypeNames.h"
-#include "sim/DmiaWriter.h"
 #include "support/ModalRecorder.h"
 #include "support/TestFolder.h"
 #include "update/OnlineUpdateWidget.h"
@@ -14,22 +13,6 @@
 #include <memory>
 
 namespace {
-QByteArray radioContainer(quint16 type, quint16 version)
-{
-    DmiaWriter writer;
-    writer.deviceType = type;
-    writer.hardwareVersion = 0x0102;
-    writer.firmwareVersion = version;
-    writer.blocks = DmiaWriter::image(0x100, 200);
-    return writer.container();
-}
-
-QByteArray entry(const char *url, const char *type)
-{
-    return QByteArray(R"({"url":")") + url + R"(","type":")" + type +
-           R"(","hardware":"1.2","firmware":"1.21","time":"2021-03-04T10:20:30"})";
-}
-
 QString statusText(OnlineUpdateWidget &page)
 {
     return page.findChild<QLabel *>(QStringLiteral("lblStatus"))->text();
@@ -65,10 +48,11 @@ void TestOnlineUpdateProxy::throughTheProxy()
     ModalRecorder boxes;
     HttpFixture service;
     QVERIFY(service.isListening());
-    service.setAnswer("/api/firmwares", "[" + entry("fw/a.dmia", "Tarvo-T24") + "," +
-                                            entry("fw/b.dmia", "Tarvo-T18") + "]");
-    service.setAnswer("/fw/a.dmia", radioContainer(24, 0x0115));
-    service.setAnswer("/fw/b.dmia", radioContainer(18, 0x0102));
+    service.setAnswer("/api/firmwares", "[" + HttpFixture::listEntry("fw/a.dmia", "Tarvo-T24") +
+                                            "," + HttpFixture::listEntry("fw/b.dmia", "Tarvo-T18") +
+                                            "]");
+    service.setAnswer("/fw/a.dmia", HttpFixture::radioContainer(24, 0x0115));
+    service.setAnswer("/fw/b.dmia", HttpFixture::radioContainer(18, 0x0102));
 
     TinyproxyFixture proxy(
         TestFolder::path(QStringLiteral("proxy-%1").arg(QTest::currentDataTag())));

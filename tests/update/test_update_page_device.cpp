@@ -130,6 +130,21 @@ struct Session
         return -1;
     }
     void update() { child<QPushButton>("pbUpdate")->click(); }
+    // Until the returned guard goes, the device leaves the first report after each erase
+    // unacknowledged, so the upload stalls where Stop can end it.
+    std::unique_ptr<QObject> stallUploadAfterErase()
+    {
+        auto guard = std::make_unique<QObject>();
+        SimDevice &device = sim.device();
+        QObject::connect(
+            &sim.communicator(), &SimCommunicator::commandReceived, guard.get(),
+            [&device](const QByteArray &command) {
+                if (quint8(command.at(0)) == 0xC2)
+                    device.withholdAcks(1);
+            },
+            Qt::DirectConnection);
+        return guard;
+    }
 };
 
 // The page's texts as the program shows them, translated.
@@ -385,15 +400,7 @@ void TestUpdatePageDevice::failuresLeaveThePageIdle()
 
     // The device stops acknowledging in the middle of the upload; Stop ends the wait.
     session.openFiles(files);
-    SimDevice &device = session.sim.device();
-    auto guard = std::make_unique<QObject>();
-    connect(
-        &session.sim.communicator(), &SimCommunicator::commandReceived, guard.get(),
-        [&device](const QByteArray &command) {
-            if (quint8(command.at(0)) == 0xC2)
-                device.withholdAcks(1);
-        },
-        Qt::DirectConnection);
+    auto guard = session.stallUploadAfterErase();
     session.tickPart(pageText("Core"));
     session.update();
     QTRY_VERIFY_WITH_TIMEOUT(session.child<QPushButton>("pbStop")->isEnabled(), DeviceTimeout);
@@ -479,14 +486,7 @@ void TestUpdatePageDevice::lteUploadCompletesAfterStop()
 
     // The device stops acknowledging in the middle of the upload; Stop ends it.
     SimDevice &device = session.sim.device();
-    auto guard = std::make_unique<QObject>();
-    connect(
-        &session.sim.communicator(), &SimCommunicator::commandReceived, guard.get(),
-        [&device](const QByteArray &command) {
-            if (quint8(command.at(0)) == 0xC2)
-                device.withholdAcks(1);
-        },
-        Qt::DirectConnection);
+    auto guard = session.stallUploadAfterErase();
     session.devices()->item(row, 0)->setCheckState(Qt::Checked);
     session.update();
     QTRY_VERIFY_WITH_TIMEOUT(session.child<QPushButton>("pbStop")->isEnabled(), DeviceTimeout);
