@@ -109,6 +109,19 @@ QList<QByteArray> recordedMessages(Fuzz::Program &program)
     messages.append(SimJournal::realtimeValues(1));
     for (const QByteArray &entry : SimJournal::of(program.device())->debugEntries().mid(0, 4))
         messages.append(SimCommunicator::message(_MenuDataReadDebugJournal, 0, entry));
+    // Supported settings versions: version 1 of every block kind, as the program reads them,
+    // then the same with one kind the program cannot read.
+    s_SettingsVersions versions = {};
+    for (auto &kind : versions.versions)
+        kind[1] = 1;
+    const auto versionsAnswer = [&versions] {
+        return SimCommunicator::message(
+            _MenuConfigGetSupportedSettingsVersions, 0,
+            QByteArray(reinterpret_cast<const char *>(&versions), int(sizeof(versions))));
+    };
+    messages.append(versionsAnswer());
+    versions.versions[3][1] = 2;
+    messages.append(versionsAnswer());
     messages.append(SimCommunicator::message(_UsbLogin, 0, QByteArray("\x01\x03", 2)));
     messages.append(SimCommunicator::message(_UsbLogout, 0));
     messages.append(SimCommunicator::message(_MenuConfigDeleteSensor, 3));
