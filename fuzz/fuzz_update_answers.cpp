@@ -21,6 +21,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 
 namespace {
 enum Scenario
