@@ -174,32 +174,14 @@ bool HIDWriter::sendReport(QByteArray report, bool secret)
 
 bool HIDWriter::waitForAcknowledgement(unsigned char *context)
 {
-    // Asked before the first pause: a report the link has already taken must not cost a
-    // poll interval of its own.
-    int result = HidBackend::instance()->writeCheckAck(m_device, context);
-    if (result != -1) {
-        m_slot = Clock::now();
-        return finishAcknowledgement(result);
-    }
-    // The polls keep to the link's own grid of slots, counted from the last one: a late
-    // wake-up then costs nothing, where pausing from the write would add it to every report.
-    Clock::time_point pollAt = m_slot + PollInterval;
-    while (result == -1 && m_attemptsLeft > 0 && !m_stop.load()) {
-        const Clock::time_point now = Clock::now();
-        if (pollAt <= now) // behind the grid: the link or this task was held up
-            pollAt = now + PollInterval;
-        std::this_thread::sleep_until(pollAt);
+    int result = -1;
+    while (m_attemptsLeft > 0 && !m_stop.load()) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
         result = HidBackend::instance()->writeCheckAck(m_device, context);
         --m_attemptsLeft;
-        if (result == -1)
-            pollAt += PollInterval;
+        if (result != -1)
+            break;
     }
-    m_slot = pollAt;
-    return finishAcknowledgement(result);
-}
-
-bool HIDWriter::finishAcknowledgement(int result)
-{
     if (result == -1) {
         if (m_stop.load())
             return false;

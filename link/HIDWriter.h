@@ -5,7 +5,6 @@
 #include <QObject>
 
 #include <atomic>
-#include <chrono>
 #include <thread>
 
 #include "link/ReportQueue.h"
@@ -28,8 +27,6 @@ public:
     // Part indexes 0 .. 0xFFFE precede the last part.
     static constexpr int MaxParts = 0x10000;
     static constexpr int AckPolls = 2000;
-    // The link takes one report per interval (a full-speed interrupt endpoint).
-    static constexpr std::chrono::milliseconds PollInterval{1};
 
     // The login message carries the password: its reports are traced without payload.
     static constexpr quint8 LoginOperation = 0x01;
@@ -69,16 +66,12 @@ private:
     void sendMessage(QByteArray message);
     bool sendReport(QByteArray report, bool secret);
     bool waitForAcknowledgement(unsigned char *context);
-    bool finishAcknowledgement(int result);
     void logWriteError();
 
     HidHandle *m_device;
     std::atomic<quint8> m_counter{0};
     std::atomic<int> m_payloadSize{DefaultPayloadSize};
     int m_attemptsLeft = 0;
-    using Clock = std::chrono::steady_clock;
-    // When the link took the last report, on the grid of its slots.
-    Clock::time_point m_slot{};
     std::atomic<bool> m_busy{false};
     std::atomic<bool> m_stop{false};
     std::thread m_task;
