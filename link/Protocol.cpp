@@ -136,9 +136,13 @@ QByteArray Protocol::header(e_ID_OPER operId, quint16 index16) const
 
 void Protocol::send(const QByteArray &message)
 {
-    if (message.size() >= 3 && PendingWrites::isRefusable(quint8(message.at(0))))
-        m_pendingWrites.add(quint8(message.at(0)),
-                            qFromLittleEndian<quint16>(message.constData() + 1), m_sender);
+    if (message.size() >= 3) {
+        const quint8 operation = quint8(message.at(0));
+        const quint16 id = qFromLittleEndian<quint16>(message.constData() + 1);
+        if (PendingWrites::isRefusable(operation))
+            m_pendingWrites.add(operation, id, m_sender);
+        m_writeEchoes.written(operation, id, message.mid(3));
+    }
     if (m_interface)
         m_interface->send(message);
 }
@@ -178,6 +182,7 @@ void Protocol::sendToDevice(e_ID_OPER operId, quint16 index16, const quint8 *in_
 void Protocol::readAllSettings()
 {
     qDebug() << "readAllSettings. _MenuConfigReadAllSettings";
+    m_writeEchoes.clear();
     sendToDevice(_MenuConfigReadAllSettings);
 }
 

@@ -4,6 +4,7 @@
 #include "link/ProtocolTypes.h"
 #include "link/Records.h"
 #include "link/SettingsBlocks.h"
+#include "link/WriteEchoes.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -280,4 +281,5 @@ private:
     QHash<quint16, int> m_journalRetries;
     PendingWrites m_pendingWrites;
     PendingWrites::Sender m_sender;
+    WriteEchoes m_writeEchoes;
 };

@@ -130,6 +130,15 @@ void Protocol::onMessageReceived(const QByteArray &message)
 
 void Protocol::dispatch(quint8 type, quint16 id, const QByteArray &message)
 {
+    const QByteArray payload = QByteArray::fromRawData(message.constData() + m_payloadOffset,
+                                                       message.size() - m_payloadOffset);
+    if (m_writeEchoes.isSuperseded(type, id, payload)) {
+        logDebug(this,
+                 QStringLiteral("Echo of block 0x%1 (id = %2) passed over: a newer write follows")
+                     .arg(type, 2, 16, QLatin1Char('0'))
+                     .arg(id));
+        return;
+    }
     if (dispatchStatus(type, id, message) || dispatchSettings(type, id, message) ||
         dispatchJournalAndFirmware(type, id, message) || dispatchOther(type, id, message))
         return;

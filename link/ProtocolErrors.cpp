@@ -108,6 +108,7 @@ void Protocol::parseErrorMessage(const quint8 *record)
 void Protocol::routeRefusal(quint8 operation, e_m_err code, quint16 id, const QString &text)
 {
     const PendingWrites::Sender sender = m_pendingWrites.take(operation, id);
+    m_writeEchoes.refused(operation, id);
     WriteRefusal refusal;
     refusal.operation = operation;
     refusal.code = code;

@@ -152,6 +152,45 @@ private slots:
         QCOMPARE(bytesOf(log.entries.at(0).args.at(0)), deviceBlock);
     }
 
+    // Echoes come back in order: while a newer write of a block is on its way, the echo of
+    // an older one would put back values the user has changed since.
+    void onlyTheNewestWriteIsEchoed_data()
+    {
+        QTest::addColumn<bool>("firstRefused");
+        QTest::newRow("two writes") << false;
+        QTest::newRow("refused, then two writes") << true;
+    }
+    void onlyTheNewestWriteIsEchoed()
+    {
+        QFETCH(bool, firstRefused);
+        SignalLog log(&protocol());
+        QByteArray broken = SimCommunicator::makeBlock(256, 5);
+        broken[10] = char(broken.at(10) + 1);
+        const QByteArray older = SimCommunicator::makeBlock(256, 6);
+        const QByteArray newer = SimCommunicator::makeBlock(256, 7);
+        if (firstRefused)
+            protocol().writeDeviceData(recordFrom<s_ExtMemDataDevice>(broken));
+        protocol().writeDeviceData(recordFrom<s_ExtMemDataDevice>(older));
+        protocol().writeDeviceData(recordFrom<s_ExtMemDataDevice>(newer));
+        const auto shown = [&log] {
+            QList<QByteArray> blocks;
+            for (const SignalLog::Entry &entry : qAsConst(log.entries))
+                if (entry.name == "deviceData")
+                    blocks << bytesOf(entry.args.at(0));
+            return blocks;
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(device().record(0x2B, 0), newer, 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(shown(), QList<QByteArray>{newer}, 30000);
+        if (firstRefused)
+            QVERIFY(log.summary().join(' ').contains("writeRefused(117,"));
+
+        // Nothing waits any more: a read answer is shown as it comes.
+        log.clear();
+        protocol().readDeviceData();
+        QTRY_COMPARE_WITH_TIMEOUT(log.summary(), QStringList{"deviceData(rec)"}, 30000);
+        QCOMPARE(bytesOf(log.entries.at(0).args.at(0)), newer);
+    }
+
     void brokenBlockRefusedByTheDevice()
     {
         QByteArray block = SimCommunicator::makeBlock(256, 4);
