@@ -1,40 +1,18 @@
 #include "journal/PowerStatusIsp0.h"
 
-#include "app/Overmind.h"
-#include "journal/PowerSupplyFields.h"
-#include "link/Protocol.h"
-
-using namespace PowerSupplyFields;
-
-PowerStatusIsp0::PowerStatusIsp0(QObject *parent) : QObject(parent)
+namespace {
+PowerStatus::Layout variantLayout()
 {
-    Overmind *overmind = Overmind::instance();
-    if (overmind && overmind->protocol())
-        connect(overmind->protocol(), &Protocol::supplyStatusIsp0, this,
-                &PowerStatusIsp0::statusReceived);
+    PowerStatus::Layout layout;
+    layout.temperatureAt = 24;
+    layout.mainVoltageAt = 16;
+    layout.mainSourceAt = 40;
+    layout.sources = {{32, 16, 24, {0, 4, 8, 12}}, {38, 5, 8, {16}}, {36, 1, 4, {20}}};
+    return layout;
 }
+} // namespace
 
-double PowerStatusIsp0::temperature() const
+PowerStatusIsp0::PowerStatusIsp0(QObject *parent)
+    : PowerStatusRecords(variantLayout(), &Protocol::supplyStatusIsp0, parent)
 {
-    return floatAt(m_last.bytes, 24);
-}
-
-double PowerStatusIsp0::mainSourceVoltage() const
-{
-    return floatAt(m_last.bytes, 16);
-}
-
-QString PowerStatusIsp0::mainSourceText() const
-{
-    return PowerSupplyFields::mainSourceText(codeAt(m_last.bytes, 40));
-}
-
-void PowerStatusIsp0::statusReceived(s_SupplyAndChargerIsp0 record)
-{
-    m_last = record;
-    m_battery = m_supply = m_mains = record;
-    clearAbsent(m_battery.bytes, 32, 16, 24, {0, 4, 8, 12});
-    clearAbsent(m_mains.bytes, 36, 1, 4, {20});
-    clearAbsent(m_supply.bytes, 38, 5, 8, {16});
-    emit statusUpdated();
 }
