@@ -1,9 +1,7 @@
 #include "journal/PowerStatus.h"
 
-#include "app/Overmind.h"
-#include "journal/Journal.h"
+#include "journal/PowerPanelTexts.h"
 #include "journal/PowerSupplyFields.h"
-#include "pages/settings/DeviceSettings.h"
 
 using namespace PowerSupplyFields;
 
@@ -30,13 +28,7 @@ QDateTime PowerStatus::syncDateTime() const
 {
     if (!hasSyncTime())
         return QDateTime();
-    const QDate date = dateFromRtc(qFromLittleEndian<quint32>(lastBytes() + m_layout.syncDateAt));
-    const QTime time = timeFromRtc(qFromLittleEndian<quint32>(lastBytes() + m_layout.syncTimeAt));
-    if (!date.isValid() || !time.isValid())
-        return QDateTime();
-    int offset = 0;
-    if (Overmind *overmind = Overmind::instance())
-        if (DeviceSettings *settings = overmind->deviceSettings())
-            offset = settings->tzOffset();
-    return QDateTime(date, time, Qt::UTC).toOffsetFromUtc(offset);
+    return PowerPanelTexts::deviceDateTime(
+        qFromLittleEndian<quint32>(lastBytes() + m_layout.syncDateAt),
+        qFromLittleEndian<quint32>(lastBytes() + m_layout.syncTimeAt));
 }

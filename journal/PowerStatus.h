@@ -21,6 +21,7 @@ public:
         QVector<int> floats;
     };
 
+    // Where the readings lie in the answer, and its sources.
     struct Layout
     {
         int temperatureAt = 0;

@@ -1,20 +1,13 @@
 #include "journal/PowerStatusIsp1.h"
 
-namespace {
-PowerStatus::Layout variantLayout()
-{
-    PowerStatus::Layout layout;
-    layout.temperatureAt = 56;
-    layout.mainVoltageAt = 44;
-    layout.mainSourceAt = 86;
-    layout.syncTimeAt = 64;
-    layout.syncDateAt = 68;
-    layout.sources = {{76, 16, 24, {0, 4, 8, 36, 40}}, {82, 9, 13, {52}}, {84, 5, 8, {48}}};
-    return layout;
-}
-} // namespace
-
+// The sources are the battery, the external battery and the external power.
 PowerStatusIsp1::PowerStatusIsp1(QObject *parent)
-    : PowerStatusRecords(variantLayout(), &Protocol::supplyStatusIsp1, parent)
+    : PowerStatusRecords({56,
+                          44,
+                          86,
+                          64,
+                          68,
+                          {{76, 16, 24, {0, 4, 8, 36, 40}}, {82, 9, 13, {52}}, {84, 5, 8, {48}}}},
+                         &Protocol::supplyStatusIsp1, parent)
 {
 }

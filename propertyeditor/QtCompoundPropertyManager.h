@@ -11,13 +11,15 @@
 
 // Values made of parts (x and y, width and height), each edited through a sub-property of a
 // whole-number or floating-point manager; floating-point values also keep their decimals.
-// Manager declares the signals, as moc takes no templates.
-template <class Manager, class Scalar>
+// Manager declares the signals, as moc takes no templates; Data is what a property holds, its
+// value first.
+template <class Manager, class Scalar, class Data>
 class QtCompoundPropertyManager : public QtAbstractPropertyManager
 {
 public:
     static constexpr bool floating = std::is_floating_point_v<Scalar>;
     using SubManager = std::conditional_t<floating, QtDoublePropertyManager, QtIntPropertyManager>;
+    using Value = decltype(Data::value);
 
 protected:
     explicit QtCompoundPropertyManager(QObject *parent)
@@ -29,8 +31,56 @@ protected:
                 [this](QtProperty *sub) { partDestroyed(sub); });
     }
 
-    // A part's sub-property was edited: Manager folds the value into its own.
+    // A part's sub-property was edited: the value takes it in.
     virtual void changePart(QtProperty *property, int part, Scalar value) = 0;
+    // The value's parts in the order of their sub-properties.
+    virtual QVector<Scalar> partValues(const Value &value) const = 0;
+    // Manager's texts: the value's text with %1.. for the parts, and the parts' names.
+    virtual QString textPattern() const = 0;
+    virtual QStringList partNames() const = 0;
+    // Parts from this one on are lengths and never go below zero.
+    virtual int firstLength() const = 0;
+
+    QString valueText(const QtProperty *property) const override
+    {
+        auto it = m_values.constFind(property);
+        if (it == m_values.constEnd())
+            return QString();
+        QString text = textPattern();
+        const QVector<Scalar> parts = partValues(it->value);
+        for (Scalar part : parts)
+            text = text.arg(number(part, property));
+        return text;
+    }
+
+    void initializeProperty(QtProperty *property) override
+    {
+        m_values[property] = Data();
+        addParts(property, partNames(), firstLength());
+    }
+
+    void uninitializeProperty(QtProperty *property) override
+    {
+        removeParts(property);
+        m_values.remove(property);
+    }
+
+    QMap<const QtProperty *, Data> &values() { return m_values; }
+    const QMap<const QtProperty *, Data> &values() const { return m_values; }
+
+    // A field of a property's data; a property this manager does not hold reads as empty.
+    template <class Field> Field field(const QtProperty *property, Field Data::*member) const
+    {
+        auto it = m_values.constFind(property);
+        return it == m_values.constEnd() ? Field() : (*it).*member;
+    }
+
+    void pushParts(const QtProperty *property, const Value &value)
+    {
+        const QVector<Scalar> parts = partValues(value);
+        for (int index = 0; index < parts.size(); ++index)
+            setPart(property, index, parts.at(index));
+    }
 
     SubManager *subManager() const { return m_subManager; }
     Manager *manager() { return static_cast<Manager *>(this); }
@@ -122,6 +172,7 @@ private:
     }
 
     SubManager *m_subManager;
+    QMap<const QtProperty *, Data> m_values;
     QMap<const QtProperty *, QVector<QtProperty *>> m_parts;
     QMap<const QtProperty *, Owner> m_owners;
     QMap<const QtProperty *, int> m_decimals;

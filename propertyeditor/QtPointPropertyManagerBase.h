@@ -2,26 +2,34 @@
 
 #include "propertyeditor/QtCompoundPropertyManager.h"
 
+template <class Point> struct QtPointData
+{
+    Point value;
+};
+
 // Points edited through "X" and "Y" sub-properties, for whole-number and floating-point points.
 template <class Manager, class Point>
 class QtPointPropertyManagerBase
-    : public QtCompoundPropertyManager<Manager, std::decay_t<decltype(Point().x())>>
+    : public QtCompoundPropertyManager<Manager, std::decay_t<decltype(Point().x())>,
+                                       QtPointData<Point>>
 {
     using Scalar = std::decay_t<decltype(Point().x())>;
-    using Base = QtCompoundPropertyManager<Manager, Scalar>;
+    using Base = QtCompoundPropertyManager<Manager, Scalar, QtPointData<Point>>;
 
 public:
-    Point value(const QtProperty *property) const { return m_values.value(property, Point()); }
+    Point value(const QtProperty *property) const
+    {
+        return this->field(property, &QtPointData<Point>::value);
+    }
 
     void setValue(QtProperty *property, const Point &val)
     {
-        auto it = m_values.find(property);
-        if (it == m_values.end() || *it == val)
+        auto it = this->values().find(property);
+        if (it == this->values().end() || it->value == val)
             return;
-        *it = val;
+        it->value = val;
         const Point point = val;
-        this->setPart(property, 0, point.x());
-        this->setPart(property, 1, point.y());
+        this->pushParts(property, point);
         emit this->propertyChanged(property);
         emit this->manager()->valueChanged(property, point);
     }
@@ -29,40 +37,16 @@ public:
 protected:
     using Base::Base;
 
-    // The value's text with %1 and %2 for the coordinates, and the two parts' names.
-    virtual QString textPattern() const = 0;
-    virtual QStringList partNames() const = 0;
-
-    QString valueText(const QtProperty *property) const override
-    {
-        auto it = m_values.constFind(property);
-        if (it == m_values.constEnd())
-            return QString();
-        return textPattern().arg(this->number(it->x(), property), this->number(it->y(), property));
-    }
+    QVector<Scalar> partValues(const Point &point) const override { return {point.x(), point.y()}; }
+    int firstLength() const override { return 2; }
 
     void changePart(QtProperty *property, int part, Scalar value) override
     {
-        Point point = m_values.value(property);
+        Point point = this->values().value(property).value;
         if (part == 0)
             point.setX(value);
         else
             point.setY(value);
         setValue(property, point);
     }
-
-    void initializeProperty(QtProperty *property) override
-    {
-        m_values[property] = Point();
-        this->addParts(property, partNames(), 2);
-    }
-
-    void uninitializeProperty(QtProperty *property) override
-    {
-        this->removeParts(property);
-        m_values.remove(property);
-    }
-
-private:
-    QMap<const QtProperty *, Point> m_values;
 };

@@ -4,24 +4,35 @@
 
 #include <limits>
 
+template <class Rect> struct QtRectData
+{
+    Rect value{0, 0, 0, 0};
+    Rect constraint;
+};
+
 // Rectangles, optionally kept inside a constraint, edited through "X", "Y", "Width" and "Height"
 // sub-properties, for whole-number and floating-point rectangles. Floating-point rectangles
 // compare within their precision and limit their parts to single precision.
 template <class Manager, class Rect>
 class QtRectPropertyManagerBase
-    : public QtCompoundPropertyManager<Manager, std::decay_t<decltype(Rect().x())>>
+    : public QtCompoundPropertyManager<Manager, std::decay_t<decltype(Rect().x())>,
+                                       QtRectData<Rect>>
 {
+    using Data = QtRectData<Rect>;
     using Scalar = std::decay_t<decltype(Rect().x())>;
-    using Base = QtCompoundPropertyManager<Manager, Scalar>;
+    using Base = QtCompoundPropertyManager<Manager, Scalar, Data>;
 
 public:
-    Rect value(const QtProperty *property) const { return field(property, &Data::value); }
-    Rect constraint(const QtProperty *property) const { return field(property, &Data::constraint); }
+    Rect value(const QtProperty *property) const { return this->field(property, &Data::value); }
+    Rect constraint(const QtProperty *property) const
+    {
+        return this->field(property, &Data::constraint);
+    }
 
     void setValue(QtProperty *property, const Rect &val)
     {
-        auto it = m_values.find(property);
-        if (it == m_values.end())
+        auto it = this->values().find(property);
+        if (it == this->values().end())
             return;
         Rect rect = val.normalized();
         const Rect constraint = it->constraint;
@@ -37,15 +48,15 @@ public:
         if (same(rect, it->value))
             return;
         it->value = rect;
-        pushParts(property, rect);
+        this->pushParts(property, rect);
         emit this->propertyChanged(property);
         emit this->manager()->valueChanged(property, rect);
     }
 
     void setConstraint(QtProperty *property, const Rect &constraint)
     {
-        auto it = m_values.find(property);
-        if (it == m_values.end())
+        auto it = this->values().find(property);
+        if (it == this->values().end())
             return;
         const Rect newConstraint = constraint.normalized();
         if (same(newConstraint, it->constraint))
@@ -58,7 +69,7 @@ public:
         it->value = rect;
         emit this->manager()->constraintChanged(property, newConstraint);
         setPartRanges(property, newConstraint);
-        pushParts(property, rect);
+        this->pushParts(property, rect);
         if (!same(rect, old)) {
             emit this->propertyChanged(property);
             emit this->manager()->valueChanged(property, rect);
@@ -68,24 +79,15 @@ public:
 protected:
     using Base::Base;
 
-    // The value's text with %1 to %4 for x, y, width and height, and the four parts' names.
-    virtual QString textPattern() const = 0;
-    virtual QStringList partNames() const = 0;
-
-    QString valueText(const QtProperty *property) const override
+    QVector<Scalar> partValues(const Rect &rect) const override
     {
-        auto it = m_values.constFind(property);
-        if (it == m_values.constEnd())
-            return QString();
-        const Rect &r = it->value;
-        return textPattern().arg(this->number(r.x(), property), this->number(r.y(), property),
-                                 this->number(r.width(), property),
-                                 this->number(r.height(), property));
+        return {rect.x(), rect.y(), rect.width(), rect.height()};
     }
+    int firstLength() const override { return Width; }
 
     void changePart(QtProperty *property, int part, Scalar value) override
     {
-        const Data data = m_values.value(property);
+        const Data data = this->values().value(property);
         Rect rect = data.value;
         const Rect &c = data.constraint;
         switch (part) {
@@ -109,18 +111,6 @@ protected:
         setValue(property, rect);
     }
 
-    void initializeProperty(QtProperty *property) override
-    {
-        m_values[property] = Data();
-        this->addParts(property, partNames(), Width);
-    }
-
-    void uninitializeProperty(QtProperty *property) override
-    {
-        this->removeParts(property);
-        m_values.remove(property);
-    }
-
 private:
     enum Part
     {
@@ -128,12 +118,6 @@ private:
         Y,
         Width,
         Height
-    };
-
-    struct Data
-    {
-        Rect value{0, 0, 0, 0};
-        Rect constraint;
     };
 
     // The parts' bounds without a constraint.
@@ -193,19 +177,6 @@ private:
         return rect;
     }
 
-    Rect field(const QtProperty *property, Rect Data::*member) const
-    {
-        auto it = m_values.constFind(property);
-        return it == m_values.constEnd() ? Rect() : (*it).*member;
-    }
-
-    void pushParts(QtProperty *property, const Rect &rect)
-    {
-        const Scalar parts[] = {rect.x(), rect.y(), rect.width(), rect.height()};
-        for (int part = X; part <= Height; ++part)
-            this->setPart(property, part, parts[part]);
-    }
-
     void setPartRanges(QtProperty *property, const Rect &c)
     {
         auto *parts = this->subManager();
@@ -221,6 +192,4 @@ private:
         parts->setRange(this->part(property, Width), 0, limit(c.width()));
         parts->setRange(this->part(property, Height), 0, limit(c.height()));
     }
-
-    QMap<const QtProperty *, Data> m_values;
 };

@@ -4,55 +4,64 @@
 
 #include <limits>
 
+template <class Size> struct QtSizeData
+{
+    using Scalar = std::decay_t<decltype(Size().width())>;
+
+    Size value{0, 0};
+    Size minimum{0, 0};
+    Size maximum{Scalar(std::numeric_limits<int>::max()), Scalar(std::numeric_limits<int>::max())};
+};
+
 // Sizes within limits, edited through "Width" and "Height" sub-properties, for whole-number and
 // floating-point sizes.
 template <class Manager, class Size>
 class QtSizePropertyManagerBase
-    : public QtCompoundPropertyManager<Manager, std::decay_t<decltype(Size().width())>>
+    : public QtCompoundPropertyManager<Manager, typename QtSizeData<Size>::Scalar, QtSizeData<Size>>
 {
-    using Scalar = std::decay_t<decltype(Size().width())>;
-    using Base = QtCompoundPropertyManager<Manager, Scalar>;
+    using Data = QtSizeData<Size>;
+    using Scalar = typename Data::Scalar;
+    using Base = QtCompoundPropertyManager<Manager, Scalar, Data>;
 
 public:
-    Size value(const QtProperty *property) const { return field(property, &Data::value); }
-    Size minimum(const QtProperty *property) const { return field(property, &Data::minimum); }
-    Size maximum(const QtProperty *property) const { return field(property, &Data::maximum); }
+    Size value(const QtProperty *property) const { return this->field(property, &Data::value); }
+    Size minimum(const QtProperty *property) const { return this->field(property, &Data::minimum); }
+    Size maximum(const QtProperty *property) const { return this->field(property, &Data::maximum); }
 
     void setValue(QtProperty *property, const Size &val)
     {
-        auto it = m_values.find(property);
-        if (it == m_values.end() || it->value == val)
+        auto it = this->values().find(property);
+        if (it == this->values().end() || it->value == val)
             return;
         const Size size = bounded(val, it->minimum, it->maximum);
         if (size == it->value)
             return;
         it->value = size;
-        this->setPart(property, 0, size.width());
-        this->setPart(property, 1, size.height());
+        this->pushParts(property, size);
         emit this->propertyChanged(property);
         emit this->manager()->valueChanged(property, size);
     }
 
     void setMinimum(QtProperty *property, const Size &minVal)
     {
-        auto it = m_values.constFind(property);
-        if (it == m_values.constEnd() || it->minimum == minVal)
+        auto it = this->values().constFind(property);
+        if (it == this->values().constEnd() || it->minimum == minVal)
             return;
         applyLimits(property, minVal, it->maximum.expandedTo(minVal));
     }
 
     void setMaximum(QtProperty *property, const Size &maxVal)
     {
-        auto it = m_values.constFind(property);
-        if (it == m_values.constEnd() || it->maximum == maxVal)
+        auto it = this->values().constFind(property);
+        if (it == this->values().constEnd() || it->maximum == maxVal)
             return;
         applyLimits(property, it->minimum.boundedTo(maxVal), maxVal);
     }
 
     void setRange(QtProperty *property, const Size &minVal, const Size &maxVal)
     {
-        auto it = m_values.constFind(property);
-        if (it == m_values.constEnd())
+        auto it = this->values().constFind(property);
+        if (it == this->values().constEnd())
             return;
         const Size low(qMin(minVal.width(), maxVal.width()),
                        qMin(minVal.height(), maxVal.height()));
@@ -66,22 +75,15 @@ public:
 protected:
     using Base::Base;
 
-    // The value's text with %1 and %2 for width and height, and the two parts' names.
-    virtual QString textPattern() const = 0;
-    virtual QStringList partNames() const = 0;
-
-    QString valueText(const QtProperty *property) const override
+    QVector<Scalar> partValues(const Size &size) const override
     {
-        auto it = m_values.constFind(property);
-        if (it == m_values.constEnd())
-            return QString();
-        return textPattern().arg(this->number(it->value.width(), property),
-                                 this->number(it->value.height(), property));
+        return {size.width(), size.height()};
     }
+    int firstLength() const override { return 0; }
 
     void changePart(QtProperty *property, int part, Scalar value) override
     {
-        Size size = m_values.value(property).value;
+        Size size = this->values().value(property).value;
         if (part == 0)
             size.setWidth(value);
         else
@@ -89,27 +91,7 @@ protected:
         setValue(property, size);
     }
 
-    void initializeProperty(QtProperty *property) override
-    {
-        m_values[property] = Data();
-        this->addParts(property, partNames(), 0);
-    }
-
-    void uninitializeProperty(QtProperty *property) override
-    {
-        this->removeParts(property);
-        m_values.remove(property);
-    }
-
 private:
-    struct Data
-    {
-        Size value{0, 0};
-        Size minimum{0, 0};
-        Size maximum{Scalar(std::numeric_limits<int>::max()),
-                     Scalar(std::numeric_limits<int>::max())};
-    };
-
     static Scalar boundedPart(Scalar value, Scalar minVal, Scalar maxVal)
     {
         if (value < minVal)
@@ -123,15 +105,9 @@ private:
                     boundedPart(value.height(), minVal.height(), maxVal.height()));
     }
 
-    Size field(const QtProperty *property, Size Data::*member) const
-    {
-        auto it = m_values.constFind(property);
-        return it == m_values.constEnd() ? Size() : (*it).*member;
-    }
-
     void applyLimits(QtProperty *property, const Size &minVal, const Size &maxVal)
     {
-        Data &data = m_values[property];
+        Data &data = this->values()[property];
         const Size old = data.value;
         data.minimum = minVal;
         data.maximum = maxVal;
@@ -151,6 +127,4 @@ private:
             emit this->manager()->valueChanged(property, size);
         }
     }
-
-    QMap<const QtProperty *, Data> m_values;
 };
