@@ -1,34 +1,19 @@
 #pragma once
 
+#include "journal/PowerStatusRecords.h"
 #include "link/Records.h"
 
-#include <QDateTime>
-#include <QObject>
-
 // Power-supply status of hardware variant 0: the last answer and its per-source copies.
-class PowerStatusIsp0 : public QObject
+class PowerStatusIsp0 : public PowerStatusRecords<s_SupplyAndChargerIsp0>
 {
     Q_OBJECT
 public:
     explicit PowerStatusIsp0(QObject *parent = nullptr);
 
-    double temperature() const;
-    double mainSourceVoltage() const;
-    QString mainSourceText() const;
-    const s_SupplyAndChargerIsp0 &battery() const { return m_battery; }
-    const s_SupplyAndChargerIsp0 &supply() const { return m_supply; }
-    const s_SupplyAndChargerIsp0 &mains() const { return m_mains; }
-    const s_SupplyAndChargerIsp0 &last() const { return m_last; }
-
-signals:
-    void statusUpdated();
+    const s_SupplyAndChargerIsp0 &battery() const { return source(0); }
+    const s_SupplyAndChargerIsp0 &supply() const { return source(1); }
+    const s_SupplyAndChargerIsp0 &mains() const { return source(2); }
 
 public slots:
-    void statusReceived(s_SupplyAndChargerIsp0 record);
-
-private:
-    s_SupplyAndChargerIsp0 m_battery{};
-    s_SupplyAndChargerIsp0 m_supply{};
-    s_SupplyAndChargerIsp0 m_mains{};
-    s_SupplyAndChargerIsp0 m_last{};
+    void statusReceived(s_SupplyAndChargerIsp0 record) { receive(record); }
 };

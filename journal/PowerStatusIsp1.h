@@ -1,35 +1,19 @@
 #pragma once
 
+#include "journal/PowerStatusRecords.h"
 #include "link/Records.h"
 
-#include <QDateTime>
-#include <QObject>
-
 // Power-supply status of hardware variant 1: the last answer and its per-source copies.
-class PowerStatusIsp1 : public QObject
+class PowerStatusIsp1 : public PowerStatusRecords<s_SupplyAndChargerIsp1>
 {
     Q_OBJECT
 public:
     explicit PowerStatusIsp1(QObject *parent = nullptr);
 
-    double temperature() const;
-    double mainSourceVoltage() const;
-    QString mainSourceText() const;
-    const s_SupplyAndChargerIsp1 &battery() const { return m_battery; }
-    const s_SupplyAndChargerIsp1 &externalBattery() const { return m_externalBattery; }
-    const s_SupplyAndChargerIsp1 &externalPower() const { return m_externalPower; }
-    QDateTime syncDateTime() const;
-    const s_SupplyAndChargerIsp1 &last() const { return m_last; }
-
-signals:
-    void statusUpdated();
+    const s_SupplyAndChargerIsp1 &battery() const { return source(0); }
+    const s_SupplyAndChargerIsp1 &externalBattery() const { return source(1); }
+    const s_SupplyAndChargerIsp1 &externalPower() const { return source(2); }
 
 public slots:
-    void statusReceived(s_SupplyAndChargerIsp1 record);
-
-private:
-    s_SupplyAndChargerIsp1 m_battery{};
-    s_SupplyAndChargerIsp1 m_externalBattery{};
-    s_SupplyAndChargerIsp1 m_externalPower{};
-    s_SupplyAndChargerIsp1 m_last{};
+    void statusReceived(s_SupplyAndChargerIsp1 record) { receive(record); }
 };

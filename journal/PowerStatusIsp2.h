@@ -1,33 +1,18 @@
 #pragma once
 
+#include "journal/PowerStatusRecords.h"
 #include "link/Records.h"
 
-#include <QDateTime>
-#include <QObject>
-
 // Power-supply status of hardware variant 2: the last answer and its per-source copies.
-class PowerStatusIsp2 : public QObject
+class PowerStatusIsp2 : public PowerStatusRecords<s_SupplyAndChargerIsp2>
 {
     Q_OBJECT
 public:
     explicit PowerStatusIsp2(QObject *parent = nullptr);
 
-    double temperature() const;
-    double mainSourceVoltage() const;
-    QString mainSourceText() const;
-    const s_SupplyAndChargerIsp2 &battery() const { return m_battery; }
-    const s_SupplyAndChargerIsp2 &supply() const { return m_supply; }
-    QDateTime syncDateTime() const;
-    const s_SupplyAndChargerIsp2 &last() const { return m_last; }
-
-signals:
-    void statusUpdated();
+    const s_SupplyAndChargerIsp2 &battery() const { return source(0); }
+    const s_SupplyAndChargerIsp2 &supply() const { return source(1); }
 
 public slots:
-    void statusReceived(s_SupplyAndChargerIsp2 record);
-
-private:
-    s_SupplyAndChargerIsp2 m_battery{};
-    s_SupplyAndChargerIsp2 m_supply{};
-    s_SupplyAndChargerIsp2 m_last{};
+    void statusReceived(s_SupplyAndChargerIsp2 record) { receive(record); }
 };

@@ -1,35 +1,19 @@
 #pragma once
 
+#include "journal/PowerStatusPanel.h"
 #include "link/Records.h"
 
-#include <QHash>
-#include <QPointer>
-#include <QWidget>
-
-class PowerStatusIsp0;
-class QLabel;
-
-// The power panel of hardware variant 0.
-class PowerStatusWidgetIsp0 : public QWidget
+// The power panel of hardware variant 0, with the device's case, links and serial number.
+class PowerStatusWidgetIsp0 : public PowerStatusPanel
 {
     Q_OBJECT
 public:
     explicit PowerStatusWidgetIsp0(QWidget *parent = nullptr);
 
-    void setPowerStatus(PowerStatusIsp0 *status);
-    PowerStatusIsp0 *powerStatus() const;
-    // A value label by its object name.
-    QLabel *label(const char *name) const;
-
 public slots:
-    void onConnected();
-    void statusUpdated();
     void onDeviceStatus(const s_DeviceStatus &status);
     void setSerialNumber(int number);
 
 private:
     void build();
-
-    QPointer<PowerStatusIsp0> m_status;
-    QHash<QString, QLabel *> m_labels;
 };

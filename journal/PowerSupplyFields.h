@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QVector>
 #include <QtEndian>
 
 #include <cstring>
@@ -21,8 +22,8 @@ inline quint16 codeAt(const quint8 *bytes, int at)
 }
 
 // A source reported absent, or with a code past its group, reads as absent with no values.
-template <int N>
-void clearAbsent(quint8 *bytes, int stateAt, quint16 absent, quint16 upper, const int (&floats)[N])
+inline void clearAbsent(quint8 *bytes, int stateAt, quint16 absent, quint16 upper,
+                        const QVector<int> &floats)
 {
     const quint16 state = codeAt(bytes, stateAt);
     if (state != absent && state <= upper)

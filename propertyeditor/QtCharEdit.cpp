@@ -1,52 +1,23 @@
 #include "propertyeditor/QtCharEdit.h"
 
-#include <QContextMenuEvent>
-#include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPainter>
 #include <QStyleOption>
 
-QtCharEdit::QtCharEdit(QWidget *parent) : QWidget(parent), m_lineEdit(new QLineEdit(this))
+QtCharEdit::QtCharEdit(QWidget *parent) : QtKeyCaptureEdit(parent) {}
+
+QString QtCharEdit::clearText() const
 {
-    auto *layout = new QHBoxLayout(this);
-    layout->addWidget(m_lineEdit);
-    layout->setContentsMargins(0, 0, 0, 0);
-    m_lineEdit->installEventFilter(this);
-    m_lineEdit->setReadOnly(true);
-    m_lineEdit->setFocusProxy(this);
-    setFocusPolicy(m_lineEdit->focusPolicy());
-    setAttribute(Qt::WA_InputMethodEnabled);
+    return tr("Clear Char");
 }
 
-bool QtCharEdit::eventFilter(QObject *object, QEvent *event)
+bool QtCharEdit::isEmpty() const
 {
-    if (object != m_lineEdit || event->type() != QEvent::ContextMenu)
-        return QWidget::eventFilter(object, event);
-
-    auto *menuEvent = static_cast<QContextMenuEvent *>(event);
-    QMenu *menu = m_lineEdit->createStandardContextMenu();
-    const QList<QAction *> actions = menu->actions();
-    for (QAction *action : actions) {
-        action->setShortcut(QKeySequence());
-        const QString text = action->text();
-        const int tab = text.lastIndexOf(QLatin1Char('\t'));
-        if (tab > 0)
-            action->setText(text.left(tab));
-    }
-    QAction *first = actions.isEmpty() ? nullptr : actions.first();
-    auto *clearAction = new QAction(tr("Clear Char"), menu);
-    menu->insertAction(first, clearAction);
-    menu->insertSeparator(first);
-    clearAction->setEnabled(!m_value.isNull());
-    connect(clearAction, SIGNAL(triggered()), this, SLOT(slotClearChar()));
-    menu->exec(menuEvent->globalPos());
-    delete menu;
-    event->accept();
-    return true;
+    return m_value.isNull();
 }
 
-void QtCharEdit::slotClearChar()
+void QtCharEdit::clearValue()
 {
     if (m_value.isNull())
         return;
@@ -74,7 +45,7 @@ void QtCharEdit::handleKeyEvent(QKeyEvent *event)
     if (!c.isPrint() || c == m_value)
         return;
     m_value = c;
-    m_lineEdit->setText(QString(c));
+    lineEdit()->setText(QString(c));
     emit valueChanged(m_value);
 }
 
@@ -83,20 +54,7 @@ void QtCharEdit::setValue(const QChar &value)
     if (value == m_value)
         return;
     m_value = value;
-    m_lineEdit->setText(value.isNull() ? QString() : QString(value));
-}
-
-void QtCharEdit::focusInEvent(QFocusEvent *event)
-{
-    m_lineEdit->event(event);
-    m_lineEdit->selectAll();
-    QWidget::focusInEvent(event);
-}
-
-void QtCharEdit::focusOutEvent(QFocusEvent *event)
-{
-    m_lineEdit->event(event);
-    QWidget::focusOutEvent(event);
+    lineEdit()->setText(value.isNull() ? QString() : QString(value));
 }
 
 void QtCharEdit::keyPressEvent(QKeyEvent *event)
@@ -107,21 +65,7 @@ void QtCharEdit::keyPressEvent(QKeyEvent *event)
 
 void QtCharEdit::keyReleaseEvent(QKeyEvent *event)
 {
-    m_lineEdit->event(event);
-}
-
-bool QtCharEdit::event(QEvent *event)
-{
-    switch (event->type()) {
-    case QEvent::Shortcut:
-    case QEvent::ShortcutOverride:
-    case QEvent::KeyRelease:
-        event->accept();
-        return true;
-    default:
-        break;
-    }
-    return QWidget::event(event);
+    lineEdit()->event(event);
 }
 
 void QtCharEdit::paintEvent(QPaintEvent *)

@@ -1,19 +1,16 @@
 #pragma once
 
-#include <QWidget>
-
-class QLineEdit;
+#include "propertyeditor/QtKeyCaptureEdit.h"
 
 // Takes one printable character from the keyboard; window shortcuts do not fire while it
 // has the focus.
-class QtCharEdit : public QWidget
+class QtCharEdit : public QtKeyCaptureEdit
 {
     Q_OBJECT
 public:
     explicit QtCharEdit(QWidget *parent = nullptr);
 
     QChar value() const { return m_value; }
-    bool eventFilter(QObject *object, QEvent *event) override;
 
 public slots:
     void setValue(const QChar &value);
@@ -22,19 +19,15 @@ signals:
     void valueChanged(const QChar &value);
 
 protected:
-    void focusInEvent(QFocusEvent *event) override;
-    void focusOutEvent(QFocusEvent *event) override;
+    QString clearText() const override;
+    bool isEmpty() const override;
+    void clearValue() override;
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
-    bool event(QEvent *event) override;
-
-private slots:
-    void slotClearChar();
 
 private:
     void handleKeyEvent(QKeyEvent *event);
 
     QChar m_value;
-    QLineEdit *m_lineEdit;
 };

@@ -1,20 +1,17 @@
 #pragma once
 
-#include <QColor>
-#include <QWidget>
+#include "propertyeditor/QtSwatchEditWidget.h"
 
-class QLabel;
-class QToolButton;
+#include <QColor>
 
 // A colour swatch and text with a button that opens the colour dialog.
-class QtColorEditWidget : public QWidget
+class QtColorEditWidget : public QtSwatchEditWidget
 {
     Q_OBJECT
 public:
     explicit QtColorEditWidget(QWidget *parent = nullptr);
 
     QColor value() const { return m_color; }
-    bool eventFilter(QObject *object, QEvent *event) override;
 
 public slots:
     void setValue(const QColor &value);
@@ -22,17 +19,12 @@ public slots:
 signals:
     void valueChanged(const QColor &value);
 
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
-private slots:
-    void buttonClicked();
+protected slots:
+    void buttonClicked() override;
 
 private:
     QColor chooseColor();
+    void showColor();
 
     QColor m_color;
-    QLabel *m_pixmapLabel;
-    QLabel *m_label;
-    QToolButton *m_button;
 };

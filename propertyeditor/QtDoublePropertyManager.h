@@ -1,34 +1,19 @@
 #pragma once
 
-#include "propertyeditor/QtAbstractPropertyManager.h"
+#include "propertyeditor/QtNumberPropertyManager.h"
 
-class QtDoublePropertyManagerPrivate;
+class QtDoublePropertyManager;
 
 // Floating-point numbers within a range, with a step, decimals, a read-only flag and a suffix.
-class QtDoublePropertyManager : public QtAbstractPropertyManager
+class QtDoublePropertyManager : public QtNumberPropertyManager<QtDoublePropertyManager, double>
 {
     Q_OBJECT
 public:
     explicit QtDoublePropertyManager(QObject *parent = nullptr);
     ~QtDoublePropertyManager() override;
 
-    double value(const QtProperty *property) const;
-    double minimum(const QtProperty *property) const;
-    double maximum(const QtProperty *property) const;
-    double singleStep(const QtProperty *property) const;
-    int decimals(const QtProperty *property) const;
-    bool isReadOnly(const QtProperty *property) const;
-    QString suffix(const QtProperty *property) const;
-
-public slots:
-    void setValue(QtProperty *property, double val);
-    void setMinimum(QtProperty *property, double minVal);
-    void setMaximum(QtProperty *property, double maxVal);
-    void setRange(QtProperty *property, double minVal, double maxVal);
-    void setSingleStep(QtProperty *property, double step);
-    void setDecimals(QtProperty *property, int prec);
-    void setReadOnly(QtProperty *property, bool readOnly);
-    void setSuffix(QtProperty *property, const QString &suffix);
+    int decimals(const QtProperty *property) const { return decimalsOf(property); }
+    void setDecimals(QtProperty *property, int prec) { setDecimalsOf(property, prec); }
 
 signals:
     void valueChanged(QtProperty *property, double val);
@@ -38,14 +23,6 @@ signals:
     void readOnlyChanged(QtProperty *property, bool readOnly);
     void suffixChanged(QtProperty *property, const QString &suffix);
 
-protected:
-    QString valueText(const QtProperty *property) const override;
-    void initializeProperty(QtProperty *property) override;
-    void uninitializeProperty(QtProperty *property) override;
-
 private:
-    void applyRange(QtProperty *property, double minVal, double maxVal);
-
-    QtDoublePropertyManagerPrivate *d_ptr;
     Q_DISABLE_COPY(QtDoublePropertyManager)
 };

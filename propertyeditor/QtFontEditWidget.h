@@ -1,20 +1,17 @@
 #pragma once
 
-#include <QFont>
-#include <QWidget>
+#include "propertyeditor/QtSwatchEditWidget.h"
 
-class QLabel;
-class QToolButton;
+#include <QFont>
 
 // A font sample and text with a button that opens the font dialog.
-class QtFontEditWidget : public QWidget
+class QtFontEditWidget : public QtSwatchEditWidget
 {
     Q_OBJECT
 public:
     explicit QtFontEditWidget(QWidget *parent = nullptr);
 
     QFont value() const { return m_font; }
-    bool eventFilter(QObject *object, QEvent *event) override;
 
 public slots:
     void setValue(const QFont &value);
@@ -22,17 +19,12 @@ public slots:
 signals:
     void valueChanged(const QFont &value);
 
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
-private slots:
-    void buttonClicked();
+protected slots:
+    void buttonClicked() override;
 
 private:
     bool chooseFont(QFont *chosen);
+    void showFont();
 
     QFont m_font;
-    QLabel *m_pixmapLabel;
-    QLabel *m_label;
-    QToolButton *m_button;
 };

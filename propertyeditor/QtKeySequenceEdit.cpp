@@ -1,52 +1,21 @@
 #include "propertyeditor/QtKeySequenceEdit.h"
 
-#include <QContextMenuEvent>
-#include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
-#include <QMenu>
 
-QtKeySequenceEdit::QtKeySequenceEdit(QWidget *parent)
-    : QWidget(parent), m_lineEdit(new QLineEdit(this))
+QtKeySequenceEdit::QtKeySequenceEdit(QWidget *parent) : QtKeyCaptureEdit(parent) {}
+
+QString QtKeySequenceEdit::clearText() const
 {
-    auto *layout = new QHBoxLayout(this);
-    layout->addWidget(m_lineEdit);
-    layout->setContentsMargins(0, 0, 0, 0);
-    m_lineEdit->installEventFilter(this);
-    m_lineEdit->setReadOnly(true);
-    m_lineEdit->setFocusProxy(this);
-    setFocusPolicy(m_lineEdit->focusPolicy());
-    setAttribute(Qt::WA_InputMethodEnabled);
+    return tr("Clear Shortcut");
 }
 
-bool QtKeySequenceEdit::eventFilter(QObject *object, QEvent *event)
+bool QtKeySequenceEdit::isEmpty() const
 {
-    if (object != m_lineEdit || event->type() != QEvent::ContextMenu)
-        return QWidget::eventFilter(object, event);
-
-    auto *menuEvent = static_cast<QContextMenuEvent *>(event);
-    QMenu *menu = m_lineEdit->createStandardContextMenu();
-    const QList<QAction *> actions = menu->actions();
-    for (QAction *action : actions) {
-        // The line edit's own shortcuts mean nothing here: keys are recorded instead.
-        action->setShortcut(QKeySequence());
-        const QString text = action->text();
-        const int tab = text.lastIndexOf(QLatin1Char('\t'));
-        if (tab > 0)
-            action->setText(text.left(tab));
-    }
-    QAction *first = actions.isEmpty() ? nullptr : actions.first();
-    auto *clearAction = new QAction(tr("Clear Shortcut"), menu);
-    menu->insertAction(first, clearAction);
-    menu->insertSeparator(first);
-    clearAction->setEnabled(!m_keySequence.isEmpty());
-    connect(clearAction, SIGNAL(triggered()), this, SLOT(slotClearShortcut()));
-    menu->exec(menuEvent->globalPos());
-    delete menu;
-    event->accept();
-    return true;
+    return m_keySequence.isEmpty();
 }
 
-void QtKeySequenceEdit::slotClearShortcut()
+void QtKeySequenceEdit::clearValue()
 {
     if (m_keySequence.isEmpty())
         return;
@@ -77,7 +46,7 @@ void QtKeySequenceEdit::appendKeyPress(QKeyEvent *event)
     m_num = (m_num + 1) % 4;
 
     m_keySequence = QKeySequence(keys[0], keys[1], keys[2], keys[3]);
-    m_lineEdit->setText(m_keySequence.toString(QKeySequence::NativeText));
+    lineEdit()->setText(m_keySequence.toString(QKeySequence::NativeText));
     event->accept();
     emit keySequenceChanged(m_keySequence);
 }
@@ -107,21 +76,13 @@ void QtKeySequenceEdit::setKeySequence(const QKeySequence &sequence)
         return;
     m_num = 0;
     m_keySequence = sequence;
-    m_lineEdit->setText(m_keySequence.toString(QKeySequence::NativeText));
-}
-
-void QtKeySequenceEdit::focusInEvent(QFocusEvent *event)
-{
-    m_lineEdit->event(event);
-    m_lineEdit->selectAll();
-    QWidget::focusInEvent(event);
+    lineEdit()->setText(m_keySequence.toString(QKeySequence::NativeText));
 }
 
 void QtKeySequenceEdit::focusOutEvent(QFocusEvent *event)
 {
     m_num = 0;
-    m_lineEdit->event(event);
-    QWidget::focusOutEvent(event);
+    QtKeyCaptureEdit::focusOutEvent(event);
 }
 
 void QtKeySequenceEdit::keyPressEvent(QKeyEvent *event)
@@ -132,14 +93,4 @@ void QtKeySequenceEdit::keyPressEvent(QKeyEvent *event)
 void QtKeySequenceEdit::keyReleaseEvent(QKeyEvent *event)
 {
     event->accept();
-}
-
-bool QtKeySequenceEdit::event(QEvent *event)
-{
-    if (event->type() == QEvent::Shortcut || event->type() == QEvent::ShortcutOverride ||
-        event->type() == QEvent::KeyRelease) {
-        event->accept();
-        return true;
-    }
-    return QWidget::event(event);
 }

@@ -1,20 +1,18 @@
 #pragma once
 
-#include <QKeySequence>
-#include <QWidget>
+#include "propertyeditor/QtKeyCaptureEdit.h"
 
-class QLineEdit;
+#include <QKeySequence>
 
 // Records up to four key presses as a key sequence; application shortcuts do not fire
 // while it has the focus.
-class QtKeySequenceEdit : public QWidget
+class QtKeySequenceEdit : public QtKeyCaptureEdit
 {
     Q_OBJECT
 public:
     explicit QtKeySequenceEdit(QWidget *parent = nullptr);
 
     QKeySequence keySequence() const { return m_keySequence; }
-    bool eventFilter(QObject *object, QEvent *event) override;
 
 public slots:
     void setKeySequence(const QKeySequence &sequence);
@@ -23,14 +21,12 @@ signals:
     void keySequenceChanged(const QKeySequence &sequence);
 
 protected:
-    void focusInEvent(QFocusEvent *event) override;
+    QString clearText() const override;
+    bool isEmpty() const override;
+    void clearValue() override;
     void focusOutEvent(QFocusEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
-    bool event(QEvent *event) override;
-
-private slots:
-    void slotClearShortcut();
 
 private:
     void appendKeyPress(QKeyEvent *event);
@@ -38,5 +34,4 @@ private:
 
     int m_num = 0;
     QKeySequence m_keySequence;
-    QLineEdit *m_lineEdit;
 };

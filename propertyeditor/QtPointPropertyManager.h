@@ -1,38 +1,26 @@
 #pragma once
 
-#include "propertyeditor/QtIntPropertyManager.h"
+#include "propertyeditor/QtPointPropertyManagerBase.h"
 
 #include <QPoint>
 
-class QtPointPropertyManagerPrivate;
-
 // Points edited through "X" and "Y" integer sub-properties.
-class QtPointPropertyManager : public QtAbstractPropertyManager
+class QtPointPropertyManager : public QtPointPropertyManagerBase<QtPointPropertyManager, QPoint>
 {
     Q_OBJECT
 public:
     explicit QtPointPropertyManager(QObject *parent = nullptr);
     ~QtPointPropertyManager() override;
 
-    QtIntPropertyManager *subIntPropertyManager() const;
-    QPoint value(const QtProperty *property) const;
-
-public slots:
-    void setValue(QtProperty *property, const QPoint &val);
+    QtIntPropertyManager *subIntPropertyManager() const { return subManager(); }
 
 signals:
     void valueChanged(QtProperty *property, const QPoint &val);
 
 protected:
-    QString valueText(const QtProperty *property) const override;
-    void initializeProperty(QtProperty *property) override;
-    void uninitializeProperty(QtProperty *property) override;
-
-private slots:
-    void slotIntChanged(QtProperty *property, int value);
-    void slotPropertyDestroyed(QtProperty *property);
+    QString textPattern() const override;
+    QStringList partNames() const override;
 
 private:
-    QtPointPropertyManagerPrivate *d_ptr;
     Q_DISABLE_COPY(QtPointPropertyManager)
 };

@@ -1,29 +1,21 @@
 #pragma once
 
-#include "propertyeditor/QtDoublePropertyManager.h"
+#include "propertyeditor/QtRectPropertyManagerBase.h"
 
 #include <QRectF>
 
-class QtRectFPropertyManagerPrivate;
-
 // Floating-point rectangles with decimals, optionally kept inside a constraint, edited through "X",
 // "Y", "Width" and "Height" sub-properties.
-class QtRectFPropertyManager : public QtAbstractPropertyManager
+class QtRectFPropertyManager : public QtRectPropertyManagerBase<QtRectFPropertyManager, QRectF>
 {
     Q_OBJECT
 public:
     explicit QtRectFPropertyManager(QObject *parent = nullptr);
     ~QtRectFPropertyManager() override;
 
-    QtDoublePropertyManager *subDoublePropertyManager() const;
-    QRectF value(const QtProperty *property) const;
-    QRectF constraint(const QtProperty *property) const;
-    int decimals(const QtProperty *property) const;
-
-public slots:
-    void setValue(QtProperty *property, const QRectF &val);
-    void setConstraint(QtProperty *property, const QRectF &constraint);
-    void setDecimals(QtProperty *property, int prec);
+    QtDoublePropertyManager *subDoublePropertyManager() const { return subManager(); }
+    int decimals(const QtProperty *property) const { return decimalsOf(property); }
+    void setDecimals(QtProperty *property, int prec) { setDecimalsOf(property, prec); }
 
 signals:
     void valueChanged(QtProperty *property, const QRectF &val);
@@ -31,18 +23,9 @@ signals:
     void decimalsChanged(QtProperty *property, int prec);
 
 protected:
-    QString valueText(const QtProperty *property) const override;
-    void initializeProperty(QtProperty *property) override;
-    void uninitializeProperty(QtProperty *property) override;
-
-private slots:
-    void slotDoubleChanged(QtProperty *property, double value);
-    void slotPropertyDestroyed(QtProperty *property);
+    QString textPattern() const override;
+    QStringList partNames() const override;
 
 private:
-    void pushParts(QtProperty *property, const QRectF &rect);
-    void setUnboundedRanges(QtProperty *property);
-
-    QtRectFPropertyManagerPrivate *d_ptr;
     Q_DISABLE_COPY(QtRectFPropertyManager)
 };

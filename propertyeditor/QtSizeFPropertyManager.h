@@ -1,31 +1,20 @@
 #pragma once
 
-#include "propertyeditor/QtDoublePropertyManager.h"
+#include "propertyeditor/QtSizePropertyManagerBase.h"
 
 #include <QSizeF>
 
-class QtSizeFPropertyManagerPrivate;
-
 // Floating-point sizes within limits, with decimals, edited through "Width" and "Height".
-class QtSizeFPropertyManager : public QtAbstractPropertyManager
+class QtSizeFPropertyManager : public QtSizePropertyManagerBase<QtSizeFPropertyManager, QSizeF>
 {
     Q_OBJECT
 public:
     explicit QtSizeFPropertyManager(QObject *parent = nullptr);
     ~QtSizeFPropertyManager() override;
 
-    QtDoublePropertyManager *subDoublePropertyManager() const;
-    QSizeF value(const QtProperty *property) const;
-    QSizeF minimum(const QtProperty *property) const;
-    QSizeF maximum(const QtProperty *property) const;
-    int decimals(const QtProperty *property) const;
-
-public slots:
-    void setValue(QtProperty *property, const QSizeF &val);
-    void setMinimum(QtProperty *property, const QSizeF &minVal);
-    void setMaximum(QtProperty *property, const QSizeF &maxVal);
-    void setRange(QtProperty *property, const QSizeF &minVal, const QSizeF &maxVal);
-    void setDecimals(QtProperty *property, int prec);
+    QtDoublePropertyManager *subDoublePropertyManager() const { return subManager(); }
+    int decimals(const QtProperty *property) const { return decimalsOf(property); }
+    void setDecimals(QtProperty *property, int prec) { setDecimalsOf(property, prec); }
 
 signals:
     void valueChanged(QtProperty *property, const QSizeF &val);
@@ -33,17 +22,9 @@ signals:
     void decimalsChanged(QtProperty *property, int prec);
 
 protected:
-    QString valueText(const QtProperty *property) const override;
-    void initializeProperty(QtProperty *property) override;
-    void uninitializeProperty(QtProperty *property) override;
-
-private slots:
-    void slotDoubleChanged(QtProperty *property, double value);
-    void slotPropertyDestroyed(QtProperty *property);
+    QString textPattern() const override;
+    QStringList partNames() const override;
 
 private:
-    void applyLimits(QtProperty *property, const QSizeF &minVal, const QSizeF &maxVal);
-
-    QtSizeFPropertyManagerPrivate *d_ptr;
     Q_DISABLE_COPY(QtSizeFPropertyManager)
 };

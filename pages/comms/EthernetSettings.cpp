@@ -2,10 +2,10 @@
 
 #include "app/Logger.h"
 #include "app/Overmind.h"
-#include "link/Crc.h"
 #include "link/Protocol.h"
 #include "pages/comms/RecordBytes.h"
 #include "pages/comms/SectionValues.h"
+#include "pages/settings/SettingsFields.h"
 
 #include <QHostAddress>
 #include <QJsonArray>
@@ -107,9 +107,7 @@ void EthernetSettings::writeToDevice()
     quint8 *block = bytes();
     std::memset(block + 258, 0, 4);
     std::memset(block + 264, 0, 4);
-    block[VersionOffset] = 1;
-    block[VersionOffset + 1] = 1;
-    m_data.crc32 = qToLittleEndian(crc32Stm(block, CrcOffset));
+    SettingsFields::seal(block, CrcOffset);
     if (protocol())
         protocol()->sendToDevice(_MenuConfigWriteEthernet, block, int(sizeof(m_data)));
 }

@@ -2,10 +2,10 @@
 
 #include "app/Logger.h"
 #include "app/Overmind.h"
-#include "link/Crc.h"
 #include "link/Protocol.h"
 #include "pages/comms/RecordBytes.h"
 #include "pages/comms/SectionValues.h"
+#include "pages/settings/SettingsFields.h"
 
 #include <QJsonArray>
 
@@ -91,9 +91,7 @@ void GSMSettings::writeToDevice()
     std::memset(block + 476, 0, 2);
     block[481] = 0;
     std::memset(block + 512, 0, 4);
-    block[VersionOffset] = 1;
-    block[VersionOffset + 1] = 1;
-    m_data.crc32 = qToLittleEndian(crc32Stm(block, CrcOffset));
+    SettingsFields::seal(block, CrcOffset);
     if (protocol())
         protocol()->sendToDevice(_MenuConfigWriteGSM, block, int(sizeof(m_data)));
 }

@@ -3,10 +3,10 @@
 #include "app/Logger.h"
 #include "app/MessageBoxU.h"
 #include "app/Overmind.h"
-#include "link/Crc.h"
 #include "link/Protocol.h"
 #include "pages/comms/RecordBytes.h"
 #include "pages/comms/SectionValues.h"
+#include "pages/settings/SettingsFields.h"
 
 #include <cstring>
 
@@ -88,9 +88,7 @@ void WirelessSettings::writeToDevice()
     std::memset(block, 0, 32);
     std::memset(block + 38, 0, 16);
     std::memset(block + 56, 0, 20);
-    block[VersionOffset] = 1;
-    block[VersionOffset + 1] = 1;
-    m_data.crc32 = qToLittleEndian(crc32Stm(block, CrcOffset));
+    SettingsFields::seal(block, CrcOffset);
     if (protocol())
         protocol()->sendToDevice(_MenuConfigWriteWireless, block, int(sizeof(m_data)));
 }

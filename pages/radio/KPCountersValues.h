@@ -1,13 +1,12 @@
 #pragma once
 
-#include <QDialog>
+#include "pages/radio/CountersDialog.h"
 
-class QDoubleSpinBox;
 class QLineEdit;
 
 // Dialog setting a valve controller's two meter readings (in cubic metres) and the
 // meters' 13-digit serial numbers.
-class KPCountersValues : public QDialog
+class KPCountersValues : public CountersDialog
 {
     Q_OBJECT
 public:
@@ -15,21 +14,16 @@ public:
                      double weight, const QString &serial1, const QString &serial2,
                      QWidget *parent = nullptr);
 
-    // Offers itself to the test hook first; a hook's answer 1 accepts, anything else rejects.
-    int exec() override;
-
-    QDoubleSpinBox *box(int counter) const;
     QLineEdit *serial(int counter) const;
 
 signals:
     void updateValues(quint32 val1, quint32 val2, QString serial1, QString serial2);
 
-private:
-    void report();
+protected:
+    void report() override;
 
+private:
     quint32 m_counts[2];
     double m_weight;
-    double m_shown[2];
-    QDoubleSpinBox *m_boxes[2] = {};
     QLineEdit *m_serials[2] = {};
 };

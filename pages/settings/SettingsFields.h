@@ -20,12 +20,13 @@ constexpr int BlockSize = 256;
 constexpr int VersionOffset = 250;
 constexpr int CrcOffset = 252;
 
-// Stamps the version bytes and the CRC of everything before it.
-inline void seal(quint8 *block)
+// Stamps the version bytes and the CRC of everything before it; a block of another size names
+// where its CRC lies, the version bytes just before it.
+inline void seal(quint8 *block, int crcOffset = CrcOffset)
 {
-    block[VersionOffset] = 1;
-    block[VersionOffset + 1] = 1;
-    qToLittleEndian<quint32>(crc32Stm(block, CrcOffset), block + CrcOffset);
+    block[crcOffset - 2] = 1;
+    block[crcOffset - 1] = 1;
+    qToLittleEndian<quint32>(crc32Stm(block, crcOffset), block + crcOffset);
 }
 
 inline void zero(quint8 *block, int from, int to)
