@@ -11,6 +11,7 @@
 #include "sim/DmiaWriter.h"
 #include "sim/SimRadioConfiguration.h"
 #include "sim/SimulatedSetup.h"
+#include "support/FirmwareHeaderWatch.h"
 #include "support/ModalRecorder.h"
 #include "support/RussianScreen.h"
 #include "support/TestFolder.h"
@@ -50,10 +51,13 @@ struct Session
     SimulatedSetup sim;
     StartUp startUp;
 
+    std::unique_ptr<FirmwareHeaderWatch> headers;
+
     Session()
     {
         SimRadioConfiguration::install(sim.communicator());
         startUp.begin({});
+        headers = std::make_unique<FirmwareHeaderWatch>(overmind()->protocol(), sim.communicator());
     }
     Overmind *overmind() { return startUp.overmind(); }
     Ui_MainWindow *ui() { return startUp.window()->form(); }
@@ -292,6 +296,7 @@ void TestUpdatePageDevice::coreWithBootloaderUploadsBothImages()
     Session session;
     QVERIFY(session.logInAndLoad());
     // The rows in another order: the Bootloader answer arrives last, behind the Radio row.
+    QTRY_VERIFY_WITH_TIMEOUT(session.headers->settled(), DeviceTimeout);
     session.page()->clear();
     session.page()->onFwVersionUpdated(15, infoOf(session.sim.communicator().record(0x34, 15)));
     QTRY_VERIFY_WITH_TIMEOUT(session.parts()->rowCount() >= 5, DeviceTimeout);

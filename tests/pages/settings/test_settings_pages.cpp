@@ -15,6 +15,7 @@
 #include "pages/settings/OutputGroupsSettings.h"
 #include "pages/settings/OutputGroupsSettingsWidget.h"
 #include "sim/SimDeviceSettings.h"
+#include "support/FirmwareHeaderWatch.h"
 #include "support/ModalRecorder.h"
 
 #include <QCheckBox>
@@ -38,6 +39,7 @@ class TestSettingsPages : public QObject
 
     std::unique_ptr<CommsSession> m_session;
     std::unique_ptr<ModalRecorder> m_boxes;
+    std::unique_ptr<FirmwareHeaderWatch> m_headers;
 
     CommsSession &session() { return *m_session; }
     SimCommunicator &device() { return m_session->device(); }
@@ -61,11 +63,14 @@ private slots:
     {
         m_boxes = std::make_unique<ModalRecorder>();
         m_session = std::make_unique<CommsSession>();
+        m_headers =
+            std::make_unique<FirmwareHeaderWatch>(m_session->overmind()->protocol(), device());
         QVERIFY(m_session->logInAndLoad());
     }
 
     void cleanup()
     {
+        m_headers.reset();
         m_session.reset();
         m_boxes.reset();
     }
@@ -275,6 +280,7 @@ private slots:
         QCOMPARE(device().commandsOf(0x41).size(), 0);
         QCOMPARE(page->table()->item(2, 1)->text(),
                  QCoreApplication::translate("OutputGroupsSettingsWidget", "Unknown"));
+        QTRY_VERIFY_WITH_TIMEOUT(m_headers->settled(), DeviceTimeout);
         session().overmind()->deviceInfo().setVersion(0x0200);
         emit session().overmind()->ready();
         QTRY_COMPARE_WITH_TIMEOUT(device().commandsOf(0x41).size(), 16, DeviceTimeout);
