@@ -35,9 +35,10 @@ bool SavedGeometry::fitsAScreen() const
 {
     if (!m_valid)
         return false;
-    // A maximised window goes back to its normal place when the user restores it: that
-    // place must fit too, or the window would be made as large as a damaged value says.
-    return liesOnAScreen(fillsScreen() ? m_normal : m_frame);
+    // The window takes its size from the normal place, and a maximised one goes back to it
+    // when the user restores it: that place must fit too, or the window would be made as
+    // large as a damaged value says.
+    return liesOnAScreen(m_normal) && (fillsScreen() || liesOnAScreen(m_frame));
 }
 
 bool SavedGeometry::liesOnAScreen(const QRect &rect)

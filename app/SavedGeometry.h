@@ -14,8 +14,8 @@ public:
     QRect frame() const { return m_frame; }
     // Maximised or full screen: the window takes the screen it opens on, whatever its size.
     bool fillsScreen() const { return m_maximized || m_fullScreen; }
-    // Valid, and the frame (the normal place of a window that fills a screen) lies within
-    // a present screen's available area.
+    // Valid, and the normal place and (unless the window fills a screen) the frame lie
+    // within a present screen's available area.
     bool fitsAScreen() const;
 
 private:

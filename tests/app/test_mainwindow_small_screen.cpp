@@ -171,11 +171,18 @@ private slots:
             QCOMPARE(window->geometry().topLeft(), saved.topLeft());
     }
 
-    // A maximised window's normal place goes back when the user restores it: a damaged one
-    // (here far off every screen and wider than any) is not taken, the window opens maximised all
-    // the same.
-    void damagedNormalPlaceOfAMaximisedWindow()
+    // The window takes its size from the saved normal place, and a maximised one goes back
+    // to it when the user restores it: a damaged one (here far off every screen and wider
+    // than any) is not taken, the window opens maximised instead.
+    void damagedNormalPlace_data()
     {
+        QTest::addColumn<bool>("savedMaximised");
+        QTest::newRow("window") << false;
+        QTest::newRow("maximised window") << true;
+    }
+    void damagedNormalPlace()
+    {
+        QFETCH(bool, savedMaximised);
         QWidget probe;
         probe.setGeometry(QRect(20, 30, 600, 400));
         QByteArray saved = probe.saveGeometry();
@@ -185,9 +192,9 @@ private slots:
         QDataStream stream(&normal, QIODevice::WriteOnly);
         stream << damaged;
         saved.replace(normalAt, normal.size(), normal);
-        saved[normalAt + 16 + 4] = 1; // after the screen number: maximised
+        saved[normalAt + 16 + 4] = char(savedMaximised); // after the screen number
         QVERIFY(SavedGeometry(saved).isValid());
-        QVERIFY(SavedGeometry(saved).fillsScreen());
+        QCOMPARE(SavedGeometry(saved).fillsScreen(), savedMaximised);
         QSettings(QStringLiteral("Ardanet"), QStringLiteral("Velmis"))
             .setValue(QStringLiteral("geometry"), saved);
 
