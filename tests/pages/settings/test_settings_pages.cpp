@@ -22,7 +22,10 @@
 #include <QDateTimeEdit>
 #include <QJsonDocument>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QStatusBar>
 #include <QTableWidget>
