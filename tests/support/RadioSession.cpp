@@ -29,6 +29,11 @@
 namespace {
 constexpr int Timeout = 60000;
 constexpr int LoginTimeout = 120000;
+// The update page reads the firmware parts once the settings are in, one part after the
+// other from the core to the radio's base.
+constexpr quint8 OpFirmwarePart = 0x34;
+constexpr quint16 FirstPart = 15;
+constexpr quint16 LastPart = 11;
 } // namespace
 
 RadioSession::RadioSession(bool realisticRadio)
@@ -62,7 +67,20 @@ bool RadioSession::logIn()
 
 bool RadioSession::logInAndLoad()
 {
-    return logIn() && QTest::qWaitFor([this] { return overmind()->isSettingsLoaded(); }, Timeout);
+    const int readouts = payloadsOf(OpFirmwarePart, FirstPart).size();
+    return logIn() && QTest::qWaitFor(
+                          [this, readouts] {
+                              return overmind()->isSettingsLoaded() && partsReadOut(readouts);
+                          },
+                          Timeout);
+}
+
+// The readout follows the settings and starts again when it is slow: over before the test
+// sends anything, so that the test meets only the commands of its own steps.
+bool RadioSession::partsReadOut(int readoutsBefore)
+{
+    const int started = payloadsOf(OpFirmwarePart, FirstPart).size();
+    return started > readoutsBefore && payloadsOf(OpFirmwarePart, LastPart).size() == started;
 }
 
 bool RadioSession::waitForLoginDialog()

@@ -31,8 +31,9 @@ public:
     SimCommunicator &device() { return sim.communicator(); }
 
     // Logs in with the device's credentials and waits until the device is ready;
-    // logInAndLoad also waits for the settings. Questions the login raises are answered
-    // with the boxes' defaults where the test answers none itself.
+    // logInAndLoad also waits for the settings and the firmware parts' readout that follows
+    // them. Questions the login raises are answered with the boxes' defaults where the test
+    // answers none itself.
     bool logIn();
     bool logInAndLoad();
     // The steps of a login for tests of the login itself.
@@ -62,4 +63,8 @@ public:
 
     SimulatedSetup sim;
     StartUp startUp;
+
+private:
+    // Every readout of the firmware parts begun since `readoutsBefore` has reached its last part.
+    bool partsReadOut(int readoutsBefore);
 };
