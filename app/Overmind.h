@@ -69,6 +69,8 @@ public:
 
     static Overmind *instance();
 
+    // ---- The controller's state and its main window (Overmind.cpp) ----
+
     // Accessors used throughout the program.
     Protocol *protocol() const { return m_protocol; }
     HIDInterface *hidInterface() const { return m_hid; }
@@ -98,7 +100,6 @@ public:
     RadioState radioState() const { return m_radioState; }
     bool hasDevices() const;
     double temperature() const;
-    const QMap<QString, Storable *> &registry() const { return m_registry; }
 
     void setTakeDelay(quint16 delay);
     void storeMinimumTakeDelay(quint16 delay) { m_minimumTakeDelay = delay; }
@@ -112,76 +113,10 @@ public:
     void setDebugMode(bool on) { m_debugMode = on; }
     void registerDialog(QWidget *dialog);
     void showRepeaterSelectDialog(quint8 sensorId);
-    // Device dialogs of the parameter tree's actions. The counter dialogs return their
-    // 16-byte result block; the valve windows keep their device alive while they are open.
-    QByteArray showPulseCountersDialog(int type, quint32 count1, quint32 count2, quint32 count3,
-                                       quint32 weight1, quint32 weight2, quint32 price,
-                                       quint8 configuration);
-    QByteArray showValveCountersDialog(quint8 sensorId, s_ExtMemDataSensor record,
-                                       const QByteArray &block, double weight,
-                                       const QString &serial1, const QString &serial2);
-    void showValveServiceTimeDialog(Sensor::SPtr device, quint32 serviceTime);
-    void showValveSubscriptionDialog(Sensor::SPtr device, const QByteArray &mask);
-    void readDeviceTime();
     void addImportedUserName(const QString &name, int list);
 
     void setMainWindow(MainWindow *window);
     void init();
-    void createSettingsObjects(bool withPartitionModel);
-    void createDirectionSettings();
-    void deleteModels();
-    QJsonObject settingsJson() const;
-
-    // Shared operations for the pages.
-    static int utf8BytesLeft(const QString &text);
-    static bool limitUtf8Length(const QString &text, QLineEdit *lineEdit);
-    static quint16 checkedMask(QComboBox *comboBox);
-    void fillPartitionsCombo(QComboBox *comboBox, quint32 mask);
-    void updatePartitionsComboText(QComboBox *comboBox);
-    void initPartitionsCheckCombo(QComboBox *comboBox);
-    QStringList userPhones() const;
-    void setOutputGroupCount(int count);
-    void setOutputGroupName(int index, const QString &name);
-    QString outputGroupName(int index) const;
-    void fillOutputGroupCombo(QComboBox *comboBox) const;
-    QString directionName(int index) const;
-    bool isFirmwareOlderThan12() const;
-    bool isFirmwareOlderThan14() const;
-    bool hasFreeIpChannel() const;
-    void changeIpChannelCount(int direction, int delta);
-    // IP channels (DC-09, SurGard) per direction index; at most four over all directions.
-    QMap<int, int> &ipChannelCounts() { return m_ipChannelCounts; }
-    void hideFactoryResetWidget();
-    void showFactoryResetWidget();
-
-    // Connection and login.
-    bool connectDevice();
-    void showLoginWidget();
-    void releaseDevice(bool suppress);
-    void connectLoader(Loader *loader);
-    void checkSettingsVersions(const s_SettingsVersions &versions);
-    void checkDeviceTime(const u_DateSTM32F4xx &date, const u_TimeSTM32F4xx &time);
-    LoginWidget *loginWidget() const { return m_loginWidget; }
-    QTimer &keepAliveTimer() { return m_keepAliveTimer; }
-
-    // Configuration files.
-    bool loadConfigFile(const QString &path);
-    bool reportConfigLoadError(int code);
-    void setViewingMode(bool on);
-    void openLoadedConfig();
-    bool writeConfigToDevice(const ConfigFile &document);
-    bool writeConfigSecondPass(const ConfigFile &document);
-    bool writeConfigUsers(const ConfigFile &document);
-    void finishConfigWrite();
-    void waitFor(const std::function<void()> &action);
-    bool isConfigWriteRunning() const { return m_configWriteRunning; }
-    // A write-in gathers what went wrong and shows it once at its end.
-    void reportWriteInProblem(const QString &text);
-    WaitForm *waitForm() const { return m_waitForm; }
-    // Starts a further copy of the program; replaceable so tests start nothing.
-    using ProcessStarter =
-        std::function<bool(const QString &program, const QStringList &arguments)>;
-    void setProcessStarter(ProcessStarter starter) { m_processStarter = std::move(starter); }
 
 signals:
     void connected();
@@ -204,50 +139,69 @@ signals:
     void lockSettingsChanged();
 
 public slots:
-    void onConnect();
-    void onDisconnectfromMainwindow();
-    void onDisconnect();
-    bool onAuthorize();
-    bool skipRelogin(int user);
-    void relogin(int user);
-    void onFindAnyDevices();
-    void onToggleConfig(bool on);
-    void onSuccesfullLogin(quint8 user = 0);
-    void onLoginResult(quint8 status, quint8 user, int accessLevel);
-    void onFirmwareVersion(quint16 id, const s_fw_info &info);
-    void onParseFirmwareVersion(const s_fw_info &info);
     void onInitOvermid();
+    void onToggleConfig(bool on);
+    // Settings lock and minimum take delay.
     void setMinimumTakeDelay();
     void resetMinimumTakeDelay();
     bool hasEnergySavingSensors() const;
     void storeMacAddress(const QString &text);
     bool lockCheck();
 
+    // ---- Registry and settings objects (OvermindObjects.cpp) ----
+public:
+    const QMap<QString, Storable *> &registry() const { return m_registry; }
+    void createSettingsObjects(bool withPartitionModel);
+    void createDirectionSettings();
+    void deleteModels();
+    QJsonObject settingsJson() const;
+
+private:
+    template <typename T> T *replace(T *&slot, T *created);
+    void registerObject(Storable *object);
+
+    // ---- Configuration files and viewing mode (OvermindConfigFiles.cpp) ----
+public:
+    bool loadConfigFile(const QString &path);
+    bool reportConfigLoadError(int code);
+    void setViewingMode(bool on);
+    void openLoadedConfig();
+    // Starts a further copy of the program; replaceable so tests start nothing.
+    using ProcessStarter =
+        std::function<bool(const QString &program, const QStringList &arguments)>;
+    void setProcessStarter(ProcessStarter starter) { m_processStarter = std::move(starter); }
+
+public slots:
     void initViewingMode(const QString &path);
     void viewConfigFile(const QStringList &paths);
     bool isOldConfigVersion(ConfigFile document);
     void ctreateNewProcess(const QString &path);
     bool onSaveSettings(const QString &path);
-    void onLoadSettings(const QString &path);
 
 private:
-    void onLoginRequired(int user);
-    void onDeviceError(const QString &text);
-    void onWriteRefused(const QString &subject, const QString &deviceText);
-    bool showWriteInSummary();
-    void onDeviceStatus(const s_DeviceStatus &status);
-    void sendKeepAlive();
-    void applyFirmwareInfo(const s_fw_info &info);
-    void showLoginAgain();
-    bool chooseDevice(const QList<connect_info> &devices);
-    QString currentUserLogin() const;
-    bool userMatches(int user) const;
-    template <typename T> T *replace(T *&slot, T *created);
-    void registerObject(Storable *object);
-    bool readSection(Storable *object, const ConfigFile &document, int format);
     bool loadViewableFile(const QString &path, ConfigFile &document);
     void applyViewedFile(const ConfigFile &document, const QString &path);
     void detachModelsFromPages();
+
+    // ---- The write-in and its stages (OvermindWriteIn.cpp) ----
+public:
+    bool writeConfigToDevice(const ConfigFile &document);
+    bool writeConfigSecondPass(const ConfigFile &document);
+    bool writeConfigUsers(const ConfigFile &document);
+    void finishConfigWrite();
+    void waitFor(const std::function<void()> &action);
+    bool isConfigWriteRunning() const { return m_configWriteRunning; }
+    // A write-in gathers what went wrong and shows it once at its end.
+    void reportWriteInProblem(const QString &text);
+    WaitForm *waitForm() const { return m_waitForm; }
+
+public slots:
+    void onLoadSettings(const QString &path);
+
+private:
+    void onWriteRefused(const QString &subject, const QString &deviceText);
+    bool showWriteInSummary();
+    bool readSection(Storable *object, const ConfigFile &document, int format);
     bool usersHoldCurrentUser(const QJsonValue &users, int format) const;
     void reportMissingCurrentUser() const;
     void writeRadioSections(const ConfigFile &document);
@@ -257,6 +211,79 @@ private:
     void endConfigWrite();
     bool waitUntil(const std::function<bool()> &done, int limitMs, const QString &what);
 
+    // ---- Connection and login (OvermindLogin.cpp) ----
+public:
+    bool connectDevice();
+    void showLoginWidget();
+    void releaseDevice(bool suppress);
+    void connectLoader(Loader *loader);
+    void checkSettingsVersions(const s_SettingsVersions &versions);
+    void checkDeviceTime(const u_DateSTM32F4xx &date, const u_TimeSTM32F4xx &time);
+    LoginWidget *loginWidget() const { return m_loginWidget; }
+    QTimer &keepAliveTimer() { return m_keepAliveTimer; }
+
+public slots:
+    void onConnect();
+    void onDisconnectfromMainwindow();
+    void onDisconnect();
+    bool onAuthorize();
+    bool skipRelogin(int user);
+    void relogin(int user);
+    void onFindAnyDevices();
+    void onSuccesfullLogin(quint8 user = 0);
+    void onLoginResult(quint8 status, quint8 user, int accessLevel);
+    void onFirmwareVersion(quint16 id, const s_fw_info &info);
+    void onParseFirmwareVersion(const s_fw_info &info);
+
+private:
+    void onLoginRequired(int user);
+    void onDeviceError(const QString &text);
+    void onDeviceStatus(const s_DeviceStatus &status);
+    void sendKeepAlive();
+    void applyFirmwareInfo(const s_fw_info &info);
+    void showLoginAgain();
+    bool chooseDevice(const QList<connect_info> &devices);
+    QString currentUserLogin() const;
+    bool userMatches(int user) const;
+
+    // ---- Helpers for the pages' combos and text limits (OvermindPageHelpers.cpp) ----
+public:
+    static int utf8BytesLeft(const QString &text);
+    static bool limitUtf8Length(const QString &text, QLineEdit *lineEdit);
+    static quint16 checkedMask(QComboBox *comboBox);
+    void fillPartitionsCombo(QComboBox *comboBox, quint32 mask);
+    void updatePartitionsComboText(QComboBox *comboBox);
+    void initPartitionsCheckCombo(QComboBox *comboBox);
+    QStringList userPhones() const;
+    void setOutputGroupCount(int count);
+    void setOutputGroupName(int index, const QString &name);
+    QString outputGroupName(int index) const;
+    void fillOutputGroupCombo(QComboBox *comboBox) const;
+    QString directionName(int index) const;
+    bool isFirmwareOlderThan12() const;
+    bool isFirmwareOlderThan14() const;
+    bool hasFreeIpChannel() const;
+    void changeIpChannelCount(int direction, int delta);
+    // IP channels (DC-09, SurGard) per direction index; at most four over all directions.
+    QMap<int, int> &ipChannelCounts() { return m_ipChannelCounts; }
+    void hideFactoryResetWidget();
+    void showFactoryResetWidget();
+
+    // ---- Device dialogs of the parameter tree's actions (OvermindDeviceDialogs.cpp) ----
+public:
+    // The counter dialogs return their 16-byte result block; the valve windows keep their
+    // device alive while they are open.
+    QByteArray showPulseCountersDialog(int type, quint32 count1, quint32 count2, quint32 count3,
+                                       quint32 weight1, quint32 weight2, quint32 price,
+                                       quint8 configuration);
+    QByteArray showValveCountersDialog(quint8 sensorId, s_ExtMemDataSensor record,
+                                       const QByteArray &block, double weight,
+                                       const QString &serial1, const QString &serial2);
+    void showValveServiceTimeDialog(Sensor::SPtr device, quint32 serviceTime);
+    void showValveSubscriptionDialog(Sensor::SPtr device, const QByteArray &mask);
+    void readDeviceTime();
+
+private:
     QMap<int, int> m_ipChannelCounts;
     HIDInterface *m_hid = nullptr;
     Protocol *m_protocol = nullptr;

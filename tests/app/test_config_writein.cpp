@@ -2,24 +2,20 @@
 #include "app/FileChooser.h"
 #include "app/Intervals.h"
 #include "app/Logger.h"
-#include "app/LoginWidget.h"
 #include "app/Overmind.h"
-#include "app/StartUp.h"
 #include "app/WaitForm.h"
 #include "link/PendingWrites.h"
 #include "link/Protocol.h"
 #include "link/ProtocolTypes.h"
 #include "sim/LogCapture.h"
-#include "sim/SimulatedSetup.h"
 #include "support/ModalRecorder.h"
+#include "support/RadioSession.h"
 
 #include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -70,11 +66,9 @@ QJsonObject olderFormatFile(int userId = 0)
     };
 }
 
-// The program logged in to a simulated communicator.
-struct Session
+// The program logged in to a simulated communicator, with a folder for its files.
+struct Session : RadioSession
 {
-    SimulatedSetup sim;
-    StartUp startUp;
     QTemporaryDir dir;
 
     // File choices the program asks for, each cancelled.
@@ -86,27 +80,8 @@ struct Session
             fileDialogs << request.caption;
             return QStringList();
         });
-        startUp.begin({});
     }
     ~Session() { FileChooser::clearHandler(); }
-    Overmind *overmind() { return startUp.overmind(); }
-    SimCommunicator &device() { return sim.communicator(); }
-
-    bool logIn()
-    {
-        if (!QTest::qWaitFor(
-                [this] {
-                    return overmind()->loginWidget() && overmind()->loginWidget()->isVisible();
-                },
-                DeviceTimeout))
-            return false;
-        QSignalSpy ready(overmind(), &Overmind::ready);
-        LoginWidget *dialog = overmind()->loginWidget();
-        dialog->findChild<QLineEdit *>("leLogin")->setText(SimulatedSetup::Login);
-        dialog->findChild<QLineEdit *>("lePassword")->setText(SimulatedSetup::Password);
-        QTest::mouseClick(dialog->findChild<QPushButton *>("pbLogin"), Qt::LeftButton);
-        return QTest::qWaitFor([&ready] { return ready.count() > 0; }, 60000);
-    }
 };
 
 // Times of the write-in's stages, from the moment the write-in starts.

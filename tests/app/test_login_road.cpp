@@ -2,14 +2,13 @@
 #include "app/Loader.h"
 #include "app/LoginWidget.h"
 #include "app/Overmind.h"
-#include "app/StartUp.h"
 #include "sim/SimulatedSetup.h"
 #include "support/ModalRecorder.h"
+#include "support/RadioSession.h"
 
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -32,32 +31,6 @@ quint16 idOf(const QByteArray &command)
 {
     return quint16(quint8(command.at(1)) | (quint8(command.at(2)) << 8));
 }
-
-// The program started against a simulated communicator plugged in at start.
-struct Session
-{
-    SimulatedSetup sim;
-    StartUp startUp;
-
-    Session() { startUp.begin({}); }
-    Overmind *overmind() { return startUp.overmind(); }
-    SimCommunicator &device() { return sim.communicator(); }
-
-    bool waitForLoginDialog()
-    {
-        return QTest::qWaitFor(
-            [this] { return overmind()->loginWidget() && overmind()->loginWidget()->isVisible(); },
-            DeviceTimeout);
-    }
-
-    void logIn(const QString &login, const QString &password)
-    {
-        LoginWidget *dialog = overmind()->loginWidget();
-        dialog->findChild<QLineEdit *>("leLogin")->setText(login);
-        dialog->findChild<QLineEdit *>("lePassword")->setText(password);
-        QTest::mouseClick(dialog->findChild<QPushButton *>("pbLogin"), Qt::LeftButton);
-    }
-};
 } // namespace
 
 class TestLoginRoad : public QObject
@@ -73,10 +46,10 @@ private slots:
     void rightPasswordLogsInAndReadsTheConfiguration()
     {
         ModalRecorder boxes; // the radio devices may ask about energy saving
-        Session session;
+        RadioSession session;
         QVERIFY(session.waitForLoginDialog());
         QSignalSpy ready(session.overmind(), &Overmind::ready);
-        session.logIn("admin", "vorte");
+        session.enterCredentials("admin", "vorte");
 
         QTRY_VERIFY_WITH_TIMEOUT(!session.device().commandsOf(0x34).isEmpty(), DeviceTimeout);
         QCOMPARE(session.device().commandsOf(0x01).size(), 1);
@@ -95,9 +68,9 @@ private slots:
     void wrongPasswordKeepsTheDialog()
     {
         ModalRecorder boxes; // the radio devices may ask about energy saving
-        Session session;
+        RadioSession session;
         QVERIFY(session.waitForLoginDialog());
-        session.logIn("admin", "wrong");
+        session.enterCredentials("admin", "wrong");
         auto *password = session.overmind()->loginWidget()->findChild<QLineEdit *>("lePassword");
         QTRY_COMPARE_WITH_TIMEOUT(password->placeholderText(),
                                   QCoreApplication::translate("LoginWidget", "Wrong password"),
@@ -119,10 +92,10 @@ private slots:
                 return int(QMessageBox::Ok);
             return ++questions == 1 ? int(QMessageBox::Retry) : int(QMessageBox::Cancel);
         };
-        Session session;
+        RadioSession session;
         session.device().script(0x23, {}); // the device never streams the configuration
         QVERIFY(session.waitForLoginDialog());
-        session.logIn("admin", "vorte");
+        session.enterCredentials("admin", "vorte");
         QTRY_COMPARE_WITH_TIMEOUT(session.device().commandsOf(0x23).size(), 2, DeviceTimeout);
         QTRY_COMPARE_WITH_TIMEOUT(questions, 2, DeviceTimeout);
 
@@ -134,11 +107,11 @@ private slots:
     {
         Intervals::loaderWatchdogMs = 400;
         ModalRecorder boxes;
-        Session session;
+        RadioSession session;
         session.device().script(0x23, {});
         QVERIFY(session.waitForLoginDialog());
         QSignalSpy disconnected(session.overmind(), &Overmind::disconnected);
-        session.logIn("admin", "vorte");
+        session.enterCredentials("admin", "vorte");
         QTRY_COMPARE_WITH_TIMEOUT(session.device().commandsOf(0x23).size(), 1, DeviceTimeout);
         session.sim.unplug();
         QTRY_VERIFY_WITH_TIMEOUT(disconnected.count() >= 1, DeviceTimeout);
@@ -154,7 +127,7 @@ private slots:
     void unprogrammedFirmwareAnswerIsAskedForAFewTimes()
     {
         ModalRecorder boxes; // the radio devices may ask about energy saving
-        Session session;
+        RadioSession session;
         QByteArray blank = SimulatedSetup::firmwareInfo();
         for (int i = 62; i < 64; ++i)
             blank[i] = char(0xFF);
@@ -162,7 +135,7 @@ private slots:
             blank[i] = char(0xFF);
         session.device().setRecord(0x34, 16, blank);
         QVERIFY(session.waitForLoginDialog());
-        session.logIn("admin", "vorte");
+        session.enterCredentials("admin", "vorte");
         const int expected = 1 + Intervals::firmwareRetryLimit;
         QTRY_COMPARE_WITH_TIMEOUT(controllerFirmwareReads(session.device()), expected,
                                   DeviceTimeout);
@@ -173,7 +146,7 @@ private slots:
     void oneLoginDialogAndOneHandlerPerLogin()
     {
         ModalRecorder boxes; // the radio devices may ask about energy saving
-        Session session;
+        RadioSession session;
         QVERIFY(session.waitForLoginDialog());
         LoginWidget *dialog = session.overmind()->loginWidget();
         session.overmind()->onConnect();
@@ -181,7 +154,7 @@ private slots:
         QCOMPARE(session.overmind()->loginWidget(), dialog);
         QCOMPARE(session.overmind()->findChildren<LoginWidget *>().size(), 0);
         QSignalSpy loggedIn(session.overmind(), &Overmind::loginSuccessful);
-        session.logIn("admin", "vorte");
+        session.enterCredentials("admin", "vorte");
         QTRY_COMPARE_WITH_TIMEOUT(loggedIn.count(), 1, DeviceTimeout);
         QTRY_COMPARE_WITH_TIMEOUT(controllerFirmwareReads(session.device()), 1, DeviceTimeout);
         QTest::qWait(300);
@@ -198,7 +171,7 @@ private slots:
         QVERIFY(holder.waitForReadyRead(30000));
 
         ModalRecorder boxes;
-        Session session;
+        RadioSession session;
         QTRY_VERIFY_WITH_TIMEOUT(session.overmind()->hasDevices(), DeviceTimeout);
         QVERIFY(!session.overmind()->onAuthorize());
         QVERIFY(boxes.sawText(QCoreApplication::translate(
@@ -211,7 +184,7 @@ private slots:
         QVERIFY(holder.waitForFinished(30000));
         QVERIFY(session.overmind()->onAuthorize());
         QVERIFY(session.waitForLoginDialog());
-        session.logIn("admin", "vorte");
+        session.enterCredentials("admin", "vorte");
         QTRY_VERIFY_WITH_TIMEOUT(session.overmind()->isLoggedIn(), DeviceTimeout);
     }
 };

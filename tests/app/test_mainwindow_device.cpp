@@ -2,7 +2,6 @@
 #include "app/FactoryResetWidget.h"
 #include "app/FileChooser.h"
 #include "app/Intervals.h"
-#include "app/LoginWidget.h"
 #include "app/MainWindow.h"
 #include "app/Overmind.h"
 #include "app/SelectKorvel.h"
@@ -20,16 +19,15 @@
 #include "sim/SimRadioConfiguration.h"
 #include "sim/SimulatedSetup.h"
 #include "support/ModalRecorder.h"
+#include "support/RadioSession.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStackedWidget>
-#include <QTabBar>
 
 #include <QDebug>
 #include <QDir>
@@ -94,44 +92,13 @@ public:
     bool hasChanges() override { return true; }
 };
 
-// The program started against a simulated communicator plugged in at start.
-struct Session
+// The program logged in to the simulated communicator.
+struct Session : RadioSession
 {
-    SimulatedSetup sim;
-    StartUp startUp;
-
-    Session() { startUp.begin({}); }
-    Overmind *overmind() { return startUp.overmind(); }
-    MainWindow *window() { return startUp.window(); }
-    Ui_MainWindow *ui() { return startUp.window()->form(); }
-    SimCommunicator &device() { return sim.communicator(); }
-
-    // Logs in with the device's credentials and waits until the configuration is read.
-    bool logInAndLoad()
-    {
-        window()->show();
-        if (!QTest::qWaitFor(
-                [this] {
-                    return overmind()->loginWidget() && overmind()->loginWidget()->isVisible();
-                },
-                DeviceTimeout)) {
-            qWarning() << "no login dialog; devices found:"
-                       << overmind()->hidInterface()->deviceList().size()
-                       << "window title:" << window()->windowTitle();
-            return false;
-        }
-        LoginWidget *dialog = overmind()->loginWidget();
-        dialog->findChild<QLineEdit *>("leLogin")->setText(SimulatedSetup::Login);
-        dialog->findChild<QLineEdit *>("lePassword")->setText(SimulatedSetup::Password);
-        QSignalSpy ready(overmind(), &Overmind::ready);
-        QTest::mouseClick(dialog->findChild<QPushButton *>("pbLogin"), Qt::LeftButton);
-        return QTest::qWaitFor([&ready] { return ready.count() > 0; }, 120000);
-    }
-
     // What the login set going has been asked and answered: two rounds in turn in which
     // the device heard nothing but a keep-alive sent through the link, each ended by a
     // device text the program logged after every answer sent before it.
-    bool settle()
+    bool settleLogin()
     {
         LogCapture log;
         int quietRounds = 0;
@@ -158,13 +125,6 @@ struct Session
             if (quint8(command.at(0)) != quint8(_SendRequestExtendLogout))
                 requests << QString::fromLatin1(command.left(3).toHex());
         return requests;
-    }
-
-    void clickTab(QWidget *page)
-    {
-        QTabBar *bar = ui()->twMain->tabBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {},
-                          bar->tabRect(ui()->twMain->indexOf(page)).center());
     }
 };
 
@@ -280,7 +240,7 @@ private slots:
         // The GSM status is first asked for a few seconds after the login, the SIM card's after
         // its answer: both belong to the login.
         QTRY_VERIFY_WITH_TIMEOUT(!session.device().commandsOf(0x16).isEmpty(), DeviceTimeout);
-        QVERIFY(session.settle());
+        QVERIFY(session.settleLogin());
         session.device().clearCommands();
         // Longer than the timers of the partitions' default names.
         QTest::qWait(5000);

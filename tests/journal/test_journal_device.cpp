@@ -2,10 +2,8 @@
 
 #include "app/FileChooser.h"
 #include "app/Intervals.h"
-#include "app/LoginWidget.h"
 #include "app/MainWindow.h"
 #include "app/Overmind.h"
-#include "app/StartUp.h"
 #include "app/Ui_MainWindow.h"
 #include "journal/AssertLogView.h"
 #include "journal/JournalWidget.h"
@@ -13,16 +11,14 @@
 #include "journal/RealTime22bViewForm.h"
 #include "link/Crc.h"
 #include "link/Protocol.h"
-#include "sim/SimRadioConfiguration.h"
-#include "sim/SimulatedSetup.h"
 #include "support/ModalRecorder.h"
+#include "support/RadioSession.h"
 #include "update/OnlineUpdateWidget.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -44,18 +40,10 @@ void saveScreenshot(QWidget *widget, const QString &name)
     QVERIFY(widget->grab().save(QStringLiteral("screenshots/%1.png").arg(name)));
 }
 
-struct Session
+struct Session : RadioSession
 {
-    SimulatedSetup sim;
-    StartUp startUp;
+    Session() : RadioSession(true) {}
 
-    Session()
-    {
-        SimRadioConfiguration::install(sim.communicator());
-        startUp.begin({});
-    }
-    Overmind *overmind() { return startUp.overmind(); }
-    Ui_MainWindow *ui() { return startUp.window()->form(); }
     SimJournal *ring() { return SimJournal::of(sim.communicator()); }
     JournalWidget *page() { return ui()->journalWidget; }
     QPushButton *readAll() { return page()->findChild<QPushButton *>(QStringLiteral("pbReadAll")); }
@@ -69,24 +57,11 @@ struct Session
                     ->isEnabled();
     }
 
+    // Logged in with the journal page shown and ready to read.
     bool logInAndLoad()
     {
-        startUp.window()->show();
-        if (!QTest::qWaitFor(
-                [this] {
-                    return overmind()->loginWidget() && overmind()->loginWidget()->isVisible();
-                },
-                DeviceTimeout))
+        if (!logIn())
             return false;
-        LoginWidget *dialog = overmind()->loginWidget();
-        dialog->findChild<QLineEdit *>("leLogin")->setText(SimulatedSetup::Login);
-        dialog->findChild<QLineEdit *>("lePassword")->setText(SimulatedSetup::Password);
-        QSignalSpy ready(overmind(), &Overmind::ready);
-        QTest::mouseClick(dialog->findChild<QPushButton *>("pbLogin"), Qt::LeftButton);
-        if (!QTest::qWaitFor([&ready] { return ready.count() > 0; }, 120000)) {
-            qWarning("no ready");
-            return false;
-        }
         ui()->twMain->setCurrentWidget(ui()->tabJournal);
         return QTest::qWaitFor([this] { return readAll()->isEnabled(); }, DeviceTimeout);
     }

@@ -2,9 +2,7 @@
 
 #include "app/DeviceTypeNames.h"
 #include "app/Intervals.h"
-#include "app/LoginWidget.h"
 #include "app/Overmind.h"
-#include "app/StartUp.h"
 #include "link/Protocol.h"
 #include "radio/LocalOut.h"
 #include "radio/Loop.h"
@@ -13,13 +11,11 @@
 #include "radio/SensorFileObject.h"
 #include "sim/LogCapture.h"
 #include "sim/SimRadioConfiguration.h"
-#include "sim/SimulatedSetup.h"
 #include "support/ModalRecorder.h"
+#include "support/RadioSession.h"
 
 #include <QHash>
 #include <QJsonArray>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 #include <cstring>
 
@@ -60,18 +56,9 @@ private slots:
     {
         Intervals::keepAliveMs = 300;
         ModalRecorder boxes;
-        SimulatedSetup sim;
-        Config::install(sim.communicator());
-        StartUp startUp;
-        startUp.begin({});
-        Overmind *overmind = startUp.overmind();
-        QVERIFY(QTest::qWaitFor(
-            [overmind] { return overmind->loginWidget() && overmind->loginWidget()->isVisible(); },
-            DeviceTimeout));
-        LoginWidget *dialog = overmind->loginWidget();
-        dialog->findChild<QLineEdit *>("leLogin")->setText(SimulatedSetup::Login);
-        dialog->findChild<QLineEdit *>("lePassword")->setText(SimulatedSetup::Password);
-        QTest::mouseClick(dialog->findChild<QPushButton *>("pbLogin"), Qt::LeftButton);
+        RadioSession session(true);
+        QVERIFY(session.logIn());
+        Overmind *overmind = session.overmind();
         QTRY_VERIFY_WITH_TIMEOUT(overmind->isSettingsLoaded(), 60000);
 
         PartitionModel *model = overmind->partitionModel();

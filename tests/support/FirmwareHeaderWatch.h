@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+class HIDInterface;
 class Protocol;
 class SimCommunicator;
 
@@ -13,12 +14,15 @@ class FirmwareHeaderWatch : public QObject
 {
 public:
     // Made before the program asks for anything.
-    FirmwareHeaderWatch(Protocol *protocol, SimCommunicator &device);
+    FirmwareHeaderWatch(Protocol *protocol, HIDInterface *link, SimCommunicator &device);
 
-    // Every header asked so far has come back.
+    // Every header asked so far has come back, and no request waits in the writer's queue.
     bool settled() const;
+    // How many headers of the part the program has asked for.
+    int asked(quint16 part) const;
 
 private:
+    HIDInterface *m_link;
     SimCommunicator &m_device;
     int m_answers = 0;
 };

@@ -4,6 +4,8 @@
 #include "app/MainWindow.h"
 #include "app/Overmind.h"
 #include "app/Ui_MainWindow.h"
+#include "link/HIDInterface.h"
+#include "link/Protocol.h"
 #include "pages/radio/PartitionCommandLinkButton.h"
 #include "pages/radio/PartitionWidget.h"
 #include "pages/radio/SensorItemModel.h"
@@ -12,16 +14,24 @@
 #include "radio/Partition.h"
 #include "radio/PartitionModel.h"
 #include "sim/SimRadioConfiguration.h"
+#include "support/ModalRecorder.h"
 
 #include <QCoreApplication>
+#include <QDebug>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTabBar>
 #include <QTest>
+
+#include <memory>
 
 namespace {
 constexpr int Timeout = 60000;
 constexpr int LoginTimeout = 120000;
+// The update page reads the firmware parts once the settings are in, one part after the
+// other from the core on.
+constexpr quint16 FirstPart = 15;
 } // namespace
 
 RadioSession::RadioSession(bool realisticRadio)
@@ -29,26 +39,84 @@ RadioSession::RadioSession(bool realisticRadio)
     if (realisticRadio)
         SimRadioConfiguration::install(sim.communicator());
     startUp.begin({});
+    m_headers = std::make_unique<FirmwareHeaderWatch>(
+        overmind()->protocol(), overmind()->hidInterface(), sim.communicator());
+}
+
+RadioSession::~RadioSession() = default;
+
+Ui_MainWindow *RadioSession::ui()
+{
+    return window()->form();
 }
 
 bool RadioSession::logIn()
 {
     window()->show();
-    if (!QTest::qWaitFor(
-            [this] { return overmind()->loginWidget() && overmind()->loginWidget()->isVisible(); },
-            Timeout))
+    // A question nobody answered would hold the login up until the test timed out.
+    std::unique_ptr<ModalRecorder> defaults;
+    if (!ModalAnswerer::isActive())
+        defaults = std::make_unique<ModalRecorder>();
+    if (!waitForLoginDialog())
         return false;
-    LoginWidget *dialog = overmind()->loginWidget();
-    dialog->findChild<QLineEdit *>("leLogin")->setText(SimulatedSetup::Login);
-    dialog->findChild<QLineEdit *>("lePassword")->setText(SimulatedSetup::Password);
     QSignalSpy ready(overmind(), &Overmind::ready);
-    QTest::mouseClick(dialog->findChild<QPushButton *>("pbLogin"), Qt::LeftButton);
-    return QTest::qWaitFor([&ready] { return ready.count() > 0; }, LoginTimeout);
+    enterCredentials(SimulatedSetup::Login, SimulatedSetup::Password);
+    if (QTest::qWaitFor([&ready] { return ready.count() > 0; }, LoginTimeout))
+        return true;
+    qWarning("the device was not ready after the login");
+    return false;
 }
 
 bool RadioSession::logInAndLoad()
 {
-    return logIn() && QTest::qWaitFor([this] { return overmind()->isSettingsLoaded(); }, Timeout);
+    const int readouts = m_headers->asked(FirstPart);
+    return logIn() && QTest::qWaitFor(
+                          [this, readouts] {
+                              return overmind()->isSettingsLoaded() && partsReadOut(readouts);
+                          },
+                          Timeout);
+}
+
+// The readout follows the settings and starts again when it is slow: over before the test
+// sends anything, so that the test meets only the commands and rows of its own steps.
+bool RadioSession::partsReadOut(int readoutsBefore)
+{
+    return m_headers->asked(FirstPart) > readoutsBefore && m_headers->settled();
+}
+
+bool RadioSession::waitForLoginDialog()
+{
+    if (QTest::qWaitFor(
+            [this] { return overmind()->loginWidget() && overmind()->loginWidget()->isVisible(); },
+            Timeout))
+        return true;
+    qWarning() << "no login dialog; devices found:"
+               << overmind()->hidInterface()->deviceList().size()
+               << "window title:" << window()->windowTitle();
+    return false;
+}
+
+void RadioSession::enterCredentials(const QString &login, const QString &password)
+{
+    LoginWidget *dialog = overmind()->loginWidget();
+    dialog->findChild<QLineEdit *>("leLogin")->setText(login);
+    dialog->findChild<QLineEdit *>("lePassword")->setText(password);
+    QTest::mouseClick(dialog->findChild<QPushButton *>("pbLogin"), Qt::LeftButton);
+}
+
+bool RadioSession::settle()
+{
+    const int before = device().commandsOf(_SendRequestExtendLogout).size();
+    overmind()->protocol()->sendToDevice(_SendRequestExtendLogout, 0);
+    return QTest::qWaitFor(
+        [this, before] { return device().commandsOf(_SendRequestExtendLogout).size() > before; },
+        Timeout);
+}
+
+void RadioSession::clickTab(QWidget *page)
+{
+    QTabBar *bar = ui()->twMain->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(ui()->twMain->indexOf(page)).center());
 }
 
 PartitionWidget *RadioSession::page(int index)
@@ -86,8 +154,7 @@ PartitionWidget *RadioSession::clickDevice(int partition, quint16 id)
         const Sensor::SPtr device = overmind()->partitionModel()->sensor(id);
         const QModelIndex index = page->sensorModel()->indexOf(device.get());
         SensorListView *cards = page->sensorView();
-        cards->scrollTo(index); // a long partition list may hide the card
-        QTest::mouseClick(cards->viewport(), Qt::LeftButton, {}, cards->visualRect(index).center());
+        QTest::mouseClick(cards->viewport(), Qt::LeftButton, {}, cardCentre(cards, index));
         return page;
     }
     return nullptr;
@@ -113,4 +180,17 @@ QList<QByteArray> RadioSession::payloadsOf(quint8 operation, quint16 id)
             quint16(quint8(command.at(1)) | quint8(command.at(2)) << 8) == id)
             found << command.mid(3);
     return found;
+}
+
+QPoint RadioSession::cardCentre(SensorListView *cards, const QModelIndex &index)
+{
+    cards->scrollTo(index);
+    return cards->visualRect(index).center();
+}
+
+void RadioSession::openCard(SensorListView *cards, const QModelIndex &index)
+{
+    const QPoint centre = cardCentre(cards, index);
+    QTest::mouseClick(cards->viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(cards->viewport(), Qt::LeftButton, {}, centre);
 }

@@ -1,18 +1,14 @@
 #include "app/FileChooser.h"
 #include "app/Intervals.h"
 #include "app/Logger.h"
-#include "app/LoginWidget.h"
 #include "app/MainWindow.h"
 #include "app/Overmind.h"
-#include "app/StartUp.h"
 #include "app/Ui_MainWindow.h"
 #include "journal/JournalWidget.h"
 #include "link/HIDInterface.h"
 #include "sim/DmiaWriter.h"
-#include "sim/SimRadioConfiguration.h"
-#include "sim/SimulatedSetup.h"
-#include "support/FirmwareHeaderWatch.h"
 #include "support/ModalRecorder.h"
+#include "support/RadioSession.h"
 #include "support/RussianScreen.h"
 #include "support/TestFolder.h"
 #include "update/DMIA.h"
@@ -23,12 +19,9 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
-#include <QSignalSpy>
 #include <QStandardItemModel>
-#include <QTabBar>
 #include <QTableView>
 #include <QTextEdit>
 #include <QtTest>
@@ -46,21 +39,10 @@ void saveScreenshot(QWidget *widget, const QString &name)
     QVERIFY(widget->grab().save(path, "PNG"));
 }
 
-struct Session
+struct Session : RadioSession
 {
-    SimulatedSetup sim;
-    StartUp startUp;
+    Session() : RadioSession(true) {}
 
-    std::unique_ptr<FirmwareHeaderWatch> headers;
-
-    Session()
-    {
-        SimRadioConfiguration::install(sim.communicator());
-        startUp.begin({});
-        headers = std::make_unique<FirmwareHeaderWatch>(overmind()->protocol(), sim.communicator());
-    }
-    Overmind *overmind() { return startUp.overmind(); }
-    Ui_MainWindow *ui() { return startUp.window()->form(); }
     OnlineUpdateWidget *page() { return ui()->onlineUpdateWidget; }
     template <typename T> T *child(const char *name)
     {
@@ -84,25 +66,12 @@ struct Session
                journalFree();
     }
 
+    // Logged in with the update page shown and the parts read.
     bool logInAndLoad(int partRows = 6)
     {
-        startUp.window()->show();
-        if (!QTest::qWaitFor(
-                [this] {
-                    return overmind()->loginWidget() && overmind()->loginWidget()->isVisible();
-                },
-                DeviceTimeout))
+        if (!logIn())
             return false;
-        LoginWidget *dialog = overmind()->loginWidget();
-        dialog->findChild<QLineEdit *>("leLogin")->setText(SimulatedSetup::Login);
-        dialog->findChild<QLineEdit *>("lePassword")->setText(SimulatedSetup::Password);
-        QSignalSpy ready(overmind(), &Overmind::ready);
-        QTest::mouseClick(dialog->findChild<QPushButton *>("pbLogin"), Qt::LeftButton);
-        if (!QTest::qWaitFor([&ready] { return ready.count() > 0; }, 120000))
-            return false;
-        QTabBar *bar = ui()->twMain->tabBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {},
-                          bar->tabRect(ui()->twMain->indexOf(ui()->tabUpdate)).center());
+        clickTab(ui()->tabUpdate);
         // The readout chain: Core first, then the other parts.
         return QTest::qWaitFor([this, partRows] { return parts()->rowCount() >= partRows; },
                                DeviceTimeout);
@@ -296,7 +265,7 @@ void TestUpdatePageDevice::coreWithBootloaderUploadsBothImages()
     Session session;
     QVERIFY(session.logInAndLoad());
     // The rows in another order: the Bootloader answer arrives last, behind the Radio row.
-    QTRY_VERIFY_WITH_TIMEOUT(session.headers->settled(), DeviceTimeout);
+    QTRY_VERIFY_WITH_TIMEOUT(session.headers().settled(), DeviceTimeout);
     session.page()->clear();
     session.page()->onFwVersionUpdated(15, infoOf(session.sim.communicator().record(0x34, 15)));
     QTRY_VERIFY_WITH_TIMEOUT(session.parts()->rowCount() >= 5, DeviceTimeout);

@@ -1,8 +1,6 @@
 #include "app/Intervals.h"
-#include "app/LoginWidget.h"
 #include "app/MainWindow.h"
 #include "app/Overmind.h"
-#include "app/StartUp.h"
 #include "app/Ui_MainWindow.h"
 #include "link/Crc.h"
 #include "pages/radio/PartitionCommandLinkButton.h"
@@ -18,7 +16,6 @@
 #include "radio/PartitionModel.h"
 #include "sim/SimCountersValve.h"
 #include "sim/SimRadioConfiguration.h"
-#include "sim/SimulatedSetup.h"
 #include "support/ModalRecorder.h"
 #include "support/RadioSession.h"
 
@@ -53,6 +50,8 @@ void saveScreenshot(QWidget *widget, const QString &name)
 
 struct Session : RadioSession
 {
+    Session() : RadioSession(true) {}
+
     // Operations in the order the device received them.
     QList<quint8> operations()
     {
@@ -171,7 +170,6 @@ private slots:
     void valveControllerThroughTheView()
     {
         Session session;
-        SimRadioConfiguration::install(session.device());
         QVERIFY(session.logInAndLoad());
         const quint16 id = SimCountersValve::ValveId;
         SensorPropertiesWidget *view = session.pickDevice(ValvePartition, id);
@@ -280,7 +278,6 @@ private slots:
     void pulseCounterThroughTheView()
     {
         Session session;
-        SimRadioConfiguration::install(session.device());
         QVERIFY(session.logInAndLoad());
         const quint16 id = SimCountersValve::PulseCounterId;
         SensorPropertiesWidget *view = session.pickDevice(CounterPartition, id);
@@ -332,7 +329,6 @@ private slots:
     void repeaterChoiceThroughTheView()
     {
         Session session;
-        SimRadioConfiguration::install(session.device());
         QVERIFY(session.logInAndLoad());
         SensorPropertiesWidget *view = session.pickDevice(1, 0);
         QVERIFY(view);

@@ -96,12 +96,7 @@ QModelIndex rowOf(SensorItemModel *model, int id)
 
 SensorSettingsWidget *openDialog(PartitionWidget *page, int id)
 {
-    SensorListView *view = page->sensorView();
-    const QModelIndex index = rowOf(page->sensorModel(), id);
-    view->scrollTo(index);
-    const QPoint centre = view->visualRect(index).center();
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre);
-    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, centre);
+    RadioSession::openCard(page->sensorView(), rowOf(page->sensorModel(), id));
     return page->findChild<SensorSettingsWidget *>();
 }
 } // namespace

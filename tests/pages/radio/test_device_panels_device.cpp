@@ -1,7 +1,5 @@
-#include "app/LoginWidget.h"
 #include "app/MainWindow.h"
 #include "app/Overmind.h"
-#include "app/StartUp.h"
 #include "link/Crc.h"
 #include "pages/radio/OutputSettingsWidget.h"
 #include "pages/radio/SensorPrivateSettingsWidget.h"
@@ -11,8 +9,8 @@
 #include "sim/SimControlDevices.h"
 #include "sim/SimPanelDevices.h"
 #include "sim/SimRadioConfiguration.h"
-#include "sim/SimulatedSetup.h"
 #include "support/ModalRecorder.h"
+#include "support/RadioSession.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,7 +18,6 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
 #include <cstring>
 #include <functional>
@@ -32,33 +29,8 @@ constexpr quint8 OpWriteSensor = 0x6E;
 constexpr quint8 OpSensorBlock = 0x24;
 constexpr int PrivateOffset = 120;
 
-struct Session
+struct Session : RadioSession
 {
-    SimulatedSetup sim;
-    StartUp startUp;
-
-    Session() { startUp.begin({}); }
-    Overmind *overmind() { return startUp.overmind(); }
-    SimCommunicator &device() { return sim.communicator(); }
-
-    bool logInAndLoad()
-    {
-        startUp.window()->show();
-        if (!QTest::qWaitFor(
-                [this] {
-                    return overmind()->loginWidget() && overmind()->loginWidget()->isVisible();
-                },
-                DeviceTimeout))
-            return false;
-        LoginWidget *dialog = overmind()->loginWidget();
-        dialog->findChild<QLineEdit *>("leLogin")->setText(SimulatedSetup::Login);
-        dialog->findChild<QLineEdit *>("lePassword")->setText(SimulatedSetup::Password);
-        QSignalSpy ready(overmind(), &Overmind::ready);
-        QTest::mouseClick(dialog->findChild<QPushButton *>("pbLogin"), Qt::LeftButton);
-        return QTest::qWaitFor([&ready] { return ready.count() > 0; }, 120000) &&
-               QTest::qWaitFor([this] { return overmind()->isSettingsLoaded(); }, DeviceTimeout);
-    }
-
     // The settings block the simulated device holds, empty when its CRC is wrong.
     QByteArray heldBlock(quint16 id)
     {

@@ -1,9 +1,7 @@
 #include "app/Intervals.h"
 #include "app/Logger.h"
-#include "app/LoginWidget.h"
 #include "app/MainWindow.h"
 #include "app/Overmind.h"
-#include "app/StartUp.h"
 #include "app/Ui_MainWindow.h"
 #include "link/Crc.h"
 #include "pages/radio/MaskEditWidget.h"
@@ -13,13 +11,11 @@
 #include "pages/radio/PartitionCommandLinkButton.h"
 #include "pages/radio/PartitionWidget.h"
 #include "pages/radio/SensorItemModel.h"
-#include "pages/radio/SensorListView.h"
 #include "radio/LocalOut.h"
 #include "sim/LogCapture.h"
 #include "sim/SimOutputs.h"
-#include "sim/SimRadioConfiguration.h"
-#include "sim/SimulatedSetup.h"
 #include "support/ModalRecorder.h"
+#include "support/RadioSession.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -29,7 +25,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
-#include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
 #include <cstring>
@@ -38,51 +33,14 @@
 namespace {
 constexpr int DeviceTimeout = 60000;
 
-struct Session
+struct Session : RadioSession
 {
-    SimulatedSetup sim;
-    StartUp startUp;
-
-    Session()
-    {
-        SimRadioConfiguration::install(sim.communicator());
-        startUp.begin({});
-    }
-    Overmind *overmind() { return startUp.overmind(); }
-    MainWindow *window() { return startUp.window(); }
-    SimCommunicator &device() { return sim.communicator(); }
+    Session() : RadioSession(true) {}
 
     bool logInAndLoad()
     {
         window()->resize(1280, 800);
-        window()->show();
-        if (!QTest::qWaitFor(
-                [this] {
-                    return overmind()->loginWidget() && overmind()->loginWidget()->isVisible();
-                },
-                DeviceTimeout))
-            return false;
-        LoginWidget *dialog = overmind()->loginWidget();
-        dialog->findChild<QLineEdit *>("leLogin")->setText(SimulatedSetup::Login);
-        dialog->findChild<QLineEdit *>("lePassword")->setText(SimulatedSetup::Password);
-        QSignalSpy ready(overmind(), &Overmind::ready);
-        QTest::mouseClick(dialog->findChild<QPushButton *>("pbLogin"), Qt::LeftButton);
-        return QTest::qWaitFor([&ready] { return ready.count() > 0; }, 120000);
-    }
-
-    PartitionWidget *executivePage()
-    {
-        window()->form()->twMain->setCurrentWidget(window()->form()->tabPartitions);
-        const QList<QWidget *> pages = window()->partitionPages();
-        if (auto *all = qobject_cast<PartitionWidget *>(pages.value(0)))
-            all->button()->setChecked(true);
-        auto *page = qobject_cast<PartitionWidget *>(pages.value(1));
-        if (page && page->button())
-            page->button()->setChecked(true);
-        QCoreApplication::processEvents();
-        if (page)
-            page->sensorView()->doItemsLayout();
-        return page;
+        return logIn();
     }
 
     int outputWindows() const
@@ -105,11 +63,7 @@ struct Session
         }
         if (!row.isValid())
             return nullptr;
-        SensorListView *view = page->sensorView();
-        view->scrollTo(row);
-        const QPoint centre = view->visualRect(row).center();
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre);
-        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, centre);
+        openCard(page->sensorView(), row);
         for (QWidget *widget : QApplication::topLevelWidgets())
             if (auto *window = qobject_cast<OutSettingsWidget *>(widget))
                 if (window->isVisible())
@@ -162,7 +116,7 @@ private slots:
     {
         Session session;
         QVERIFY(session.logInAndLoad());
-        PartitionWidget *page = session.executivePage();
+        PartitionWidget *page = session.showPage(0);
         QVERIFY(page);
         QTRY_VERIFY(page->sensorModel()->rowCount() > 2);
         SimCommunicator &device = session.device();

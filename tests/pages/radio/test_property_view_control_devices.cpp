@@ -1,14 +1,10 @@
 #include "app/Intervals.h"
-#include "app/LoginWidget.h"
 #include "app/MainWindow.h"
 #include "app/Overmind.h"
-#include "app/StartUp.h"
 #include "app/Ui_MainWindow.h"
 #include "link/Crc.h"
 #include "pages/radio/PartitionCommandLinkButton.h"
 #include "pages/radio/PartitionWidget.h"
-#include "pages/radio/SensorItemModel.h"
-#include "pages/radio/SensorListView.h"
 #include "pages/radio/SensorPropertiesWidget.h"
 #include "pages/users/UserModel.h"
 #include "pages/users/UserSettings.h"
@@ -18,7 +14,6 @@
 #include "sim/SimControlDevices.h"
 #include "sim/SimRadioConfiguration.h"
 #include "sim/SimRadioStates.h"
-#include "sim/SimulatedSetup.h"
 #include "support/ModalRecorder.h"
 #include "support/RadioSession.h"
 
@@ -48,6 +43,8 @@ constexpr quint16 ClimateId = 30;
 
 struct Session : RadioSession
 {
+    Session() : RadioSession(true) {}
+
     bool logInAndLoad()
     {
         window()->resize(1280, 900);
@@ -131,7 +128,6 @@ private slots:
     void editsReachTheDeviceAndPushesShow()
     {
         Session session;
-        SimRadioConfiguration::install(session.device());
         QVERIFY(session.logInAndLoad());
 
         struct Edit
@@ -257,7 +253,6 @@ private slots:
     void screenshotsOfEachFamily()
     {
         Session session;
-        SimRadioConfiguration::install(session.device());
         QVERIFY(session.logInAndLoad());
         const struct
         {

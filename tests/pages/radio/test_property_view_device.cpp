@@ -1,16 +1,12 @@
 #include "app/Intervals.h"
-#include "app/LoginWidget.h"
 #include "app/MainWindow.h"
 #include "app/Overmind.h"
-#include "app/StartUp.h"
 #include "app/Ui_MainWindow.h"
 #include "link/Crc.h"
 #include "link/Protocol.h"
 #include "link/ProtocolTypes.h"
 #include "pages/radio/PartitionCommandLinkButton.h"
 #include "pages/radio/PartitionWidget.h"
-#include "pages/radio/SensorItemModel.h"
-#include "pages/radio/SensorListView.h"
 #include "pages/radio/SensorPropertiesWidget.h"
 #include "pages/users/UserModel.h"
 #include "pages/users/UserSettings.h"
@@ -22,7 +18,6 @@
 #include "sim/LogCapture.h"
 #include "sim/SimRadioConfiguration.h"
 #include "sim/SimRadioStates.h"
-#include "sim/SimulatedSetup.h"
 #include "support/ModalRecorder.h"
 #include "support/RadioSession.h"
 #include "support/RussianScreen.h"
@@ -34,7 +29,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidget>
 #include <cstring>
@@ -45,22 +39,14 @@ constexpr int DeviceTimeout = 60000;
 constexpr quint8 OpWriteSensor = 0x6E;
 constexpr quint8 OpReadSensor = 0x24;
 constexpr quint8 OpDeleteSensor = 0x97;
-constexpr quint8 OpKeepAlive = _SendRequestExtendLogout;
 constexpr quint16 DoorId = 0;        // a magnetic contact in partition 1
 constexpr quint16 MainsRelayId = 20; // a type-15 relay among the executive devices
 
 struct Session : RadioSession
 {
+    Session() : RadioSession(true) {}
+
     QList<QByteArray> writesOf(quint16 id) { return payloadsOf(OpWriteSensor, id); }
-    // Every command sent so far has reached the simulated device.
-    bool settle()
-    {
-        const int before = device().commandsOf(OpKeepAlive).size();
-        overmind()->protocol()->sendToDevice(_SendRequestExtendLogout, 0);
-        return QTest::qWaitFor(
-            [this, before] { return device().commandsOf(OpKeepAlive).size() > before; },
-            DeviceTimeout);
-    }
     // The writes and deletions the device received for the id, oldest first.
     QList<int> writesAndDeletionsOf(quint16 id)
     {
@@ -144,7 +130,6 @@ private slots:
     void editsReachTheDeviceAndStatusesDoNot()
     {
         Session session;
-        SimRadioConfiguration::install(session.device());
         QVERIFY(session.logInAndLoad());
         PartitionWidget *page = session.clickDevice(1, DoorId);
         QVERIFY(page);
@@ -231,7 +216,6 @@ private slots:
     void mainsLossOnARelayChangesTheCaption()
     {
         Session session;
-        SimRadioConfiguration::install(session.device());
         QVERIFY(session.logInAndLoad());
         SensorPropertiesWidget *view = session.pickDevice(0, MainsRelayId);
         QVERIFY(view);
@@ -259,7 +243,6 @@ private slots:
     void editJustBeforeDeletionIsNotWrittenAfterIt()
     {
         Session session;
-        SimRadioConfiguration::install(session.device());
         QVERIFY(session.logInAndLoad());
         PartitionWidget *page = session.clickDevice(1, DoorId);
         QVERIFY(page);
@@ -288,7 +271,6 @@ private slots:
     void userWhoIsNotAnAdministratorCommitsNothing()
     {
         Session session;
-        SimRadioConfiguration::install(session.device());
         QVERIFY(session.logInAndLoad());
         UserModel *users = session.overmind()->userModel();
         UserSettings *me = users->userById(quint8(session.overmind()->currentUserId()));

@@ -1,7 +1,6 @@
 #include "app/ContentAwareLineEdit.h"
 #include "app/Intervals.h"
 #include "app/Logger.h"
-#include "app/LoginWidget.h"
 #include "app/MainWindow.h"
 #include "app/Overmind.h"
 #include "app/StartUp.h"
@@ -16,9 +15,8 @@
 #include "pages/reporting/DirectionsWidget.h"
 #include "sim/LogCapture.h"
 #include "sim/SimDirections.h"
-#include "sim/SimRadioConfiguration.h"
-#include "sim/SimulatedSetup.h"
 #include "support/ModalRecorder.h"
+#include "support/RadioSession.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -30,7 +28,6 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -47,39 +44,19 @@ void saveScreenshot(QWidget *widget, const QString &name)
     QVERIFY(widget->grab().save(path, "PNG"));
 }
 
-struct Session
+struct Session : RadioSession
 {
-    SimulatedSetup sim;
-    StartUp startUp;
+    Session() : RadioSession(true) {}
 
-    Session()
-    {
-        SimRadioConfiguration::install(sim.communicator());
-        startUp.begin({});
-    }
-    Overmind *overmind() { return startUp.overmind(); }
-    MainWindow *window() { return startUp.window(); }
-    SimCommunicator &device() { return sim.communicator(); }
     DirectionsWidget *page() { return window()->findChild<DirectionsWidget *>(); }
     DirectionSettingsWidget *form() { return page()->form(); }
     template <typename T> T *find(const char *name) { return form()->findChild<T *>(name); }
 
+    // Logged in with the channels page shown.
     bool logInAndLoad()
     {
         window()->resize(1400, 820);
-        window()->show();
-        if (!QTest::qWaitFor(
-                [this] {
-                    return overmind()->loginWidget() && overmind()->loginWidget()->isVisible();
-                },
-                DeviceTimeout))
-            return false;
-        LoginWidget *dialog = overmind()->loginWidget();
-        dialog->findChild<QLineEdit *>("leLogin")->setText(SimulatedSetup::Login);
-        dialog->findChild<QLineEdit *>("lePassword")->setText(SimulatedSetup::Password);
-        QSignalSpy ready(overmind(), &Overmind::ready);
-        QTest::mouseClick(dialog->findChild<QPushButton *>("pbLogin"), Qt::LeftButton);
-        if (!QTest::qWaitFor([&ready] { return ready.count() > 0; }, 120000))
+        if (!logIn())
             return false;
         window()->form()->twMain->setCurrentWidget(window()->form()->tabChannels);
         return true;

@@ -15,7 +15,6 @@
 #include "pages/settings/OutputGroupsSettings.h"
 #include "pages/settings/OutputGroupsSettingsWidget.h"
 #include "sim/SimDeviceSettings.h"
-#include "support/FirmwareHeaderWatch.h"
 #include "support/ModalRecorder.h"
 
 #include <QCheckBox>
@@ -23,7 +22,10 @@
 #include <QDateTimeEdit>
 #include <QJsonDocument>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -39,7 +41,6 @@ class TestSettingsPages : public QObject
 
     std::unique_ptr<CommsSession> m_session;
     std::unique_ptr<ModalRecorder> m_boxes;
-    std::unique_ptr<FirmwareHeaderWatch> m_headers;
 
     CommsSession &session() { return *m_session; }
     SimCommunicator &device() { return m_session->device(); }
@@ -63,14 +64,11 @@ private slots:
     {
         m_boxes = std::make_unique<ModalRecorder>();
         m_session = std::make_unique<CommsSession>();
-        m_headers =
-            std::make_unique<FirmwareHeaderWatch>(m_session->overmind()->protocol(), device());
         QVERIFY(m_session->logInAndLoad());
     }
 
     void cleanup()
     {
-        m_headers.reset();
         m_session.reset();
         m_boxes.reset();
     }
@@ -280,7 +278,6 @@ private slots:
         QCOMPARE(device().commandsOf(0x41).size(), 0);
         QCOMPARE(page->table()->item(2, 1)->text(),
                  QCoreApplication::translate("OutputGroupsSettingsWidget", "Unknown"));
-        QTRY_VERIFY_WITH_TIMEOUT(m_headers->settled(), DeviceTimeout);
         session().overmind()->deviceInfo().setVersion(0x0200);
         emit session().overmind()->ready();
         QTRY_COMPARE_WITH_TIMEOUT(device().commandsOf(0x41).size(), 16, DeviceTimeout);

@@ -1,9 +1,7 @@
 #include "app/ComboBox.h"
 #include "app/Intervals.h"
-#include "app/LoginWidget.h"
 #include "app/MainWindow.h"
 #include "app/Overmind.h"
-#include "app/StartUp.h"
 #include "app/Ui_MainWindow.h"
 #include "link/Crc.h"
 #include "link/Protocol.h"
@@ -15,9 +13,8 @@
 #include "pages/users/UserModel.h"
 #include "sim/LogCapture.h"
 #include "sim/SimKeys.h"
-#include "sim/SimRadioConfiguration.h"
-#include "sim/SimulatedSetup.h"
 #include "support/ModalRecorder.h"
+#include "support/RadioSession.h"
 
 #include <QAbstractItemModelTester>
 #include <QAbstractItemView>
@@ -40,7 +37,6 @@ constexpr quint8 OpWriteKey = 0x71;
 constexpr quint8 OpDeleteKey = 0x96;
 constexpr quint8 OpReadKey = 0x27;
 constexpr quint8 OpReader = 0xB5;
-constexpr quint8 OpKeepAlive = 0x50;
 // Popups ignore a release this soon after they opened (ComboBox, double-click interval).
 constexpr int PopupSettleMs = 700;
 
@@ -61,56 +57,26 @@ void saveScreenshot(QWidget *widget, const QString &name)
 }
 
 // The program logged in to the simulated communicator, showing the keys page.
-struct Session
+struct Session : RadioSession
 {
-    SimulatedSetup sim;
-    StartUp startUp;
+    // Named partitions, as on a real installation.
+    Session() : RadioSession(true) {}
 
-    Session()
-    {
-        // Named partitions, as on a real installation.
-        SimRadioConfiguration::install(sim.communicator());
-        startUp.begin({});
-    }
-    Overmind *overmind() { return startUp.overmind(); }
-    Ui_MainWindow *ui() { return startUp.window()->form(); }
-    SimCommunicator &device() { return sim.communicator(); }
     SimKeys *keys() { return SimKeys::of(device()); }
     IButtonsWidget *page() { return ui()->ibuttonsWidget; }
     QTableView *table() { return page()->findChild<QTableView *>("tvIButtons"); }
     QPushButton *button(const char *name) { return page()->findChild<QPushButton *>(name); }
     IButtonModel *model() { return overmind()->iButtonModel(); }
 
+    // Logged in with the keys page shown and its keys read.
     bool logInAndLoad()
     {
-        startUp.window()->show();
-        if (!QTest::qWaitFor(
-                [this] {
-                    return overmind()->loginWidget() && overmind()->loginWidget()->isVisible();
-                },
-                DeviceTimeout))
-            return false;
-        LoginWidget *dialog = overmind()->loginWidget();
-        dialog->findChild<QLineEdit *>("leLogin")->setText(SimulatedSetup::Login);
-        dialog->findChild<QLineEdit *>("lePassword")->setText(SimulatedSetup::Password);
-        QSignalSpy ready(overmind(), &Overmind::ready);
-        QTest::mouseClick(dialog->findChild<QPushButton *>("pbLogin"), Qt::LeftButton);
-        if (!QTest::qWaitFor([&ready] { return ready.count() > 0; }, 120000))
+        if (!logIn())
             return false;
         ui()->twMain->setCurrentWidget(ui()->tabIButtons);
         QApplication::setActiveWindow(startUp.window());
         return QTest::qWaitFor([this] { return model()->rowCount() == SimKeys::keys().size(); },
                                DeviceTimeout);
-    }
-
-    // Every command sent so far has reached the simulated device.
-    bool settle()
-    {
-        const int before = device().commandsOf(OpKeepAlive).size();
-        overmind()->protocol()->sendToDevice(_SendRequestExtendLogout, 0);
-        return QTest::qWaitFor(
-            [this, before] { return device().commandsOf(OpKeepAlive).size() > before; },
-            DeviceTimeout);
     }
 
     IButtonAddDialog *openDialog()

@@ -1,9 +1,7 @@
 #include "app/ContentAwareLineEdit.h"
 #include "app/Intervals.h"
-#include "app/LoginWidget.h"
 #include "app/MainWindow.h"
 #include "app/Overmind.h"
-#include "app/StartUp.h"
 #include "app/Ui_MainWindow.h"
 #include "link/SettingsBlocks.h"
 #include "pages/users/IButtonModel.h"
@@ -25,7 +23,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
@@ -80,36 +77,18 @@ s_ExtMemDataUser sealed(quint8 id)
 }
 
 // The program logged in to the simulated communicator, showing the users page.
-struct Session
+struct Session : RadioSession
 {
-    SimulatedSetup sim;
-    StartUp startUp;
-
-    Session() { startUp.begin({}); }
-    Overmind *overmind() { return startUp.overmind(); }
-    Ui_MainWindow *ui() { return startUp.window()->form(); }
-    SimCommunicator &device() { return sim.communicator(); }
     UsersWidget *page() { return ui()->usersWidget; }
     QTableView *table() { return page()->findChild<QTableView *>("tvUsers"); }
     QPushButton *addButton() { return page()->findChild<QPushButton *>("pbAddUser"); }
     QPushButton *deleteButton() { return page()->findChild<QPushButton *>("pbDeleteSelected"); }
     UserModel *users() { return overmind()->userModel(); }
 
+    // Logged in with the users page shown.
     bool logInAndLoad()
     {
-        startUp.window()->show();
-        if (!QTest::qWaitFor(
-                [this] {
-                    return overmind()->loginWidget() && overmind()->loginWidget()->isVisible();
-                },
-                DeviceTimeout))
-            return false;
-        LoginWidget *dialog = overmind()->loginWidget();
-        dialog->findChild<QLineEdit *>("leLogin")->setText(SimulatedSetup::Login);
-        dialog->findChild<QLineEdit *>("lePassword")->setText(SimulatedSetup::Password);
-        QSignalSpy ready(overmind(), &Overmind::ready);
-        QTest::mouseClick(dialog->findChild<QPushButton *>("pbLogin"), Qt::LeftButton);
-        if (!QTest::qWaitFor([&ready] { return ready.count() > 0; }, 120000))
+        if (!logIn())
             return false;
         ui()->twMain->setCurrentWidget(ui()->tabUsers);
         return true;
