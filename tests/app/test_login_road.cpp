@@ -105,7 +105,9 @@ private slots:
 
     void unplugDuringTheLoadLeavesNoQuestion()
     {
-        Intervals::loaderWatchdogMs = 400;
+        // Long enough that a loaded machine notices the unplug before the loader would give
+        // up on the silent device.
+        Intervals::loaderWatchdogMs = 3000;
         ModalRecorder boxes;
         RadioSession session;
         session.device().script(0x23, {});
