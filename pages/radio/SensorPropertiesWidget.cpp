@@ -1,5 +1,6 @@
 #include "pages/radio/SensorPropertiesWidget.h"
 
+#include "app/IconCache.h"
 #include "app/Overmind.h"
 #include "pages/users/UserModel.h"
 #include "pages/users/UserSettings.h"
@@ -24,12 +25,12 @@ const QColor InitialColour(210, 210, 210, 255);
 
 QIcon groupIcon()
 {
-    return QIcon(QStringLiteral(":/images/load_config.png"));
+    return IconCache::icon(QStringLiteral(":/images/load_config.png"));
 }
 
 QIcon editIcon()
 {
-    return QIcon(QStringLiteral(":/images/hammer_and_wrench.png"));
+    return IconCache::icon(QStringLiteral(":/images/hammer_and_wrench.png"));
 }
 
 int variantType(Node::Kind kind)
