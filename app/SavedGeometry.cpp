@@ -19,14 +19,14 @@ SavedGeometry::SavedGeometry(const QByteArray &saved)
     quint32 magic = 0;
     quint16 major = 0;
     quint16 minor = 0;
-    QRect normal;
     qint32 screenNumber = 0;
     quint8 maximized = 0;
     quint8 fullScreen = 0;
-    stream >> magic >> major >> minor >> m_frame >> normal >> screenNumber >> maximized >>
+    stream >> magic >> major >> minor >> m_frame >> m_normal >> screenNumber >> maximized >>
         fullScreen;
     m_valid = stream.status() == QDataStream::Ok && magic == MagicNumber &&
-              major >= FirstMajorVersion && major <= LastMajorVersion && m_frame.isValid();
+              major >= FirstMajorVersion && major <= LastMajorVersion && m_frame.isValid() &&
+              m_normal.isValid();
     m_maximized = maximized != 0;
     m_fullScreen = fullScreen != 0;
 }
@@ -35,11 +35,16 @@ bool SavedGeometry::fitsAScreen() const
 {
     if (!m_valid)
         return false;
-    if (fillsScreen())
-        return true;
+    // A maximised window goes back to its normal place when the user restores it: that
+    // place must fit too, or the window would be made as large as a damaged value says.
+    return liesOnAScreen(fillsScreen() ? m_normal : m_frame);
+}
+
+bool SavedGeometry::liesOnAScreen(const QRect &rect)
+{
     const QList<QScreen *> screens = QGuiApplication::screens();
     for (const QScreen *screen : screens)
-        if (screen->availableGeometry().contains(m_frame))
+        if (screen->availableGeometry().contains(rect))
             return true;
     return false;
 }

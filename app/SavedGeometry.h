@@ -14,13 +14,16 @@ public:
     QRect frame() const { return m_frame; }
     // Maximised or full screen: the window takes the screen it opens on, whatever its size.
     bool fillsScreen() const { return m_maximized || m_fullScreen; }
-    // Valid, and the window fills a screen or its frame lies within a present screen's
-    // available area.
+    // Valid, and the frame (the normal place of a window that fills a screen) lies within
+    // a present screen's available area.
     bool fitsAScreen() const;
 
 private:
+    static bool liesOnAScreen(const QRect &rect);
+
     bool m_valid = false;
     QRect m_frame;
+    QRect m_normal;
     bool m_maximized = false;
     bool m_fullScreen = false;
 };

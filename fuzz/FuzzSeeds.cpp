@@ -6,9 +6,11 @@
 #include "FuzzSupport.h"
 
 #include "app/ConfigFile.h"
+#include "app/FileChooser.h"
 #include "app/LoginWidget.h"
 #include "app/MainWindow.h"
 #include "app/Overmind.h"
+#include "app/Ui_MainWindow.h"
 #include "link/Crc.h"
 #include "link/HIDInterface.h"
 #include "link/HIDWriter.h"
@@ -17,7 +19,9 @@
 #include "pages/users/IButtonModel.h"
 #include "sim/DmiaWriter.h"
 #include "sim/SimCommunicator.h"
+#include "sim/SimFirmware.h"
 #include "sim/SimJournal.h"
+#include "update/OnlineUpdateWidget.h"
 
 #include <QCryptographicHash>
 #include <QDataStream>
@@ -26,6 +30,8 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QSet>
+#include <QStandardItemModel>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
 
@@ -109,12 +115,75 @@ QList<QByteArray> recordedMessages(Fuzz::Program &program)
     messages.append(SimJournal::realtimeValues(1));
     for (const QByteArray &entry : SimJournal::of(program.device())->debugEntries().mid(0, 4))
         messages.append(SimCommunicator::message(_MenuDataReadDebugJournal, 0, entry));
+    // Supported settings versions: version 1 of every block kind, as the program reads them,
+    // then the same with one kind the program cannot read.
+    s_SettingsVersions versions = {};
+    for (auto &kind : versions.versions)
+        kind[1] = 1;
+    const auto versionsAnswer = [&versions] {
+        return SimCommunicator::message(
+            _MenuConfigGetSupportedSettingsVersions, 0,
+            QByteArray(reinterpret_cast<const char *>(&versions), int(sizeof(versions))));
+    };
+    messages.append(versionsAnswer());
+    versions.versions[3][1] = 2;
+    messages.append(versionsAnswer());
     messages.append(SimCommunicator::message(_UsbLogin, 0, QByteArray("\x01\x03", 2)));
     messages.append(SimCommunicator::message(_UsbLogout, 0));
     messages.append(SimCommunicator::message(_MenuConfigDeleteSensor, 3));
     messages.append(SimCommunicator::message(_MenuConfigDeleteIButton, 2));
     messages.append(
         SimCommunicator::errorAnswer(_MenuDataReadJournal, SimJournal::ErrEmptyCell, 7));
+    return messages;
+}
+
+// Ticks the first row holding a loaded container and runs its update on the page.
+void runUpdate(OnlineUpdateWidget *page, QStandardItemModel *model, int waitMs)
+{
+    for (int row = 0; row < model->rowCount(); ++row) {
+        const QStandardItem *loaded = model->item(row, OnlineUpdateWidget::LoadedColumn);
+        if (!loaded || loaded->text().isEmpty())
+            continue;
+        model->item(row, 0)->setCheckState(Qt::Checked);
+        page->onUpdateClicked();
+        QTest::qWait(waitMs);
+        return;
+    }
+}
+
+// The messages of a whole radio-device update and of a communicator part's upload and
+// install, the device's read-back of what it was written and its refusals of each step.
+QList<QByteArray> recordedUpdateMessages(Fuzz::Program &program)
+{
+    QList<QByteArray> messages;
+    // The journal read started before goes on meanwhile; its refusals are left out.
+    const QMetaObject::Connection recording =
+        QObject::connect(program.overmind()->hidInterface(), &HIDInterface::messageReceived,
+                         [&messages](const QByteArray &message) {
+                             const bool journalRefusal =
+                                 quint8(message.at(0)) == _UsbErrorAnswer && message.size() > 3 &&
+                                 quint8(message.at(3)) == _MenuDataReadJournal;
+                             if (!journalRefusal)
+                                 messages.append(message);
+                         });
+    OnlineUpdateWidget *page = program.window()->form()->onlineUpdateWidget;
+    QTemporaryDir folder;
+    const QStringList files = SimFirmware::writeFittingContainers(folder.path());
+    FileChooser::setHandler([files](const FileChooser::Request &) { return files; });
+    page->openFirmwareFile();
+    FileChooser::clearHandler();
+    // The radio device's check of its version comes a few seconds after its last report.
+    runUpdate(page, page->deviceModel(), 9000);
+    runUpdate(page, page->partsModel(), 4000);
+    QObject::disconnect(recording);
+    const QList<QByteArray> writes = program.device().commandsOf(_FwWrite);
+    if (!writes.isEmpty())
+        messages.append(SimCommunicator::message(_FwRead, 0, writes.first().mid(3, 2048)));
+    messages.append(SimCommunicator::errorAnswer(_FwWrite, 27, 0));
+    messages.append(SimCommunicator::errorAnswer(_FwWrite, 25, 3));
+    messages.append(SimCommunicator::errorAnswer(_FwUpdate, 31, 9));
+    messages.append(SimCommunicator::errorAnswer(_FwEraseFlash, 5, 0));
+    messages.append(SimCommunicator::errorAnswer(_MenuConfigReadFwHeader, 5, 13));
     return messages;
 }
 
@@ -125,7 +194,8 @@ void writeAnswerSeeds(const QList<QByteArray> &messages)
         // Targets whose first byte chooses a mode before the answers.
         const bool led = target == QLatin1String("comms_answers") ||
                          target == QLatin1String("device_settings") ||
-                         target == QLatin1String("direction_answers");
+                         target == QLatin1String("direction_answers") ||
+                         target == QLatin1String("update_answers");
         QByteArray mixed;
         int mixedCount = 0;
         QHash<quint8, int> perOperation;
@@ -193,6 +263,19 @@ void writeAnswerSeeds(const QList<QByteArray> &messages)
                       QByteArray(1, char(reports)) + blocks.value(id) + statuses.value(id));
         writeSeed(QStringLiteral("partition_drop"), QByteArray(1, char(reports)) + char(id));
     }
+}
+
+// A whole update's answers in the order they came, for each of the page's starting points.
+void writeUpdateSeeds(const QList<QByteArray> &messages)
+{
+    const QString target = QStringLiteral("update_answers");
+    const QVector<quint8> &operations = Fuzz::operationsOf(target);
+    QByteArray run;
+    for (const QByteArray &message : messages)
+        if (operations.contains(quint8(message.at(0))))
+            run += Fuzz::encodeAnswer(message, operations);
+    for (char scenario : {'\0', '\1', '\2'})
+        writeSeed(target, QByteArray(1, scenario) + run);
 }
 
 void writeFileSeeds(Fuzz::Program &program)
@@ -321,7 +404,10 @@ int main(int argc, char **argv)
     }
     s_root = QString::fromLocal8Bit(argv[1]);
     Fuzz::Program &program = Fuzz::Program::instance();
-    writeAnswerSeeds(recordedMessages(program));
+    const QList<QByteArray> messages = recordedMessages(program);
+    const QList<QByteArray> updateMessages = recordedUpdateMessages(program);
+    writeAnswerSeeds(messages + updateMessages);
+    writeUpdateSeeds(updateMessages);
     writeFileSeeds(program);
     writeSettingsSeeds(program);
     std::printf("seeds written to %s\n", argv[1]);

@@ -1,6 +1,8 @@
 #include "FuzzSupport.h"
 
+#include "app/Intervals.h"
 #include "app/Logger.h"
+#include "app/LoginWidget.h"
 #include "app/ModalAnswerer.h"
 #include "app/Overmind.h"
 #include "link/Crc.h"
@@ -198,6 +200,9 @@ Program::Program()
     }
     settle();
     QObject::disconnect(recording);
+    // The login dialog comes back at once after a logout: a fuzzer cannot wait seconds
+    // for each input that ends the login.
+    Intervals::reloginDelayMs = 0;
 }
 
 Program &Program::instance()
@@ -229,6 +234,23 @@ SimCommunicator &Program::device() const
 void Program::feed(const QByteArray &message)
 {
     protocol()->onMessageReceived(message);
+    settle();
+}
+
+void Program::restoreLogin()
+{
+    // The relogin a logout asked for runs first; it shows the dialog and lets the device go.
+    settle();
+    settle();
+    Overmind *controller = overmind();
+    const LoginWidget *dialog = controller->loginWidget();
+    if (controller->isLoggedIn() && controller->hidInterface()->isActive() &&
+        !(dialog && dialog->isVisible()))
+        return;
+    if (!m_session->logInAndLoad()) {
+        std::fprintf(stderr, "the program did not log in again after a logout\n");
+        std::abort();
+    }
     settle();
 }
 
@@ -328,6 +350,7 @@ const QHash<QString, QVector<quint8>> &operationTable()
          {0x0A, 0x0B, 0x0C, 0x11, 0x12, 0x13, 0x18, 0x24, 0x25, 0x26, 0x2D, 0x97, 0xDA}},
         {QStringLiteral("status_answers"), {0x0E, 0x0F, 0x3A, 0x3B, 0x3C}},
         {QStringLiteral("session_answers"), {0x01, 0x05, 0x34, 0x54, 0x38, 0x39}},
+        {QStringLiteral("update_answers"), {0x34, 0xC2, 0xC3, 0xBE, 0xF0}},
     };
     return table;
 }

@@ -64,6 +64,9 @@ public:
     // Hands one device message to the protocol, then lets what it caused run.
     void feed(const QByteArray &message);
     void settle();
+    // Logs in again when an input ended the login (the device's logout answer), so the next
+    // input meets the program logged in as every other input does.
+    void restoreLogin();
     // What the device sent while the program logged in and read the settings.
     const QList<QByteArray> &startupMessages() const { return m_startupMessages; }
 

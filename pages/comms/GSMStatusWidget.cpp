@@ -74,6 +74,12 @@ QLabel *valueLabel(QWidget *parent, const QString &name)
 GSMStatusWidget::GSMStatusWidget(QWidget *parent) : QWidget(parent)
 {
     setupUi();
+    // One timer, started again by every connection: a second login signal must not add a
+    // second round of status requests.
+    m_firstRequest = new QTimer(this);
+    m_firstRequest->setSingleShot(true);
+    m_firstRequest->setInterval(FirstRequestDelayMs);
+    connect(m_firstRequest, &QTimer::timeout, this, &GSMStatusWidget::sendRequest);
     connect(m_sims[0].requestBalance, &QPushButton::released, this, [] {
         if (Protocol *link = protocol())
             link->balanceRequest(0);
@@ -258,7 +264,7 @@ void GSMStatusWidget::onConnect()
             for (QLabel *label : {sim.network, sim.gprs, sim.signal})
                 label->clear();
     } else {
-        QTimer::singleShot(FirstRequestDelayMs, this, &GSMStatusWidget::sendRequest);
+        m_firstRequest->start();
     }
     for (SimLabels &sim : m_sims)
         sim.group->setEnabled(false);
@@ -271,6 +277,7 @@ void GSMStatusWidget::onConnect()
 
 void GSMStatusWidget::onDisconnect()
 {
+    m_firstRequest->stop();
     for (SimLabels &sim : m_sims)
         sim.group->setEnabled(false);
 }

@@ -11,6 +11,8 @@ class QPushButton;
 // The GSM module status panel: power, active SIM card, IMEI and per card the operator,
 // balance, network and GPRS state and signal level; it makes a card active, asks for a
 // balance and opens the test SMS dialog.
+class QTimer;
+
 class GSMStatusWidget : public QWidget
 {
     Q_OBJECT
@@ -63,6 +65,7 @@ private:
     void requestSimStatus(int sim);
     static int firmwareVersion();
 
+    QTimer *m_firstRequest = nullptr;
     QLabel *m_power = nullptr;
     QLabel *m_active = nullptr;
     QLabel *m_imeiTitle = nullptr;

@@ -10,9 +10,11 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
+#include <QDataStream>
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRect>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
@@ -167,6 +169,33 @@ private slots:
         // The window is not made smaller than its contents allow.
         if (!maximised)
             QCOMPARE(window->geometry().topLeft(), saved.topLeft());
+    }
+
+    // A maximised window's normal place goes back when the user restores it: a damaged one
+    // (here far off every screen and wider than any) is not taken, the window opens maximised all
+    // the same.
+    void damagedNormalPlaceOfAMaximisedWindow()
+    {
+        QWidget probe;
+        probe.setGeometry(QRect(20, 30, 600, 400));
+        QByteArray saved = probe.saveGeometry();
+        const int normalAt = 4 + 2 + 2 + 16; // magic, versions, frame
+        const QRect damaged(QPoint(-1778253526, 2359296), QPoint(-16777216, 16580608));
+        QByteArray normal;
+        QDataStream stream(&normal, QIODevice::WriteOnly);
+        stream << damaged;
+        saved.replace(normalAt, normal.size(), normal);
+        saved[normalAt + 16 + 4] = 1; // after the screen number: maximised
+        QVERIFY(SavedGeometry(saved).isValid());
+        QVERIFY(SavedGeometry(saved).fillsScreen());
+        QSettings(QStringLiteral("Ardanet"), QStringLiteral("Velmis"))
+            .setValue(QStringLiteral("geometry"), saved);
+
+        RadioSession session;
+        MainWindow *window = session.window();
+        window->show();
+        QTRY_VERIFY(window->isMaximized());
+        QVERIFY(window->normalGeometry().width() < damaged.width());
     }
 };
 

@@ -277,9 +277,10 @@ private slots:
         page->deleteSelectedSensors();
         QTRY_VERIFY(!view->isCommitPending());
         door->writeToDevice(); // a late writer still holding the device
+        const QList<int> expected{OpWriteSensor, OpDeleteSensor};
+        QTRY_COMPARE_WITH_TIMEOUT(session.writesAndDeletionsOf(DoorId), expected, DeviceTimeout);
         QVERIFY(session.settle());
-        const QList<int> operations = session.writesAndDeletionsOf(DoorId);
-        QCOMPARE(operations, (QList<int>{OpWriteSensor, OpDeleteSensor}));
+        QCOMPARE(session.writesAndDeletionsOf(DoorId), expected);
         const s_ExtMemDataSensor sent = recordOf(session.writesOf(DoorId).first());
         QCOMPARE(QByteArray(reinterpret_cast<const char *>(sent.name), 4), QByteArray("Gate"));
     }
