@@ -61,6 +61,17 @@ UserSettings *currentUser()
     return nullptr;
 }
 
+// One validator for every page's name field: each validator compiles its expression anew
+// on first use, which cost more than the rest of a page's name handling.
+QValidator *nameValidator()
+{
+    static QPointer<QRegularExpressionValidator> shared;
+    if (!shared)
+        shared = new QRegularExpressionValidator(QRegularExpression(PartitionWidget::namePattern()),
+                                                 QCoreApplication::instance());
+    return shared;
+}
+
 void setMarked(QWidget *field, bool changed)
 {
     field->setProperty(ChangedProperty, changed);
@@ -89,8 +100,7 @@ PartitionWidget::PartitionWidget(Partition *partition, PartitionCommandLinkButto
     if (m_button)
         m_button->setCheckable(true);
     updateButtonText();
-    static const QRegularExpression names(namePattern());
-    m_name->setValidator(new QRegularExpressionValidator(names, m_name));
+    m_name->setValidator(nameValidator());
 
     const bool viewing = isViewing();
     if (isRegular()) {
