@@ -93,6 +93,18 @@ KeyboardLayoutWatcher::KeyboardLayoutWatcher(QObject *parent) : QObject(parent)
     m_timer.start();
 }
 
+void KeyboardLayoutWatcher::setWatching(bool watching)
+{
+    if (!watching) {
+        m_timer.stop();
+        return;
+    }
+    if (m_timer.isActive())
+        return;
+    onTimer();
+    m_timer.start();
+}
+
 QString KeyboardLayoutWatcher::layoutName(const QLocale &locale)
 {
     for (const LanguageId &row : LanguageIds) {

@@ -13,6 +13,8 @@ public:
     explicit KeyboardLayoutWatcher(QObject *parent = nullptr);
 
     QString layout() const { return m_layout; }
+    // Polls only while someone looks at the layout; resuming looks at once.
+    void setWatching(bool watching);
 
     // The eight-hex-digit layout name of an input locale, as the desktop names layouts.
     static QString layoutName(const QLocale &locale);

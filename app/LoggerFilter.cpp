@@ -31,9 +31,23 @@ int LoggerFilter::entryCount() const
     return int(m_entries.size());
 }
 
+// "hh:mm:ss.zzz" of the local time. The local time of a second is found once: pages log a
+// line per status push and per row, and the full conversion cost more than the line.
+QString LoggerFilter::timestamp()
+{
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    const qint64 second = now / 1000;
+    if (second != m_stampSecond || m_stampPrefix.isEmpty()) {
+        m_stampSecond = second;
+        m_stampPrefix =
+            QDateTime::fromMSecsSinceEpoch(second * 1000).toString(QStringLiteral("hh:mm:ss."));
+    }
+    return m_stampPrefix + QStringLiteral("%1").arg(int(now % 1000), 3, 10, QLatin1Char('0'));
+}
+
 void LoggerFilter::onMessage(const QString &name, logLevel_t level, const QString &msg)
 {
-    const QString time = QDateTime::currentDateTime().toString(QStringLiteral("hh:mm:ss.zzz"));
+    const QString time = timestamp();
     LogEntry entry{name, level, QStringLiteral("%1 %2: %3").arg(time, name, msg)};
 
     if (!m_modules.contains(name)) {

@@ -45,10 +45,13 @@ signals:
     void errorReceived(QString msg);
 
 private:
+    QString timestamp();
     void rebuildText();
     void forgetFinishedRebuilds();
 
     QStringList m_modules; // GUI thread only
+    qint64 m_stampSecond = -1;
+    QString m_stampPrefix;
     QStringList m_selectedModules;
     QList<logLevel_t> m_levels;
     std::deque<LogEntry> m_entries;

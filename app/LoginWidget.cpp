@@ -49,6 +49,7 @@ LoginWidget::LoginWidget(QWidget *parent) : QWidget(parent)
     m_login->setValidator(new QRegularExpressionValidator(loginExpression(), this));
     m_password->setValidator(new QRegularExpressionValidator(passwordExpression(), this));
     m_watcher = new KeyboardLayoutWatcher(this);
+    m_watcher->setWatching(false); // until the dialog shows
 
     connect(m_login, &QLineEdit::textChanged, this,
             [this](const QString &text) { m_forgotButton->setEnabled(!text.isEmpty()); });
@@ -238,7 +239,15 @@ void LoginWidget::showEvent(QShowEvent *event)
         overmind->hideFactoryResetWidget();
     activateWindow();
     restoreCredentials();
+    m_watcher->setWatching(true);
     QWidget::showEvent(event);
+}
+
+// The dialog stays alive between log-ins; a hidden one has no layout to show.
+void LoginWidget::hideEvent(QHideEvent *event)
+{
+    m_watcher->setWatching(false);
+    QWidget::hideEvent(event);
 }
 
 void LoginWidget::closeEvent(QCloseEvent *event)

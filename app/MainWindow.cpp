@@ -368,7 +368,9 @@ PartitionWidget *MainWindow::addPartitionPage(Partition *partition, PartitionMod
 {
     auto *button = new PartitionCommandLinkButton(partition, model, this);
     button->setFocusPolicy(Qt::NoFocus);
-    auto *page = new PartitionWidget(partition, button, this);
+    // Built inside the frame that shows it: moving a whole page there afterwards styles
+    // every one of its widgets a second time.
+    auto *page = new PartitionWidget(partition, button, ui->frmPartitionWidgets);
     if (m_overmind)
         connect(m_overmind, &Overmind::radioStateChanged, page,
                 [page](RadioState state) { page->enableAllowAddButton(int(state)); });

@@ -1,6 +1,7 @@
-// The property view of one radio device: how long switching to a device of each type with
-// groups takes (building all its rows), and how long a status refresh of a shown device
-// takes. Devices carry the simulated installation's settings and live values.
+// The property view of one radio device: how long building a device's parameter tree
+// takes, how long switching to a device of each type with groups takes (building all its
+// rows), and how long a settings or status refresh of a shown device takes until the view
+// shows it. Devices carry the simulated installation's settings and live values.
 #include "app/DeviceTypeNames.h"
 #include "app/Logger.h"
 #include "app/Overmind.h"
@@ -53,10 +54,21 @@ int main(int argc, char **argv)
     Overmind overmind;
     overmind.deviceInfo().init(0, 0, 0, 0);
 
+    // Building a device builds its parameter tree.
     std::vector<Sensor::SPtr> devices;
-    int id = 0;
-    for (int type : types)
-        devices.push_back(makeDevice(id++, type));
+    qint64 buildTotal = 0;
+    int builds = 0;
+    for (int round = 0; round < Rounds; ++round) {
+        devices.clear();
+        int id = 0;
+        for (int type : types) {
+            QElapsedTimer timer;
+            timer.start();
+            devices.push_back(makeDevice(id++, type));
+            buildTotal += timer.nsecsElapsed();
+            ++builds;
+        }
+    }
 
     SensorPropertiesWidget view;
     view.resize(460, 900);
@@ -67,6 +79,8 @@ int main(int argc, char **argv)
     qint64 total = 0;
     int switches = 0;
     qint64 refreshLongest = 0;
+    qint64 refreshTotal = 0;
+    int refreshes = 0;
     for (int round = 0; round < Rounds; ++round) {
         for (const Sensor::SPtr &device : devices) {
             const qint64 elapsed = switchTo(view, device);
@@ -78,16 +92,27 @@ int main(int argc, char **argv)
             }
             QElapsedTimer timer;
             timer.start();
+            const s_ExtMemDataSensor settings = *device->settingsData();
+            device->updateData(&settings);
+            QCoreApplication::processEvents();
+            refreshTotal += timer.nsecsElapsed();
+            ++refreshes;
+            timer.restart();
             const s_SensorIntData status = device->status();
             device->updateStatus(&status);
             QCoreApplication::processEvents();
-            refreshLongest = qMax(refreshLongest, timer.nsecsElapsed());
+            const qint64 statusRefresh = timer.nsecsElapsed();
+            refreshTotal += statusRefresh;
+            ++refreshes;
+            refreshLongest = qMax(refreshLongest, statusRefresh);
         }
     }
     view.setSensor(nullptr);
 
     QTextStream out(stdout);
     out << "device types: " << int(sizeof(types) / sizeof(types[0])) << '\n';
+    out << "ms per tree build: " << QString::number(buildTotal / 1e6 / builds, 'f', 3) << '\n';
+    out << "ms per refresh: " << QString::number(refreshTotal / 1e6 / refreshes, 'f', 3) << '\n';
     out << "mean switch ms: " << QString::number(total / 1e6 / switches, 'f', 2) << '\n';
     out << "longest switch ms: " << QString::number(longest / 1e6, 'f', 2) << '\n';
     out << "longest switch type: " << longestType << '\n';

@@ -27,6 +27,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QSet>
 #include <QSettings>
 #include <QShortcut>
 #include <QSpacerItem>
@@ -176,6 +177,33 @@ void JournalWidget::sizeColumns()
         m_view->header()->resizeSection(column, metrics.horizontalAdvance(samples[column]) + 24);
 }
 
+// The source column fits its widest text over every shown row. A journal has thousands of
+// rows but a few sources: each text is measured once, where the view measured a thousand
+// rows at the end of every read.
+void JournalWidget::fitSourceColumn()
+{
+    constexpr int SourceColumn = 3;
+    int widest = m_view->header()->sectionSizeHint(SourceColumn);
+    QSet<QString> measured;
+    QList<QModelIndex> parents{QModelIndex()};
+    while (!parents.isEmpty()) {
+        const QModelIndex parent = parents.takeLast();
+        const int rows = m_view->model() ? m_view->model()->rowCount(parent) : 0;
+        for (int row = 0; row < rows; ++row) {
+            const QModelIndex cell = m_view->model()->index(row, SourceColumn, parent);
+            const QModelIndex first = cell.siblingAtColumn(0);
+            if (m_view->isExpanded(first))
+                parents.append(first);
+            const QString text = cell.data().toString();
+            if (measured.contains(text))
+                continue;
+            measured.insert(text);
+            widest = qMax(widest, m_view->sizeHintForIndex(cell).width());
+        }
+    }
+    m_view->header()->resizeSection(SourceColumn, widest);
+}
+
 Journal *JournalWidget::journal() const
 {
     return m_journal;
@@ -230,7 +258,7 @@ void JournalWidget::loadingFinished()
 {
     m_readAll->setEnabled(true);
     m_progress->hide();
-    m_view->resizeColumnToContents(3);
+    fitSourceColumn();
     Overmind *overmind = Overmind::instance();
     if (overmind && overmind->mainWindow())
         overmind->mainWindow()->setUpdateBlocked(false);

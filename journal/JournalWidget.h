@@ -56,6 +56,7 @@ protected:
 private:
     void onLoadingFailed(const QString &message);
     void sizeColumns();
+    void fitSourceColumn();
 
     QPointer<Journal> m_journal;
     QTimer *m_clearTimer = nullptr;

@@ -14,7 +14,9 @@ class HIDReader : public QObject
     Q_OBJECT
 public:
     // How long one read waits for a report: the stop and pause flags are seen within it.
-    static constexpr int ReadWaitMs = 10;
+    // A report ends the wait at once, so a long wait costs no pace, only idle wake-ups;
+    // the connection pauses the reader for a second before stopping it, well beyond this.
+    static constexpr int ReadWaitMs = 100;
     static constexpr int PauseStepMs = 10;
 
     HIDReader(HidHandle *device, ReportQueue *queue, QObject *parent = nullptr);

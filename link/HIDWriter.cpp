@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <pthread.h>
+#include <sys/prctl.h>
 
 #include "app/Logger.h"
 #include "link/Crc.h"
@@ -97,6 +98,9 @@ QList<QByteArray> HIDWriter::split(const QByteArray &message, quint8 counter, in
 void HIDWriter::run()
 {
     pthread_setname_np(pthread_self(), "hid-writer");
+    // Every report waits at least a millisecond; the default slack of the kernel's timers
+    // would add a twentieth to each wait, and so to every upload.
+    prctl(PR_SET_TIMERSLACK, TimerSlackNs);
     for (;;) {
         m_busy.store(!m_queue.isEmpty());
         QByteArray message;
@@ -151,6 +155,9 @@ void HIDWriter::sendMessage(QByteArray message)
 
 bool HIDWriter::sendReport(QByteArray report, bool secret)
 {
+    // The first poll's millisecond counts from here, so preparing the report is not added
+    // to it.
+    const auto started = std::chrono::steady_clock::now();
     report.append(QByteArray(ReportSize - report.size(), '\0'));
     if (secret) {
         logTrace(this, QStringLiteral("writing: %1 (login payload hidden) size: %2")
@@ -169,14 +176,17 @@ bool HIDWriter::sendReport(QByteArray report, bool secret)
         logWriteError();
         return false;
     }
-    return waitForAcknowledgement(context);
+    return waitForAcknowledgement(context, started);
 }
 
-bool HIDWriter::waitForAcknowledgement(unsigned char *context)
+bool HIDWriter::waitForAcknowledgement(unsigned char *context,
+                                       std::chrono::steady_clock::time_point started)
 {
     int result = -1;
+    auto pollAt = started + std::chrono::milliseconds(1);
     while (m_attemptsLeft > 0 && !m_stop.load()) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        std::this_thread::sleep_until(pollAt);
+        pollAt = std::chrono::steady_clock::now() + std::chrono::milliseconds(1);
         result = HidBackend::instance()->writeCheckAck(m_device, context);
         --m_attemptsLeft;
         if (result != -1)

@@ -5,6 +5,7 @@
 #include <QObject>
 
 #include <atomic>
+#include <chrono>
 #include <thread>
 
 #include "link/ReportQueue.h"
@@ -27,6 +28,7 @@ public:
     // Part indexes 0 .. 0xFFFE precede the last part.
     static constexpr int MaxParts = 0x10000;
     static constexpr int AckPolls = 2000;
+    static constexpr unsigned long TimerSlackNs = 1000;
 
     // The login message carries the password: its reports are traced without payload.
     static constexpr quint8 LoginOperation = 0x01;
@@ -65,7 +67,8 @@ private:
     void run();
     void sendMessage(QByteArray message);
     bool sendReport(QByteArray report, bool secret);
-    bool waitForAcknowledgement(unsigned char *context);
+    bool waitForAcknowledgement(unsigned char *context,
+                                std::chrono::steady_clock::time_point started);
     void logWriteError();
 
     HidHandle *m_device;

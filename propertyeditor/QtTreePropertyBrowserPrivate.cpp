@@ -189,7 +189,9 @@ void QtTreePropertyBrowserPrivate::updateItem(QTreeWidgetItem *item)
     }
     const QIcon ownIcon = property->propertyIcon();
     item->setIcon(0, ownIcon.isNull() ? fallbackIcon : ownIcon);
-    item->setFirstColumnSpanned(!hasValue);
+    // Setting the span lays out the whole tree again; most rows never change it.
+    if (item->isFirstColumnSpanned() == hasValue)
+        item->setFirstColumnSpanned(!hasValue);
     item->setToolTip(0, property->propertyName());
     item->setStatusTip(0, property->statusTip());
     item->setWhatsThis(0, property->whatsThis());

@@ -60,6 +60,7 @@ AddSensorsList::AddSensorsList(QWidget *parent)
 void AddSensorsList::clearRows()
 {
     m_list->setRowCount(0);
+    m_listed.clear();
     m_count->setText(QStringLiteral("0"));
 }
 
@@ -86,11 +87,9 @@ void AddSensorsList::addSensor(Sensor::SPtr device)
         return;
     const int number = device->id() + 1;
     // The model announces a device again when its report comes twice: one row each.
-    for (int row = 0; row < m_list->rowCount(); ++row) {
-        const QTableWidgetItem *item = m_list->item(row, 0);
-        if (item && item->text().toInt() == number)
-            return;
-    }
+    if (m_listed.contains(number))
+        return;
+    m_listed.insert(number);
     const int row = m_list->rowCount();
     m_list->insertRow(row);
     m_list->setItem(row, 0, new QTableWidgetItem(QString::number(number)));

@@ -2,6 +2,7 @@
 
 #include "radio/Sensor.h"
 
+#include <QSet>
 #include <QWidget>
 
 class QLabel;
@@ -34,4 +35,6 @@ private:
     QTableWidget *m_list;
     QLabel *m_count;
     QPushButton *m_stop;
+    // The device numbers listed, so a repeated announcement is found without a scan.
+    QSet<int> m_listed;
 };

@@ -145,11 +145,15 @@ void PartitionSelectionWidget::onUpdateComboClicked()
     }
     text.chop(2);
     if (text.isEmpty()) {
-        m_combo->setCurrentIndex(-1);
+        // Pages set every mask again on each partition change; an unchanged text is not
+        // laid out again.
+        if (m_combo->currentIndex() != -1)
+            m_combo->setCurrentIndex(-1);
         text = tr("Not selected");
     }
     emit changed();
-    m_combo->lineEdit()->setText(text);
+    if (m_combo->lineEdit()->text() != text)
+        m_combo->lineEdit()->setText(text);
     if (!m_shownText.isEmpty())
         emit edited();
 }

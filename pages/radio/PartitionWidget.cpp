@@ -1,6 +1,7 @@
 #include "pages/radio/PartitionWidget.h"
 
 #include "app/DeviceInfo.h"
+#include "app/IconCache.h"
 #include "app/Logger.h"
 #include "app/MessageBoxU.h"
 #include "app/Overmind.h"
@@ -60,6 +61,17 @@ UserSettings *currentUser()
     return nullptr;
 }
 
+// One validator for every page's name field: each validator compiles its expression anew
+// on first use, which cost more than the rest of a page's name handling.
+QValidator *nameValidator()
+{
+    static QPointer<QRegularExpressionValidator> shared;
+    if (!shared)
+        shared = new QRegularExpressionValidator(QRegularExpression(PartitionWidget::namePattern()),
+                                                 QCoreApplication::instance());
+    return shared;
+}
+
 void setMarked(QWidget *field, bool changed)
 {
     field->setProperty(ChangedProperty, changed);
@@ -88,8 +100,7 @@ PartitionWidget::PartitionWidget(Partition *partition, PartitionCommandLinkButto
     if (m_button)
         m_button->setCheckable(true);
     updateButtonText();
-    static const QRegularExpression names(namePattern());
-    m_name->setValidator(new QRegularExpressionValidator(names, m_name));
+    m_name->setValidator(nameValidator());
 
     const bool viewing = isViewing();
     if (isRegular()) {
@@ -162,7 +173,7 @@ void PartitionWidget::buildForm()
     m_lock->setFlat(false);
     m_lock->setMinimumHeight(35);
     m_lock->setMaximumWidth(50);
-    m_lock->setIcon(QIcon(QStringLiteral(":/images/unlocked.png")));
+    m_lock->setIcon(IconCache::icon(QStringLiteral(":/images/unlocked.png")));
     m_lock->setIconSize(QSize(30, 30));
     m_lock->setStyleSheet(QStringLiteral(
         "QPushButton {border: none; color: black; font: bold 14px \"Geist\"; background-color: "
@@ -212,7 +223,7 @@ void PartitionWidget::buildForm()
     m_allowAdd->setCheckable(true);
     m_allowAdd->setFlat(true);
     m_allowAdd->setMinimumSize(120, 30);
-    m_allowAdd->setIcon(QIcon(QStringLiteral(":/images/Add.png")));
+    m_allowAdd->setIcon(IconCache::icon(QStringLiteral(":/images/Add.png")));
     m_allowAdd->setIconSize(QSize(24, 24));
     m_allowAdd->setText(QString::fromUtf8("Добавление РУ"));
     m_allowAdd->setStyleSheet(QStringLiteral("QPushButton:checked {background-color: #C0CCCC;}"));
@@ -221,7 +232,7 @@ void PartitionWidget::buildForm()
     m_deleteSelected->setObjectName(QStringLiteral("pbDeleteSelectedSensors"));
     m_deleteSelected->setFlat(true);
     m_deleteSelected->setMinimumSize(166, 30);
-    m_deleteSelected->setIcon(QIcon(QStringLiteral(":/images/delete.png")));
+    m_deleteSelected->setIcon(IconCache::icon(QStringLiteral(":/images/delete.png")));
     m_deleteSelected->setIconSize(QSize(24, 24));
     m_deleteSelected->setText(QString::fromUtf8("Удалить выбранные РУ"));
     row2->addWidget(m_deleteSelected);
@@ -254,11 +265,12 @@ void PartitionWidget::buildForm()
     row4->addWidget(m_sortLabel);
     row4->addWidget(m_sortType);
     row4->addStretch();
-    m_save = new QPushButton(QIcon(QStringLiteral(":/images/save2D.png")), tr("Save"), this);
+    m_save =
+        new QPushButton(IconCache::icon(QStringLiteral(":/images/save2D.png")), tr("Save"), this);
     m_save->setObjectName(QStringLiteral("pbSave"));
     m_save->setMinimumWidth(150);
-    m_reset =
-        new QPushButton(QIcon(QStringLiteral(":/images/reset.png")), tr("Reset to default"), this);
+    m_reset = new QPushButton(IconCache::icon(QStringLiteral(":/images/reset.png")),
+                              tr("Reset to default"), this);
     m_reset->setObjectName(QStringLiteral("pbReset"));
     m_reset->setMinimumWidth(150);
     row4->addWidget(m_save);
@@ -732,7 +744,7 @@ void PartitionWidget::updateLockLabel()
     if (!m_partition)
         return;
     const quint16 state = m_partition->state();
-    m_lock->setIcon(QIcon(PartitionCommandLinkButton::partitionStateIconPath(state)));
+    m_lock->setIcon(IconCache::icon(PartitionCommandLinkButton::partitionStateIconPath(state)));
     const bool taken = DeviceInfo::isPartitionTaken(state);
     m_lock->setChecked(taken);
     m_lock->setEnabled(false);

@@ -1,5 +1,6 @@
 #include "pages/radio/SensorListViewItem.h"
 
+#include "app/IconCache.h"
 #include "app/Overmind.h"
 #include "radio/LocalOut.h"
 #include "radio/Loop.h"
@@ -39,7 +40,7 @@ SensorListViewItem::SensorListViewItem(Sensor::SPtr device) : m_device(std::move
     statusUpdated();
     const QString path = isLocalOut() ? QStringLiteral("://images/devices/Tarvo-Korvel.png")
                                       : picturePath(m_device->type());
-    setData(QIcon(path), Qt::DecorationRole);
+    setData(IconCache::icon(path), Qt::DecorationRole);
 }
 
 QString SensorListViewItem::picturePath(int deviceType)

@@ -1,6 +1,8 @@
 #include "pages/radio/SensorPropertiesWidget.h"
 
+#include "app/IconCache.h"
 #include "app/Overmind.h"
+#include "app/StepQueue.h"
 #include "pages/users/UserModel.h"
 #include "pages/users/UserSettings.h"
 #include "propertyeditor/ButtonFactory.h"
@@ -24,12 +26,12 @@ const QColor InitialColour(210, 210, 210, 255);
 
 QIcon groupIcon()
 {
-    return QIcon(QStringLiteral(":/images/load_config.png"));
+    return IconCache::icon(QStringLiteral(":/images/load_config.png"));
 }
 
 QIcon editIcon()
 {
-    return QIcon(QStringLiteral(":/images/hammer_and_wrench.png"));
+    return IconCache::icon(QStringLiteral(":/images/hammer_and_wrench.png"));
 }
 
 int variantType(Node::Kind kind)
@@ -68,40 +70,59 @@ private:
     Sensor::SPtr m_hold;
 };
 
-SensorPropertiesWidget::SensorPropertiesWidget(QWidget *parent)
-    : QWidget(parent), m_browser(new QtTreePropertyBrowser(this)),
-      m_variantManager(new QtVariantPropertyManager), m_enumManager(new QtEnumPropertyManager),
-      m_constrainedManager(new ConstrainedEnumPropertyManager),
-      m_groupManager(new QtGroupPropertyManager), m_buttonManager(new ButtonPropertyManager)
+SensorPropertiesWidget::SensorPropertiesWidget(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("SensorPropertiesWidget"));
     resize(200, 400);
     auto *layout = new QVBoxLayout(this);
     layout->setObjectName(QStringLiteral("verticalLayout"));
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_browser);
+    commitTimer.setInterval(200);
+    commitTimer.setSingleShot(true);
+    connect(&commitTimer, &QTimer::timeout, this, &SensorPropertiesWidget::commitPendingProperty);
+    // Every partition page has a view: built all at once they held the window for the
+    // whole set, so each is built in a turn of its own, or at once when first needed.
+    StepQueue::instance()->post(this, [this] { buildBrowser(); });
+}
+
+void SensorPropertiesWidget::buildBrowser()
+{
+    if (m_browser)
+        return;
+    m_browser = new QtTreePropertyBrowser(this);
+    m_variantManager = new QtVariantPropertyManager;
+    m_enumManager = new QtEnumPropertyManager;
+    m_constrainedManager = new ConstrainedEnumPropertyManager;
+    m_groupManager = new QtGroupPropertyManager;
+    m_buttonManager = new ButtonPropertyManager;
+    layout()->addWidget(m_browser);
     m_browser->setRootIsDecorated(false);
     m_browser->setHeaderVisible(false);
     m_browser->setFactoryForManager(m_variantManager, new QtVariantEditorFactory(this));
     m_browser->setFactoryForManager(m_constrainedManager, new ConstrainedEnumEditorFactory(this));
     m_browser->setFactoryForManager(m_buttonManager, new ButtonFactory(this));
     setEditConnections(true);
-    commitTimer.setInterval(200);
-    commitTimer.setSingleShot(true);
-    connect(&commitTimer, &QTimer::timeout, this, &SensorPropertiesWidget::commitPendingProperty);
+}
+
+QtTreePropertyBrowser *SensorPropertiesWidget::browser()
+{
+    buildBrowser();
+    return m_browser;
 }
 
 SensorPropertiesWidget::~SensorPropertiesWidget()
 {
     commitTimer.stop();
     disconnectSensor();
-    setEditConnections(false);
-    m_browser->clear();
-    delete m_variantManager;
-    delete m_enumManager;
-    delete m_constrainedManager;
-    delete m_groupManager;
-    delete m_buttonManager;
+    if (m_browser) {
+        setEditConnections(false);
+        m_browser->clear();
+        delete m_variantManager;
+        delete m_enumManager;
+        delete m_constrainedManager;
+        delete m_groupManager;
+        delete m_buttonManager;
+    }
     propertiesByTag.clear();
     nodesByProperty.clear();
     reloadHolder.reset();
@@ -179,6 +200,7 @@ void SensorPropertiesWidget::showNow(const Sensor::SPtr &sensor)
     clearNow();
     if (!sensor)
         return;
+    buildBrowser();
     reloading = false;
     m_sensor = sensor;
     reloadHolder.reset();
@@ -209,14 +231,16 @@ void SensorPropertiesWidget::clearNow()
     saveItemState();
     disconnectSensor();
     m_sensor.reset();
-    setEditConnections(false);
-    m_browser->clear();
-    m_variantManager->clear();
-    m_enumManager->clear();
-    m_constrainedManager->clear();
-    m_groupManager->clear();
-    m_buttonManager->clear();
-    setEditConnections(true);
+    if (m_browser) {
+        setEditConnections(false);
+        m_browser->clear();
+        m_variantManager->clear();
+        m_enumManager->clear();
+        m_constrainedManager->clear();
+        m_groupManager->clear();
+        m_buttonManager->clear();
+        setEditConnections(true);
+    }
     propertiesByTag.clear();
     nodesByProperty.clear();
     m_pendingProperties.clear();

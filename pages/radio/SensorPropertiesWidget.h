@@ -35,7 +35,8 @@ public:
     void clear();
 
     Sensor::SPtr sensor() const { return m_sensor; }
-    QtTreePropertyBrowser *browser() const { return m_browser; }
+    // Built here when its turn has not come yet.
+    QtTreePropertyBrowser *browser();
     // The row showing the node with the tag, or none.
     QtProperty *propertyForTag(const QString &tag) const;
     bool isCommitPending() const { return !m_pendingProperties.isEmpty(); }
@@ -53,6 +54,7 @@ public slots:
 private:
     class Pass;
 
+    void buildBrowser();
     void setEditConnections(bool on);
     QtProperty *buildProperty(Sensor::SensorProperty &node);
     QtProperty *buildEnumeration(Sensor::SensorProperty &node);
@@ -80,12 +82,12 @@ private:
     QTimer commitTimer;
     // Every edited row waits with its latest value; all are committed together.
     QList<QtProperty *> m_pendingProperties;
-    QtTreePropertyBrowser *m_browser;
-    QtVariantPropertyManager *m_variantManager;
-    QtEnumPropertyManager *m_enumManager;
-    ConstrainedEnumPropertyManager *m_constrainedManager;
-    QtGroupPropertyManager *m_groupManager;
-    ButtonPropertyManager *m_buttonManager;
+    QtTreePropertyBrowser *m_browser = nullptr;
+    QtVariantPropertyManager *m_variantManager = nullptr;
+    QtEnumPropertyManager *m_enumManager = nullptr;
+    ConstrainedEnumPropertyManager *m_constrainedManager = nullptr;
+    QtGroupPropertyManager *m_groupManager = nullptr;
+    ButtonPropertyManager *m_buttonManager = nullptr;
     Sensor::SPtr m_sensor;
     Sensor::SPtr reloadHolder;
     QMap<QString, QtVariantProperty *> propertiesByTag;

@@ -11,6 +11,7 @@
 #include <QTextLayout>
 #include <QThread>
 #include <QThreadPool>
+#include <QTime>
 
 namespace {
 const QList<logLevel_t> allLevels{LogDebug, LogError, LogInfo, LogTrace, LogWarning};
@@ -72,6 +73,32 @@ private slots:
             "^\\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d QObject: \\[W\\]: low battery$");
         QVERIFY2(line.match(shown.at(0).at(2).toString()).hasMatch(),
                  qPrintable(shown.at(0).at(2).toString()));
+    }
+
+    // The stamp is the local time of the line, also after the second it starts in is over.
+    void stampsFollowTheClock()
+    {
+        LoggerFilter filter;
+        filter.setFilter({"QObject"}, allLevels);
+        QSignalSpy shown(&filter, &LoggerFilter::message);
+        int firstSecond = -1;
+        bool inOrder = true;
+        const auto nextSecondSeen = [&] {
+            const int before = QTime::currentTime().msecsSinceStartOfDay();
+            filter.onMessage("QObject", LogInfo, "tick");
+            const int after = QTime::currentTime().msecsSinceStartOfDay();
+            const QTime stamp =
+                QTime::fromString(shown.last().at(2).toString().left(12), "hh:mm:ss.zzz");
+            const int at = stamp.msecsSinceStartOfDay();
+            // Midnight between the readings leaves nothing to compare.
+            if (before <= after && (at < before || at > after))
+                inOrder = false;
+            if (firstSecond < 0)
+                firstSecond = stamp.second();
+            return stamp.second() != firstSecond;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(nextSecondSeen(), 10000);
+        QVERIFY(inOrder);
     }
 
     void capEvictsTheOldest()

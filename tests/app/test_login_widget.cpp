@@ -8,6 +8,9 @@
 #include "support/ModalRecorder.h"
 
 #include <QCheckBox>
+#include <QGuiApplication>
+#include <QInputMethod>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
@@ -189,6 +192,21 @@ private slots:
         QCOMPARE(
             KeyboardLayoutWatcher::layoutName(QLocale(QLocale::English, QLocale::UnitedStates)),
             QString("00000409"));
+    }
+
+    // The dialog stays alive between log-ins and watches the layout only while shown.
+    void layoutShownWhileTheDialogIsShown()
+    {
+        const QString current = KeyboardLayoutWatcher::layoutCode(
+            KeyboardLayoutWatcher::layoutName(QGuiApplication::inputMethod()->locale()));
+        LoginWidget dialog;
+        auto *label = dialog.findChild<QLabel *>("lblKeyboardLayout");
+        QVERIFY(label);
+        dialog.show();
+        QTRY_COMPARE(label->text(), current);
+        dialog.hide();
+        dialog.show();
+        QTRY_COMPARE(label->text(), current);
     }
 
     void loadPercent_data()

@@ -3,6 +3,7 @@
 #include "app/DeviceTypeNames.h"
 #include "app/Logger.h"
 #include "app/Overmind.h"
+#include "app/StepQueue.h"
 #include "pages/radio/SensorPropertiesWidget.h"
 #include "pages/users/UserModel.h"
 #include "pages/users/UserSettings.h"
@@ -151,6 +152,31 @@ private slots:
         QCOMPARE(button->buttonText(), QStringLiteral("To configure"));
         emit device->buttonTextUpdate(QStringLiteral("Set retranslator"), QStringLiteral("Busy"));
         QCOMPARE(button->buttonText(), QStringLiteral("Busy"));
+    }
+
+    // Pages build their views one per turn of the event loop; a view asked to show a device
+    // first builds at once, and a view gone before its turn is skipped.
+    void viewsAreBuiltInTurnsOrWhenFirstNeeded()
+    {
+        auto early = std::make_unique<SensorPropertiesWidget>();
+        auto gone = std::make_unique<SensorPropertiesWidget>();
+        SensorPropertiesWidget waiting;
+        SensorPropertiesWidget shown;
+        QVERIFY(!waiting.findChild<QtTreePropertyBrowser *>());
+        gone.reset();
+
+        shown.setSensor(makeDevice(4));
+        QCOMPARE(shown.findChildren<QtTreePropertyBrowser *>().size(), 1);
+        QCOMPARE(shown.browser()->properties().size(), 4);
+
+        QTRY_VERIFY_WITH_TIMEOUT(waiting.findChild<QtTreePropertyBrowser *>(), 10000);
+        QVERIFY(early->findChild<QtTreePropertyBrowser *>());
+        // Its own turn, coming later, builds nothing a second time.
+        QTRY_VERIFY_WITH_TIMEOUT(StepQueue::instance()->isEmpty(), 10000);
+        QCOMPARE(shown.findChildren<QtTreePropertyBrowser *>().size(), 1);
+        QCOMPARE(shown.browser()->properties().size(), 4);
+        waiting.setSensor(makeDevice(4));
+        QCOMPARE(waiting.browser()->properties().size(), 4);
     }
 
     void spinChangesWithinTheDelaySendOneRecord()
