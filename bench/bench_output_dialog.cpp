@@ -1,6 +1,7 @@
 // The local output dialog opened from the partition page of a viewed file with 100 radio
 // devices (the device limit) and an output in temperature control: the longest stall of
 // the event loop from the double click until the window has shown and settled.
+#include "LongestPause.h"
 #include "app/Logger.h"
 #include "app/MainWindow.h"
 #include "app/ModalAnswerer.h"
@@ -29,37 +30,12 @@
 #include <algorithm>
 #include <cstdio>
 
+using Bench::longestPause;
+
 namespace {
 constexpr int DeviceCount = 100;
 // Temperature and climate devices among the rest, so the feedback list has choices.
 const int types[] = {2, 3, 4, 10, 5, 6, 7, 31, 11, 13, 16, 18, 10, 22, 26, 27, 29, 32, 34, 53};
-
-double ms(const QElapsedTimer &timer)
-{
-    return timer.nsecsElapsed() / 1e6;
-}
-
-// The longest gap between turns of the event loop while `work` runs and the loop settles.
-template <typename Work> double longestPause(QApplication &app, Work work, int settleMs = 300)
-{
-    double longest = 0;
-    QElapsedTimer gap;
-    QTimer ticker;
-    ticker.setInterval(0);
-    QObject::connect(&ticker, &QTimer::timeout, [&gap, &longest] {
-        longest = std::max(longest, ms(gap));
-        gap.restart();
-    });
-    gap.start();
-    ticker.start();
-    QTimer::singleShot(0, [work] { work(); });
-    QElapsedTimer settle;
-    settle.start();
-    while (settle.elapsed() < settleMs)
-        app.processEvents(QEventLoop::AllEvents, 5);
-    ticker.stop();
-    return longest;
-}
 
 QJsonObject radioSections()
 {

@@ -2,6 +2,7 @@
 // longest stall of the event loop while a format-2 file is viewed until partition 1's
 // page shows, and while every partition's status arrives back to back with a device
 // selected.
+#include "LongestPause.h"
 #include "app/Logger.h"
 #include "app/MainWindow.h"
 #include "app/ModalAnswerer.h"
@@ -31,36 +32,11 @@
 #include <algorithm>
 #include <cstring>
 
+using Bench::longestPause;
+
 namespace {
 constexpr int DeviceCount = 100;
 const int types[] = {2, 3, 4, 5, 6, 7, 11, 13, 16, 18, 22, 26, 27, 29, 32, 34, 53, 55};
-
-double ms(const QElapsedTimer &timer)
-{
-    return timer.nsecsElapsed() / 1e6;
-}
-
-// The longest gap between turns of the event loop while `work` runs and the loop settles.
-template <typename Work> double longestPause(QApplication &app, Work work, int settleMs = 300)
-{
-    double longest = 0;
-    QElapsedTimer gap;
-    QTimer ticker;
-    ticker.setInterval(0);
-    QObject::connect(&ticker, &QTimer::timeout, [&gap, &longest] {
-        longest = std::max(longest, ms(gap));
-        gap.restart();
-    });
-    gap.start();
-    ticker.start();
-    QTimer::singleShot(0, [work] { work(); });
-    QElapsedTimer settle;
-    settle.start();
-    while (settle.elapsed() < settleMs)
-        app.processEvents(QEventLoop::AllEvents, 5);
-    ticker.stop();
-    return longest;
-}
 
 QJsonObject radioSections()
 {
