@@ -41,7 +41,7 @@ QNetworkDatagram ownPong(QUdpSocket &discovery)
 {
     const QByteArray own = UdpListener::discoveryAnswer();
     QNetworkDatagram found;
-    QTest::qWaitFor(
+    const bool arrived = QTest::qWaitFor(
         [&] {
             while (discovery.hasPendingDatagrams()) {
                 const QNetworkDatagram datagram = discovery.receiveDatagram();
@@ -53,7 +53,7 @@ QNetworkDatagram ownPong(QUdpSocket &discovery)
             return false;
         },
         60000);
-    return found;
+    return arrived ? found : QNetworkDatagram();
 }
 
 // The first port of the listeners' range nobody holds, 0 when all are taken.
