@@ -138,6 +138,9 @@ private slots:
                                          olderFormat ? olderFormatFile() : currentFormatFile(0));
         ModalRecorder boxes;
         answerChooserWithApply(boxes);
+        // The GSM page asks for its first status a while after the login; on a loaded
+        // machine that could fall after the restart this test expects last.
+        QTRY_VERIFY_WITH_TIMEOUT(!session.device().commandsOf(0x16).isEmpty(), DeviceTimeout);
         QSignalSpy rebooted(&session.device(), &SimCommunicator::rebooted);
         session.device().clearCommands();
         StageClock clock;
