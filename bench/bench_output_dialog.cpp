@@ -2,6 +2,7 @@
 // devices (the device limit) and an output in temperature control: the longest stall of
 // the event loop from the double click until the window has shown and settled.
 #include "LongestPause.h"
+#include "ViewedFile.h"
 #include "app/Logger.h"
 #include "app/MainWindow.h"
 #include "app/ModalAnswerer.h"
@@ -93,20 +94,8 @@ int main(int argc, char *argv[])
     startUp.window()->resize(1280, 800);
     startUp.window()->show();
 
-    QJsonObject document{{"Version", "2.0"},
-                         {"Timestamp", 1700000000},
-                         {"Execution", 0},
-                         {"Modification", 3},
-                         {"SerialNumber", "0"}};
     startUp.overmind()->deviceInfo().initForExecution(0, 3, 0, 0x0104);
-    const QJsonObject radio = radioSections();
-    for (auto it = radio.constBegin(); it != radio.constEnd(); ++it)
-        document.insert(it.key(), it.value());
-    const QString path = folder.filePath(QStringLiteral("site.cfg"));
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(QJsonDocument(document).toJson());
-    file.close();
+    const QString path = Bench::writeViewedFile(folder, radioSections());
     startUp.overmind()->viewConfigFile({path});
     MainWindow *window = startUp.window();
     window->form()->twMain->setCurrentWidget(window->form()->tabPartitions);

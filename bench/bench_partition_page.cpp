@@ -3,6 +3,7 @@
 // page shows, and while every partition's status arrives back to back with a device
 // selected.
 #include "LongestPause.h"
+#include "ViewedFile.h"
 #include "app/Logger.h"
 #include "app/MainWindow.h"
 #include "app/ModalAnswerer.h"
@@ -70,21 +71,9 @@ int main(int argc, char *argv[])
     startUp.window()->resize(1280, 800);
     startUp.window()->show();
 
-    QJsonObject document{{"Version", "2.0"},
-                         {"Timestamp", 1700000000},
-                         {"Execution", 0},
-                         {"Modification", 3},
-                         {"SerialNumber", "0"}};
     // The limits a viewed file brings, for the model that writes the file.
     startUp.overmind()->deviceInfo().initForExecution(0, 3, 0, 0x0104);
-    const QJsonObject radio = radioSections();
-    for (auto it = radio.constBegin(); it != radio.constEnd(); ++it)
-        document.insert(it.key(), it.value());
-    const QString path = folder.filePath(QStringLiteral("site.cfg"));
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(QJsonDocument(document).toJson());
-    file.close();
+    const QString path = Bench::writeViewedFile(folder, radioSections());
 
     PartitionWidget *page = nullptr;
     const double buildPause = longestPause(app, [&startUp, path, &page] {
