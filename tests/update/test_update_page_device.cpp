@@ -72,9 +72,10 @@ struct Session : RadioSession
         if (!logIn())
             return false;
         clickTab(ui()->tabUpdate);
-        // The readout chain: Core first, then the other parts.
-        return QTest::qWaitFor([this, partRows] { return parts()->rowCount() >= partRows; },
-                               DeviceTimeout);
+        // The readout chain: Core first, then the other parts, all their answers in.
+        return QTest::qWaitFor(
+            [this, partRows] { return parts()->rowCount() >= partRows && headers().settled(); },
+            DeviceTimeout);
     }
 
     void openFiles(const QStringList &files)
@@ -265,7 +266,6 @@ void TestUpdatePageDevice::coreWithBootloaderUploadsBothImages()
     Session session;
     QVERIFY(session.logInAndLoad());
     // The rows in another order: the Bootloader answer arrives last, behind the Radio row.
-    QTRY_VERIFY_WITH_TIMEOUT(session.headers().settled(), DeviceTimeout);
     session.page()->clear();
     session.page()->onFwVersionUpdated(15, infoOf(session.sim.communicator().record(0x34, 15)));
     QTRY_VERIFY_WITH_TIMEOUT(session.parts()->rowCount() >= 5, DeviceTimeout);
