@@ -8,10 +8,13 @@
 #include "update/NetworkManager.h"
 #include "update/OnlineUpdateWidget.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QNetworkReply>
 #include <QSettings>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -52,6 +55,25 @@ private:
 
 // Nothing the client asks for afterwards may leave this machine.
 const char *const Server = "http://127.0.0.1:9";
+
+bool requestRunning(const NetworkManager *client)
+{
+    const QList<QNetworkReply *> replies = client->findChildren<QNetworkReply *>();
+    return std::any_of(replies.cbegin(), replies.cend(),
+                       [](const QNetworkReply *reply) { return reply->isRunning(); });
+}
+
+// The downloads a list starts are refused at once by the closed port. They are waited
+// for, so neither the next input nor the program's end meets a connection being made on
+// the network thread (at the end that thread would outlive the globals it uses).
+void waitForRequests(const NetworkManager *client)
+{
+    QDeadlineTimer deadline(10000);
+    QTimer wake;
+    wake.start(50);
+    while (requestRunning(client) && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -65,6 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QUrl url(QLatin1String(Server) + ((data[0] & 1) ? QStringLiteral("/files/core.dmia")
                                                           : QStringLiteral("/api/firmwares")));
     client->replyFinished(new FinishedReply(url, body));
+    waitForRequests(client);
     program.settle();
     return 0;
 }
