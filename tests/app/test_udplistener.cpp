@@ -125,16 +125,23 @@ private slots:
         QFETCH(QStringList, messages);
         QSignalSpy closed(m_listener.get(), &UdpListener::closeApplication);
         QSignalSpy shown(m_listener.get(), &UdpListener::showMessage);
+        const auto received = [&] {
+            QStringList texts;
+            for (const QList<QVariant> &arguments : qAsConst(shown))
+                texts << arguments.at(0).toString();
+            return texts;
+        };
         QVERIFY(sendFromPeer(m_listener->port(), datagram));
-        // Datagrams on loopback arrive in order: once the ping behind it is answered,
-        // the command has been handled.
+        QTRY_COMPARE_WITH_TIMEOUT(closed.count(), closes, 60000);
+        QTRY_COMPARE_WITH_TIMEOUT(received(), messages, 60000);
+        // Two senders' datagrams may pass each other on a busy machine (each processor
+        // queues its own loopback traffic), so a ping behind the command is no barrier for
+        // it. It still lets an ignored command show itself: whatever arrives late is
+        // counted here or by the next row.
         QVERIFY(sendFromPeer(m_listener->port(), "ping"));
         QVERIFY(ownPong(m_discovery).isValid());
         QCOMPARE(closed.count(), closes);
-        QStringList received;
-        for (const QList<QVariant> &arguments : qAsConst(shown))
-            received << arguments.at(0).toString();
-        QCOMPARE(received, messages);
+        QCOMPARE(received(), messages);
     }
 
     void messageIsDecodedFromTheLocalCodePage()
@@ -196,7 +203,9 @@ private slots:
         std::vector<std::unique_ptr<UdpListener>> more;
         more.push_back(std::make_unique<UdpListener>());
         QVERIFY(more.back()->port() != m_listener->port());
-        QCOMPARE(more.back()->port(), firstFree);
+        // Only another program taking that port in between may move the listener on.
+        if (more.back()->port() != firstFree)
+            QVERIFY(!portIsFree(firstFree));
         // Fill the range: the listener after the last free port binds nothing.
         while (more.back()->port() != 0 && more.size() <= size_t(UdpListener::PortCount))
             more.push_back(std::make_unique<UdpListener>());
