@@ -72,6 +72,11 @@ bool HIDConnection::isWriterBusy() const
     return m_writer && m_writer->isBusy();
 }
 
+bool HIDConnection::isWriterIdle() const
+{
+    return !m_writer || m_writer->isIdle();
+}
+
 void HIDConnection::createWriter()
 {
     // A writer runs only beside the reader of an active connection.

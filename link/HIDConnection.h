@@ -44,6 +44,7 @@ public:
     // Dropped without notice unless active.
     void send(const QByteArray &message);
     bool isWriterBusy() const;
+    bool isWriterIdle() const;
     void createWriter();
     void stopWriter();
     // The payload per report belongs to the device: every writer of this connection uses it.

@@ -113,6 +113,11 @@ bool HIDInterface::isWriterBusy() const
     return m_current && m_current->isWriterBusy();
 }
 
+bool HIDInterface::isWriterIdle() const
+{
+    return !m_current || m_current->isWriterIdle();
+}
+
 void HIDInterface::stopWriter()
 {
     if (m_current)

@@ -43,6 +43,8 @@ public:
     void setCurrent(HIDConnection *connection);
 
     bool isWriterBusy() const;
+    // Nothing handed to the current writer is still waiting or being sent.
+    bool isWriterIdle() const;
     void stopWriter();
     void restartWriter();
     void setPayloadSize(int size);

@@ -25,6 +25,7 @@ HIDWriter::~HIDWriter()
 
 void HIDWriter::write(const QByteArray &message)
 {
+    ++m_unsent;
     m_queue.push(message);
 }
 
@@ -108,8 +109,10 @@ void HIDWriter::run()
         m_busy.store(true);
         if (m_stop.load())
             return;
-        if (taken)
+        if (taken) {
             sendMessage(message);
+            --m_unsent;
+        }
     }
 }
 

@@ -48,6 +48,9 @@ public:
     void stop();
     // True while messages wait behind the one being sent.
     bool isBusy() const;
+    // True when every message handed over has been sent (or given up): none waits, none is
+    // being sent.
+    bool isIdle() const { return m_unsent.load() == 0; }
     // The counter of the next message.
     quint8 nextCounter() const { return m_counter.load(); }
 
@@ -76,6 +79,7 @@ private:
     std::atomic<int> m_payloadSize{DefaultPayloadSize};
     int m_attemptsLeft = 0;
     std::atomic<bool> m_busy{false};
+    std::atomic<int> m_unsent{0};
     std::atomic<bool> m_stop{false};
     std::thread m_task;
     ReportQueue m_queue;

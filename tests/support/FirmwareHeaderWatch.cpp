@@ -3,6 +3,9 @@
 #include "link/HIDInterface.h"
 #include "link/Protocol.h"
 #include "sim/SimCommunicator.h"
+#include "sim/SimDevice.h"
+
+#include <algorithm>
 
 namespace {
 constexpr quint8 ReadFirmwareHeader = 0x34;
@@ -17,9 +20,17 @@ FirmwareHeaderWatch::FirmwareHeaderWatch(Protocol *protocol, HIDInterface *link,
 
 bool FirmwareHeaderWatch::settled() const
 {
-    // Answers a harness feeds the program itself count too, so more may have come than
-    // were asked.
-    return !m_link->isWriterBusy() && m_answers >= m_device.commandsOf(ReadFirmwareHeader).size();
+    // The device's own count of what arrived: the communicator counts a command only once
+    // the event loop has handed it over, and a request the writer has just sent would be
+    // missed. Answers a harness feeds the program itself count too, so more may have come
+    // than were asked.
+    if (!m_link->isWriterIdle())
+        return false;
+    const QList<QByteArray> received = m_device.device()->receivedMessages();
+    const auto asked = std::count_if(received.cbegin(), received.cend(), [](const QByteArray &m) {
+        return !m.isEmpty() && quint8(m.at(0)) == ReadFirmwareHeader;
+    });
+    return m_answers >= asked;
 }
 
 int FirmwareHeaderWatch::asked(quint16 part) const

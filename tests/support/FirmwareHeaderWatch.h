@@ -16,7 +16,8 @@ public:
     // Made before the program asks for anything.
     FirmwareHeaderWatch(Protocol *protocol, HIDInterface *link, SimCommunicator &device);
 
-    // Every header asked so far has come back, and no request waits in the writer's queue.
+    // Every header asked so far has come back, and no request waits for the writer or is
+    // being sent.
     bool settled() const;
     // How many headers of the part the program has asked for.
     int asked(quint16 part) const;
