@@ -77,6 +77,14 @@ QSettings appSettings()
     return QSettings(QStringLiteral("Ardanet"), QStringLiteral("Velmis"));
 }
 
+// A new style sheet repolishes the bar and all its children; a read that meets thousands of
+// empty journal cells logs an error for each, so an unchanged colour is left as it is.
+void setStatusStyle(QStatusBar *bar, const QString &style)
+{
+    if (bar->styleSheet() != style)
+        bar->setStyleSheet(style);
+}
+
 QString pageIdentifier(const Ui_MainWindow *ui, const QWidget *page)
 {
     const QList<QPair<const QWidget *, const char *>> identifiers = {
@@ -692,7 +700,7 @@ bool MainWindow::confirmStopUpdate()
 void MainWindow::loadingStarted()
 {
     m_progressBar.show();
-    statusBar()->setStyleSheet(QStringLiteral("color: black"));
+    setStatusStyle(statusBar(), QStringLiteral("color: black"));
     statusBar()->addWidget(&m_progressBar);
     statusBar()->showMessage(tr("Loading settings"));
     setTabsEnabled(0, ui->twMain->count() - 1, false);
@@ -706,7 +714,7 @@ void MainWindow::loadingProgress(int value)
 void MainWindow::loadingFinished()
 {
     m_progressBar.hide();
-    statusBar()->setStyleSheet(QStringLiteral("color: black"));
+    setStatusStyle(statusBar(), QStringLiteral("color: black"));
     if (m_overmind)
         m_overmind->resetMinimumTakeDelay();
     statusBar()->showMessage(tr("Settings loaded"), 5000);
@@ -871,13 +879,13 @@ void MainWindow::onLockSettingsChanged()
 
 void MainWindow::onMessageReceived(const QString &text)
 {
-    statusBar()->setStyleSheet(QStringLiteral("color: black"));
+    setStatusStyle(statusBar(), QStringLiteral("color: black"));
     statusBar()->showMessage(text, 10000);
 }
 
 void MainWindow::onErrorReceived(const QString &text)
 {
-    statusBar()->setStyleSheet(QStringLiteral("color: red"));
+    setStatusStyle(statusBar(), QStringLiteral("color: red"));
     statusBar()->showMessage(text, 10000);
 }
 

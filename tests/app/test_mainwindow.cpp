@@ -322,6 +322,54 @@ private slots:
         QVERIFY(!ui->actionRestart->isEnabled());
     }
 
+    // The colour is set only when it changes; each line still shows in the colour of its kind.
+    void statusColourFollowsTheLastLine_data()
+    {
+        QTest::addColumn<QString>("kinds"); // e: error line, m: message, s: loading started
+        QTest::addColumn<QString>("colour");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("one error") << "e"
+                                   << "color: red"
+                                   << "line 1";
+        QTest::newRow("errors in a row") << "eee"
+                                         << "color: red"
+                                         << "line 3";
+        QTest::newRow("message after errors") << "eem"
+                                              << "color: black"
+                                              << "line 3";
+        QTest::newRow("error after messages") << "mme"
+                                              << "color: red"
+                                              << "line 3";
+        QTest::newRow("alternating") << "emem"
+                                     << "color: black"
+                                     << "line 4";
+        QTest::newRow("loading after an error") << "es"
+                                                << "color: black"
+                                                << "Loading settings";
+        QTest::newRow("error after loading") << "se"
+                                             << "color: red"
+                                             << "line 2";
+    }
+
+    void statusColourFollowsTheLastLine()
+    {
+        QFETCH(QString, kinds);
+        QFETCH(QString, colour);
+        QFETCH(QString, text);
+        MainWindow window;
+        for (int i = 0; i < kinds.size(); ++i) {
+            const QString line = QStringLiteral("line %1").arg(i + 1);
+            if (kinds.at(i) == QLatin1Char('e'))
+                window.onErrorReceived(line);
+            else if (kinds.at(i) == QLatin1Char('m'))
+                window.onMessageReceived(line);
+            else
+                window.loadingStarted();
+        }
+        QCOMPARE(window.statusBar()->styleSheet(), colour);
+        QCOMPARE(window.statusBar()->currentMessage(), text);
+    }
+
     void tabWidths_data()
     {
         QTest::addColumn<int>("width");
