@@ -121,6 +121,17 @@ class TestMainWindow : public QObject
         return page;
     }
 
+    // What the window asked, the start-up offer to open a file left out: it comes a second
+    // after the window, so on a slow machine it lands among the questions a test counts.
+    QList<ModalAnswerer::Request> questions() const
+    {
+        QList<ModalAnswerer::Request> asked;
+        for (const ModalAnswerer::Request &request : qAsConst(boxes->seen))
+            if (!request.text.startsWith(QLatin1String("No devices were detected")))
+                asked.append(request);
+        return asked;
+    }
+
 private slots:
     void init()
     {
@@ -524,14 +535,14 @@ private slots:
         boxes->reply = [answer](const ModalAnswerer::Request &) { return answer; };
 
         ui->settingsList->setCurrentRow(2);
-        QCOMPARE(boxes->seen.size(), 1);
-        QCOMPARE(boxes->seen.first().title, QString("Settings was changed"));
-        QCOMPARE(boxes->seen.first().text, QString("Do you want to save changes?"));
+        QCOMPARE(questions().size(), 1);
+        QCOMPARE(questions().first().title, QString("Settings was changed"));
+        QCOMPARE(questions().first().text, QString("Do you want to save changes?"));
         QTRY_COMPARE(ui->settingsList->currentRow(), rowAfter);
         QCOMPARE(page->saves, saves);
         QCOMPARE(page->reloads, reloads);
         // Going back after Cancel asks nothing more.
-        QCOMPARE(boxes->seen.size(), 1);
+        QCOMPARE(questions().size(), 1);
         QCOMPARE(ui->swSettings->currentWidget() == page, rowAfter == 1);
     }
 
@@ -545,9 +556,9 @@ private slots:
         EditedPage *page = editedPageAt(window, 1);
         page->locked = true;
         QVERIFY(!window.confirmLeave());
-        QCOMPARE(boxes->seen.size(), 1);
-        QCOMPARE(boxes->seen.first().kind, QString("warning"));
-        QCOMPARE(boxes->seen.first().text,
+        QCOMPARE(questions().size(), 1);
+        QCOMPARE(questions().first().kind, QString("warning"));
+        QCOMPARE(questions().first().text,
                  QString("Invalid settings, please enter the correct APN"));
         // While a partition is taken the page is locked anyway; only the changes count.
         overmind->setSettingsLocked(true);
@@ -590,8 +601,8 @@ private slots:
 
         boxes->reply = [answer](const ModalAnswerer::Request &) { return answer; };
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(0).center());
-        QCOMPARE(boxes->seen.size(), 1);
-        QCOMPARE(boxes->seen.first().text, QString("Do you want to save changes?"));
+        QCOMPARE(questions().size(), 1);
+        QCOMPARE(questions().first().text, QString("Do you want to save changes?"));
         QCOMPARE(page->saves, saves);
         QCOMPARE(page->reloads, reloads);
         QCoreApplication::processEvents();
@@ -604,7 +615,7 @@ private slots:
         // Kept with its edits, the page asks again on the next click.
         QVERIFY(page->hasChanges());
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(0).center());
-        QCOMPARE(boxes->seen.size(), 2);
+        QCOMPARE(questions().size(), 2);
     }
 
     void closingIsRefusedWhileAnEditedPageIsKept()
@@ -638,7 +649,7 @@ private slots:
         QCoreApplication::processEvents();
         QVERIFY(window.isVisible());
         QCOMPARE(closing.count(), 0);
-        QCOMPARE(boxes->seen.size(), 1);
+        QCOMPARE(questions().size(), 1);
     }
 
     // Runs in a child process: the remote close may end the whole program.
@@ -698,10 +709,10 @@ private slots:
     {
         MainWindow window;
         emit window.udpListener()->showMessage(QStringLiteral("Hello from the desk"));
-        QCOMPARE(boxes->seen.size(), 1);
-        QCOMPARE(boxes->seen.first().kind, QString("information"));
-        QCOMPARE(boxes->seen.first().title, QString("Information"));
-        QCOMPARE(boxes->seen.first().text, QString("Hello from the desk"));
+        QCOMPARE(questions().size(), 1);
+        QCOMPARE(questions().first().kind, QString("information"));
+        QCOMPARE(questions().first().title, QString("Information"));
+        QCOMPARE(questions().first().text, QString("Hello from the desk"));
     }
 
     void partitionModelTwiceLeavesOneSetOfPages()
@@ -831,7 +842,7 @@ private slots:
         window.saveDevSettingsToFile();
         window.loadDevSettingsFromFile();
         QVERIFY(fileRequests.isEmpty());
-        QVERIFY(boxes->seen.isEmpty());
+        QVERIFY(questions().isEmpty());
     }
 
     void viewingAskesForSeveralFiles()
